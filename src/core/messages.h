@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace quindor {
+
+// The four kinds of message box. Every message the program shows goes through this port; the
+// program binds it to real dialogs, tests and tools to a recorder.
+enum class MessageKind { Information, Warning, Error, Question };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    virtual Answer show(MessageKind kind, const QString& text, MessageButtons buttons) = 0;
+
+    void information(const QString& text) { show(MessageKind::Information, text, MessageButtons::Ok); }
+    void warning(const QString& text) { show(MessageKind::Warning, text, MessageButtons::Ok); }
+    void error(const QString& text) { show(MessageKind::Error, text, MessageButtons::Ok); }
+    Answer question(const QString& text, MessageButtons buttons = MessageButtons::YesNo) {
+        return show(MessageKind::Question, text, buttons);
+    }
+};
+
+// Keeps every message in order and answers questions from a queue (default: the first button
+// of the set, Yes or Ok). Used by tests and by the command-line tools.
+class RecordingMessages : public Messages {
+public:
+    struct Entry {
+        MessageKind kind;
+        QString text;
+        MessageButtons buttons;
+    };
+
+    Answer show(MessageKind kind, const QString& text, MessageButtons buttons) override;
+
+    void queueAnswer(Answer answer) { answers_.append(answer); }
+    const QList<Entry>& entries() const { return entries_; }
+    QStringList texts() const;
+    void clear() { entries_.clear(); }
+
+private:
+    QList<Entry> entries_;
+    QList<Answer> answers_;
+};
+
+// The hourglass shown while a long operation runs. Nested scopes are counted by the binding.
+class BusyIndicator {
+public:
+    virtual ~BusyIndicator() = default;
+    virtual void begin() = 0;
+    virtual void end() = 0;
+};
+
+class NoBusyIndicator : public BusyIndicator {
+public:
+    void begin() override {}
+    void end() override {}
+};
+
+class BusyScope {
+public:
+    explicit BusyScope(BusyIndicator& indicator) : indicator_(indicator) { indicator_.begin(); }
+    ~BusyScope() { indicator_.end(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    BusyIndicator& indicator_;
+};
+
+} // namespace quindor

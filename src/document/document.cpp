@@ -1,0 +1,65 @@
+#include "document/document.h"
+
+#include "core/rounding.h"
+
+#include <algorithm>
+
+namespace quindor {
+
+void ResetHeader(HeaderDataTyp& header, const PageFormatDefaults& pageFormat) {
+    header = HeaderDataTyp();
+    header.SeitRatioArt = pageFormat.SeitRatioArt;
+    header.SeitRatioBreite = pageFormat.SeitRatioBreite;
+    header.SeitRatioHoehe = pageFormat.SeitRatioHoehe;
+    header.EinrueckRand = DefaultEinrueckRand(0);
+}
+
+void ClearObjects(Document& document) { document.Objects.clear(); }
+
+int AddObject(Document& document, int32_t typ, int32_t ebene, const QString& cap,
+              int32_t frageNummer, double ky, double kx, int32_t kAusr, int32_t fsize) {
+    ObjDataTyp object;
+    // Everything not named here starts at zero, empty or none.
+    object.Nummer = 0;
+    object.Partner = 0;
+    object.CardRect = FracRect{};
+    object.DrawnLeft = 0;
+    object.DrawnTop = 0;
+    object.Cap = cap;
+    object.State = -1;
+    object.Ebene = ebene;
+    object.Typ = typ;
+    object.Sline = 0;
+    object.Fsize = fsize;
+    object.KAusr = kAusr;
+    object.TAusr = 0;
+    object.Kx = kx;
+    object.Ky = ky;
+    object.Sx = kx;
+    object.Sy = ky;
+    object.FixedWidth = -1.0;
+    object.FixedHeight = -1.0;
+    object.BildDeck = 100;
+    object.Farbe = document.Header.TextCol;
+    object.HDeck = IsPointKind(typ) ? 100 : 0;
+    object.FrageNummer = frageNummer;
+    document.Objects.push_back(std::move(object));
+    return document.ObjectCount() - 1;
+}
+
+void DeleteObject(Document& document, int index) {
+    if (index < 0 || index >= document.ObjectCount())
+        return;
+    document.Objects.erase(document.Objects.begin() + index);
+}
+
+double ComputeBildGroesseProzent(const FracRect& randErw, int w, int h) {
+    const int pageW = RoundHalfEven((1.0 + randErw.Left + randErw.Right) * w);
+    const int pageH = RoundHalfEven((1.0 + randErw.Top + randErw.Bottom) * h);
+    // A damaged margin could make the page vanish; the base image then fills it.
+    if (pageW <= 0 || pageH <= 0)
+        return 100.0;
+    return std::max(static_cast<double>(w) / pageW, static_cast<double>(h) / pageH) * 100.0;
+}
+
+} // namespace quindor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "document/document_model.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace quindor {
+
+// The open document: header, object list (in drawing and file order), the document font and
+// the base image. There is one per program (two in tests that simulate two PCs).
+struct Document {
+    HeaderDataTyp Header;
+    std::vector<ObjDataTyp> Objects;
+    QString FontName = QStringLiteral("Arial");
+    Picture BaseImage;
+
+    ObjDataTyp& Object(int index) { return Objects.at(static_cast<size_t>(index)); }
+    const ObjDataTyp& Object(int index) const { return Objects.at(static_cast<size_t>(index)); }
+    int ObjectCount() const { return static_cast<int>(Objects.size()); }
+};
+
+// Page-format values that a new empty document takes from the settings.
+struct PageFormatDefaults {
+    int32_t SeitRatioArt = 1;
+    int32_t SeitRatioBreite = 10;
+    int32_t SeitRatioHoehe = 7;
+};
+
+// Header to its reset values (cell pictures and the logo released), with the page format from
+// the settings. The object list is left alone.
+void ResetHeader(HeaderDataTyp& header, const PageFormatDefaults& pageFormat);
+// Releases every object with its pictures.
+void ClearObjects(Document& document);
+// Appends a generated object; see the document model for the fields it sets.
+int AddObject(Document& document, int32_t typ, int32_t ebene, const QString& cap,
+              int32_t frageNummer, double ky, double kx, int32_t kAusr, int32_t fsize);
+// Removes one object; an index outside the list changes nothing.
+void DeleteObject(Document& document, int index);
+
+// Size of the base image relative to the page, percent, for a base image of w x h pixels.
+double ComputeBildGroesseProzent(const FracRect& randErw, int w, int h);
+
+} // namespace quindor

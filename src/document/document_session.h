@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/messages.h"
+#include "core/program_state.h"
+#include "document/document.h"
+#include "document/layout_dispatch.h"
+
+#include <functional>
+
+namespace quindor {
+
+// What the layers above the document do when it changes. Each is optional: a tool without a
+// view leaves the view hooks unset.
+struct DocumentHooks {
+    // Before a load: the pointer tool becomes the active tool.
+    std::function<void()> selectPointerTool;
+    // Whether a font family is installed (case-insensitive).
+    std::function<bool(const QString&)> fontInstalled;
+    // The worksheet part takes its stored settings and task line after a load, and serialises
+    // its current settings before a write.
+    std::function<void(const QString& worksheet, const QString& task)> worksheetRead;
+    std::function<QString()> serializeWorksheet;
+    // After a load, before the document-type layout: zoom to 100 % and apply the numbering.
+    std::function<void()> prepareView;
+    // After the layout of a load; rememberFolder as passed to LoadDocument (the view then
+    // hides the start information and lays itself out again).
+    std::function<void(bool rememberFolder)> documentLoaded;
+    // ClearDocument: the best-list entries of the document are dropped, the start panel hidden.
+    std::function<void()> documentCleared;
+    // CloseDocument: the page format is applied, the topic list reread, the start panel shown.
+    std::function<void()> documentClosed;
+};
+
+// The open document with the operations that load, write, reset and close it. Owned by the
+// application state; every subsystem works on the one document it holds.
+class DocumentSession {
+public:
+    DocumentSession(ProgramState& state, Messages& messages, BusyIndicator& busy);
+
+    Document& document() { return document_; }
+    const Document& document() const { return document_; }
+    HeaderDataTyp& header() { return document_.Header; }
+    DocumentHooks& hooks() { return hooks_; }
+    LayoutDispatch& layouts() { return layouts_; }
+
+    void setPageFormatDefaults(const PageFormatDefaults& defaults) { pageFormat_ = defaults; }
+    const PageFormatDefaults& pageFormatDefaults() const { return pageFormat_; }
+    void setStartPicture(const Picture& picture) { startPicture_ = picture; }
+    const Picture& startPicture() const { return startPicture_; }
+    bool hasDocument() const { return !document_.Header.FileName.isEmpty(); }
+
+    void ResetDocument();
+    void ClearObjects() { quindor::ClearObjects(document_); }
+    void ClearDocument();
+    void CloseDocument();
+    int AddObject(int32_t typ, int32_t ebene, const QString& cap, int32_t frageNummer, double ky,
+                  double kx, int32_t kAusr, int32_t fsize) {
+        return quindor::AddObject(document_, typ, ebene, cap, frageNummer, ky, kx, kAusr, fsize);
+    }
+    void DeleteObject(int index) { quindor::DeleteObject(document_, index); }
+    QString DocumentTypeName() const {
+        return quindor::DocumentTypeName(document_.Header.DokTyp, document_.Header.DokUnterTyp);
+    }
+
+    bool LoadDocument(const QString& path, bool rememberFolder);
+    // Writes through a temporary file in the same folder that replaces the target only when it
+    // is complete, so a failed write leaves the previous file as it was.
+    bool WriteDocument(const QString& path, bool setFileName);
+    // The save question; true when the caller may go on. Yes writes the document (to its file,
+    // or to a path asked through askFileName when it has none) and fails when that write fails.
+    bool AskSaveChanges(const std::function<QString()>& askFileName = {});
+
+    static bool ReadDocumentPreview(const QString& path, HeaderDataTyp& header);
+
+    static QString MissingFileMessage(const QString& path);
+    static QString ReadErrorMessage(const QString& path);
+    static QString WriteErrorMessage(const QString& path);
+    static QString InvalidFormatMessage();
+    static QString NewerVersionMessage();
+
+private:
+    bool failLoad(const QString& path);
+
+    ProgramState& state_;
+    Messages& messages_;
+    BusyIndicator& busy_;
+    Document document_;
+    DocumentHooks hooks_;
+    LayoutDispatch layouts_;
+    PageFormatDefaults pageFormat_;
+    Picture startPicture_;
+};
+
+// The picture shown when no document is open.
+Picture BuiltInStartPicture();
+
+} // namespace quindor

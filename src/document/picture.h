@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+
+namespace quindor {
+
+// A raster picture of the document: 32-bit RGBA with per-pixel alpha, plus the two marks the
+// drawing code honours. A null Image means "no picture".
+struct Picture {
+    QImage Image;
+    // Drawn with alpha blending (the picture has partial transparency).
+    bool Blended = false;
+    // Resampled bilinearly when drawn scaled, rather than nearest-neighbour.
+    bool Linear = false;
+
+    bool isNone() const { return Image.isNull(); }
+    bool isEmpty() const { return Image.isNull() || Image.width() == 0 || Image.height() == 0; }
+    void clear() { *this = Picture(); }
+};
+
+// The picture that stands in for a missing picture of a picture object when it is stored.
+Picture BlankPicture();
+
+} // namespace quindor
