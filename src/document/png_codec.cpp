@@ -1,10 +1,11 @@
 #include "document/png_codec.h"
 
+#include "document/png_fast.h"
+
 #include <spng.h>
 
 #include <QtEndian>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -79,6 +80,14 @@ qint64 RawImageBytes(const spng_ihdr& ihdr) {
 } // namespace
 
 bool DecodePng(QByteArrayView png, Picture& out) {
+    // The program's own pictures take the fast path; the general decoder reads the rest.
+    QImage fast;
+    if (png::DecodeRgba8(png, fast)) {
+        out.Image = std::move(fast);
+        out.Blended = true;
+        out.Linear = true;
+        return true;
+    }
     Context ctx(spng_ctx_new(0));
     if (!ctx)
         return false;
@@ -120,35 +129,7 @@ bool DecodePng(QByteArrayView png, Picture& out) {
 QByteArray EncodePng(const QImage& source) {
     if (source.isNull())
         return QByteArray();
-    const QImage image = source.convertToFormat(QImage::Format_RGBA8888);
-    Context ctx(spng_ctx_new(SPNG_CTX_ENCODER));
-    if (!ctx)
-        return QByteArray();
-    spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1);
-    spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, 5);
-
-    spng_ihdr ihdr{};
-    ihdr.width = static_cast<uint32_t>(image.width());
-    ihdr.height = static_cast<uint32_t>(image.height());
-    ihdr.bit_depth = 8;
-    ihdr.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
-    if (spng_set_ihdr(ctx.get(), &ihdr) != 0)
-        return QByteArray();
-
-    // Rows of RGBA8888 are tightly packed (width * 4 is always 4-byte aligned).
-    const size_t size = static_cast<size_t>(image.sizeInBytes());
-    if (spng_encode_image(ctx.get(), image.constBits(), size, SPNG_FMT_PNG,
-                          SPNG_ENCODE_FINALIZE) != 0)
-        return QByteArray();
-
-    size_t pngSize = 0;
-    int error = 0;
-    void* pngBuffer = spng_get_png_buffer(ctx.get(), &pngSize, &error);
-    if (!pngBuffer || error != 0)
-        return QByteArray();
-    QByteArray bytes(static_cast<const char*>(pngBuffer), static_cast<qsizetype>(pngSize));
-    std::free(pngBuffer);
-    return bytes;
+    return png::EncodeRgba8(source.convertToFormat(QImage::Format_RGBA8888));
 }
 
 } // namespace quindor

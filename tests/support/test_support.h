@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/messages.h"
+#include "core/program_state.h"
+#include "document/document_session.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace quindor::test {
+
+// A document session with a recording message port, as the tests drive it.
+struct SessionFixture {
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session{state, messages, busy};
+};
+
+// A picture with a recognisable pattern (and alpha when withAlpha), width x height pixels.
+QImage PatternImage(int width, int height, bool withAlpha = false);
+
+// Whether two pictures have the same size and the same RGBA value in every pixel.
+::testing::AssertionResult SameImage(const QImage& expected, const QImage& actual);
+
+// Whole-file helpers; a failure to write is a test failure.
+QByteArray ReadFileBytes(const QString& path);
+void WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+} // namespace quindor::test
