@@ -1,16 +1,48 @@
-#include "app/minimal_window.h"
+#include "app/av_main.h"
+#include "app/dialog_ports.h"
+#include "core/display_check.h"
+#include "core/program_folders.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quindor"));
-    quindor::ProgramState state;
-    state.ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    state.Random.seedFromClock();
-    quindor::MinimalWindow window(state);
-    const QStringList args = QApplication::arguments();
-    window.openArgument(args.size() > 1 ? args.at(1) : state.ProgramFolder);
+    QApplication::setApplicationDisplayName(quindor::MainWindow::ApplicationCaption());
+
+    quindor::DialogMessages messages;
+    quindor::DialogPickers pickers;
+    quindor::OverrideCursorBusy busy;
+    quindor::platform::SystemShellOpener shell;
+    quindor::AppState app(messages, pickers, busy, shell);
+    quindor::ComputeProgramFolders(
+        app.state, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+
+    // The screen must show the program usably; the user may start anyway.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QString warning = quindor::DisplayCheckWarning(
+            screen->geometry().width(), screen->geometry().height(), screen->depth());
+        if (!warning.isEmpty() &&
+            messages.show(quindor::MessageKind::Warning, warning, quindor::MessageButtons::YesNo) !=
+                quindor::Answer::Yes)
+            return 0;
+    }
+
+    quindor::MainWindow window(app);
+    messages.setParent(&window);
+    pickers.setParent(&window);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    window.setArguments(arguments);
+    // Without a window manager "maximised" means nothing; fill the screen ourselves.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
-    return app.exec();
+    // Platforms without window activation (offscreen, some window managers) still get the
+    // first activation once the event loop runs.
+    QTimer::singleShot(0, &window, [&window, arguments] { window.FirstActivation(arguments); });
+    return QApplication::exec();
 }

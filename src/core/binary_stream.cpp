@@ -66,6 +66,8 @@ void ByteWriter::writeTextBytes(QByteArrayView bytes) {
     buffer_.append(bytes);
 }
 
-void ByteWriter::writeText(const QString& text) { writeTextBytes(EncodeWin1252(text)); }
+void ByteWriter::writeText(const QString& text) {
+    writeTextBytes(EncodeWin1252(text));
+}
 
 } // namespace quindor

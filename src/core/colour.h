@@ -10,9 +10,15 @@ using WinColor = int32_t;
 constexpr WinColor MakeWinColor(int red, int green, int blue) {
     return static_cast<WinColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(WinColor c) { return c & 0xFF; }
-constexpr int GreenOf(WinColor c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(WinColor c) { return (c >> 16) & 0xFF; }
+constexpr int RedOf(WinColor c) {
+    return c & 0xFF;
+}
+constexpr int GreenOf(WinColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int BlueOf(WinColor c) {
+    return (c >> 16) & 0xFF;
+}
 
 // 0xAARRGGBB as QRgb holds it, fully opaque.
 constexpr uint32_t WinColorToArgb(WinColor c) {

@@ -3,12 +3,20 @@
 namespace quindor {
 
 Answer RecordingMessages::show(MessageKind kind, const QString& text, MessageButtons buttons) {
-    entries_.append({kind, text, buttons});
+    entries_.append({kind, text, buttons, QString(), QStringList()});
     if (buttons == MessageButtons::Ok)
         return Answer::Ok;
     if (!answers_.isEmpty())
         return answers_.takeFirst();
     return Answer::Yes;
+}
+
+int RecordingMessages::choose(const QString& caption, const QString& text,
+                              const QStringList& buttons, int defaultButton) {
+    entries_.append({MessageKind::Question, text, MessageButtons::Ok, caption, buttons});
+    if (!choices_.isEmpty())
+        return choices_.takeFirst();
+    return defaultButton;
 }
 
 QStringList RecordingMessages::texts() const {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quindor {
 
@@ -15,8 +16,14 @@ class Messages {
 public:
     virtual ~Messages() = default;
     virtual Answer show(MessageKind kind, const QString& text, MessageButtons buttons) = 0;
+    // A confirmation with buttons of its own captions; returns the index of the button pressed,
+    // -1 when the dialog was closed otherwise.
+    virtual int choose(const QString& caption, const QString& text, const QStringList& buttons,
+                       int defaultButton) = 0;
 
-    void information(const QString& text) { show(MessageKind::Information, text, MessageButtons::Ok); }
+    void information(const QString& text) {
+        show(MessageKind::Information, text, MessageButtons::Ok);
+    }
     void warning(const QString& text) { show(MessageKind::Warning, text, MessageButtons::Ok); }
     void error(const QString& text) { show(MessageKind::Error, text, MessageButtons::Ok); }
     Answer question(const QString& text, MessageButtons buttons = MessageButtons::YesNo) {
@@ -32,11 +39,17 @@ public:
         MessageKind kind;
         QString text;
         MessageButtons buttons;
+        QString caption;
+        QStringList buttonCaptions;
     };
 
     Answer show(MessageKind kind, const QString& text, MessageButtons buttons) override;
+    // Recorded as a question; answered from the choice queue, else with the default button.
+    int choose(const QString& caption, const QString& text, const QStringList& buttons,
+               int defaultButton) override;
 
     void queueAnswer(Answer answer) { answers_.append(answer); }
+    void queueChoice(int index) { choices_.append(index); }
     const QList<Entry>& entries() const { return entries_; }
     QStringList texts() const;
     void clear() { entries_.clear(); }
@@ -44,6 +57,7 @@ public:
 private:
     QList<Entry> entries_;
     QList<Answer> answers_;
+    QList<int> choices_;
 };
 
 // The hourglass shown while a long operation runs. Nested scopes are counted by the binding.

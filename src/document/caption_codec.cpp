@@ -13,7 +13,9 @@ bool NeedsQuotes(const QString& line) {
     return false;
 }
 
-bool IsSkippable(char16_t u) { return u >= 1 && u <= 32; }
+bool IsSkippable(char16_t u) {
+    return u >= 1 && u <= 32;
+}
 
 } // namespace
 

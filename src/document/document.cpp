@@ -14,7 +14,9 @@ void ResetHeader(HeaderDataTyp& header, const PageFormatDefaults& pageFormat) {
     header.EinrueckRand = DefaultEinrueckRand(0);
 }
 
-void ClearObjects(Document& document) { document.Objects.clear(); }
+void ClearObjects(Document& document) {
+    document.Objects.clear();
+}
 
 int AddObject(Document& document, int32_t typ, int32_t ebene, const QString& cap,
               int32_t frageNummer, double ky, double kx, int32_t kAusr, int32_t fsize) {

@@ -90,7 +90,7 @@ bool DocumentSession::failLoad(const QString& path) {
     return false;
 }
 
-bool DocumentSession::LoadDocument(const QString& path, bool rememberFolder) {
+bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     if (hooks_.selectPointerTool)
         hooks_.selectPointerTool();
     if (!QFileInfo(path).isFile()) {
@@ -128,7 +128,10 @@ bool DocumentSession::LoadDocument(const QString& path, bool rememberFolder) {
     state_.TopicIndex = -1;
     if (hooks_.prepareView)
         hooks_.prepareView();
-    layouts_.run(document_, true);
+    // Part 1.3 step 12: types 0 and 2 get no layout at load (single-question objects are
+    // stored with the document), even when a layout is registered for them.
+    if (h.DokTyp != 0 && h.DokTyp != 2)
+        layouts_.run(document_, true);
     if (rememberFolder)
         state_.CurrentFolder = FolderWithSeparator(path);
     if (hooks_.documentLoaded)
@@ -159,23 +162,22 @@ bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {
     return true;
 }
 
-bool DocumentSession::AskSaveChanges(const std::function<QString()>& askFileName) {
+bool DocumentSession::AskSaveChanges() {
     const HeaderDataTyp& h = document_.Header;
     if (!h.Modified)
         return true;
-    const QString question =
-        h.FileName.isEmpty()
-            ? QStringLiteral("Aktuelles Dokument speichern?")
-            : QStringLiteral("\u00c4nderungen im aktuellen Dokument unter ") + Quoted(h.FileName) +
-                  QStringLiteral(" speichern?");
+    const QString question = h.FileName.isEmpty()
+                                 ? QStringLiteral("Aktuelles Dokument speichern?")
+                                 : QStringLiteral("\u00c4nderungen im aktuellen Dokument unter ") +
+                                       Quoted(h.FileName) + QStringLiteral(" speichern?");
     const Answer answer = messages_.question(question, MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No)
         return true;
     QString target = h.FileName;
-    if (target.isEmpty() && askFileName)
-        target = askFileName();
+    if (target.isEmpty() && hooks_.askSaveFileName)
+        target = hooks_.askSaveFileName();
     if (target.isEmpty())
         return false;
     return WriteDocument(target, true);

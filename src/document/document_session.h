@@ -29,6 +29,9 @@ struct DocumentHooks {
     std::function<void()> documentCleared;
     // CloseDocument: the page format is applied, the topic list reread, the start panel shown.
     std::function<void()> documentClosed;
+    // The save question's Yes for a document without a file name: where to write it (empty
+    // when the user cancels).
+    std::function<QString()> askSaveFileName;
 };
 
 // The open document with the operations that load, write, reset and close it. Owned by the
@@ -62,13 +65,15 @@ public:
         return quindor::DocumentTypeName(document_.Header.DokTyp, document_.Header.DokUnterTyp);
     }
 
-    bool LoadDocument(const QString& path, bool rememberFolder);
+    // The path is taken by value: callers pass fields (the previous document) that a load resets.
+    bool LoadDocument(QString path, bool rememberFolder);
     // Writes through a temporary file in the same folder that replaces the target only when it
     // is complete, so a failed write leaves the previous file as it was.
     bool WriteDocument(const QString& path, bool setFileName);
     // The save question; true when the caller may go on. Yes writes the document (to its file,
-    // or to a path asked through askFileName when it has none) and fails when that write fails.
-    bool AskSaveChanges(const std::function<QString()>& askFileName = {});
+    // or to a path asked through the askSaveFileName hook when it has none) and fails when that
+    // write fails or no path is given.
+    bool AskSaveChanges();
 
     static bool ReadDocumentPreview(const QString& path, HeaderDataTyp& header);
 

@@ -135,8 +135,9 @@ void WriteObject(Writer& w, ObjDataTyp& o) {
 } // namespace
 
 int StoredObjectCount(const Document& document) {
-    return static_cast<int>(std::count_if(document.Objects.begin(), document.Objects.end(),
-                                          [](const ObjDataTyp& o) { return !IsTransientKind(o.Typ); }));
+    return static_cast<int>(
+        std::count_if(document.Objects.begin(), document.Objects.end(),
+                      [](const ObjDataTyp& o) { return !IsTransientKind(o.Typ); }));
 }
 
 QByteArray WriteDocumentBytes(Document& document) {

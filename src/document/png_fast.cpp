@@ -54,7 +54,9 @@ inline void StorePixel(uint8_t* p, __m128i v16) {
     std::memcpy(p, &v, 4);
 }
 
-inline __m128i Abs16(__m128i v) { return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v)); }
+inline __m128i Abs16(__m128i v) {
+    return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v));
+}
 
 // Paeth reconstruction, one pixel (four channels) per step in 16-bit lanes.
 void UnfilterPaeth(uint8_t* row, const uint8_t* prior, int width) {
@@ -229,7 +231,8 @@ void FilterRow(int filter, const uint8_t* row, const uint8_t* prior, uint8_t* ou
         for (size_t i = 0; i < bpp; ++i)
             out[i] = static_cast<uint8_t>(row[i] - prior[i]);
         for (size_t i = bpp; i < size; ++i)
-            out[i] = static_cast<uint8_t>(row[i] - PaethPredictor(row[i - bpp], prior[i], prior[i - bpp]));
+            out[i] = static_cast<uint8_t>(row[i] -
+                                          PaethPredictor(row[i - bpp], prior[i], prior[i - bpp]));
         break;
     default:
         std::memcpy(out, row, size);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/dialog_ports.h"
+#include "core/program_state.h"
+#include "document/document_session.h"
+#include "document/topic_list.h"
+#include "platform/shell_open.h"
+
+#include <memory>
+
+namespace quindor {
+
+// Everything program-wide, in one place that is handed to the window by reference: the
+// program state and folders, the ports, the open document and the topic list.
+struct AppState {
+    AppState(Messages& messagePort, Pickers& pickerPort, BusyIndicator& busyPort,
+             platform::ShellOpener& shellPort)
+        : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
+          session(state, messages, busy), topics(session, state, messages, pickers) {}
+
+    ProgramState state;
+    Messages& messages;
+    Pickers& pickers;
+    BusyIndicator& busy;
+    platform::ShellOpener& shell;
+    DocumentSession session;
+    TopicList topics;
+};
+
+} // namespace quindor

@@ -1,0 +1,404 @@
+#include "app/av_main.h"
+
+#include "core/activity_guard.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace quindor {
+
+MainWindow::MainWindow(AppState& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), pictures_(WindowPictures::create()), title_(new TitlePanel),
+      page_(new PageArea), toolArea_(new QWidget), boardPicture_(new QLabel),
+      workArea_(new QWidget) {
+    ProgramState& state = app_.state;
+    // Window creation, in order.
+    setWindowTitle(ApplicationCaption());
+    state.FirstActivation = true;
+    state.Closing = false;
+    state.ResizeEnabled = true;
+    state.TopicIndex = -1;
+    state.NumberingMode = NumberingOrdered;
+    cursors_.registerProgramCursors();
+    state.Random.seedFromClock();
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, pictures_.windowColour);
+    setPalette(palette);
+    title_->setAutoFillBackground(true);
+    QPalette titlePalette = title_->palette();
+    titlePalette.setColor(QPalette::Window, pictures_.learningPanelColour);
+    title_->setPalette(titlePalette);
+
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(4, 4, 4, 4);
+    auto* work = new QVBoxLayout(workArea_);
+    work->setContentsMargins(0, 0, 0, 0);
+    work->setSpacing(2);
+    work->addWidget(title_);
+    work->addWidget(page_, 1);
+    toolArea_->setObjectName(QStringLiteral("WerkzeugPanel"));
+    toolArea_->setFixedWidth(176);
+    auto* tools = new QVBoxLayout(toolArea_);
+    tools->setContentsMargins(4, 4, 4, 6);
+    tools->addStretch(1);
+    boardPicture_->setPixmap(QPixmap::fromImage(pictures_.boardPicture));
+    boardPicture_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    boardPicture_->setToolTip(QStringLiteral("Tafelanschrieb"));
+    tools->addWidget(boardPicture_);
+    row->addWidget(workArea_, 1);
+    row->addWidget(toolArea_);
+    setCentralWidget(central);
+    setMinimumSize(700, 500);
+
+    createMenus();
+    connect(title_, &TitlePanel::previousRequested, this, [this] { app_.topics.PreviousTopic(); });
+    connect(title_, &TitlePanel::nextRequested, this, [this] { app_.topics.NextTopic(); });
+    app_.topics.listChanged = [this] { rebuildTopicEntries(); };
+
+    DocumentHooks& hooks = app_.session.hooks();
+    hooks.documentLoaded = [this](bool rememberFolder) {
+        if (rememberFolder)
+            page_->setStartInformationVisible(false);
+    };
+    hooks.documentCleared = [this] { page_->setStartInformationVisible(false); };
+    hooks.askSaveFileName = [this] {
+        return app_.pickers.saveFile(QStringLiteral("Dokument speichern"),
+                                     QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr"),
+                                     QStringLiteral("qdr"), app_.state.CurrentFolder);
+    };
+    auto closed = hooks.documentClosed;
+    hooks.documentClosed = [this, closed] {
+        if (closed)
+            closed();
+        page_->setStartInformationVisible(true);
+        documentChanged();
+    };
+
+    // An empty new document with the start picture.
+    app_.session.ResetDocument();
+    app_.state.PreviousDocument.clear();
+    UpdateTitle();
+    documentChanged();
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const QString& name, const QString& text,
+                               const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* MainWindow::action(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::createMenus() {
+    createFileMenu();
+    createTopicMenu();
+    createOptionsMenu();
+    createDisplayMenu();
+    createHelpMenu();
+}
+
+void MainWindow::createFileMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Datei"));
+    menu->setObjectName(QStringLiteral("DateiMenu"));
+    connect(addAction(menu, QStringLiteral("OeffnenItem"), QStringLiteral("\u00d6&ffnen..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &MainWindow::OpenDocumentCommand);
+    connect(addAction(menu, QStringLiteral("SchliessenItem"), QStringLiteral("Sch&lie\u00dfen"),
+                      QKeySequence(Qt::CTRL | Qt::Key_F4)),
+            &QAction::triggered, this, &MainWindow::CloseCommand);
+    menu->addSeparator();
+    connect(addAction(menu, QStringLiteral("BeendenItem"), QStringLiteral("&Beenden")),
+            &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::createTopicMenu() {
+    topicMenu_ = menuBar()->addMenu(QStringLiteral("&Themenauswahl"));
+    topicMenu_->setObjectName(QStringLiteral("ThemenMenu"));
+    TopicList& topics = app_.topics;
+    connect(addAction(topicMenu_, QStringLiteral("StartseiteItem"), QStringLiteral("&Startseite"),
+                      QKeySequence(Qt::ALT | Qt::Key_Home)),
+            &QAction::triggered, this, [&topics] { topics.GoToStartPage(); });
+    connect(addAction(topicMenu_, QStringLiteral("ZuvorItem"),
+                      QStringLiteral("&Zuvor angzeigtes Dokument"),
+                      QKeySequence(Qt::ALT | Qt::Key_Backspace)),
+            &QAction::triggered, this, [&topics] { topics.OpenPreviousDocument(); });
+    topicMenu_->addSeparator();
+    connect(addAction(topicMenu_, QStringLiteral("VorherigesItem"),
+                      QStringLiteral("&Vorheriges Dokument der Liste"),
+                      QKeySequence(Qt::Key_PageUp)),
+            &QAction::triggered, this, [&topics] { topics.PreviousTopic(); });
+    connect(addAction(topicMenu_, QStringLiteral("NaechstesItem"),
+                      QStringLiteral("&N\u00e4chstes Dokument der Liste"),
+                      QKeySequence(Qt::Key_PageDown)),
+            &QAction::triggered, this, [&topics] { topics.NextTopic(); });
+    topicMenu_->addSeparator();
+    connect(addAction(topicMenu_, QStringLiteral("NeuEinlesenItem"),
+                      QStringLiteral("&Aktuellen Ordner neu einlesen"),
+                      QKeySequence(Qt::CTRL | Qt::Key_F5)),
+            &QAction::triggered, this, [&topics] { topics.RereadFolderCommand(); });
+    connect(addAction(topicMenu_, QStringLiteral("OrdnerWaehlenItem"),
+                      QStringLiteral("&Ordner w\u00e4hlen..."), QKeySequence(Qt::CTRL | Qt::Key_W)),
+            &QAction::triggered, this, [&topics] { topics.ChooseFolderCommand(); });
+    topicMenu_->addSeparator();
+    topicGroup_ = new QActionGroup(this);
+    topicGroup_->setExclusive(true);
+}
+
+void MainWindow::createOptionsMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    menu->setObjectName(QStringLiteral("OptionenMenu"));
+    QMenu* side = menu->addMenu(QStringLiteral("&Werkzeugleiste"));
+    side->setObjectName(QStringLiteral("WerkzeugleisteMenu"));
+    auto* group = new QActionGroup(this);
+    toolLeft_ = addAction(side, QStringLiteral("WerkzeugLinksItem"), QStringLiteral("&Links"));
+    toolRight_ = addAction(side, QStringLiteral("WerkzeugRechtsItem"), QStringLiteral("&Rechts"));
+    for (QAction* a : {toolLeft_, toolRight_}) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    toolRight_->setChecked(true);
+    connect(toolLeft_, &QAction::triggered, this, [this] { SetToolBarSide(true); });
+    connect(toolRight_, &QAction::triggered, this, [this] { SetToolBarSide(false); });
+}
+
+void MainWindow::createDisplayMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("An&zeige"));
+    menu->setObjectName(QStringLiteral("AnzeigeMenu"));
+    connect(addAction(menu, QStringLiteral("VollbildItem"), QStringLiteral("&Vollbild"),
+                      QKeySequence(Qt::CTRL | Qt::Key_L)),
+            &QAction::triggered, this, [this] { switchFrame(true); });
+    connect(addAction(menu, QStringLiteral("FensterItem"), QStringLiteral("&Fenster"),
+                      QKeySequence(Qt::CTRL | Qt::Key_F)),
+            &QAction::triggered, this, [this] { switchFrame(false); });
+    connect(addAction(menu, QStringLiteral("MinimierenItem"), QStringLiteral("&Minimieren"),
+                      QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &QWidget::showMinimized);
+}
+
+void MainWindow::createHelpMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    menu->setObjectName(QStringLiteral("HilfeMenu"));
+    connect(addAction(menu, QStringLiteral("InhaltItem"), QStringLiteral("&Inhalt"),
+                      QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &MainWindow::HelpCommand);
+}
+
+QString MainWindow::StartInformationText() {
+    return QStringLiteral(
+        "Um ein Quindor-Dokument anzuzeigen,\r\n\r\nrufen Sie das Men\u00fc \"Themenauswahl\" "
+        "oder \"Datei / \u00d6ffnen\" auf.\r\n\r\n\r\n\r\nF\u00fcr einen neuen "
+        "Tafelanschrieb\r\n\r\nklicken Sie auf den Knopf \"Neues Blatt\" (rechts bei "
+        "Tafelanschrieb).\r\n");
+}
+
+void MainWindow::FirstActivation(const QStringList& arguments) {
+    ProgramState& state = app_.state;
+    arguments_ = arguments;
+    if (!state.FirstActivation)
+        return;
+    UpdateModeControls();
+    relayout();
+    // The command line names a folder or a document.
+    const QString argument = arguments.value(0);
+    if (argument.isEmpty()) {
+        state.StartFolder = state.ProgramFolder;
+    } else {
+        const QFileInfo info(QDir::current().absoluteFilePath(argument));
+        if (info.isDir()) {
+            state.StartFolder = QDir::toNativeSeparators(info.absoluteFilePath());
+            if (!state.StartFolder.endsWith(QDir::separator()))
+                state.StartFolder += QDir::separator();
+        } else {
+            state.StartFolder = QDir::toNativeSeparators(info.absolutePath()) + QDir::separator();
+            if (!info.fileName().isEmpty()) {
+                app_.session.LoadDocument(info.absoluteFilePath(), true);
+                state.CommandLineDocument = info.absoluteFilePath();
+            }
+        }
+    }
+    state.CurrentFolder = state.StartFolder;
+    state.OpenDialogFolder = state.CurrentFolder;
+    page_->setStartInformation(StartInformationText());
+    page_->setStartInformationVisible(!app_.session.hasDocument());
+    app_.topics.ReadTopicList();
+    documentChanged();
+    state.FirstActivation = false;
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && app_.state.FirstActivation)
+        FirstActivation(arguments_);
+}
+
+void MainWindow::UpdateModeControls() {
+    const ProgramState& state = app_.state;
+    const bool learning = state.ViewMode == ViewLearning;
+    title_->setVisible(learning);
+    for (const char* name : {"OeffnenItem", "SchliessenItem"}) {
+        if (QAction* a = action(QString::fromLatin1(name)))
+            a->setEnabled(learning);
+    }
+    topicMenu_->setEnabled(learning);
+    topicMenu_->menuAction()->setEnabled(learning);
+}
+
+void MainWindow::UpdateTitle() {
+    const HeaderDataTyp& header = app_.session.header();
+    QString caption = ApplicationCaption();
+    if (!header.FileName.isEmpty())
+        caption += QStringLiteral(" - ") + QFileInfo(header.FileName).fileName();
+    setWindowTitle(caption);
+    // Without a document the strip stays empty rather than announcing "(ohne Titel)".
+    if (header.FileName.isEmpty())
+        title_->clearTitle();
+    else
+        title_->setTitle(TopicTitlePrefix(app_.state.TopicIndex), header.Titel);
+}
+
+void MainWindow::rebuildTopicEntries() {
+    for (QAction* entry : topicActions_) {
+        topicMenu_->removeAction(entry);
+        delete entry;
+    }
+    topicActions_.clear();
+    const QList<ThemenDataTyp>& entries = app_.topics.entries();
+    const int columnBreak = TopicColumnBreak(static_cast<int>(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const int index = static_cast<int>(i);
+        QAction* entry = topicMenu_->addAction(TopicMenuCaption(index, entries.at(i)));
+        entry->setObjectName(QStringLiteral("MenueThemaItem%1").arg(index));
+        entry->setData(index);
+        entry->setCheckable(true);
+        entry->setChecked(index == app_.state.TopicIndex);
+        // Qt wraps a menu into columns by itself when it outgrows the screen; the entry that
+        // would start the second column is marked for it.
+        entry->setProperty("columnBreak", index == columnBreak);
+        topicGroup_->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, index] { app_.topics.OpenTopic(index); });
+        topicActions_.append(entry);
+    }
+    documentChanged();
+}
+
+void MainWindow::documentChanged() {
+    page_->setPage(app_.session.document().BaseImage.Image);
+    UpdateTitle();
+}
+
+bool MainWindow::CloseCommand() {
+    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+        return false;
+    app_.session.CloseDocument();
+    return true;
+}
+
+void MainWindow::OpenDocumentCommand() {
+    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+        return;
+    ProgramState& state = app_.state;
+    const QString& fileName = app_.session.header().FileName;
+    QString start = state.OpenDialogFile;
+    if (start.isEmpty())
+        start = fileName.isEmpty() ? state.CurrentFolder : QFileInfo(fileName).absolutePath();
+    const QString chosen = app_.pickers.openFile(
+        QStringLiteral("Dokument \u00f6ffnen"),
+        QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr|ZWK-Dokument (*.zwk)|*.zwk|"
+                       "Alle Dateien (*.*)|*.*"),
+        QStringLiteral("qdr"), start);
+    if (chosen.isEmpty())
+        return;
+    state.OpenDialogFile = chosen;
+    app_.session.LoadDocument(chosen, true);
+    app_.topics.ReadTopicList();
+}
+
+void MainWindow::HelpCommand() {
+    const QString target = QStringLiteral("file://") +
+                           QDir::fromNativeSeparators(app_.state.HelpFolder) +
+                           QStringLiteral("index.html");
+    if (!app_.shell.open(target))
+        app_.messages.error(QStringLiteral("Die Datei \"") + target +
+                            QStringLiteral("\" kann nicht ge\u00f6ffnet werden. Sie ben\u00f6tigen "
+                                           "einen Webbrowser (z.B. Internet Explorer) um dieses "
+                                           "Dokument anzusehen."));
+}
+
+void MainWindow::SetToolBarSide(bool left) {
+    (left ? toolLeft_ : toolRight_)->setChecked(true);
+    auto* row = static_cast<QHBoxLayout*>(centralWidget()->layout());
+    row->removeWidget(toolArea_);
+    row->insertWidget(left ? 0 : 1, toolArea_);
+    relayout();
+}
+
+void MainWindow::switchFrame(bool fullScreen) {
+    app_.state.ResizeEnabled = false;
+    setWindowFlag(Qt::FramelessWindowHint, fullScreen);
+    showMaximized();
+    raise();
+    activateWindow();
+    app_.state.ResizeEnabled = true;
+    relayout();
+}
+
+void MainWindow::relayout() {
+    page_->update();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const ProgramState& state = app_.state;
+    if (!state.FirstActivation && !state.Closing && state.ResizeEnabled)
+        relayout();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Shift+Alt+G puts the window at a known place and size, for demonstrations.
+    if (event->key() == Qt::Key_G && event->modifiers() == (Qt::ShiftModifier | Qt::AltModifier)) {
+        showNormal();
+        setGeometry(QRect(QPoint(0, 0), QSize(1076, 780)));
+        move(0, 0);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::confirmClose() {
+    ProgramState& state = app_.state;
+    if (!MayLeaveCurrentActivity(state, app_.messages))
+        return false;
+    if (state.ViewMode == ViewExercise && state.ExerciseKind == ExerciseParticipant)
+        state.ExerciseEndState = EndAborted;
+    if (!app_.session.AskSaveChanges())
+        return false;
+    return app_.messages.choose(
+               QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),
+               {QStringLiteral("Ja, beenden"), QStringLiteral("Nein, weiter arbeiten")}, 0) == 0;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closeConfirmed_ && !confirmClose()) {
+        event->ignore();
+        return;
+    }
+    closeConfirmed_ = true;
+    app_.state.Closing = true;
+    event->accept();
+}
+
+} // namespace quindor

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/app_resources.h"
+#include "app/app_state.h"
+#include "app/page_area.h"
+#include "app/title_panel.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+
+namespace quindor {
+
+// The program window: the switchboard between menus and the subsystems. It keeps the
+// main-window state of the program and shows the open document.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState& app, QWidget* parent = nullptr);
+
+    // The command-line arguments (without the program) for the first activation.
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+    // Runs once, the first time the window becomes active: settings, command line, topics.
+    void FirstActivation(const QStringList& arguments);
+    void UpdateModeControls();
+    void UpdateTitle();
+    bool CloseCommand();
+    void OpenDocumentCommand();
+    void HelpCommand();
+    void SetToolBarSide(bool left);
+
+    TitlePanel* titlePanel() const { return title_; }
+    PageArea* pageArea() const { return page_; }
+    QMenu* topicMenu() const { return topicMenu_; }
+    QAction* action(const QString& name) const;
+    const CursorTable& cursors() const { return cursors_; }
+
+    static QString StartInformationText();
+    static QString ApplicationCaption() { return QStringLiteral("Quindor - Basissystem"); }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createMenus();
+    void createFileMenu();
+    void createTopicMenu();
+    void createOptionsMenu();
+    void createDisplayMenu();
+    void createHelpMenu();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& text,
+                       const QKeySequence& shortcut = QKeySequence());
+    void rebuildTopicEntries();
+    void documentChanged();
+    void switchFrame(bool fullScreen);
+    void relayout();
+    // The close guards in order; false keeps the program running.
+    bool confirmClose();
+
+    AppState& app_;
+    CursorTable cursors_;
+    WindowPictures pictures_;
+    TitlePanel* title_;
+    PageArea* page_;
+    QWidget* toolArea_;
+    QLabel* boardPicture_;
+    QWidget* workArea_;
+    QMenu* topicMenu_ = nullptr;
+    QActionGroup* topicGroup_ = nullptr;
+    QList<QAction*> topicActions_;
+    QAction* toolLeft_ = nullptr;
+    QAction* toolRight_ = nullptr;
+    bool closeConfirmed_ = false;
+    QStringList arguments_;
+};
+
+} // namespace quindor

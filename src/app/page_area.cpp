@@ -1,0 +1,67 @@
+#include "app/page_area.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quindor {
+
+PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new QLabel(this)) {
+    setObjectName(QStringLiteral("BildPanel"));
+    setMinimumSize(320, 240);
+    info_->setObjectName(QStringLiteral("StartInfoPanel"));
+    info_->setAlignment(Qt::AlignCenter);
+    info_->setTextFormat(Qt::PlainText);
+    QFont font = info_->font();
+    font.setPointSize(13);
+    info_->setFont(font);
+    // The grey 0x6A6F6F of the start text.
+    info_->setStyleSheet(QStringLiteral("color: #6F6F6A; background: rgba(255,255,255,215);"
+                                        "border-radius: 10px; padding: 18px;"));
+    info_->hide();
+}
+
+void PageArea::setPage(const QImage& page) {
+    page_ = page;
+    update();
+}
+
+void PageArea::setStartInformation(const QString& text) {
+    info_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed());
+    placeInformation();
+}
+
+void PageArea::setStartInformationVisible(bool visible) {
+    info_->setVisible(visible);
+    placeInformation();
+}
+
+QRect PageArea::pageRect() const {
+    if (page_.isNull() || width() <= 0 || height() <= 0)
+        return QRect();
+    const QSize fitted = page_.size().scaled(size(), Qt::KeepAspectRatio);
+    // Centred across, right under the title strip.
+    return QRect(QPoint((width() - fitted.width()) / 2, 0), fitted);
+}
+
+void PageArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect target = pageRect();
+    if (!target.isEmpty())
+        painter.drawImage(target, page_);
+}
+
+void PageArea::resizeEvent(QResizeEvent*) {
+    placeInformation();
+}
+
+void PageArea::placeInformation() {
+    // The information sits in the middle of the page, as large as its text needs.
+    const QRect area = pageRect().isEmpty() ? rect() : pageRect();
+    QSize size = info_->sizeHint().boundedTo(area.size() - QSize(16, 16));
+    size = size.expandedTo(QSize(std::min(area.width() - 16, 420), 0));
+    info_->setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size));
+}
+
+} // namespace quindor

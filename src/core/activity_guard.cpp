@@ -1,0 +1,18 @@
+#include "core/activity_guard.h"
+
+namespace quindor {
+
+bool MayLeaveCurrentActivity(const ProgramState& state, Messages& messages) {
+    QString question;
+    if (state.ViewMode == ViewExercise && state.ExerciseEndState == EndRunning)
+        question = QStringLiteral("Die aktuelle \u00dcbung ist noch nicht beendet.\r\n"
+                                  "\u00dcbung wirklich abbrechen?");
+    else if (state.ViewMode == ViewPuzzle)
+        question = QStringLiteral("Das aktuelle Schiebepuzzle ist noch nicht gel\u00f6st.\r\n"
+                                  "\u00dcbung wirklich abbrechen?");
+    if (question.isEmpty())
+        return true;
+    return messages.question(question, MessageButtons::YesNo) == Answer::Yes;
+}
+
+} // namespace quindor

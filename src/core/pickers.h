@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace quindor {
+
+// File and folder choosers. The program binds them to the standard dialogs; tests answer them.
+// Every call returns the chosen path, or an empty string when the user cancels.
+class Pickers {
+public:
+    virtual ~Pickers() = default;
+    // filters in the form "Name (*.ext)|*.ext|..." (pairs of caption and pattern).
+    virtual QString openFile(const QString& title, const QString& filters,
+                             const QString& defaultExtension, const QString& startPath) = 0;
+    virtual QString saveFile(const QString& title, const QString& filters,
+                             const QString& defaultExtension, const QString& startPath) = 0;
+    virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
+};
+
+} // namespace quindor

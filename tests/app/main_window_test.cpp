@@ -1,0 +1,270 @@
+#include "app/av_main.h"
+#include "core/activity_guard.h"
+#include "core/display_check.h"
+#include "document/document_writer.h"
+#include "support/test_support.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quindor {
+namespace {
+
+class NoPickers : public Pickers {
+public:
+    QString openFile(const QString& title, const QString& filters, const QString& extension,
+                     const QString& start) override {
+        lastTitle = title;
+        lastFilters = filters;
+        lastExtension = extension;
+        lastStart = start;
+        return answer;
+    }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+    QString chooseFolder(const QString&, const QString&) override { return QString(); }
+    QString answer, lastTitle, lastFilters, lastExtension, lastStart;
+};
+
+class RecordingShell : public platform::ShellOpener {
+public:
+    bool open(const QString& target) override {
+        opened.append(target);
+        return result;
+    }
+    QStringList opened;
+    bool result = false;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = dir.path() + QLatin1Char('/');
+        app.state.ProgramFolder = folder;
+        app.state.HelpFolder = folder + QStringLiteral("hilfe/");
+    }
+
+    QString writeDocument(const QString& name, const QString& title) {
+        Document document;
+        document.Header.Titel = title;
+        document.BaseImage.Image = test::PatternImage(40, 30);
+        QFile file(folder + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteDocumentBytes(document));
+        return folder + name;
+    }
+
+    bool tryClose() {
+        QCloseEvent event;
+        QCoreApplication::sendEvent(&window, &event);
+        return event.isAccepted();
+    }
+
+    QStringList topicCaptions() const {
+        QStringList captions;
+        for (QAction* a : window.topicMenu()->actions()) {
+            if (a->objectName().startsWith(QStringLiteral("MenueThemaItem")))
+                captions.append(a->text());
+        }
+        return captions;
+    }
+
+    QTemporaryDir dir;
+    QString folder;
+    RecordingMessages messages;
+    NoPickers pickers;
+    NoBusyIndicator busy;
+    RecordingShell shell;
+    AppState app{messages, pickers, busy, shell};
+    MainWindow window{app};
+};
+
+TEST(DisplayCheck, BoundIs960By768At15Bits) {
+    EXPECT_TRUE(DisplayCheckWarning(960, 768, 16).isEmpty());
+    EXPECT_TRUE(DisplayCheckWarning(1920, 1080, 15).isEmpty());
+    EXPECT_FALSE(DisplayCheckWarning(960, 768, 8).isEmpty());
+    EXPECT_EQ(DisplayCheckWarning(959, 768, 32),
+              QStringLiteral(
+                  "Ungeeigneter Grafikmodus! (Windows-Systemsteuerung / Eigenschaften von "
+                  "Anzeige)\r\n\r\nF\u00fcr dieses Programm sollte ein Grafikmodus mit einer "
+                  "Aufl\u00f6sung von mindestens 1024 x 768 Pixel (Bildpunkte)und einer "
+                  "Farbtiefe von mindestens 16 Bit (High Color) eingestellt sein. \r\nAktuelle "
+                  "Einstellungen:\r\n- Aufl\u00f6sung: 959 x 768 Pixel\r\n- Farbtiefe: 32 "
+                  "Bit\r\n\r\nProgramm trotzdem starten?"));
+}
+
+TEST(ActivityGuard, AsksOnlyWhileAnExerciseOrPuzzleRuns) {
+    RecordingMessages messages;
+    ProgramState state;
+    EXPECT_TRUE(MayLeaveCurrentActivity(state, messages));
+    state.ViewMode = ViewExercise;
+    state.ExerciseEndState = EndCompleted;
+    EXPECT_TRUE(MayLeaveCurrentActivity(state, messages));
+    EXPECT_TRUE(messages.entries().isEmpty());
+    state.ViewMode = ViewPuzzle;
+    messages.queueAnswer(Answer::No);
+    EXPECT_FALSE(MayLeaveCurrentActivity(state, messages));
+    EXPECT_EQ(messages.texts().last(),
+              QStringLiteral("Das aktuelle Schiebepuzzle ist noch nicht gel\u00f6st.\r\n"
+                             "\u00dcbung wirklich abbrechen?"));
+}
+
+TEST_F(MainWindowTest, StartsWithTheStartPictureAndTheApplicationCaption) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quindor - Basissystem"));
+    EXPECT_GE(window.minimumWidth(), 700);
+    EXPECT_GE(window.minimumHeight(), 500);
+    window.FirstActivation({});
+    EXPECT_FALSE(app.state.FirstActivation);
+    EXPECT_EQ(app.state.StartFolder, folder);
+    EXPECT_TRUE(window.pageArea()->startInformationVisible());
+    EXPECT_TRUE(window.pageArea()->startInformation()->text().startsWith(
+        QStringLiteral("Um ein Quindor-Dokument anzuzeigen,")));
+}
+
+TEST_F(MainWindowTest, CommandLineFolderListsItsTopics) {
+    QDir().mkpath(folder + QStringLiteral("thema"));
+    folder += QStringLiteral("thema/");
+    writeDocument(QStringLiteral("b.qdr"), QStringLiteral("Bienen"));
+    writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
+    window.FirstActivation({folder});
+    EXPECT_EQ(app.state.StartFolder, folder);
+    EXPECT_EQ(app.state.CurrentFolder, folder);
+    EXPECT_TRUE(window.pageArea()->startInformationVisible());
+    EXPECT_EQ(topicCaptions(), (QStringList{"&1:  Ameisen", "&2:  Bienen"}));
+}
+
+TEST_F(MainWindowTest, CommandLineDocumentOpensWithTitleAndItsFolder) {
+    writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
+    const QString path = writeDocument(QStringLiteral("b.qdr"), QStringLiteral("Bienen"));
+    window.FirstActivation({path});
+    EXPECT_EQ(app.state.CommandLineDocument, path);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quindor - Basissystem - b.qdr"));
+    EXPECT_EQ(window.titlePanel()->label()->text(), QStringLiteral("(2) Bienen"));
+    EXPECT_FALSE(window.pageArea()->startInformationVisible());
+    QAction* entry = window.action(QStringLiteral("MenueThemaItem1"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isChecked());
+    EXPECT_EQ(entry->data().toInt(), 1);
+}
+
+TEST_F(MainWindowTest, MissingCommandLineDocumentReportsAndKeepsTheEmptyDocument) {
+    const QString path = folder + QStringLiteral("fehlt.qdr");
+    window.FirstActivation({path});
+    EXPECT_EQ(messages.texts(), QStringList{DocumentSession::MissingFileMessage(path)});
+    EXPECT_FALSE(app.session.hasDocument());
+    EXPECT_EQ(app.state.StartFolder, folder);
+}
+
+TEST_F(MainWindowTest, TitleLabelTogglesBetweenTitleAndQuestionMark) {
+    window.FirstActivation({});
+    TitlePanel* title = window.titlePanel();
+    EXPECT_EQ(title->label()->text(), QString());
+    ASSERT_TRUE(app.session.LoadDocument(writeDocument(QStringLiteral("x.qdr"), QString()), false));
+    window.UpdateTitle();
+    EXPECT_EQ(title->label()->text(), QStringLiteral(" (ohne Titel)"));
+    EXPECT_EQ(title->label()->toolTip(), QStringLiteral("Titel verbergen"));
+    title->toggleTitle();
+    EXPECT_EQ(title->label()->text(), QStringLiteral(" ?"));
+    EXPECT_EQ(title->label()->toolTip(), QStringLiteral("Titel anzeigen"));
+    title->toggleTitle();
+    EXPECT_EQ(title->label()->toolTip(), QStringLiteral("Titel verbergen"));
+    EXPECT_EQ(title->previousButton()->toolTip(),
+              QStringLiteral("vorheriges Dokument \u00f6ffnen"));
+    EXPECT_EQ(title->nextButton()->toolTip(), QStringLiteral("n\u00e4chstes Dokument \u00f6ffnen"));
+}
+
+TEST_F(MainWindowTest, OpenCommandOffersDocumentsAndRereadsTheList) {
+    const QString path = writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
+    window.FirstActivation({});
+    pickers.answer = path;
+    window.OpenDocumentCommand();
+    EXPECT_EQ(pickers.lastTitle, QStringLiteral("Dokument \u00f6ffnen"));
+    EXPECT_EQ(pickers.lastFilters, QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr|ZWK-Dokument "
+                                                  "(*.zwk)|*.zwk|Alle Dateien (*.*)|*.*"));
+    EXPECT_EQ(pickers.lastExtension, QStringLiteral("qdr"));
+    EXPECT_EQ(pickers.lastStart, folder);
+    EXPECT_EQ(app.session.header().Titel, QStringLiteral("Ameisen"));
+    EXPECT_EQ(app.state.TopicIndex, 0);
+    EXPECT_EQ(window.titlePanel()->label()->text(), QStringLiteral("(1) Ameisen"));
+}
+
+TEST_F(MainWindowTest, ModeControlsFollowTheViewMode) {
+    window.FirstActivation({});
+    app.state.ViewMode = ViewExercise;
+    window.UpdateModeControls();
+    EXPECT_FALSE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
+    EXPECT_FALSE(window.action(QStringLiteral("SchliessenItem"))->isEnabled());
+    EXPECT_FALSE(window.topicMenu()->menuAction()->isEnabled());
+    app.state.ViewMode = ViewLearning;
+    window.UpdateModeControls();
+    EXPECT_TRUE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
+    EXPECT_TRUE(window.topicMenu()->menuAction()->isEnabled());
+}
+
+TEST_F(MainWindowTest, EveryCloseGuardKeepsTheProgramOpen) {
+    window.FirstActivation({});
+    // A running exercise, not aborted.
+    app.state.ViewMode = ViewExercise;
+    messages.queueAnswer(Answer::No);
+    EXPECT_FALSE(tryClose());
+    EXPECT_FALSE(app.state.Closing);
+    app.state.ViewMode = ViewLearning;
+    // The save question cancelled.
+    app.session.header().Modified = true;
+    messages.queueAnswer(Answer::Cancel);
+    EXPECT_FALSE(tryClose());
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Aktuelles Dokument speichern?"));
+    app.session.header().Modified = false;
+    // The quit dialog answered "Nein, weiter arbeiten".
+    messages.queueChoice(1);
+    EXPECT_FALSE(tryClose());
+    const RecordingMessages::Entry& quit = messages.entries().last();
+    EXPECT_EQ(quit.caption, QStringLiteral("Beenden"));
+    EXPECT_EQ(quit.text, QStringLiteral("Programm beenden?"));
+    EXPECT_EQ(quit.buttonCaptions, (QStringList{QStringLiteral("Ja, beenden"),
+                                                QStringLiteral("Nein, weiter arbeiten")}));
+    EXPECT_FALSE(app.state.Closing);
+    // Confirmed.
+    messages.queueChoice(0);
+    EXPECT_TRUE(tryClose());
+    EXPECT_TRUE(app.state.Closing);
+}
+
+TEST_F(MainWindowTest, CloseCommandReturnsToTheStartPage) {
+    const QString path = writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
+    window.FirstActivation({path});
+    app.session.header().Modified = true;
+    messages.queueAnswer(Answer::Cancel);
+    EXPECT_FALSE(window.CloseCommand());
+    EXPECT_TRUE(app.session.hasDocument());
+    messages.queueAnswer(Answer::No);
+    EXPECT_TRUE(window.CloseCommand());
+    EXPECT_FALSE(app.session.hasDocument());
+    EXPECT_TRUE(window.pageArea()->startInformationVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quindor - Basissystem"));
+    EXPECT_EQ(app.state.PreviousDocument, path);
+}
+
+TEST_F(MainWindowTest, HelpOpensTheIndexPageOrSaysWhyNot) {
+    window.HelpCommand();
+    const QString target = QStringLiteral("file://") + folder + QStringLiteral("hilfe/index.html");
+    EXPECT_EQ(shell.opened, QStringList{target});
+    EXPECT_EQ(messages.texts().last(),
+              QStringLiteral("Die Datei \"") + target +
+                  QStringLiteral("\" kann nicht ge\u00f6ffnet werden. Sie ben\u00f6tigen einen "
+                                 "Webbrowser (z.B. Internet Explorer) um dieses Dokument "
+                                 "anzusehen."));
+    shell.result = true;
+    messages.clear();
+    window.HelpCommand();
+    EXPECT_TRUE(messages.entries().isEmpty());
+}
+
+} // namespace
+} // namespace quindor
