@@ -36,7 +36,8 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioGoal>& goals) {
             continue;
         const double ratio = m->second / b->second;
         std::printf("ratio %s / %s = %.2f (goal <= %.2f) %s\n", goal.measured.c_str(),
-                    goal.baseline.c_str(), ratio, goal.limit, ratio <= goal.limit ? "ok" : "MISSED");
+                    goal.baseline.c_str(), ratio, goal.limit,
+                    ratio <= goal.limit ? "ok" : "MISSED");
     }
     benchmark::Shutdown();
     return 0;

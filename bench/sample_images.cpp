@@ -38,8 +38,9 @@ QImage PhotoLikeImage(int width, int height) {
         for (int x = 0; x < width; ++x) {
             const int noise = random.random(13) - 6;
             const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + noise, 0, 255), std::clamp(qGreen(p) + noise, 0, 255),
-                           std::clamp(qBlue(p) + noise, 0, 255));
+            line[x] =
+                qRgb(std::clamp(qRed(p) + noise, 0, 255), std::clamp(qGreen(p) + noise, 0, 255),
+                     std::clamp(qBlue(p) + noise, 0, 255));
         }
     }
     return image;

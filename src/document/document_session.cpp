@@ -128,7 +128,7 @@ bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     state_.TopicIndex = -1;
     if (hooks_.prepareView)
         hooks_.prepareView();
-    // Part 1.3 step 12: types 0 and 2 get no layout at load (single-question objects are
+    // Types 0 and 2 get no layout at load (single-question objects are
     // stored with the document), even when a layout is registered for them.
     if (h.DokTyp != 0 && h.DokTyp != 2)
         layouts_.run(document_, true);

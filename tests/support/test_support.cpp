@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "core/random_generator.h"
+
 #include <QFile>
 
 namespace quindor::test {
@@ -11,6 +13,17 @@ QImage PatternImage(int width, int height, bool withAlpha) {
             const int alpha = withAlpha ? (x * 255) / std::max(1, width - 1) : 255;
             image.setPixelColor(x, y, QColor((x * 7) % 256, (y * 13) % 256, (x + y) % 256, alpha));
         }
+    }
+    return image;
+}
+
+QImage NoiseImage(int width, int height, uint32_t seed) {
+    QImage image(width, height, QImage::Format_RGBA8888);
+    RandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(x, y, QColor(random.random(256), random.random(256),
+                                             random.random(256), random.random(256)));
     }
     return image;
 }

@@ -23,6 +23,9 @@ struct SessionFixture {
 // A picture with a recognisable pattern (and alpha when withAlpha), width x height pixels.
 QImage PatternImage(int width, int height, bool withAlpha = false);
 
+// A picture of random pixels with random alpha, which hardly compresses.
+QImage NoiseImage(int width, int height, uint32_t seed = 1);
+
 // Whether two pictures have the same size and the same RGBA value in every pixel.
 ::testing::AssertionResult SameImage(const QImage& expected, const QImage& actual);
 

@@ -1,0 +1,70 @@
+#include "settings/ui/font_dialog.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quindor {
+
+TSchriftartForm::TSchriftartForm(const QString& currentFont, QWidget* parent)
+    : QDialog(parent), fontList_(new QListWidget), preview_(new QLabel),
+      okButton_(new QPushButton(QStringLiteral("OK"))),
+      cancelButton_(new QPushButton(QStringLiteral("Abbrechen"))) {
+    setWindowTitle(QStringLiteral("Schriftart"));
+
+    fontList_->addItems(QFontDatabase::families());
+    const auto matches = fontList_->findItems(currentFont, Qt::MatchFixedString);
+    if (!matches.isEmpty())
+        fontList_->setCurrentItem(matches.first());
+
+    preview_->setFrameShape(QFrame::Panel);
+    preview_->setFrameShadow(QFrame::Sunken);
+    preview_->setAlignment(Qt::AlignCenter);
+    preview_->setMinimumHeight(60);
+
+    auto* group = new QGroupBox(QStringLiteral(" Schriftart für Dokumentendarstellung "));
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(fontList_);
+    groupLayout->addWidget(preview_);
+
+    okButton_->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+
+    connect(fontList_, &QListWidget::currentRowChanged, this, &TSchriftartForm::showPreview);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    showPreview();
+}
+
+QString TSchriftartForm::selectedFont() const {
+    const QListWidgetItem* item = fontList_->currentItem();
+    return item != nullptr ? item->text() : QString();
+}
+
+void TSchriftartForm::showPreview() {
+    const QString family = selectedFont();
+    QFont font(family);
+    font.setPointSize(20);
+    preview_->setFont(font);
+    preview_->setText(family);
+}
+
+std::optional<QString> FontDialog(QWidget* parent, const QString& currentFont) {
+    TSchriftartForm form(currentFont, parent);
+    if (form.exec() != QDialog::Accepted || form.selectedFont().isEmpty())
+        return std::nullopt;
+    return form.selectedFont();
+}
+
+} // namespace quindor

@@ -1,0 +1,138 @@
+#include "tools/tool_process.h"
+
+#include "document/document_writer.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quindor {
+namespace {
+
+const QString kTool = QStringLiteral(QUINDOR_DOC_PATH);
+
+test::ToolRun Doc(const QStringList& args) {
+    return test::RunTool(kTool, args);
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class QuindorDocTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Document d;
+        d.Header.DokTyp = 1;
+        d.Header.Titel = QStringLiteral("Lesen");
+        d.Header.Lueckentext = QStringLiteral("Ein <<Satz>>.");
+        d.BaseImage.Image = test::PatternImage(30, 20);
+        AddObject(d, KindQueryLabel, 1, QStringLiteral("eins"), -1, 0.2, 0.2, 1, 0);
+        AddObject(d, KindQueryLabel, 1, QStringLiteral("zwei"), -1, 0.4, 0.4, 1, 0);
+        AddObject(d, KindInfoPoint, 2, QStringLiteral("<B>Info</B>"), -1, 0.6, 0.6, 1, 0);
+        good = dir.filePath(QStringLiteral("gut.qdr"));
+        goodBytes = WriteDocumentBytes(d);
+        WriteFile(good, goodBytes);
+    }
+
+    QTemporaryDir dir;
+    QString good;
+    QByteArray goodBytes;
+};
+
+TEST_F(QuindorDocTool, CheckReportsEachFileWithTheLoaderMessages) {
+    const QString missing = dir.filePath(QStringLiteral("fehlt.qdr"));
+    const QString bad = dir.filePath(QStringLiteral("falsch.qdr"));
+    QByteArray badBytes = goodBytes;
+    badBytes.replace(4, 4, "XYZ-");
+    WriteFile(bad, badBytes);
+
+    const test::ToolRun run = Doc({QStringLiteral("check"), good, missing, bad});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, good + QStringLiteral(": OK\n") + missing + QStringLiteral(":\n") +
+                           QStringLiteral("  Die Datei \"") + missing +
+                           QStringLiteral("\" existiert nicht.\n") + bad + QStringLiteral(":\n") +
+                           QStringLiteral("  Ung\u00fcltiges Dateiformat.\n"
+                                          "  Die Datei \"") +
+                           bad +
+                           QStringLiteral("\" kann nicht gelesen werden. M\u00f6gliche Ursachen:\n"
+                                          "  - Datei existiert nicht\n"
+                                          "  - Ung\u00fcltiges Dateiformat\n"
+                                          "  - Fehlende Lesezugriffsberechtigung im Netzwerk\n"));
+
+    EXPECT_EQ(Doc({QStringLiteral("check"), good}).exitCode, 0);
+}
+
+TEST_F(QuindorDocTool, CheckTakesTheDocumentsOfAFolderInNameOrder) {
+    QDir folder(dir.path());
+    folder.mkdir(QStringLiteral("thema"));
+    const QString topic = dir.filePath(QStringLiteral("thema"));
+    for (const char* name : {"c.zwk", "B.QDR", "a.qdr", "notiz.txt"})
+        WriteFile(topic + QLatin1Char('/') + QLatin1String(name), goodBytes);
+
+    const test::ToolRun run = Doc({QStringLiteral("check"), topic});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, topic + QStringLiteral("/a.qdr: OK\n") + topic +
+                           QStringLiteral("/B.QDR: OK\n") + topic + QStringLiteral("/c.zwk: OK\n"));
+}
+
+TEST_F(QuindorDocTool, RewriteReproducesTheFileAndFailsOnAMissingOne) {
+    const QString copy = dir.filePath(QStringLiteral("kopie.zwk"));
+    EXPECT_EQ(Doc({QStringLiteral("rewrite"), good, copy}).exitCode, 0);
+    EXPECT_EQ(ReadFile(copy), goodBytes);
+
+    const QString missing = dir.filePath(QStringLiteral("fehlt.qdr"));
+    const test::ToolRun run = Doc({QStringLiteral("rewrite"), missing, copy});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              QStringLiteral("Die Datei \"") + missing + QStringLiteral("\" existiert nicht.\n"));
+}
+
+TEST_F(QuindorDocTool, InfoAndDumpDescribeTheDocument) {
+    const test::ToolRun info = Doc({QStringLiteral("info"), good});
+    EXPECT_EQ(info.exitCode, 0);
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Dokumenttyp: L\u00fcckentext (DokTyp 1")));
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Titel:       Lesen\n")));
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Objekte:     3\n")));
+    EXPECT_TRUE(info.out.contains(QStringLiteral("  Typ 0 (Abfragetext): 2\n")));
+
+    const test::ToolRun dump = Doc({QStringLiteral("dump"), good});
+    EXPECT_EQ(dump.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(dump.out.toUtf8()).object();
+    EXPECT_EQ(json["objects"].toArray().size(), 3);
+    EXPECT_EQ(json["header"].toObject()["FileName"].toString(), good);
+}
+
+TEST(QuindorDocUsage, WrongCommandsGiveTheUsageAndStatusTwo) {
+    const QList<QStringList> wrong = {{},
+                                      {QStringLiteral("info")},
+                                      {QStringLiteral("dump"), "a", "b"},
+                                      {QStringLiteral("rewrite"), "a"},
+                                      {QStringLiteral("check")},
+                                      {QStringLiteral("tanzen"), "a"}};
+    for (const QStringList& args : wrong) {
+        const test::ToolRun run = Doc(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Aufruf:")));
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    const test::ToolRun help = Doc({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Aufruf:")));
+}
+
+} // namespace
+} // namespace quindor

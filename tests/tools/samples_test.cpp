@@ -1,0 +1,143 @@
+#include "make_samples/sample_documents.h"
+#include "tools/tool_process.h"
+
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace quindor {
+namespace {
+
+const QString kSamples = QStringLiteral(QUINDOR_SAMPLES_DIR);
+
+std::vector<const ObjDataTyp*> OfKind(const Document& d, int typ) {
+    std::vector<const ObjDataTyp*> found;
+    for (const ObjDataTyp& o : d.Objects) {
+        if (o.Typ == typ)
+            found.push_back(&o);
+    }
+    return found;
+}
+
+// Loads like the program does and insists on silence.
+class SampleFolder : public ::testing::Test {
+protected:
+    const Document& load(const QString& name) {
+        const QString path = QDir(kSamples).filePath(name);
+        EXPECT_TRUE(fixture.session.LoadDocument(path, true)) << name.toStdString();
+        EXPECT_TRUE(fixture.messages.texts().isEmpty())
+            << fixture.messages.texts().join('\n').toStdString();
+        return fixture.session.document();
+    }
+
+    test::SessionFixture fixture;
+};
+
+TEST_F(SampleFolder, PlantLabelsPointAtTheirSpots) {
+    const Document& d = load(QStringLiteral("01_Pflanze.qdr"));
+    EXPECT_EQ(d.Header.DokTyp, 0);
+    EXPECT_EQ(d.Header.Autor, QStringLiteral("Quindor-Beispiele"));
+    const auto labels = OfKind(d, KindQueryLabel);
+    EXPECT_GE(labels.size(), 5u);
+    EXPECT_LE(labels.size(), 8u);
+    for (const ObjDataTyp* o : labels) {
+        EXPECT_EQ(o->Ebene, 1);
+        EXPECT_EQ(o->Sline, 1);
+        EXPECT_EQ(o->LinieDicke, 2);
+        EXPECT_NE(o->LinieFarbe, 0);
+        EXPECT_EQ(o->HDeck, 100);
+        EXPECT_GT(std::abs(o->Kx - o->Sx) + std::abs(o->Ky - o->Sy), 0.05) << o->Cap.toStdString();
+    }
+    EXPECT_GE(OfKind(d, KindFixedLabel).size(), 2u);
+
+    const auto info = OfKind(d, KindInfoPoint);
+    ASSERT_FALSE(info.empty());
+    EXPECT_EQ(info[0]->Ebene, 2);
+    EXPECT_EQ(info[0]->PktCap, QStringLiteral("Info"));
+    EXPECT_TRUE(info[0]->Cap.contains(QStringLiteral("<B>")));
+
+    // The link must lead to a document of the same folder.
+    const auto links = OfKind(d, KindDocumentLink);
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_TRUE(QFileInfo::exists(QDir(kSamples).filePath(links[0]->Cap)));
+    EXPECT_EQ(OfKind(d, KindExternalLink).size(), 1u);
+    EXPECT_LT(d.Header.MinZIndex, d.Header.MaxZIndex);
+}
+
+TEST_F(SampleFolder, GapTextAndCTestCarryTheirGaps) {
+    const Document& gaps = load(QStringLiteral("02_Lueckentext.qdr"));
+    EXPECT_EQ(gaps.Header.DokTyp, 1);
+    EXPECT_EQ(gaps.Header.DokUnterTyp, 0);
+    EXPECT_TRUE(gaps.Header.Lueckentext.contains(QStringLiteral("<<vier|Vier|4>>.")));
+    EXPECT_EQ(gaps.BaseImage.Image.size(), QSize(870, 1100));
+    EXPECT_TRUE(gaps.Objects.empty());
+
+    const Document& ctest = load(QStringLiteral("03_C-Test.qdr"));
+    EXPECT_EQ(ctest.Header.DokTyp, 1);
+    EXPECT_EQ(ctest.Header.DokUnterTyp, 2);
+    EXPECT_GE(ctest.Header.Lueckentext.count(QStringLiteral("<<")), 20);
+    EXPECT_EQ(ctest.Header.Lueckentext.count(QStringLiteral("<<")),
+              ctest.Header.Lueckentext.count(QStringLiteral(">>")));
+}
+
+TEST_F(SampleFolder, SchoolWayKeepsItsPictures) {
+    const Document& d = load(QStringLiteral("04_Schulweg.qdr"));
+    const auto query = OfKind(d, KindQueryPicture);
+    ASSERT_GE(query.size(), 2u);
+    for (const ObjDataTyp* o : query) {
+        EXPECT_FALSE(o->Picture.isEmpty());
+        EXPECT_FALSE(o->BildKenn.isEmpty());
+        EXPECT_TRUE(o->Picture.Blended);
+    }
+    const auto fixed = OfKind(d, KindFixedPicture);
+    ASSERT_EQ(fixed.size(), 1u);
+    EXPECT_FALSE(fixed[0]->Picture.isEmpty());
+    EXPECT_GE(OfKind(d, KindQueryLabel).size(), 3u);
+}
+
+TEST(CTest, SecondHalfOfEverySecondWordBecomesAGap) {
+    using samples::MakeCTest;
+    EXPECT_EQ(MakeCTest(QStringLiteral("Der Hase sitzt im Gras.")),
+              QStringLiteral("Der Ha<<se>> sitzt i<<m>> Gras."));
+    // Odd lengths lose the larger half; punctuation and one-letter words stay out.
+    EXPECT_EQ(MakeCTest(QStringLiteral("Die Katze schl\u00e4ft, a der Hund bellt.")),
+              QStringLiteral("Die Ka<<tze>> schl\u00e4ft, a d<<er>> Hund be<<llt>>."));
+}
+
+TEST(SampleCorpus, SeedsAreSmallAndLoadSilently) {
+    QTemporaryDir dir;
+    const test::ToolRun run =
+        test::RunTool(QStringLiteral(MAKE_SAMPLES_PATH), {QStringLiteral("--corpus"), dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList names = QDir(dir.path()).entryList({QStringLiteral("*.qdr")}, QDir::Files);
+    EXPECT_EQ(names.size(), static_cast<qsizetype>(samples::CorpusDocuments().size()));
+
+    bool gridPicture = false, cluster = false, answerPictures = false;
+    for (const QString& name : names) {
+        const QString path = QDir(dir.path()).filePath(name);
+        EXPECT_LT(QFileInfo(path).size(), 20 * 1024) << name.toStdString();
+        test::SessionFixture f;
+        ASSERT_TRUE(f.session.LoadDocument(path, false)) << name.toStdString();
+        EXPECT_TRUE(f.messages.texts().isEmpty());
+        const Document& d = f.session.document();
+        gridPicture = gridPicture || (d.Header.DokTyp == 1 && d.Header.DokUnterTyp == 1 &&
+                                      !d.Header.Cell(0, 0).Bild.isEmpty());
+        cluster = cluster || d.Header.DokTyp == 4;
+        answerPictures =
+            answerPictures || std::any_of(d.Objects.begin(), d.Objects.end(), [](const auto& o) {
+                return o.Typ == KindChoiceQuestion && !o.AntwPics[0].isEmpty();
+            });
+    }
+    EXPECT_TRUE(gridPicture);
+    EXPECT_TRUE(cluster);
+    EXPECT_TRUE(answerPictures);
+}
+
+} // namespace
+} // namespace quindor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "document/document.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace quindor::samples {
+
+struct NamedDocument {
+    QString FileName;
+    Document Doc;
+};
+
+// The sample topic folder, in the order its file names sort.
+std::vector<NamedDocument> SampleDocuments();
+// Seeds for fuzzing the reader: the samples with tiny pictures, plus documents of the types
+// the samples leave out (empty, gap table, cluster, multiple choice with answer pictures).
+std::vector<NamedDocument> CorpusDocuments();
+
+// A C-test line: the second half of every second word becomes a gap (the larger half of an
+// odd length); punctuation around a word stays outside the gap, one-letter words don't count.
+QString MakeCTest(const QString& text);
+
+} // namespace quindor::samples

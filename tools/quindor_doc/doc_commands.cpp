@@ -1,0 +1,213 @@
+#include "quindor_doc/doc_commands.h"
+
+#include "core/messages.h"
+#include "core/program_state.h"
+#include "document/document_session.h"
+#include "document/document_writer.h"
+#include "quindor_doc/document_json.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QJsonDocument>
+
+#include <map>
+
+namespace quindor::doc {
+
+namespace {
+
+QString KindName(int typ) {
+    switch (typ) {
+    case KindQueryLabel:
+        return QStringLiteral("Abfragetext");
+    case KindFixedLabel:
+        return QStringLiteral("Fester Text");
+    case KindInfoPoint:
+        return QStringLiteral("Infopunkt");
+    case KindExternalLink:
+        return QStringLiteral("Externer Link");
+    case KindDocumentLink:
+        return QStringLiteral("Dokument-Link");
+    case KindQueryPicture:
+        return QStringLiteral("Abfragebild");
+    case KindFixedPicture:
+        return QStringLiteral("Festes Bild");
+    case KindPictureLink:
+        return QStringLiteral("Bild-Link");
+    case KindAnswerField:
+        return QStringLiteral("Antwortfeld");
+    case KindQuestionText:
+        return QStringLiteral("Fragetext");
+    case KindStaticLabel:
+        return QStringLiteral("Feste Beschriftung");
+    case KindChoiceQuestion:
+        return QStringLiteral("Multiple-Choice-Frage");
+    case KindChoiceQuestionPicture:
+        return QStringLiteral("Multiple-Choice-Frage mit Bild");
+    case KindTablePictureLink:
+        return QStringLiteral("Tabellen-Bild-Link");
+    default:
+        break;
+    }
+    if (typ >= KindNavPrevious && typ <= KindNavRandom)
+        return QStringLiteral("Navigation");
+    if (typ >= KindClusterFirst && typ <= KindClusterLast)
+        return QStringLiteral("Cluster-Element");
+    if (typ >= KindPairFirst && typ <= KindPairLast)
+        return QStringLiteral("Zuordnungs-Element");
+    return QStringLiteral("unbekannt");
+}
+
+bool FontInstalled(const QString& family) {
+    const QStringList families = QFontDatabase::families();
+    return std::any_of(families.begin(), families.end(), [&](const QString& f) {
+        return f.compare(family, Qt::CaseInsensitive) == 0;
+    });
+}
+
+void PrintMessages(const QStringList& messages, QTextStream& err) {
+    for (const QString& message : messages)
+        err << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+}
+
+} // namespace
+
+LoadedDocument LoadForInspection(const QString& path) {
+    LoadedDocument result;
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session(state, messages, busy);
+    result.ok = session.LoadDocument(path, false);
+    result.messages = messages.texts();
+    if (!result.ok)
+        return result;
+    result.document = session.document();
+    // The loader keeps no magic or key list; a second pass over the bytes collects them.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        Document scratch;
+        ReadDocumentBytes(file.readAll(), scratch, ReadOptions(), &result.details);
+    }
+    return result;
+}
+
+QStringList CollectDocuments(const QStringList& paths, QStringList* emptyFolders) {
+    QStringList files;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files.append(path);
+            continue;
+        }
+        const QDir folder(path);
+        const QStringList names =
+            folder.entryList({QStringLiteral("*.qdr"), QStringLiteral("*.zwk")}, QDir::Files,
+                             QDir::Name | QDir::IgnoreCase);
+        if (names.isEmpty() && emptyFolders)
+            emptyFolders->append(path);
+        for (const QString& name : names)
+            files.append(folder.filePath(name));
+    }
+    return files;
+}
+
+QString IndentMessages(const QStringList& messages) {
+    QString text;
+    for (const QString& message : messages) {
+        for (const QString& line : message.split(QStringLiteral("\r\n")))
+            text += QStringLiteral("  ") + line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString InfoText(const QString& path, const Document& document, bool fontInstalled) {
+    const HeaderDataTyp& h = document.Header;
+    QString typeName = DocumentTypeName(h.DokTyp, h.DokUnterTyp);
+    if (typeName.isEmpty())
+        typeName = QStringLiteral("unbekannt");
+    QString text;
+    QTextStream s(&text);
+    s << "Datei:       " << path << '\n';
+    s << "Dokumenttyp: " << typeName << " (DokTyp " << h.DokTyp << ", DokUnterTyp " << h.DokUnterTyp
+      << ")\n";
+    s << "Titel:       " << h.Titel << '\n';
+    s << "Autor:       " << h.Autor << '\n';
+    s << "Version:     " << h.Vers << '\n';
+    s << "Schrift:     " << document.FontName;
+    if (!fontInstalled)
+        s << " (nicht installiert, angezeigt als Arial)";
+    s << '\n';
+    s << "Basisbild:   " << document.BaseImage.Image.width() << " x "
+      << document.BaseImage.Image.height() << '\n';
+    if (h.HasGrid())
+        s << "Raster:      " << h.Zeilen << " Zeilen x " << h.Spalten << " Spalten\n";
+    s << "Objekte:     " << StoredObjectCount(document) << '\n';
+    std::map<int, int> byKind;
+    for (const ObjDataTyp& object : document.Objects)
+        ++byKind[object.Typ];
+    for (const auto& [typ, count] : byKind)
+        s << "  Typ " << typ << " (" << KindName(typ) << "): " << count << '\n';
+    return text;
+}
+
+int RunInfo(const QString& path, QTextStream& out, QTextStream& err) {
+    const LoadedDocument loaded = LoadForInspection(path);
+    if (!loaded.ok) {
+        PrintMessages(loaded.messages, err);
+        return 1;
+    }
+    // Arial is never missing: the program falls back to it, mapped to a metric-compatible face.
+    const QString& font = loaded.document.FontName;
+    const bool installed =
+        font.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 || FontInstalled(font);
+    out << InfoText(path, loaded.document, installed);
+    return 0;
+}
+
+int RunDump(const QString& path, QTextStream& out, QTextStream& err) {
+    const LoadedDocument loaded = LoadForInspection(path);
+    if (!loaded.ok) {
+        PrintMessages(loaded.messages, err);
+        return 1;
+    }
+    const QJsonObject json = DocumentToJson(loaded.document, loaded.details);
+    out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
+    return 0;
+}
+
+int RunCheck(const QStringList& paths, QTextStream& out) {
+    QStringList emptyFolders;
+    const QStringList files = CollectDocuments(paths, &emptyFolders);
+    for (const QString& folder : emptyFolders)
+        out << folder << ": keine Dokumente\n";
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session(state, messages, busy);
+    bool allOk = true;
+    for (const QString& file : files) {
+        messages.clear();
+        const bool ok = session.LoadDocument(file, false);
+        allOk = allOk && ok;
+        if (ok && messages.entries().isEmpty()) {
+            out << file << ": OK\n";
+            continue;
+        }
+        out << file << ":\n" << IndentMessages(messages.texts());
+    }
+    return allOk ? 0 : 1;
+}
+
+int RunRewrite(const QString& in, const QString& outPath, QTextStream& err) {
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session(state, messages, busy);
+    const bool ok = session.LoadDocument(in, false) && session.WriteDocument(outPath, false);
+    PrintMessages(messages.texts(), err);
+    return ok ? 0 : 1;
+}
+
+} // namespace quindor::doc

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "document/document.h"
+#include "document/document_reader.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace quindor::doc {
+
+// A document as the program's loader sees it, with the messages the loader would show.
+struct LoadedDocument {
+    bool ok = false;
+    QStringList messages;
+    Document document;
+    ReadDetails details;
+};
+
+LoadedDocument LoadForInspection(const QString& path);
+
+// Files as given; each folder replaced by its .qdr and .zwk files (any case), sorted by name.
+// Folders without documents are reported in emptyFolders.
+QStringList CollectDocuments(const QStringList& paths, QStringList* emptyFolders = nullptr);
+
+// Loader messages for a report: every line indented, CR LF as line breaks.
+QString IndentMessages(const QStringList& messages);
+
+// Summary of a loaded document. fontInstalled says whether its font exists on this system.
+QString InfoText(const QString& path, const Document& document, bool fontInstalled);
+
+// The commands; each returns the process exit status.
+int RunInfo(const QString& path, QTextStream& out, QTextStream& err);
+int RunDump(const QString& path, QTextStream& out, QTextStream& err);
+int RunCheck(const QStringList& paths, QTextStream& out);
+int RunRewrite(const QString& in, const QString& outPath, QTextStream& err);
+
+} // namespace quindor::doc

@@ -1,0 +1,46 @@
+#include "quindor_doc/doc_commands.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+const char* const kUsage =
+    "Aufruf:\n"
+    "  quindor-doc info DATEI          Typ, Titel, Autor und Objekte eines Dokuments\n"
+    "  quindor-doc dump DATEI          alle gespeicherten Felder als JSON\n"
+    "  quindor-doc check PFAD...       Dokumente und Ordner wie beim Öffnen prüfen\n"
+    "  quindor-doc rewrite EIN AUS     EIN laden und als AUS neu schreiben\n"
+    "  quindor-doc --help              diese Hilfe\n";
+
+int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const QString command = args.value(0);
+    const qsizetype operands = args.size() - 1;
+    if (command == QLatin1String("--help") && operands == 0) {
+        out << QString::fromUtf8(kUsage);
+        return 0;
+    }
+    if (command == QLatin1String("info") && operands == 1)
+        return quindor::doc::RunInfo(args.at(1), out, err);
+    if (command == QLatin1String("dump") && operands == 1)
+        return quindor::doc::RunDump(args.at(1), out, err);
+    if (command == QLatin1String("check") && operands >= 1)
+        return quindor::doc::RunCheck(args.mid(1), out);
+    if (command == QLatin1String("rewrite") && operands == 2)
+        return quindor::doc::RunRewrite(args.at(1), args.at(2), err);
+    err << QString::fromUtf8(kUsage);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts and pictures need a GUI application, but the tool must run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QGuiApplication::arguments();
+    args.removeFirst();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return Dispatch(args, out, err);
+}
