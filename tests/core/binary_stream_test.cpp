@@ -26,8 +26,8 @@ TEST(ByteWriter, IntegersAndFloatsAreLittleEndian) {
     out.writeInt32(0x01020304);
     out.writeInt32(-2);
     out.writeDouble(1.0);
-    EXPECT_EQ(out.bytes(), Bytes({0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0,
-                                  0, 0xF0, 0x3F}));
+    EXPECT_EQ(out.bytes(), Bytes({0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0,
+                                  0xF0, 0x3F}));
 }
 
 TEST(ByteWriter, TextIsCountThenWin1252BytesWithoutTerminator) {
@@ -43,7 +43,8 @@ TEST(ByteReader, ReadsWhatTheWriterWrote) {
     out.writeInt32(0x7FFFFFFF);
     out.writeDouble(-0.035);
     out.writeText(QStringLiteral("\u00C4nderungen \u2026"));
-    out.writeTextBytes("HD-Einr\xFC" "ckRand");
+    out.writeTextBytes("HD-Einr\xFC"
+                       "ckRand");
     const QByteArray bytes = out.take();
 
     ByteReader in(bytes);
@@ -51,7 +52,8 @@ TEST(ByteReader, ReadsWhatTheWriterWrote) {
     EXPECT_EQ(in.readInt32(), 0x7FFFFFFF);
     EXPECT_EQ(in.readDouble(), -0.035);
     EXPECT_EQ(in.readText(), QStringLiteral("\u00C4nderungen \u2026"));
-    EXPECT_EQ(in.readTextBytes(), QByteArray("HD-Einr\xFC" "ckRand"));
+    EXPECT_EQ(in.readTextBytes(), QByteArray("HD-Einr\xFC"
+                                             "ckRand"));
     EXPECT_TRUE(in.ok());
     EXPECT_TRUE(in.atEnd());
     EXPECT_EQ(in.position(), bytes.size());

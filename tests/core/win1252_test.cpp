@@ -45,8 +45,11 @@ TEST(Win1252, NamedMappings) {
               QString(QChar(0x8D)) + QChar(0x8F) + QChar(0x90) + QChar(0x9D));
     EXPECT_EQ(EncodeWin1252(QString(QChar(0x20AC))), QByteArray("\x80"));
     EXPECT_EQ(EncodeWin1252(QStringLiteral("\u201EGr\u00FC\u00DFe\u201C")),
-              QByteArray("\x84Gr\xFC\xDF" "e\x93"));
-    EXPECT_EQ(DecodeWin1252(QByteArray("Einr\xFC" "ckRand")), QStringLiteral("Einr\u00FCckRand"));
+              QByteArray("\x84Gr\xFC\xDF"
+                         "e\x93"));
+    EXPECT_EQ(DecodeWin1252(QByteArray("Einr\xFC"
+                                       "ckRand")),
+              QStringLiteral("Einr\u00FCckRand"));
 }
 
 TEST(Win1252, UnrepresentableCharactersBecomeQuestionMarks) {

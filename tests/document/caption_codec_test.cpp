@@ -5,7 +5,9 @@
 namespace quindor {
 namespace {
 
-QString S(const char* utf8) { return QString::fromUtf8(utf8); }
+QString S(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // --- Writing -------------------------------------------------------------------------------
 

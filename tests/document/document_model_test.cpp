@@ -167,8 +167,8 @@ TEST(ClearAndCloseDocument, ClearEmptiesObjectsCloseShowsTheStartPicture) {
     EXPECT_EQ(f.session.document().ObjectCount(), 0);
     EXPECT_FALSE(f.session.header().Modified);
     EXPECT_TRUE(f.session.header().FileName.isEmpty());
-    EXPECT_TRUE(test::SameImage(f.session.startPicture().Image,
-                                f.session.document().BaseImage.Image));
+    EXPECT_TRUE(
+        test::SameImage(f.session.startPicture().Image, f.session.document().BaseImage.Image));
     EXPECT_EQ(cleared, 2);
     EXPECT_EQ(closed, 1);
 }
@@ -211,7 +211,8 @@ TEST(AddObject, PointKindsGetOpaqueCards) {
     Document d;
     for (const int typ : {KindInfoPoint, KindExternalLink, KindDocumentLink})
         EXPECT_EQ(d.Object(AddObject(d, typ, 2, "", -1, 0, 0, 0, 0)).HDeck, 100) << typ;
-    for (const int typ : {KindQueryLabel, KindFixedLabel, KindQueryPicture, KindChoiceQuestion, KindClusterFirst})
+    for (const int typ :
+         {KindQueryLabel, KindFixedLabel, KindQueryPicture, KindChoiceQuestion, KindClusterFirst})
         EXPECT_EQ(d.Object(AddObject(d, typ, 1, "", -1, 0, 0, 0, 0)).HDeck, 0) << typ;
 }
 
@@ -318,15 +319,18 @@ TEST(DocumentModel, KindClassesAndPointDefaults) {
     for (int typ = -1; typ <= 60; ++typ) {
         EXPECT_EQ(IsPointKind(typ), typ == 2 || typ == 4 || typ == 5) << typ;
         EXPECT_EQ(IsPictureKind(typ), typ == 6 || typ == 7 || typ == 8 || typ == 21) << typ;
-        EXPECT_EQ(IsTransientKind(typ), typ == 3 || (typ >= 22 && typ <= 27) || typ == 31 ||
-                                            typ == 32)
+        EXPECT_EQ(IsTransientKind(typ),
+                  typ == 3 || (typ >= 22 && typ <= 27) || typ == 31 || typ == 32)
             << typ;
     }
 }
 
 TEST(DocumentModel, GridBelongsToGapTablesClustersAndCrossMatching) {
     HeaderDataTyp h;
-    const struct { int typ, sub; bool grid, columns; } rows[] = {
+    const struct {
+        int typ, sub;
+        bool grid, columns;
+    } rows[] = {
         {0, 0, false, false}, {1, 0, false, false}, {1, 1, true, false}, {1, 2, false, false},
         {2, 1, false, false}, {3, 1, false, false}, {4, 0, true, true},  {5, 0, true, false},
     };

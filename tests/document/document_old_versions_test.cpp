@@ -20,18 +20,69 @@ using test::SameImage;
 // The 62 keys of version 2.15 in the writer's order.
 // "HD-EinrückRand" is stored in Windows-1252 (u-umlaut = 0xFC).
 const char* const kKeys215[] = {
-    "HD-vers", "HD-titel", "HD-autor", "HD-bemerkung", "HD-lueckentext", "HD-fragentext",
-    "HD-AnzFrageNummern", "HD-DokTyp", "HD-RandErw", "HD-NumArt", "HD-GeordnetArt",
-    "HD-Einr\xFC" "ckRand", "OB-Sx", "OB-Sy", "OB-Kx", "OB-Ky", "OB-Cap", "OB-KAusr", "OB-TAusr",
-    "OB-Ebene", "OB-Typ", "OB-Sline", "OB-Fsize", "OB-KAusrAkt", "OB-FrageNummer", "OB-Stil",
-    "OB-Farbe", "OB-Untertyp", "OB-BildAntw", "OB-AntwortAnz", "OB-LinieFarbe", "OB-LinieDicke",
-    "HD-HtgdCol", "HD-MinLuecke", "HD-LueckenTabelle", "HD-LueckenTabelleZeilen",
-    "HD-LueckenTabelleSpalten", "HD-LueckenTabelleLinie", "HD-LueckenTabelleLinieCol",
-    "HD-DokUnterTyp", "OB-ZIndex", "OB-HFarbe", "OB-HDeck", "OB-PktCap", "OB-BildKenn",
-    "OB-BildkarteAnpassen", "OB-PunktInUebung", "HD-BilderPasswort", "HD-Schriftart",
-    "HD-LueckenTabelleBild", "HD-Arbeitsblatt", "HD-ABAufgabe", "HD-TextCol",
-    "HD-FragBtnHtgdCol", "HD-FragBtnTextCol", "HD-LueckenTabelleBildLink", "OB-PktHtgdDeck",
-    "HD-ABLogo", "OB-PktCap2", "HD-LueckentabelleSpaltenHtgd", "HD-BasisbildDeck", "OB-BildDeck",
+    "HD-vers",
+    "HD-titel",
+    "HD-autor",
+    "HD-bemerkung",
+    "HD-lueckentext",
+    "HD-fragentext",
+    "HD-AnzFrageNummern",
+    "HD-DokTyp",
+    "HD-RandErw",
+    "HD-NumArt",
+    "HD-GeordnetArt",
+    "HD-Einr\xFC"
+    "ckRand",
+    "OB-Sx",
+    "OB-Sy",
+    "OB-Kx",
+    "OB-Ky",
+    "OB-Cap",
+    "OB-KAusr",
+    "OB-TAusr",
+    "OB-Ebene",
+    "OB-Typ",
+    "OB-Sline",
+    "OB-Fsize",
+    "OB-KAusrAkt",
+    "OB-FrageNummer",
+    "OB-Stil",
+    "OB-Farbe",
+    "OB-Untertyp",
+    "OB-BildAntw",
+    "OB-AntwortAnz",
+    "OB-LinieFarbe",
+    "OB-LinieDicke",
+    "HD-HtgdCol",
+    "HD-MinLuecke",
+    "HD-LueckenTabelle",
+    "HD-LueckenTabelleZeilen",
+    "HD-LueckenTabelleSpalten",
+    "HD-LueckenTabelleLinie",
+    "HD-LueckenTabelleLinieCol",
+    "HD-DokUnterTyp",
+    "OB-ZIndex",
+    "OB-HFarbe",
+    "OB-HDeck",
+    "OB-PktCap",
+    "OB-BildKenn",
+    "OB-BildkarteAnpassen",
+    "OB-PunktInUebung",
+    "HD-BilderPasswort",
+    "HD-Schriftart",
+    "HD-LueckenTabelleBild",
+    "HD-Arbeitsblatt",
+    "HD-ABAufgabe",
+    "HD-TextCol",
+    "HD-FragBtnHtgdCol",
+    "HD-FragBtnTextCol",
+    "HD-LueckenTabelleBildLink",
+    "OB-PktHtgdDeck",
+    "HD-ABLogo",
+    "OB-PktCap2",
+    "HD-LueckentabelleSpaltenHtgd",
+    "HD-BasisbildDeck",
+    "OB-BildDeck",
 };
 static_assert(std::size(kKeys215) == 62);
 
@@ -72,26 +123,41 @@ public:
     }
     bool has(const char* key) const { return list_.contains(key); }
 
-    FileBuilder& text(const QString& value) { out_.writeText(value); return *this; }
+    FileBuilder& text(const QString& value) {
+        out_.writeText(value);
+        return *this;
+    }
     FileBuilder& text(const char* key, const QString& value) {
         if (has(key))
             out_.writeText(value);
         return *this;
     }
-    FileBuilder& int32(int32_t value) { out_.writeInt32(value); return *this; }
+    FileBuilder& int32(int32_t value) {
+        out_.writeInt32(value);
+        return *this;
+    }
     FileBuilder& int32(const char* key, int32_t value) {
         if (has(key))
             out_.writeInt32(value);
         return *this;
     }
-    FileBuilder& real(double value) { out_.writeDouble(value); return *this; }
+    FileBuilder& real(double value) {
+        out_.writeDouble(value);
+        return *this;
+    }
     FileBuilder& rect(const char* key, const FracRect& r) {
         if (has(key))
             real(r.Left).real(r.Top).real(r.Right).real(r.Bottom);
         return *this;
     }
-    FileBuilder& picture(const QImage& image) { out_.writeBytes(EncodePng(image)); return *this; }
-    FileBuilder& raw(QByteArrayView bytes) { out_.writeBytes(bytes); return *this; }
+    FileBuilder& picture(const QImage& image) {
+        out_.writeBytes(EncodePng(image));
+        return *this;
+    }
+    FileBuilder& raw(QByteArrayView bytes) {
+        out_.writeBytes(bytes);
+        return *this;
+    }
     QByteArray take() { return out_.take(); }
 
 private:
@@ -112,7 +178,10 @@ void AddHeader(FileBuilder& b, const HeaderDataTyp& h, const QString& font) {
     b.text("HD-lueckentext", h.Lueckentext).text("HD-fragentext", h.Fragentext);
     b.int32("HD-AnzFrageNummern", h.AnzFrageNummern).int32("HD-DokTyp", h.DokTyp);
     b.rect("HD-RandErw", h.RandErw).int32("HD-NumArt", h.NumArt);
-    b.int32("HD-GeordnetArt", h.GeordnetArt).rect("HD-Einr\xFC" "ckRand", h.EinrueckRand);
+    b.int32("HD-GeordnetArt", h.GeordnetArt)
+        .rect("HD-Einr\xFC"
+              "ckRand",
+              h.EinrueckRand);
     b.int32("HD-HtgdCol", h.HtgdCol).int32("HD-BasisbildDeck", h.BasisbildDeck);
     b.int32("HD-MinLuecke", h.MinLuecke).int32("HD-DokUnterTyp", h.DokUnterTyp);
     if ((h.DokTyp == 1 && h.DokUnterTyp == 1) || h.DokTyp == 4 || h.DokTyp == 5) {
@@ -184,12 +253,30 @@ ObjDataTyp MakeObject(int typ, const QString& cap) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Cap = cap;
-    o.Sx = 0.1; o.Sy = 0.2; o.Kx = 0.3; o.Ky = 0.4;
-    o.KAusr = 1; o.TAusr = 2; o.Ebene = 1; o.Sline = 1; o.Fsize = 3; o.KAusrAkt = 4;
-    o.FrageNummer = 2; o.Stil = 5; o.Farbe = 0x123456; o.LinieFarbe = 0x654321; o.LinieDicke = 3;
-    o.ZIndex = 7; o.HFarbe = 0x00AA00; o.HDeck = 40;
-    o.PktCap = "Titel"; o.PktCap2 = "Zeile 2"; o.BildKenn = "kenn";
-    o.BildDeck = 60; o.BildkarteAnpassen = 1; o.PunktInUebung = 1;
+    o.Sx = 0.1;
+    o.Sy = 0.2;
+    o.Kx = 0.3;
+    o.Ky = 0.4;
+    o.KAusr = 1;
+    o.TAusr = 2;
+    o.Ebene = 1;
+    o.Sline = 1;
+    o.Fsize = 3;
+    o.KAusrAkt = 4;
+    o.FrageNummer = 2;
+    o.Stil = 5;
+    o.Farbe = 0x123456;
+    o.LinieFarbe = 0x654321;
+    o.LinieDicke = 3;
+    o.ZIndex = 7;
+    o.HFarbe = 0x00AA00;
+    o.HDeck = 40;
+    o.PktCap = "Titel";
+    o.PktCap2 = "Zeile 2";
+    o.BildKenn = "kenn";
+    o.BildDeck = 60;
+    o.BildkarteAnpassen = 1;
+    o.PunktInUebung = 1;
     if (typ == 6 || typ == 7 || typ == 8 || typ == 21)
         o.Picture.Image = PatternImage(5, 4, typ == 7);
     return o;
@@ -307,8 +394,11 @@ TEST(OldVersions, Vkl101WithKeysUpToLinieDickeLoadsWithDefaults) {
     EXPECT_EQ(h.MaxZIndex, 0);
 
     ASSERT_EQ(d.ObjectCount(), 7);
-    const struct { int typ; const char* title; WinColor card; } points[] = {
-        {2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
+    const struct {
+        int typ;
+        const char* title;
+        WinColor card;
+    } points[] = {{2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
     for (int i = 0; i < 3; ++i) {
         const ObjDataTyp& p = d.Object(1 + i);
         ASSERT_EQ(p.Typ, points[i].typ);
@@ -366,7 +456,8 @@ TEST(OldVersions, OnlyTheAlwaysPresentObjectFields) {
 }
 
 TEST(OldVersions, WithoutPktHtgdDeckPointsAreOpaqueEvenThoughHDeckIsRead) {
-    const QByteArray file = BuildFile("QDR-2.10", KeysWithout({"OB-PktHtgdDeck"}), SampleDocument());
+    const QByteArray file =
+        BuildFile("QDR-2.10", KeysWithout({"OB-PktHtgdDeck"}), SampleDocument());
     Document d;
     ASSERT_EQ(Read(file, d), ReadStatus::Ok);
     for (int i = 1; i <= 3; ++i) {
@@ -387,8 +478,11 @@ TEST(OldVersions, WithoutPktCapPointsGetDefaultTitlesAndColours) {
         BuildFile("QDR-2.00", KeysWithout({"OB-PktCap", "OB-PktCap2"}), SampleDocument());
     Document d;
     ASSERT_EQ(Read(file, d), ReadStatus::Ok);
-    const struct { int typ; const char* title; WinColor card; } points[] = {
-        {2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
+    const struct {
+        int typ;
+        const char* title;
+        WinColor card;
+    } points[] = {{2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
     for (int i = 0; i < 3; ++i) {
         const ObjDataTyp& p = d.Object(1 + i);
         EXPECT_EQ(p.PktCap, points[i].title);
@@ -422,8 +516,10 @@ TEST(OldVersions, EinrueckRandDefaultsByDokTypWhenTheKeyIsAbsent) {
                                  {0, 0, 0, 0}};
     for (int dokTyp = 0; dokTyp <= 6; ++dokTyp) {
         Document source = SampleDocument(dokTyp);
-        const QByteArray file =
-            BuildFile("QDR-1.50", KeysWithout({"HD-Einr\xFC" "ckRand"}), source);
+        const QByteArray file = BuildFile("QDR-1.50",
+                                          KeysWithout({"HD-Einr\xFC"
+                                                       "ckRand"}),
+                                          source);
         Document d;
         ASSERT_EQ(Read(file, d), ReadStatus::Ok) << dokTyp;
         EXPECT_EQ(d.Header.EinrueckRand, expected[dokTyp]) << dokTyp;

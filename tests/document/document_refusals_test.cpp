@@ -154,8 +154,8 @@ TEST_F(Refusals, FileCutRightAfterTheKeyList) {
 
 TEST_F(Refusals, FileCutAnywhereIsAReadError) {
     const QByteArray good = GoodDocumentBytes(true, 2);
-    for (const qsizetype size : {qsizetype(3), qsizetype(20), good.size() / 3, good.size() / 2,
-                                 good.size() - 1}) {
+    for (const qsizetype size :
+         {qsizetype(3), qsizetype(20), good.size() / 3, good.size() / 2, good.size() - 1}) {
         f_.messages.clear();
         const QString bad = loadBad(good.left(size));
         expectMessages({ReadErrorText(bad)});
@@ -249,8 +249,8 @@ TEST_F(Refusals, MissingFileLeavesTheOpenDocumentUntouched) {
     EXPECT_FALSE(f_.session.LoadDocument(missing, true));
     ASSERT_EQ(f_.messages.entries().size(), 1);
     EXPECT_EQ(f_.messages.entries()[0].kind, MessageKind::Error);
-    EXPECT_EQ(f_.messages.texts()[0],
-              QString::fromUtf8("Die Datei \"") + missing + QString::fromUtf8("\" existiert nicht."));
+    EXPECT_EQ(f_.messages.texts()[0], QString::fromUtf8("Die Datei \"") + missing +
+                                          QString::fromUtf8("\" existiert nicht."));
     EXPECT_EQ(f_.messages.texts()[0], DocumentSession::MissingFileMessage(missing));
     EXPECT_EQ(pointer, 1);
     const Document& d = f_.session.document();

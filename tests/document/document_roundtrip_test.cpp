@@ -13,7 +13,9 @@ namespace {
 using test::PatternImage;
 using test::SameImage;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 Picture Pic(int w, int h, bool alpha = false) {
     Picture p;
@@ -188,8 +190,8 @@ void ExpectStoredFields(const ObjDataTyp& e, const ObjDataTyp& a, int index) {
 }
 
 // Every stored kind of a free document.
-const int kStoredKinds[] = {0,  1,  2,  4,  5,  6,  7,  8,  10, 11, 12, 13, 14, 15, 16, 17,
-                            20, 21, 33, 40, 41, 42, 43, 50, 51, 52, 53};
+const int kStoredKinds[] = {0,  1,  2,  4,  5,  6,  7,  8,  10, 11, 12, 13, 14, 15,
+                            16, 17, 20, 21, 33, 40, 41, 42, 43, 50, 51, 52, 53};
 
 TEST(DocumentRoundTrip, EveryHeaderAndObjectField) {
     Document d;
@@ -285,7 +287,8 @@ TEST(DocumentRoundTrip, AnswerPicturesOfChoiceQuestions) {
     ASSERT_EQ(back.ObjectCount(), 4);
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(SameImage(q.AntwPics[static_cast<size_t>(i)].Image,
-                              back.Object(0).AntwPics[static_cast<size_t>(i)].Image)) << i;
+                              back.Object(0).AntwPics[static_cast<size_t>(i)].Image))
+            << i;
     for (int i = 3; i < kAnswerPictures; ++i)
         EXPECT_TRUE(back.Object(0).AntwPics[static_cast<size_t>(i)].isNone()) << i;
     EXPECT_TRUE(back.Object(0).AntwPics[1].Blended);
@@ -412,8 +415,10 @@ TEST(DocumentRoundTrip, ClusterDocumentWithColumnBlock) {
 }
 
 TEST(DocumentRoundTrip, ZIndexRangeOverZeroAndAllObjects) {
-    const struct { std::vector<int> z; int min, max; } cases[] = {
-        {{5, -3, 2}, -3, 5}, {{3, 7}, 0, 7}, {{-4, -9}, -9, 0}, {{}, 0, 0}};
+    const struct {
+        std::vector<int> z;
+        int min, max;
+    } cases[] = {{{5, -3, 2}, -3, 5}, {{3, 7}, 0, 7}, {{-4, -9}, -9, 0}, {{}, 0, 0}};
     for (const auto& c : cases) {
         Document d;
         FillHeader(d);

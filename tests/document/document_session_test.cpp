@@ -61,7 +61,10 @@ TEST_F(Session, LoadSetsFileNameFolderAndClearsModified) {
     g.state.CurrentFolder = "/anderswo/";
     int loaded = 0;
     bool remembered = false;
-    g.session.hooks().documentLoaded = [&](bool remember) { ++loaded; remembered = remember; };
+    g.session.hooks().documentLoaded = [&](bool remember) {
+        ++loaded;
+        remembered = remember;
+    };
     ASSERT_TRUE(g.session.LoadDocument(file, true));
     EXPECT_TRUE(g.messages.texts().isEmpty());
     const HeaderDataTyp& h = g.session.header();
@@ -74,8 +77,8 @@ TEST_F(Session, LoadSetsFileNameFolderAndClearsModified) {
     EXPECT_TRUE(remembered);
     ASSERT_EQ(g.session.document().ObjectCount(), 2);
     EXPECT_EQ(g.session.document().Object(1).PktCap, "");
-    EXPECT_TRUE(SameImage(f_.session.document().BaseImage.Image,
-                          g.session.document().BaseImage.Image));
+    EXPECT_TRUE(
+        SameImage(f_.session.document().BaseImage.Image, g.session.document().BaseImage.Image));
     // W = round(1.375 * 40) = 55, H = round(1.5625 * 30) = round(46.875) = 47.
     EXPECT_DOUBLE_EQ(h.BildGroesseProzent, std::max(40.0 / 55.0, 30.0 / 47.0) * 100.0);
 
@@ -91,7 +94,10 @@ TEST_F(Session, LoadSetsFileNameFolderAndClearsModified) {
 TEST_F(Session, BildGroesseProzentRoundsHalvesToEven) {
     // Page size W = round((1 + L + R) x w), H = round((1 + T + B) x h); each case has one
     // product at .5, where rounding halves up would give 90.9 % instead of 100 %.
-    const struct { FracRect randErw; int w, h; } cases[] = {
+    const struct {
+        FracRect randErw;
+        int w, h;
+    } cases[] = {
         {{0.0625, 0.05, 0.0625, 0.05}, 4, 10}, // W = round(4.5) = 4, H = 11
         {{0.05, 0.125, 0.05, 0.125}, 10, 2},   // W = 11, H = round(2.5) = 2
     };

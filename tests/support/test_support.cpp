@@ -22,8 +22,9 @@ QImage NoiseImage(int width, int height, uint32_t seed) {
     RandomGenerator random(seed);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
-            image.setPixelColor(x, y, QColor(random.random(256), random.random(256),
-                                             random.random(256), random.random(256)));
+            image.setPixelColor(x, y,
+                                QColor(random.random(256), random.random(256), random.random(256),
+                                       random.random(256)));
     }
     return image;
 }
