@@ -5,24 +5,29 @@
 #include "document/document_session.h"
 #include "document/topic_list.h"
 #include "platform/shell_open.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 #include <memory>
 
 namespace quindor {
 
 // Everything program-wide, in one place that is handed to the window by reference: the
-// program state and folders, the ports, the open document and the topic list.
+// program state and folders, the ports, the settings, the open document and the topic list.
 struct AppState {
     AppState(Messages& messagePort, Pickers& pickerPort, BusyIndicator& busyPort,
-             platform::ShellOpener& shellPort)
+             platform::ShellOpener& shellPort, SettingsStore& userStore)
         : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
-          session(state, messages, busy), topics(session, state, messages, pickers) {}
+          store(userStore), session(state, messages, busy),
+          topics(session, state, messages, pickers) {}
 
     ProgramState state;
     Messages& messages;
     Pickers& pickers;
     BusyIndicator& busy;
     platform::ShellOpener& shell;
+    SettingsStore& store;
+    Settings settings;
     DocumentSession session;
     TopicList topics;
 };

@@ -1,6 +1,9 @@
 #include "app/av_main.h"
 
 #include "core/activity_guard.h"
+#include "settings/page_format.h"
+#include "settings/settings_io.h"
+#include "settings/ui/font_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -161,6 +164,33 @@ void MainWindow::createTopicMenu() {
 void MainWindow::createOptionsMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Optionen"));
     menu->setObjectName(QStringLiteral("OptionenMenu"));
+    const std::pair<const char*, std::pair<QString, bool Settings::*>> options[] = {
+        {"TonausgabeItem", {QStringLiteral("&Tonausgabe"), &Settings::OptSound}},
+        {"NamenseingabeItem",
+         {QStringLiteral("&Namenseingabe bei \u00dcbungen"), &Settings::OptUebNameEingabe}},
+        {"StatusinfoItem",
+         {QStringLiteral("&Statusinformation bei \u00dcbungen anzeigen"),
+          &Settings::OptUebStatusInfo}},
+        {"ProtAutoItem",
+         {QStringLiteral("\u00dcbungs&protokolle automatisch speichern"),
+          &Settings::OptAutoProtSpeichern}},
+        {"BestListAutoItem",
+         {QStringLiteral("Ergebnisse Individual-\u00dcbung automatisch in &Bestenliste eintragen"),
+          &Settings::OptErgebBestListEintragen}},
+        {"ErgebnisfensterItem",
+         {QStringLiteral("\u00dcbungs&ergebnisfenster anzeigen"), &Settings::OptUebErgebAnzeigen}},
+    };
+    for (const auto& [name, option] : options) {
+        QAction* item = addAction(menu, QString::fromLatin1(name), option.first);
+        item->setCheckable(true);
+        bool Settings::*field = option.second;
+        connect(item, &QAction::toggled, this,
+                [this, field](bool checked) { app_.settings.*field = checked; });
+        options_.append({item, field});
+    }
+    menu->addSeparator();
+    connect(addAction(menu, QStringLiteral("SchriftartItem"), QStringLiteral("Schrift&art...")),
+            &QAction::triggered, this, &MainWindow::FontCommand);
     QMenu* side = menu->addMenu(QStringLiteral("&Werkzeugleiste"));
     side->setObjectName(QStringLiteral("WerkzeugleisteMenu"));
     auto* group = new QActionGroup(this);
@@ -210,8 +240,9 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
     arguments_ = arguments;
     if (!state.FirstActivation)
         return;
+    readSettings();
     UpdateModeControls();
-    relayout();
+    SetToolBarSide(app_.settings.WerkzeugPos != 0);
     // The command line names a folder or a document.
     const QString argument = arguments.value(0);
     if (argument.isEmpty()) {
@@ -245,11 +276,43 @@ void MainWindow::changeEvent(QEvent* event) {
         FirstActivation(arguments_);
 }
 
+void MainWindow::readSettings() {
+    // User values first, then the central defaults, which win.
+    ReadUserSettings(app_.store, app_.settings, app_.state);
+    ReadCentralDefaults(app_.state.CentralIniPath, app_.settings, app_.state);
+    app_.session.setPageFormatDefaults(PageFormatFromSettings(app_.settings));
+    app_.session.document().FontName = app_.settings.Schriftart;
+    showOptions();
+}
+
+void MainWindow::showOptions() {
+    for (const auto& [item, field] : options_) {
+        const QSignalBlocker blocker(item);
+        item->setChecked(app_.settings.*field);
+    }
+}
+
+void MainWindow::writeSettings() {
+    app_.settings.Schriftart = app_.session.document().FontName;
+    WriteUserSettings(app_.store, app_.settings, app_.state);
+}
+
+void MainWindow::FontCommand() {
+    if (app_.state.ViewMode != ViewLearning)
+        return;
+    const std::optional<QString> font = FontDialog(this, app_.session.document().FontName);
+    if (!font)
+        return;
+    app_.session.document().FontName = *font;
+    app_.session.header().Modified = true;
+    documentChanged();
+}
+
 void MainWindow::UpdateModeControls() {
     const ProgramState& state = app_.state;
     const bool learning = state.ViewMode == ViewLearning;
     title_->setVisible(learning);
-    for (const char* name : {"OeffnenItem", "SchliessenItem"}) {
+    for (const char* name : {"OeffnenItem", "SchliessenItem", "SchriftartItem"}) {
         if (QAction* a = action(QString::fromLatin1(name)))
             a->setEnabled(learning);
     }
@@ -340,6 +403,7 @@ void MainWindow::HelpCommand() {
 
 void MainWindow::SetToolBarSide(bool left) {
     (left ? toolLeft_ : toolRight_)->setChecked(true);
+    app_.settings.WerkzeugPos = left ? 1 : 0;
     auto* row = static_cast<QHBoxLayout*>(centralWidget()->layout());
     row->removeWidget(toolArea_);
     row->insertWidget(left ? 0 : 1, toolArea_);
@@ -398,6 +462,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     closeConfirmed_ = true;
     app_.state.Closing = true;
+    writeSettings();
     event->accept();
 }
 

@@ -28,6 +28,7 @@ public:
     void OpenDocumentCommand();
     void HelpCommand();
     void SetToolBarSide(bool left);
+    void FontCommand();
 
     TitlePanel* titlePanel() const { return title_; }
     PageArea* pageArea() const { return page_; }
@@ -59,6 +60,9 @@ private:
     void relayout();
     // The close guards in order; false keeps the program running.
     bool confirmClose();
+    void readSettings();
+    void writeSettings();
+    void showOptions();
 
     AppState& app_;
     CursorTable cursors_;
@@ -73,6 +77,8 @@ private:
     QList<QAction*> topicActions_;
     QAction* toolLeft_ = nullptr;
     QAction* toolRight_ = nullptr;
+    // The six on/off options with the setting each stands for.
+    QList<std::pair<QAction*, bool Settings::*>> options_;
     bool closeConfirmed_ = false;
     QStringList arguments_;
 };

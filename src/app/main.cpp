@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     quindor::DialogPickers pickers;
     quindor::OverrideCursorBusy busy;
     quindor::platform::SystemShellOpener shell;
-    quindor::AppState app(messages, pickers, busy, shell);
+    quindor::UserSettingsStore store;
+    quindor::AppState app(messages, pickers, busy, shell, store);
     quindor::ComputeProgramFolders(
         app.state, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 

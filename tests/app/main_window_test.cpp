@@ -2,6 +2,7 @@
 #include "core/activity_guard.h"
 #include "core/display_check.h"
 #include "document/document_writer.h"
+#include "settings/settings_store.h"
 #include "support/test_support.h"
 
 #include <QCloseEvent>
@@ -81,7 +82,8 @@ protected:
     NoPickers pickers;
     NoBusyIndicator busy;
     RecordingShell shell;
-    AppState app{messages, pickers, busy, shell};
+    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
+    AppState app{messages, pickers, busy, shell, store};
     MainWindow window{app};
 };
 
@@ -264,6 +266,28 @@ TEST_F(MainWindowTest, HelpOpensTheIndexPageOrSaysWhyNot) {
     messages.clear();
     window.HelpCommand();
     EXPECT_TRUE(messages.entries().isEmpty());
+}
+
+TEST_F(MainWindowTest, OptionsComeFromTheStoresAndGoBackAtExit) {
+    store.writeInt(QStringLiteral("Opt-WerkzeugPos"), 1);
+    store.writeBool(QStringLiteral("Opt-Sound"), true);
+    QFile ini(folder + QStringLiteral("config.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Optionen]\r\nOptionenDefZentral=1\r\nTonausgabe=0\r\n");
+    ini.close();
+    app.state.CentralIniPath = folder + QStringLiteral("config.ini");
+    window.FirstActivation({});
+    EXPECT_FALSE(window.action(QStringLiteral("TonausgabeItem"))->isChecked());
+    EXPECT_TRUE(window.action(QStringLiteral("ErgebnisfensterItem"))->isChecked());
+    EXPECT_TRUE(window.action(QStringLiteral("WerkzeugLinksItem"))->isChecked());
+    window.action(QStringLiteral("NamenseingabeItem"))->trigger();
+    EXPECT_FALSE(app.settings.OptUebNameEingabe);
+    window.SetToolBarSide(false);
+    messages.queueChoice(0);
+    EXPECT_TRUE(tryClose());
+    EXPECT_EQ(store.readBool(QStringLiteral("Opt-Sound")), std::optional<bool>(false));
+    EXPECT_EQ(store.readBool(QStringLiteral("Opt-UebNameEingabe")), std::optional<bool>(false));
+    EXPECT_EQ(store.readInt(QStringLiteral("Opt-WerkzeugPos")), std::optional<int>(0));
 }
 
 } // namespace
