@@ -34,7 +34,7 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioGoal>& goals) {
         const auto b = reporter.times().find(goal.baseline);
         if (m == reporter.times().end() || b == reporter.times().end() || b->second <= 0.0)
             continue;
-        const double ratio = m->second / b->second;
+        const double ratio = (m->second / goal.measuredScale) / (b->second / goal.baselineScale);
         std::printf("ratio %s / %s = %.2f (goal <= %.2f) %s\n", goal.measured.c_str(),
                     goal.baseline.c_str(), ratio, goal.limit,
                     ratio <= goal.limit ? "ok" : "MISSED");
