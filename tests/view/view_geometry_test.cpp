@@ -41,7 +41,7 @@ TEST(ViewGeometry, ConversionsFollowTheVisiblePart) {
     view.ViewRect = {0.25, 0.25, 0.75, 0.75};
     EXPECT_EQ(view.ScreenToPage(400, 300), QPointF(0.5, 0.5));
     EXPECT_EQ(view.ScreenToPage(-50, 900), QPointF(0.21875, 1.0));
-    EXPECT_EQ(view.ScreenToPage(-5000, -10), QPointF(0.0, 0.0));
+    EXPECT_EQ(view.ScreenToPage(-5000, -5000), QPointF(0.0, 0.0));
     EXPECT_EQ(view.PageToDisplay(0.5, 0.75), QPoint(400, 600));
     EXPECT_EQ(view.PageToImage(0.5, 0.25), QPoint(800, 300));
     EXPECT_EQ(ZoomFactorOf(ZoomLevel::Percent150), 1.5);
