@@ -7,6 +7,7 @@
 #include "platform/shell_open.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "view/view_composer.h"
 
 #include <memory>
 
@@ -19,7 +20,7 @@ struct AppState {
              platform::ShellOpener& shellPort, SettingsStore& userStore)
         : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
           store(userStore), session(state, messages, busy),
-          topics(session, state, messages, pickers) {}
+          topics(session, state, messages, pickers), view(session.document(), state) {}
 
     ProgramState state;
     Messages& messages;
@@ -30,6 +31,7 @@ struct AppState {
     Settings settings;
     DocumentSession session;
     TopicList topics;
+    ViewComposer view;
 };
 
 } // namespace quindor

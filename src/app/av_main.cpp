@@ -1,5 +1,6 @@
 #include "app/av_main.h"
 
+#include "app/password_dialog.h"
 #include "core/activity_guard.h"
 #include "settings/page_format.h"
 #include "settings/settings_io.h"
@@ -62,15 +63,35 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     setCentralWidget(central);
     setMinimumSize(700, 500);
 
+    passwordPrompt_ = [this] { return AskInfoPassword(this); };
     createMenus();
+    connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
+    connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
+    connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {
+        app_.view.DragView(from, to);
+        showDisplay();
+    });
+    connect(page_, &PageArea::resized, this, [this] {
+        const ProgramState& s = app_.state;
+        if (!s.FirstActivation && !s.Closing && s.ResizeEnabled)
+            ComposeView();
+    });
     connect(title_, &TitlePanel::previousRequested, this, [this] { app_.topics.PreviousTopic(); });
     connect(title_, &TitlePanel::nextRequested, this, [this] { app_.topics.NextTopic(); });
     app_.topics.listChanged = [this] { rebuildTopicEntries(); };
 
     DocumentHooks& hooks = app_.session.hooks();
+    hooks.prepareView = [this] {
+        // A loaded document starts at 100 %, numbered in the current mode.
+        app_.view.geometry().Zoom = ZoomLevel::Percent100;
+        app_.view.geometry().ZoomFactor = 1.0;
+        zoomItems_[0]->setChecked(true);
+        SetNumbering(app_.state.NumberingMode, false);
+    };
     hooks.documentLoaded = [this](bool rememberFolder) {
         if (rememberFolder)
             page_->setStartInformationVisible(false);
+        documentChanged();
     };
     hooks.documentCleared = [this] { page_->setStartInformationVisible(false); };
     hooks.askSaveFileName = [this] {
@@ -80,6 +101,10 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     };
     auto closed = hooks.documentClosed;
     hooks.documentClosed = [this, closed] {
+        HeaderDataTyp& header = app_.session.header();
+        const QSize base = app_.session.document().BaseImage.Image.size();
+        ApplyPageFormat(header, base.width(), base.height());
+        header.Modified = false;
         if (closed)
             closed();
         page_->setStartInformationVisible(true);
@@ -109,6 +134,7 @@ QAction* MainWindow::action(const QString& name) const {
 void MainWindow::createMenus() {
     createFileMenu();
     createTopicMenu();
+    createLearningMenu();
     createOptionsMenu();
     createDisplayMenu();
     createHelpMenu();
@@ -266,8 +292,8 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
     page_->setStartInformation(StartInformationText());
     page_->setStartInformationVisible(!app_.session.hasDocument());
     app_.topics.ReadTopicList();
-    documentChanged();
     state.FirstActivation = false;
+    documentChanged();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -316,8 +342,8 @@ void MainWindow::UpdateModeControls() {
         if (QAction* a = action(QString::fromLatin1(name)))
             a->setEnabled(learning);
     }
-    topicMenu_->setEnabled(learning);
-    topicMenu_->menuAction()->setEnabled(learning);
+    for (QMenu* menu : {topicMenu_, learningMenu_})
+        menu->menuAction()->setEnabled(learning);
 }
 
 void MainWindow::UpdateTitle() {
@@ -359,7 +385,7 @@ void MainWindow::rebuildTopicEntries() {
 }
 
 void MainWindow::documentChanged() {
-    page_->setPage(app_.session.document().BaseImage.Image);
+    ComposeView();
     UpdateTitle();
 }
 
@@ -421,7 +447,8 @@ void MainWindow::switchFrame(bool fullScreen) {
 }
 
 void MainWindow::relayout() {
-    page_->update();
+    if (!app_.state.FirstActivation)
+        ComposeView();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -432,6 +459,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (viewKey(event))
+        return;
     // Shift+Alt+G puts the window at a known place and size, for demonstrations.
     if (event->key() == Qt::Key_G && event->modifiers() == (Qt::ShiftModifier | Qt::AltModifier)) {
         showNormal();

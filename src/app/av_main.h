@@ -4,12 +4,17 @@
 #include "app/app_state.h"
 #include "app/page_area.h"
 #include "app/title_panel.h"
+#include "view/info_password.h"
+#include "view/view_geometry.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QMainWindow>
 #include <QMenu>
 
 namespace quindor {
+
+class InfoBox;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
@@ -29,12 +34,21 @@ public:
     void HelpCommand();
     void SetToolBarSide(bool left);
     void FontCommand();
+    // The learning view.
+    void ComposeView();
+    void SetLayer(int layer, bool visible);
+    void SetZoom(ZoomLevel level);
+    void SetNumbering(int mode, bool recompose);
+    void ShowInfoBox(int index);
+    void pagePressed(QPoint point, Qt::MouseButton button);
 
     TitlePanel* titlePanel() const { return title_; }
     PageArea* pageArea() const { return page_; }
     QMenu* topicMenu() const { return topicMenu_; }
     QAction* action(const QString& name) const;
     const CursorTable& cursors() const { return cursors_; }
+    // Tests answer the info-point password themselves.
+    void setPasswordPrompt(PasswordPrompt prompt) { passwordPrompt_ = std::move(prompt); }
 
     static QString StartInformationText();
     static QString ApplicationCaption() { return QStringLiteral("Quindor - Basissystem"); }
@@ -52,6 +66,11 @@ private:
     void createOptionsMenu();
     void createDisplayMenu();
     void createHelpMenu();
+    void createLearningMenu();
+    void showDisplay();
+    void pageHovered(QPoint point);
+    bool viewKey(QKeyEvent* event);
+    QString resolveTarget(const QString& target) const;
     QAction* addAction(QMenu* menu, const QString& name, const QString& text,
                        const QKeySequence& shortcut = QKeySequence());
     void rebuildTopicEntries();
@@ -81,6 +100,13 @@ private:
     QList<std::pair<QAction*, bool Settings::*>> options_;
     bool closeConfirmed_ = false;
     QStringList arguments_;
+    QMenu* learningMenu_ = nullptr;
+    std::array<QAction*, 3> numberingItems_{};
+    std::array<QAction*, 3> zoomItems_{};
+    std::array<QAction*, 4> layerItems_{};
+    std::array<QCheckBox*, 4> layerBoxes_{};
+    InfoBox* infoBox_ = nullptr;
+    PasswordPrompt passwordPrompt_;
 };
 
 } // namespace quindor

@@ -1,5 +1,6 @@
 #include "app/page_area.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -9,6 +10,7 @@ namespace quindor {
 PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new QLabel(this)) {
     setObjectName(QStringLiteral("BildPanel"));
     setMinimumSize(320, 240);
+    setMouseTracking(true);
     info_->setObjectName(QStringLiteral("StartInfoPanel"));
     info_->setAlignment(Qt::AlignCenter);
     info_->setTextFormat(Qt::PlainText);
@@ -37,23 +39,51 @@ void PageArea::setStartInformationVisible(bool visible) {
 }
 
 QRect PageArea::pageRect() const {
-    if (page_.isNull() || width() <= 0 || height() <= 0)
+    if (page_.isNull())
         return QRect();
-    const QSize fitted = page_.size().scaled(size(), Qt::KeepAspectRatio);
     // Centred across, right under the title strip.
-    return QRect(QPoint((width() - fitted.width()) / 2, 0), fitted);
+    return QRect(QPoint((width() - page_.width()) / 2, 0), page_.size());
 }
 
 void PageArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect target = pageRect();
     if (!target.isEmpty())
-        painter.drawImage(target, page_);
+        painter.drawImage(target.topLeft(), page_);
 }
 
 void PageArea::resizeEvent(QResizeEvent*) {
     placeInformation();
+    emit resized();
+}
+
+void PageArea::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = toDisplay(event->position().toPoint());
+    if (event->button() == Qt::RightButton) {
+        // The right button shifts the view.
+        dragging_ = true;
+        dragAnchor_ = point;
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
+    emit pressed(point, event->button());
+}
+
+void PageArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = toDisplay(event->position().toPoint());
+    if (dragging_) {
+        emit dragged(dragAnchor_, point);
+        dragAnchor_ = point;
+        return;
+    }
+    emit hovered(point);
+}
+
+void PageArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging_ && event->button() == Qt::RightButton) {
+        dragging_ = false;
+        unsetCursor();
+    }
 }
 
 void PageArea::placeInformation() {

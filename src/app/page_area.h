@@ -6,30 +6,43 @@
 
 namespace quindor {
 
-// The work area of the learning view: the page of the open document (or the start picture)
-// fitted into the area, and the start information panel over it while no document is open.
+// The picture area of the learning view: shows the display picture of the view (centred across,
+// right under the title strip), the start information panel over it while no document is
+// open, and reports mouse actions in display-picture coordinates.
 class PageArea : public QWidget {
     Q_OBJECT
 public:
     explicit PageArea(QWidget* parent = nullptr);
 
-    void setPage(const QImage& page);
+    void setPage(const QImage& display);
     void setStartInformation(const QString& text);
     void setStartInformationVisible(bool visible);
     bool startInformationVisible() const { return !info_->isHidden(); }
     QLabel* startInformation() const { return info_; }
     // Where the page is drawn, in widget coordinates.
     QRect pageRect() const;
+    QPoint toDisplay(QPoint widgetPoint) const { return widgetPoint - pageRect().topLeft(); }
+
+signals:
+    void pressed(QPoint displayPoint, Qt::MouseButton button);
+    void dragged(QPoint from, QPoint to);
+    void hovered(QPoint displayPoint);
+    void resized();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void placeInformation();
 
     QImage page_;
     QLabel* info_;
+    bool dragging_ = false;
+    QPoint dragAnchor_;
 };
 
 } // namespace quindor

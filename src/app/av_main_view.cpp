@@ -1,0 +1,204 @@
+// The learning view's part of the program window: its menu, the layer switches, the zoom and
+// what a click on the page does.
+#include "app/av_main.h"
+
+#include "app/info_box.h"
+#include "app/password_dialog.h"
+#include "view/info_password.h"
+#include "view/learning_clicks.h"
+#include "view/numbering.h"
+#include "view/view_geometry.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace quindor {
+
+void MainWindow::createLearningMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Lernansicht"));
+    menu->setObjectName(QStringLiteral("LernansichtMenu"));
+    learningMenu_ = menu;
+    connect(addAction(menu, QStringLiteral("AlleAbdeckenItem"),
+                      QStringLiteral("Alle Abfragefelder &abdecken"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Down)),
+            &QAction::triggered, this, [this] {
+                CoverAll(app_.session.document());
+                ComposeView();
+            });
+    connect(addAction(menu, QStringLiteral("AlleAufdeckenItem"),
+                      QStringLiteral("Alle Abfragefelder auf&decken"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Up)),
+            &QAction::triggered, this, [this] {
+                UncoverAll(app_.session.document());
+                ComposeView();
+            });
+    menu->addSeparator();
+    auto* numbering = new QActionGroup(this);
+    const std::pair<const char*, QString> modes[] = {
+        {"FragezeichenItem", QStringLiteral("&Fragezeichen")},
+        {"GeordnetItem", QStringLiteral("&Geordnet")},
+        {"ZufaelligItem", QStringLiteral("&Zuf\u00e4llig")}};
+    for (int mode = 0; mode < 3; ++mode) {
+        QAction* item = addAction(menu, QString::fromLatin1(modes[mode].first), modes[mode].second);
+        item->setCheckable(true);
+        numbering->addAction(item);
+        numberingItems_[static_cast<size_t>(mode)] = item;
+        connect(item, &QAction::triggered, this, [this, mode] { SetNumbering(mode, true); });
+    }
+    menu->addSeparator();
+    auto* zoom = new QActionGroup(this);
+    const std::pair<const char*, QString> levels[] = {{"Zoom100Item", QStringLiteral("&100 %")},
+                                                      {"Zoom150Item", QStringLiteral("1&50 %")},
+                                                      {"Zoom200Item", QStringLiteral("&200 % ")}};
+    for (int level = 0; level < 3; ++level) {
+        QAction* item =
+            addAction(menu, QString::fromLatin1(levels[level].first), levels[level].second);
+        item->setCheckable(true);
+        zoom->addAction(item);
+        zoomItems_[static_cast<size_t>(level)] = item;
+        connect(item, &QAction::triggered, this,
+                [this, level] { SetZoom(static_cast<ZoomLevel>(level)); });
+    }
+    zoomItems_[0]->setChecked(true);
+    menu->addSeparator();
+    QMenu* layers = menu->addMenu(QStringLiteral("&Ebenen"));
+    layers->setObjectName(QStringLiteral("EbenenMenu"));
+    const std::pair<QString, QString> names[] = {
+        {QStringLiteral("&Basisbild"), QStringLiteral(" Basisbild ")},
+        {QStringLiteral("&Texte und Bilder"), QStringLiteral(" Texte && Bilder ")},
+        {QStringLiteral("Info&punkte"), QStringLiteral(" Infopunkte ")},
+        {QStringLiteral("&Layout"), QStringLiteral(" Layout  ")}};
+    for (int layer = 0; layer < 4; ++layer) {
+        QAction* item =
+            addAction(layers, QStringLiteral("Ebene%1Item").arg(layer), names[layer].first);
+        item->setCheckable(true);
+        item->setChecked(true);
+        auto* box = new QCheckBox(names[layer].second, toolArea_);
+        box->setObjectName(QStringLiteral("Ebene%1Check").arg(layer));
+        box->setChecked(true);
+        static_cast<QVBoxLayout*>(toolArea_->layout())->insertWidget(layer, box);
+        layerBoxes_[static_cast<size_t>(layer)] = box;
+        layerItems_[static_cast<size_t>(layer)] = item;
+        connect(item, &QAction::toggled, this, [this, layer](bool on) { SetLayer(layer, on); });
+        connect(box, &QCheckBox::toggled, this, [this, layer](bool on) { SetLayer(layer, on); });
+    }
+}
+
+void MainWindow::SetLayer(int layer, bool visible) {
+    const size_t i = static_cast<size_t>(layer);
+    if (app_.view.layers()[i] == visible)
+        return;
+    app_.view.layers()[i] = visible;
+    const QSignalBlocker itemBlocker(layerItems_[i]);
+    const QSignalBlocker boxBlocker(layerBoxes_[i]);
+    layerItems_[i]->setChecked(visible);
+    layerBoxes_[i]->setChecked(visible);
+    ComposeView();
+}
+
+void MainWindow::SetZoom(ZoomLevel level) {
+    zoomItems_[static_cast<size_t>(level)]->setChecked(true);
+    if (app_.view.SetZoom(level))
+        showDisplay();
+}
+
+void MainWindow::SetNumbering(int mode, bool recompose) {
+    SetNumberingMode(app_.session.document(), app_.state, mode);
+    numberingItems_[static_cast<size_t>(std::clamp(mode, 0, 2))]->setChecked(true);
+    if (recompose)
+        ComposeView();
+}
+
+void MainWindow::ComposeView() {
+    const ProgramState& state = app_.state;
+    // Nothing is shown before the first activation, nothing more after closing began.
+    if (state.FirstActivation || state.Closing)
+        return;
+    app_.view.ComposeView(page_->size());
+    showDisplay();
+}
+
+void MainWindow::showDisplay() {
+    page_->setPage(app_.view.displayPicture());
+    page_->update();
+}
+
+void MainWindow::pagePressed(QPoint point, Qt::MouseButton button) {
+    if (button != Qt::LeftButton && button != Qt::MiddleButton)
+        return;
+    const ClickOutcome outcome = ClickAt(app_.view, app_.session.document(), app_.state, point);
+    switch (outcome.effect) {
+    case ClickEffect::None:
+        return;
+    case ClickEffect::Redrawn:
+    case ClickEffect::Recomposed:
+        showDisplay();
+        return;
+    case ClickEffect::OpenInfo:
+        ShowInfoBox(outcome.index);
+        return;
+    case ClickEffect::OpenExternal:
+        if (!app_.shell.open(resolveTarget(outcome.target)))
+            app_.messages.error(QStringLiteral("Die Datei oder Internet-Adresse \"") +
+                                outcome.target +
+                                QStringLiteral("\" kann nicht ge\u00f6ffnet werden."));
+        return;
+    case ClickEffect::OpenDocument:
+        if (app_.session.LoadDocument(resolveTarget(outcome.target), true))
+            app_.topics.ReadTopicList();
+        return;
+    }
+}
+
+void MainWindow::pageHovered(QPoint point) {
+    if (app_.state.ViewMode != ViewLearning)
+        return;
+    page_->setCursor(app_.view.HitTest(point.x(), point.y()) >= 0 ? Qt::PointingHandCursor
+                                                                  : Qt::ArrowCursor);
+}
+
+QString MainWindow::resolveTarget(const QString& target) const {
+    // Web addresses and absolute paths stay as they are; other names are taken relative to
+    // the folder of the open document.
+    if (target.contains(QStringLiteral("://")) || QDir::isAbsolutePath(target))
+        return target;
+    const QString& fileName = app_.session.header().FileName;
+    const QString folder =
+        fileName.isEmpty() ? app_.state.CurrentFolder : QFileInfo(fileName).absolutePath();
+    return QDir(folder).absoluteFilePath(
+        QString(target).replace(QLatin1Char('\\'), QLatin1Char('/')));
+}
+
+void MainWindow::ShowInfoBox(int index) {
+    const ObjDataTyp& point = app_.session.document().Object(index);
+    if (!CheckInfoPointPassword(point, app_.messages, passwordPrompt_))
+        return;
+    if (!infoBox_)
+        infoBox_ = new InfoBox(this);
+    infoBox_->showText(point.Cap);
+    infoBox_->move(mapToGlobal(QPoint(width() - infoBox_->width() - 6, 6)));
+}
+
+bool MainWindow::viewKey(QKeyEvent* event) {
+    if ((event->modifiers() & Qt::ControlModifier) && (event->modifiers() & Qt::KeypadModifier)) {
+        if (event->key() == Qt::Key_Plus) {
+            if (app_.view.ZoomIn())
+                zoomItems_[static_cast<size_t>(app_.view.geometry().Zoom)]->setChecked(true);
+            showDisplay();
+            return true;
+        }
+        if (event->key() == Qt::Key_Minus) {
+            if (app_.view.ZoomOut())
+                zoomItems_[static_cast<size_t>(app_.view.geometry().Zoom)]->setChecked(true);
+            showDisplay();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace quindor

@@ -1,0 +1,433 @@
+#include "view/object_renderer.h"
+
+#include "core/rounding.h"
+#include "view/numbering.h"
+
+#include <QFontMetrics>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace quindor {
+
+namespace {
+
+QColor Colour(WinColor c, int alpha = 255) {
+    QColor colour = QColor::fromRgb(WinColorToArgb(c));
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+int Alpha(int percent) {
+    return RoundHalfEven(std::clamp(percent, 0, 100) / 100.0 * 255);
+}
+
+QColor TowardsBlack(const QColor& c, double share) {
+    QColor result =
+        QColor::fromRgbF(c.redF() * (1 - share), c.greenF() * (1 - share), c.blueF() * (1 - share));
+    result.setAlpha(c.alpha());
+    return result;
+}
+
+QFont EmFont(const QString& family, int height, int style = 0) {
+    QFont font(family);
+    font.setPixelSize(std::max(1, height));
+    font.setBold(style & 1);
+    font.setItalic(style & 2);
+    font.setUnderline(style & 4);
+    font.setStrikeOut(style & 8);
+    return font;
+}
+
+bool IsPictureCardKind(int typ) {
+    switch (typ) {
+    case 6:
+    case 7:
+    case 8:
+    case 23:
+    case 24:
+    case 27:
+    case 31:
+    case 32:
+    case 33:
+    case 42:
+    case 43:
+    case 52:
+    case 53:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsButtonKind(int typ) {
+    return typ >= KindNavPrevious && typ <= KindNavRandom;
+}
+
+QString ButtonText(int typ) {
+    static const char* const kTexts[] = {"<", ">", "|<", ">|", "?"};
+    return QString::fromLatin1(kTexts[typ - KindNavPrevious]);
+}
+
+int CardFontHeight(const Document& document, const ObjDataTyp& o, const RenderContext& context) {
+    const double base = (2.0 * o.Fsize + 22.0) * context.scale();
+    if (o.Typ == KindGap && document.Header.DokTyp == 1)
+        return RoundHalfEven(base + context.gapFontAdjustment);
+    return RoundHalfEven(base);
+}
+
+QString CardText(const ObjDataTyp& o) {
+    if (o.Cap.isEmpty() && (o.Typ == 0 || o.Typ == 3 || o.Typ == 41 || o.Typ == 51))
+        return QStringLiteral(" ");
+    return QString(o.Cap).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QSize PointSize(const ObjDataTyp& o, const RenderContext& context) {
+    const int marker = RoundHalfEven(30 * context.scale());
+    if (o.PktCap.size() < 3 && o.PktCap2.size() < 3)
+        return {marker, marker};
+    const QFontMetrics metrics(
+        EmFont(QStringLiteral("Arial"), RoundHalfEven(12 * context.scale()), 1));
+    int width = metrics.horizontalAdvance(o.PktCap + QLatin1Char('X'));
+    if (!o.PktCap2.isEmpty())
+        width = std::max(width, metrics.horizontalAdvance(o.PktCap2 + QStringLiteral("XX")));
+    return {std::max(marker, width), marker};
+}
+
+// The side of the card seen from the anchor, worked out once for automatic placement.
+int EffectiveSide(ObjDataTyp& o, const RenderContext& context) {
+    if (o.KAusr >= 1 && o.KAusr <= 4)
+        return o.KAusrAkt = o.KAusr;
+    if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4)
+        return o.KAusrAkt;
+    const double dy = (o.Ky - o.Sy) / std::max(1e-9, context.displayAspect);
+    if (std::abs(dy) > std::abs(o.Kx - o.Sx))
+        o.KAusrAkt = o.Ky < o.Sy ? 2 : 4;
+    else
+        o.KAusrAkt = o.Kx >= o.Sx ? 1 : 3;
+    return o.KAusrAkt;
+}
+
+QRect PlaceCard(const QPoint& point, QSize size, int side, bool picture, double scale) {
+    const int gapSide = RoundHalfEven(7 * scale);
+    const int gapVertical = picture ? gapSide : RoundHalfEven(2 * scale);
+    const int w = size.width();
+    const int h = size.height();
+    switch (side) {
+    case 2:
+        return {point.x() - RoundHalfEven(w / 2.0), point.y() - h - gapVertical, w, h};
+    case 3:
+        return {point.x() - w - gapSide, point.y() - RoundHalfEven(h / 2.0), w, h};
+    case 4:
+        return {point.x() - RoundHalfEven(w / 2.0), point.y() + gapVertical, w, h};
+    default:
+        return {point.x() + gapSide, point.y() - RoundHalfEven(h / 2.0), w, h};
+    }
+}
+
+void DrawSquareBrushLine(QPainter& painter, QPointF from, QPointF to, int thickness,
+                         QColor colour) {
+    if (thickness <= 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, 1));
+    const int low = -(thickness / 2);
+    const int high = thickness - thickness / 2 - 1;
+    for (int dx = low; dx <= high; ++dx) {
+        for (int dy = low; dy <= high; ++dy)
+            painter.drawLine(from + QPointF(dx, dy), to + QPointF(dx, dy));
+    }
+    painter.restore();
+}
+
+// Wrapped text in the card, shrunk until it fits the card height (or 3 pixels).
+void DrawCardText(QPainter& painter, const QRect& card, const QString& text, QFont font, int align,
+                  QColor colour) {
+    const int flags = Qt::TextWordWrap | align | Qt::AlignVCenter;
+    int size = font.pixelSize();
+    while (size > 3) {
+        const QRect needed = QFontMetrics(font).boundingRect(card, flags, text);
+        if (needed.height() <= card.height())
+            break;
+        size = std::min(size - 1, RoundHalfEven(size * 0.9));
+        font.setPixelSize(std::max(1, size));
+    }
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(card, flags, text);
+}
+
+void DrawCoveredField(QPainter& painter, const Document& document, int index, const QRect& card,
+                      const RenderContext& context) {
+    const ObjDataTyp& o = document.Objects[static_cast<size_t>(index)];
+    painter.save();
+    painter.setPen(QPen(Colour(0x467DBB), 1));
+    painter.setBrush(Colour(0xCAE4FF));
+    painter.drawRect(card.adjusted(0, 0, -1, -1));
+    const double scale = context.scale();
+    if (card.height() >= 1) {
+        double height = 22 * scale;
+        if ((o.Typ == KindGap || o.Typ == KindTableQueryPicture) && document.Header.DokTyp == 1)
+            height += context.gapFontAdjustment;
+        QFont font = EmFont(QStringLiteral("Arial"), RoundHalfEven(height), o.Stil);
+        while (font.pixelSize() > 1 && QFontMetrics(font).height() > card.height())
+            font.setPixelSize(font.pixelSize() - 1);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(card, Qt::AlignCenter, QStringLiteral("?"));
+    }
+    if (o.Nummer >= 1) {
+        const int full = std::max(1, RoundHalfEven(30 * scale));
+        const int diameter = std::min({full, card.width(), card.height()});
+        const QRect circle(card.center().x() - diameter / 2, card.center().y() - diameter / 2,
+                           diameter, diameter);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Colour(0x467DBB), 1));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(circle);
+        painter.setFont(EmFont(QStringLiteral("Arial"),
+                               RoundHalfEven(20 * scale * diameter / static_cast<double>(full)),
+                               1));
+        painter.setPen(Colour(0x0000FF));
+        painter.drawText(circle, Qt::AlignCenter, NumberLabel(document, index));
+    }
+    painter.restore();
+}
+
+void DrawRunStateMark(QPainter& painter, const Document& document, int index, const QRect& card) {
+    const ObjDataTyp& o = document.Objects[static_cast<size_t>(index)];
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (o.State == -2 || o.State == -3) {
+        // The tick and cross of the exercise marks, in a font that has them.
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(24);
+        painter.setFont(font);
+        painter.setPen(o.State == -2 ? Colour(0x00C400) : Colour(0x0000DC));
+        const QPoint centre = card.topLeft() + QPoint(17, o.State == -2 ? 22 : 20);
+        painter.drawText(QRect(centre - QPoint(22, 19), QSize(44, 38)), Qt::AlignCenter,
+                         o.State == -2 ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
+    } else if (o.State == -5) {
+        painter.setPen(Qt::black);
+        painter.setBrush(Colour(0xECECE8));
+        painter.drawEllipse(card.adjusted(0, 0, -1, -1));
+        painter.setFont(
+            EmFont(QStringLiteral("Arial"), RoundHalfEven(20 * card.height() / 30.0), 1));
+        painter.setPen(Colour(0x0000FF));
+        painter.drawText(card, Qt::AlignCenter, NumberLabel(document, index));
+    }
+    painter.restore();
+}
+
+void DrawPoint(QPainter& painter, const ObjDataTyp& o, const QRect& card,
+               const RenderContext& context) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int alpha = Alpha(o.HDeck);
+    const QColor fill = (context.exercise && o.PunktInUebung == 0) ? Colour(0xC0C0C0, alpha)
+                                                                   : Colour(o.HFarbe, alpha);
+    painter.setPen(QPen(TowardsBlack(fill, 0.3), std::max(1.0, context.scale())));
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5));
+    const bool twoLines = !o.PktCap2.isEmpty();
+    painter.setFont(
+        EmFont(QStringLiteral("Arial"), RoundHalfEven((twoLines ? 10 : 12) * context.scale()), 1));
+    painter.setPen(Colour(o.Farbe));
+    painter.drawText(card, Qt::AlignCenter,
+                     twoLines ? o.PktCap + QLatin1Char('\n') + o.PktCap2 : o.PktCap);
+    painter.restore();
+}
+
+void DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& o, const QRect& card,
+                const RenderContext& context) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor fill = Colour(document.Header.FragBtnHtgdCol);
+    painter.setPen(QPen(TowardsBlack(fill, 0.3), std::max(1.0, context.scale())));
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setFont(EmFont(QStringLiteral("Arial"), RoundHalfEven(16 * context.scale()), 1));
+    painter.setPen(Colour(document.Header.FragBtnTextCol));
+    painter.drawText(card, Qt::AlignCenter, ButtonText(o.Typ));
+    painter.restore();
+}
+
+} // namespace
+
+bool IsFixedKind(int typ) {
+    switch (typ) {
+    case 1:
+    case 2:
+    case 4:
+    case 5:
+    case 7:
+    case 8:
+    case 31:
+    case 33:
+    case 40:
+    case 42:
+    case 50:
+    case 52:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsQueryKind(int typ) {
+    switch (typ) {
+    case 0:
+    case 3:
+    case 6:
+    case 32:
+    case 41:
+    case 43:
+    case 51:
+    case 53:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsCoveredQueryField(const ObjDataTyp& o) {
+    if (o.State != -1)
+        return false;
+    switch (o.Typ) {
+    case 0:
+    case 3:
+    case 6:
+    case 10:
+    case 24:
+    case 32:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RenderContext::layerVisible(int ebene) const {
+    if (exercise)
+        return true;
+    return ebene >= 0 && ebene < 4 && layers[static_cast<size_t>(ebene)];
+}
+
+void DrawObject(Document& document, int index, QPainter& painter, const RenderContext& context) {
+    ObjDataTyp& o = document.Objects.at(static_cast<size_t>(index));
+    if (!context.layerVisible(o.Ebene))
+        return;
+    if (context.exercise && o.Ebene == 2) {
+        const bool point =
+            IsPointKind(o.Typ) || o.Typ == KindPictureLink || o.Typ == KindTablePictureLink;
+        if (!point || o.PunktInUebung != 1)
+            return;
+    }
+    if (context.exercise && IsButtonKind(o.Typ))
+        return;
+    const double scale = context.scale();
+    const QSize image = context.imageSize;
+    const QPoint cardPoint(RoundHalfEven(o.Kx * image.width()),
+                           RoundHalfEven(o.Ky * image.height()));
+    const QPoint anchor(RoundHalfEven(o.Sx * image.width()), RoundHalfEven(o.Sy * image.height()));
+    if (context.drawLines && o.Sline == 1)
+        DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, Colour(o.LinieFarbe));
+
+    const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
+    const QFontMetrics metrics(font);
+    const bool pictureCard = IsPictureCardKind(o.Typ) && !o.Picture.isNone();
+    const bool numbered = IsNumberedField(document, index, context.currentQuestion);
+    QSize size;
+    if (IsPointKind(o.Typ) || IsButtonKind(o.Typ)) {
+        size = IsButtonKind(o.Typ) ? QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale))
+                                   : PointSize(o, context);
+    } else if (numbered && (o.State == -2 || o.State == -3)) {
+        size = QSize(44, 38);
+    } else if (numbered && o.State == -5) {
+        size = QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale));
+    } else if (pictureCard) {
+        int height = metrics.height();
+        if (o.Typ >= 42 && o.FixedHeight > 0)
+            height = std::min(height, RoundHalfEven(image.height() * o.FixedHeight));
+        const QSize picture = o.Picture.Image.size();
+        const int width = std::max(RoundHalfEven(picture.width() * static_cast<double>(height) /
+                                                 std::max(1, picture.height())),
+                                   RoundHalfEven(30 * scale));
+        size = QSize(width, height);
+    } else {
+        const QString text = CardText(o);
+        if ((o.Typ == 40 || o.Typ == 41 || o.Typ == 50 || o.Typ == 51) && o.FixedWidth > 0) {
+            const int width = RoundHalfEven(image.width() * o.FixedWidth);
+            size = QSize(
+                width,
+                metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text).height());
+        } else {
+            const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
+            size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));
+            if (o.Typ == KindQuestionText || o.Typ == 22)
+                size.setWidth(std::max(1, image.width() - 2 * cardPoint.x()));
+        }
+    }
+    const int side = EffectiveSide(o, context);
+    const QRect card = PlaceCard(cardPoint, size, side, IsPictureCardKind(o.Typ), scale);
+
+    if (IsPointKind(o.Typ)) {
+        DrawPoint(painter, o, card, context);
+    } else if (IsButtonKind(o.Typ)) {
+        DrawButton(painter, document, o, card, context);
+    } else if (numbered && o.State == -1) {
+        DrawCoveredField(painter, document, index, card, context);
+    } else if (numbered && (o.State == -2 || o.State == -3 || o.State == -5)) {
+        DrawRunStateMark(painter, document, index, card);
+    } else if (!(numbered && o.State == -6)) {
+        if (o.HDeck >= 1)
+            painter.fillRect(card, Colour(o.HFarbe, Alpha(o.HDeck)));
+        if (pictureCard) {
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, o.Picture.Linear);
+            painter.setOpacity(Alpha(o.BildDeck) / 255.0);
+            painter.drawImage(card, o.Picture.Image);
+            painter.restore();
+        } else {
+            const int align = o.TAusr == 1   ? Qt::AlignHCenter
+                              : o.TAusr == 2 ? Qt::AlignRight
+                                             : Qt::AlignLeft;
+            const QColor colour = o.Typ == KindGap ? Colour(0xFF0000) : Colour(o.Farbe);
+            DrawCardText(painter,
+                         card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
+                         CardText(o), font, align, colour);
+        }
+    }
+    o.CardRect = {static_cast<double>(card.left()) / image.width(),
+                  static_cast<double>(card.top()) / image.height(),
+                  static_cast<double>(card.left() + card.width()) / image.width(),
+                  static_cast<double>(card.top() + card.height()) / image.height()};
+    o.DrawnLeft = card.left();
+    o.DrawnTop = card.top();
+}
+
+std::vector<int> DrawingOrder(const Document& document) {
+    // Ascending ZIndex, list order within one value. Sorting the indexes rather than counting
+    // through every value from the smallest to the largest keeps a damaged file with a huge
+    // ZIndex from stalling the drawing.
+    std::vector<int> order(static_cast<size_t>(document.ObjectCount()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [&document](int a, int b) {
+        return document.Objects[static_cast<size_t>(a)].ZIndex <
+               document.Objects[static_cast<size_t>(b)].ZIndex;
+    });
+    return order;
+}
+
+void DrawAllObjects(Document& document, QPainter& painter, const RenderContext& context) {
+    const std::vector<int> order = DrawingOrder(document);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const int i : order) {
+            if (IsCoveredQueryField(document.Objects[static_cast<size_t>(i)]) == (pass == 1))
+                DrawObject(document, i, painter, context);
+        }
+    }
+}
+
+} // namespace quindor

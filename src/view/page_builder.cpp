@@ -1,0 +1,74 @@
+#include "view/page_builder.h"
+
+#include "core/rounding.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quindor {
+
+QImage ReducedBaseImage(const Document& document) {
+    const QImage& base = document.BaseImage.Image;
+    if (base.isNull())
+        return base;
+    const double share =
+        document.Header.BildGroesseProzent > 0.0 ? document.Header.BildGroesseProzent / 100.0 : 1.0;
+    if (base.width() / share <= 2000.0)
+        return base;
+    const int width = std::max(1, RoundHalfEven(share * 2000.0));
+    return base.scaledToWidth(width, Qt::SmoothTransformation);
+}
+
+QSize PageSizeOf(const HeaderDataTyp& header, QSize baseSize) {
+    const FracRect& r = header.RandErw;
+    return QSize(std::max(1, RoundHalfEven((r.Left + 1.0 + r.Right) * baseSize.width())),
+                 std::max(1, RoundHalfEven((r.Top + 1.0 + r.Bottom) * baseSize.height())));
+}
+
+PageFit FitPage(QSize pageSize, QSize target, double zoom) {
+    PageFit fit;
+    fit.pageSize = pageSize;
+    const int w = std::max(1, target.width());
+    const int h = std::max(1, target.height());
+    const double pw = pageSize.width();
+    const double ph = pageSize.height();
+    if (ph / h > pw / w)
+        fit.fittedSize = QSize(std::max(1, RoundHalfEven(h * pw / ph)), h);
+    else
+        fit.fittedSize = QSize(w, std::max(1, RoundHalfEven(w * ph / pw)));
+    fit.drawnSize = QSize(std::min(w, RoundHalfEven(fit.fittedSize.width() * zoom)),
+                          std::min(h, RoundHalfEven(fit.fittedSize.height() * zoom)));
+    const double takenW = std::min(pw, pw / zoom * fit.drawnSize.width() / fit.fittedSize.width());
+    const double takenH =
+        std::min(ph, ph / zoom * fit.drawnSize.height() / fit.fittedSize.height());
+    fit.visibleWidth = takenW / pw;
+    fit.visibleHeight = takenH / ph;
+    return fit;
+}
+
+QImage RenderPage(const Document& document, const QImage& reducedBase, QSize size,
+                  bool showBaseImage) {
+    QImage page(size, QImage::Format_ARGB32_Premultiplied);
+    if (!showBaseImage) {
+        page.fill(Qt::white);
+        return page;
+    }
+    const HeaderDataTyp& h = document.Header;
+    page.fill(QColor::fromRgb(WinColorToArgb(h.HtgdCol)));
+    if (reducedBase.isNull())
+        return page;
+    const QSize pageSize = PageSizeOf(h, reducedBase.size());
+    const double sx = static_cast<double>(size.width()) / pageSize.width();
+    const double sy = static_cast<double>(size.height()) / pageSize.height();
+    const QRectF target(RoundHalfEven(reducedBase.width() * h.RandErw.Left) * sx,
+                        RoundHalfEven(reducedBase.height() * h.RandErw.Top) * sy,
+                        reducedBase.width() * sx, reducedBase.height() * sy);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setOpacity(RoundHalfEven(std::clamp(h.BasisbildDeck, 0, 100) / 100.0 * 255) / 255.0);
+    painter.drawImage(target, reducedBase);
+    return page;
+}
+
+} // namespace quindor

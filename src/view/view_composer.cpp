@@ -1,0 +1,213 @@
+#include "view/view_composer.h"
+
+#include "core/rounding.h"
+#include "view/page_builder.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quindor {
+
+namespace {
+
+bool IsClickableKind(int typ) {
+    switch (typ) {
+    case 0:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 8:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 32:
+    case 33:
+    case 41:
+    case 43:
+    case 51:
+    case 53:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ViewComposer::ViewComposer(Document& document, ProgramState& state)
+    : document_(document), state_(state) {}
+
+RenderContext ViewComposer::renderContext() const {
+    RenderContext context;
+    context.imageSize = page_.size();
+    context.displayAspect = geometry_.DisplayAspect;
+    context.exercise = state_.ViewMode == ViewExercise;
+    context.layers = layers_;
+    context.currentQuestion = state_.CurrentQuestion;
+    context.gapFontAdjustment = gapFontAdjustment_;
+    return context;
+}
+
+void ViewComposer::ComposeView(QSize pictureArea) {
+    if (pictureArea.isEmpty())
+        return;
+    pictureArea_ = pictureArea;
+    const QImage base = ReducedBaseImage(document_);
+    const QSize baseSize = base.isNull() ? QSize(870, 600) : base.size();
+    const PageFit fit =
+        FitPage(PageSizeOf(document_.Header, baseSize), pictureArea, geometry_.ZoomFactor);
+    geometry_.DisplayAspect =
+        static_cast<double>(fit.drawnSize.width()) / std::max(1, fit.drawnSize.height());
+    // Keep the centre of the visible part.
+    FracRect& view = geometry_.ViewRect;
+    const double vw = fit.visibleWidth;
+    const double vh = fit.visibleHeight;
+    const double left = std::clamp((view.Left + view.Right) / 2 - vw / 2, 0.0, 1.0 - vw);
+    const double top = std::clamp((view.Top + view.Bottom) / 2 - vh / 2, 0.0, 1.0 - vh);
+    view = {left, top, left + vw, top + vh};
+    geometry_.DisplaySize = fit.drawnSize;
+
+    const QSize pageSize(RoundHalfEven(geometry_.ZoomFactor * fit.drawnSize.width()),
+                         RoundHalfEven(geometry_.ZoomFactor * fit.drawnSize.height()));
+    const bool baseVisible = layers_[0] || state_.ViewMode == ViewExercise;
+    page_ = RenderPage(document_, base, pageSize, baseVisible);
+    geometry_.PageImageSize = page_.size();
+    background_ = page_;
+    static_ = page_;
+    {
+        QPainter painter(&static_);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const RenderContext context = renderContext();
+        for (int i = 0; i < document_.ObjectCount(); ++i) {
+            if (IsFixedKind(document_.Objects[static_cast<size_t>(i)].Typ))
+                DrawObject(document_, i, painter, context);
+        }
+    }
+    RecomposeObjects();
+}
+
+void ViewComposer::drawQueryAppearance(QPainter& painter) {
+    const RenderContext context = renderContext();
+    RenderContext noLines = context;
+    noLines.drawLines = false;
+    for (int i = 0; i < document_.ObjectCount(); ++i) {
+        if (IsQueryKind(document_.Objects[static_cast<size_t>(i)].Typ))
+            DrawObject(document_, i, painter, noLines);
+    }
+}
+
+void ViewComposer::RecomposeObjects() {
+    if (background_.isNull())
+        return;
+    page_ = background_.copy();
+    {
+        QPainter painter(&page_);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        DrawAllObjects(document_, painter, renderContext());
+        drawQueryAppearance(painter);
+    }
+    clean_ = page_;
+    ShowViewWindow();
+}
+
+void ViewComposer::ShowViewWindow() {
+    geometry_.ViewOrigin = QPoint(RoundHalfEven(page_.width() * geometry_.ViewRect.Left),
+                                  RoundHalfEven(page_.height() * geometry_.ViewRect.Top));
+    const QRect source(geometry_.ViewOrigin, geometry_.DisplaySize);
+    display_ = QImage(geometry_.DisplaySize, QImage::Format_ARGB32_Premultiplied);
+    display_.fill(Qt::white);
+    cleanDisplay_ = display_;
+    {
+        QPainter painter(&display_);
+        painter.drawImage(QPoint(0, 0), page_, source);
+    }
+    QPainter painter(&cleanDisplay_);
+    painter.drawImage(QPoint(0, 0), clean_, source);
+}
+
+int ViewComposer::HitTest(int x, int y) const {
+    const QPointF point = geometry_.ScreenToPage(x, y);
+    const RenderContext context = renderContext();
+    const std::vector<int> order = DrawingOrder(document_);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const ObjDataTyp& o = document_.Objects[static_cast<size_t>(*it)];
+        if (!context.layerVisible(o.Ebene))
+            continue;
+        const bool question =
+            (o.Typ == KindAnswerField || o.Typ == 24) && o.FrageNummer == state_.CurrentQuestion;
+        if (!IsClickableKind(o.Typ) && !question)
+            continue;
+        const FracRect& r = o.CardRect;
+        if (point.x() >= r.Left && point.x() < r.Right && point.y() >= r.Top &&
+            point.y() < r.Bottom)
+            return *it;
+    }
+    return -1;
+}
+
+void ViewComposer::RedrawObject(int index) {
+    if (page_.isNull() || index < 0 || index >= document_.ObjectCount())
+        return;
+    const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
+    QPainter painter(&page_);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (o.State != -1 && o.CardRect.Left >= 0.0) {
+        // Give the covered card area back its picture from before the objects were drawn.
+        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
+                                RoundHalfEven(o.CardRect.Top * page_.height())),
+                         QPoint(RoundHalfEven(o.CardRect.Right * page_.width()) - 1,
+                                RoundHalfEven(o.CardRect.Bottom * page_.height()) - 1));
+        painter.drawImage(area.topLeft(), static_, area);
+    }
+    RenderContext context = renderContext();
+    context.drawLines = false;
+    DrawObject(document_, index, painter, context);
+    painter.end();
+    clean_ = page_;
+    ShowViewWindow();
+}
+
+bool ViewComposer::SetZoom(ZoomLevel level) {
+    if (level == geometry_.Zoom)
+        return false;
+    geometry_.Zoom = level;
+    geometry_.ZoomFactor = ZoomFactorOf(level);
+    if (state_.ViewMode == ViewLearning && !pictureArea_.isEmpty())
+        ComposeView(pictureArea_);
+    return true;
+}
+
+bool ViewComposer::ZoomIn() {
+    if (geometry_.Zoom == ZoomLevel::Percent200)
+        return false;
+    return SetZoom(geometry_.Zoom == ZoomLevel::Percent100 ? ZoomLevel::Percent150
+                                                           : ZoomLevel::Percent200);
+}
+
+bool ViewComposer::ZoomOut() {
+    if (geometry_.Zoom == ZoomLevel::Percent100)
+        return false;
+    return SetZoom(geometry_.Zoom == ZoomLevel::Percent200 ? ZoomLevel::Percent150
+                                                           : ZoomLevel::Percent100);
+}
+
+void ViewComposer::DragView(QPoint from, QPoint to) {
+    if (page_.isNull())
+        return;
+    FracRect& view = geometry_.ViewRect;
+    const double vw = view.Right - view.Left;
+    const double vh = view.Bottom - view.Top;
+    const double left = std::clamp(
+        view.Left + static_cast<double>(from.x() - to.x()) / page_.width(), 0.0, 1.0 - vw);
+    const double top = std::clamp(
+        view.Top + static_cast<double>(from.y() - to.y()) / page_.height(), 0.0, 1.0 - vh);
+    view = {left, top, left + vw, top + vh};
+    ShowViewWindow();
+}
+
+} // namespace quindor

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/program_state.h"
+#include "document/document.h"
+#include "view/object_renderer.h"
+#include "view/view_geometry.h"
+
+#include <QImage>
+
+#include <array>
+
+namespace quindor {
+
+// The pictures of the learning view and the operations that build them from the document.
+class ViewComposer {
+public:
+    ViewComposer(Document& document, ProgramState& state);
+
+    ViewGeometry& geometry() { return geometry_; }
+    const ViewGeometry& geometry() const { return geometry_; }
+    std::array<bool, 4>& layers() { return layers_; }
+    void setGapFontAdjustment(int adjustment) { gapFontAdjustment_ = adjustment; }
+
+    const QImage& pageImage() const { return page_; }
+    const QImage& backgroundSnapshot() const { return background_; }
+    const QImage& staticSnapshot() const { return static_; }
+    const QImage& cleanPageImage() const { return clean_; }
+    const QImage& displayPicture() const { return display_; }
+    const QImage& cleanDisplayPicture() const { return cleanDisplay_; }
+
+    // Rebuilds the page for a picture area of the given size, and the display picture.
+    void ComposeView(QSize pictureArea);
+    // Redraws the objects on the background snapshot (after object states changed).
+    void RecomposeObjects();
+    // Copies the visible part of the page into the display pictures.
+    void ShowViewWindow();
+    // Index of the clickable object under a display point, -1 for none.
+    int HitTest(int x, int y) const;
+    // Draws one object again after its state changed; an uncovered field gets its card area
+    // back from the static snapshot first. No full recomposition.
+    void RedrawObject(int index);
+    // Zoom; true when the level changed.
+    bool SetZoom(ZoomLevel level);
+    bool ZoomIn();
+    bool ZoomOut();
+    // Moves the visible part by a drag from one display point to another.
+    void DragView(QPoint from, QPoint to);
+
+    RenderContext renderContext() const;
+
+private:
+    void drawQueryAppearance(QPainter& painter);
+
+    Document& document_;
+    ProgramState& state_;
+    ViewGeometry geometry_;
+    std::array<bool, 4> layers_{true, true, true, true};
+    int gapFontAdjustment_ = 0;
+    QSize pictureArea_;
+    QImage page_;
+    QImage background_;
+    QImage static_;
+    QImage clean_;
+    QImage display_;
+    QImage cleanDisplay_;
+};
+
+} // namespace quindor

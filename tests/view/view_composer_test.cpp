@@ -1,0 +1,148 @@
+#include "core/rounding.h"
+#include "view/page_builder.h"
+#include "view/view_composer.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace quindor {
+namespace {
+
+Document PlainDocument(int width, int height, QColor colour = Qt::darkGreen) {
+    Document document;
+    QImage base(width, height, QImage::Format_ARGB32_Premultiplied);
+    base.fill(colour);
+    document.BaseImage.Image = base;
+    return document;
+}
+
+TEST(PageBuilder, ReducesOnlyBaseImagesWiderThan2000) {
+    Document wide = PlainDocument(4000, 1000);
+    EXPECT_EQ(ReducedBaseImage(wide).width(), 2000);
+    EXPECT_EQ(ReducedBaseImage(wide).height(), 500);
+    Document normal = PlainDocument(1500, 1000);
+    EXPECT_EQ(ReducedBaseImage(normal).width(), 1500);
+}
+
+TEST(PageBuilder, MarginsCentreTheBaseImageOnTheBackground) {
+    Document document = PlainDocument(100, 50, Qt::black);
+    document.Header.RandErw = {0.1, 0.0, 0.1, 0.0};
+    document.Header.HtgdCol = 0x0000FF; // red
+    const QSize page = PageSizeOf(document.Header, QSize(100, 50));
+    EXPECT_EQ(page, QSize(120, 50));
+    const QImage image = RenderPage(document, document.BaseImage.Image, page, true);
+    EXPECT_EQ(image.pixelColor(5, 25), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(60, 25), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(115, 25), QColor(Qt::red));
+}
+
+TEST(PageBuilder, FitAndZoom) {
+    const PageFit fit = FitPage(QSize(1000, 500), QSize(800, 800), 1.0);
+    EXPECT_EQ(fit.fittedSize, QSize(800, 400));
+    EXPECT_EQ(fit.drawnSize, QSize(800, 400));
+    EXPECT_DOUBLE_EQ(fit.visibleWidth, 1.0);
+    const PageFit zoomed = FitPage(QSize(1000, 500), QSize(800, 400), 2.0);
+    EXPECT_EQ(zoomed.drawnSize, QSize(800, 400));
+    EXPECT_DOUBLE_EQ(zoomed.visibleWidth, 0.5);
+    EXPECT_DOUBLE_EQ(zoomed.visibleHeight, 0.5);
+}
+
+class ComposerTest : public ::testing::Test {
+protected:
+    ComposerTest() : document(PlainDocument(870, 600)), composer(document, state) {}
+
+    int addLabel(int typ, double kx, double ky, const QString& cap, int z = 0) {
+        const int index = AddObject(document, typ, 1, cap, -1, ky, kx, 1, 0);
+        ObjDataTyp& o = document.Object(index);
+        o.HDeck = 100;
+        o.HFarbe = 0xFFFFFF;
+        o.ZIndex = z;
+        document.Header.MaxZIndex = std::max(document.Header.MaxZIndex, z);
+        return index;
+    }
+
+    Document document;
+    ProgramState state;
+    ViewComposer composer;
+};
+
+TEST_F(ComposerTest, ZoomTwoHundredShowsTheMiddleOfThePage) {
+    composer.ComposeView(QSize(870, 600));
+    EXPECT_EQ(composer.geometry().ViewRect, (FracRect{0, 0, 1, 1}));
+    composer.SetZoom(ZoomLevel::Percent200);
+    const FracRect& view = composer.geometry().ViewRect;
+    EXPECT_DOUBLE_EQ(view.Left, 0.25);
+    EXPECT_DOUBLE_EQ(view.Right, 0.75);
+    EXPECT_DOUBLE_EQ(view.Top, 0.25);
+    EXPECT_DOUBLE_EQ(view.Bottom, 0.75);
+    EXPECT_EQ(composer.pageImage().size(), QSize(1740, 1200));
+    EXPECT_FALSE(composer.ZoomIn());
+    EXPECT_TRUE(composer.ZoomOut());
+    EXPECT_TRUE(composer.ZoomOut());
+    EXPECT_FALSE(composer.ZoomOut());
+}
+
+TEST_F(ComposerTest, LayerSwitchHidesTextCardsButNotPoints) {
+    const int label = addLabel(KindFixedLabel, 0.3, 0.3, QStringLiteral("Blatt"));
+    const int point =
+        AddObject(document, KindInfoPoint, 2, QStringLiteral("Text"), -1, 0.6, 0.6, 1, 0);
+    document.Object(point).PktCap = QStringLiteral("Info");
+    document.Object(point).HFarbe = 0xFD5F00;
+    composer.layers()[1] = false;
+    composer.ComposeView(QSize(870, 600));
+    EXPECT_EQ(composer.HitTest(RoundHalfEven(0.3 * 870) + 20, RoundHalfEven(0.3 * 600)), -1);
+    const FracRect& r = document.Object(point).CardRect;
+    const QPoint inside(RoundHalfEven((r.Left + r.Right) / 2 * 870),
+                        RoundHalfEven((r.Top + r.Bottom) / 2 * 600));
+    EXPECT_EQ(composer.HitTest(inside.x(), inside.y()), point);
+    // A card that was not drawn keeps the empty rectangle it was created with.
+    EXPECT_EQ(document.Object(label).CardRect.Right, 0.0);
+    state.ViewMode = ViewExercise;
+    composer.ComposeView(QSize(870, 600));
+    EXPECT_GT(document.Object(label).CardRect.Right, 0.3);
+}
+
+TEST_F(ComposerTest, CoveredFieldLiesAboveHigherObjectsAndHitsFromTheTop) {
+    const int query = addLabel(KindQueryLabel, 0.4, 0.4, QStringLiteral("Wurzel"), 0);
+    const int picture = AddObject(document, KindFixedPicture, 1, QString(), -1, 0.4, 0.4, 1, 20);
+    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::blue);
+    document.Object(picture).Picture.Image = image;
+    document.Object(picture).ZIndex = 5;
+    document.Header.MaxZIndex = 5;
+    composer.ComposeView(QSize(870, 600));
+    const FracRect& r = document.Object(query).CardRect;
+    const int x = RoundHalfEven((r.Left + 0.3 * (r.Right - r.Left)) * 870);
+    const int y = RoundHalfEven((r.Top + r.Bottom) / 2 * 600);
+    // The covered card is drawn last: its colour shows where both overlap.
+    EXPECT_EQ(composer.pageImage().pixelColor(x, RoundHalfEven(r.Top * 600) + 1),
+              QColor(0xFF, 0xE4, 0xCA));
+    EXPECT_EQ(composer.HitTest(x, y), query);
+    // Uncovering by click redraws only that card from the static snapshot.
+    document.Object(query).State = 0;
+    composer.RedrawObject(query);
+    EXPECT_NE(composer.pageImage().pixelColor(x, RoundHalfEven(r.Top * 600) + 1),
+              QColor(0xFF, 0xE4, 0xCA));
+}
+
+TEST_F(ComposerTest, ConnectingLineUsesASquareBrush) {
+    const int index = addLabel(KindFixedLabel, 0.8, 0.5, QStringLiteral("Stiel"));
+    ObjDataTyp& o = document.Object(index);
+    o.Sx = 0.2;
+    o.Sy = 0.5;
+    o.Sline = 1;
+    o.LinieDicke = 4;
+    o.LinieFarbe = 0x0000FF;
+    composer.ComposeView(QSize(870, 600));
+    const QImage& page = composer.pageImage();
+    const int y = RoundHalfEven(0.5 * 600);
+    // Offsets -2 .. 1 around the line.
+    EXPECT_EQ(page.pixelColor(400, y - 2), QColor(Qt::red));
+    EXPECT_EQ(page.pixelColor(400, y + 1), QColor(Qt::red));
+    EXPECT_NE(page.pixelColor(400, y + 2), QColor(Qt::red));
+    EXPECT_NE(page.pixelColor(400, y - 3), QColor(Qt::red));
+}
+
+} // namespace
+} // namespace quindor
