@@ -5,8 +5,10 @@
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -288,6 +290,89 @@ TEST_F(MainWindowTest, OptionsComeFromTheStoresAndGoBackAtExit) {
     EXPECT_EQ(store.readBool(QStringLiteral("Opt-Sound")), std::optional<bool>(false));
     EXPECT_EQ(store.readBool(QStringLiteral("Opt-UebNameEingabe")), std::optional<bool>(false));
     EXPECT_EQ(store.readInt(QStringLiteral("Opt-WerkzeugPos")), std::optional<int>(0));
+}
+
+// A document with one covered query label, an info point with a password and a link to
+// another document, laid out in the window's learning view.
+class LearningViewTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        writeDocument(QStringLiteral("ziel.qdr"), QStringLiteral("Ziel"));
+        Document document;
+        document.Header.Titel = QStringLiteral("Start");
+        document.BaseImage.Image = test::PatternImage(870, 600);
+        label = AddObject(document, KindQueryLabel, 1, QStringLiteral("Bl\u00fcte"), -1, 0.3, 0.3,
+                          1, 0);
+        info = AddObject(document, KindInfoPoint, 2, QStringLiteral("<B>Erkl\u00e4rung</B>"), -1,
+                         0.6, 0.6, 1, 0);
+        document.Object(info).PktCap = QStringLiteral("Info");
+        document.Object(info).BildKenn = QStringLiteral("Geheim");
+        link = AddObject(document, KindDocumentLink, 2, QStringLiteral("ziel.qdr"), -1, 0.8, 0.8, 1,
+                         0);
+        document.Object(link).PktCap = QStringLiteral("Dok.");
+        QFile file(folder + QStringLiteral("start.qdr"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteDocumentBytes(document));
+        file.close();
+        window.resize(1100, 800);
+        window.FirstActivation({folder + QStringLiteral("start.qdr")});
+        window.setPasswordPrompt([this] { return typed; });
+    }
+
+    QPoint centreOf(int index) const {
+        const FracRect& r = app.session.document().Object(index).CardRect;
+        return app.view.geometry().PageToDisplay((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+
+    int label = -1, info = -1, link = -1;
+    std::optional<QString> typed;
+};
+
+TEST_F(LearningViewTest, ClickUncoversOneFieldAndCoversItAgain) {
+    ObjDataTyp& o = app.session.document().Object(label);
+    ASSERT_EQ(o.State, -1);
+    EXPECT_EQ(o.Nummer, 1);
+    window.pagePressed(centreOf(label), Qt::LeftButton);
+    EXPECT_EQ(o.State, 0);
+    window.pagePressed(centreOf(label), Qt::LeftButton);
+    EXPECT_EQ(o.State, -1);
+    window.action(QStringLiteral("AlleAufdeckenItem"))->trigger();
+    EXPECT_EQ(o.State, 0);
+}
+
+TEST_F(LearningViewTest, InfoPointAsksForItsExactPassword) {
+    typed = QStringLiteral("geheim");
+    window.pagePressed(centreOf(info), Qt::LeftButton);
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Das Passwort ist falsch."));
+    messages.clear();
+    typed = std::nullopt;
+    window.pagePressed(centreOf(info), Qt::LeftButton);
+    EXPECT_TRUE(messages.entries().isEmpty());
+    typed = QStringLiteral("Geheim");
+    window.pagePressed(centreOf(info), Qt::LeftButton);
+    EXPECT_TRUE(messages.entries().isEmpty());
+    auto* box = window.findChild<QDialog*>(QStringLiteral("InfoBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Information"));
+    EXPECT_TRUE(box->isVisible());
+}
+
+TEST_F(LearningViewTest, DocumentLinkOpensTheOtherDocument) {
+    window.pagePressed(centreOf(link), Qt::LeftButton);
+    EXPECT_EQ(app.session.header().Titel, QStringLiteral("Ziel"));
+    EXPECT_EQ(app.state.PreviousDocument, folder + QStringLiteral("start.qdr"));
+}
+
+TEST_F(LearningViewTest, NumberingModesAndLayersComeFromTheMenu) {
+    window.action(QStringLiteral("FragezeichenItem"))->trigger();
+    EXPECT_EQ(app.state.NumberingMode, NumberingQuestionMarks);
+    EXPECT_EQ(app.session.document().Object(label).Nummer, 0);
+    window.action(QStringLiteral("Ebene2Item"))->trigger();
+    EXPECT_FALSE(window.findChild<QCheckBox*>(QStringLiteral("Ebene2Check"))->isChecked());
+    EXPECT_EQ(app.view.HitTest(centreOf(info).x(), centreOf(info).y()), -1);
+    window.action(QStringLiteral("Zoom200Item"))->trigger();
+    EXPECT_DOUBLE_EQ(app.view.geometry().ZoomFactor, 2.0);
 }
 
 } // namespace
