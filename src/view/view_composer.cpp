@@ -109,9 +109,14 @@ void ViewComposer::RecomposeObjects() {
         QPainter painter(&page_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         DrawAllObjects(document_, painter, renderContext());
-        drawQueryAppearance(painter);
+        // Only the gap, cluster and pair layouts draw over the objects; the query fields are
+        // drawn once more above their text.
+        const int dokTyp = document_.Header.DokTyp;
+        if (dokTyp == 1 || dokTyp == 4 || dokTyp == 5)
+            drawQueryAppearance(painter);
     }
-    clean_ = page_;
+    // A copy of its own, so that redrawing single objects later touches only their areas.
+    clean_ = page_.copy();
     ShowViewWindow();
 }
 
@@ -119,15 +124,18 @@ void ViewComposer::ShowViewWindow() {
     geometry_.ViewOrigin = QPoint(RoundHalfEven(page_.width() * geometry_.ViewRect.Left),
                                   RoundHalfEven(page_.height() * geometry_.ViewRect.Top));
     const QRect source(geometry_.ViewOrigin, geometry_.DisplaySize);
-    display_ = QImage(geometry_.DisplaySize, QImage::Format_ARGB32_Premultiplied);
-    display_.fill(Qt::white);
-    cleanDisplay_ = display_;
+    if (display_.size() != geometry_.DisplaySize)
+        display_ = QImage(geometry_.DisplaySize, QImage::Format_ARGB32_Premultiplied);
+    // White shows only where the visible part reaches past the page.
+    if (!page_.rect().contains(source))
+        display_.fill(Qt::white);
     {
         QPainter painter(&display_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPoint(0, 0), page_, source);
     }
-    QPainter painter(&cleanDisplay_);
-    painter.drawImage(QPoint(0, 0), clean_, source);
+    // Until a tool draws on the view, the clean display picture is the same picture.
+    cleanDisplay_ = display_;
 }
 
 int ViewComposer::HitTest(int x, int y) const {
@@ -168,8 +176,29 @@ void ViewComposer::RedrawObject(int index) {
     context.drawLines = false;
     DrawObject(document_, index, painter, context);
     painter.end();
-    clean_ = page_;
-    ShowViewWindow();
+    // Only the card's area changes in the clean page and the display pictures.
+    const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
+    const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
+                            RoundHalfEven(drawn.CardRect.Top * page_.height())),
+                     QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
+                            RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
+    const QRect area = card.adjusted(-1, -1, 1, 1).intersected(page_.rect());
+    copyArea(clean_, area);
+    const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(display_.rect());
+    if (!visible.isEmpty()) {
+        cleanDisplay_.detach();
+        for (QImage* target : {&display_, &cleanDisplay_}) {
+            QPainter p(target);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(visible.topLeft(), page_, visible.translated(geometry_.ViewOrigin));
+        }
+    }
+}
+
+void ViewComposer::copyArea(QImage& target, const QRect& area) const {
+    QPainter painter(&target);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(area.topLeft(), page_, area);
 }
 
 bool ViewComposer::SetZoom(ZoomLevel level) {
