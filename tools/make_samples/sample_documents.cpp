@@ -126,11 +126,15 @@ NamedDocument PlantDocument() {
                                "Zucker her.\r\n"
                                "Dabei gibt sie <U>Sauerstoff</U> an die Luft ab."),
                 {260, 420});
-    place.point(KindInfoPoint,
-                QStringLiteral("<B>Die Wurzeln</B>\r\n"
-                               "Sie halten die Pflanze im Boden fest und nehmen <I>Wasser</I> "
-                               "und <I>N\u00e4hrsalze</I> auf."),
-                {360, 620});
+    // The teacher's hint behind a password ("Lehrer"), to show protected info texts.
+    ObjDataTyp& roots =
+        place.point(KindInfoPoint,
+                    QStringLiteral("<B>Die Wurzeln</B>\r\n"
+                                   "Sie halten die Pflanze im Boden fest und nehmen <I>Wasser</I> "
+                                   "und <I>N\u00e4hrsalze</I> auf."),
+                    {360, 620});
+    roots.BildKenn = QStringLiteral("Lehrer");
+    roots.PktCap = QStringLiteral("Lehrer");
     place.point(KindDocumentLink, QStringLiteral("02_Lueckentext.qdr"), {930, 630});
     place.point(KindExternalLink, QStringLiteral("https://de.wikipedia.org/wiki/Pflanze"),
                 {930, 685});

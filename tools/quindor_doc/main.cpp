@@ -1,4 +1,5 @@
 #include "quindor_doc/doc_commands.h"
+#include "quindor_doc/render_command.h"
 
 #include <QGuiApplication>
 
@@ -10,6 +11,9 @@ const char* const kUsage =
     "  quindor-doc dump DATEI          alle gespeicherten Felder als JSON\n"
     "  quindor-doc check PFAD...       Dokumente und Ordner wie beim Öffnen prüfen\n"
     "  quindor-doc rewrite EIN AUS     EIN laden und als AUS neu schreiben\n"
+    "  quindor-doc render DATEI AUS.png [--width B] [--height H] [--uncovered]\n"
+    "                  [--numbering 0|1|2]\n"
+    "                                  die Seite wie in der Lernansicht als PNG\n"
     "  quindor-doc --help              diese Hilfe\n";
 
 int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -27,6 +31,11 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return quindor::doc::RunCheck(args.mid(1), out);
     if (command == QLatin1String("rewrite") && operands == 2)
         return quindor::doc::RunRewrite(args.at(1), args.at(2), err);
+    if (command == QLatin1String("render")) {
+        const int result = quindor::doc::RunRender(args.mid(1), err);
+        if (result != 2)
+            return result;
+    }
     err << QString::fromUtf8(kUsage);
     return 2;
 }

@@ -1,0 +1,83 @@
+#include "quindor_doc/render_command.h"
+
+#include "core/messages.h"
+#include "document/document_session.h"
+#include "view/numbering.h"
+#include "view/view_composer.h"
+
+namespace quindor::doc {
+
+namespace {
+
+struct RenderOptions {
+    QString input;
+    QString output;
+    int width = 1280;
+    int height = 900;
+    bool uncovered = false;
+    int numbering = NumberingOrdered;
+};
+
+bool ParseNumber(const QString& text, int low, int high, int& value) {
+    bool ok = false;
+    const int parsed = text.toInt(&ok);
+    if (!ok || parsed < low || parsed > high)
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool Parse(const QStringList& arguments, RenderOptions& options) {
+    if (arguments.size() < 2)
+        return false;
+    options.input = arguments.at(0);
+    options.output = arguments.at(1);
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString& flag = arguments.at(i);
+        if (flag == QLatin1String("--uncovered")) {
+            options.uncovered = true;
+            continue;
+        }
+        if (i + 1 >= arguments.size())
+            return false;
+        const QString& value = arguments.at(++i);
+        const bool ok =
+            flag == QLatin1String("--width")       ? ParseNumber(value, 16, 16000, options.width)
+            : flag == QLatin1String("--height")    ? ParseNumber(value, 16, 16000, options.height)
+            : flag == QLatin1String("--numbering") ? ParseNumber(value, 0, 2, options.numbering)
+                                                   : false;
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunRender(const QStringList& arguments, QTextStream& err) {
+    RenderOptions options;
+    if (!Parse(arguments, options))
+        return 2;
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session(state, messages, busy);
+    if (!session.LoadDocument(options.input, false)) {
+        for (const QString& text : messages.texts())
+            err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        return 1;
+    }
+    Document& document = session.document();
+    SetNumberingMode(document, state, options.numbering);
+    if (options.uncovered)
+        UncoverAll(document);
+    ViewComposer view(document, state);
+    view.ComposeView(QSize(options.width, options.height));
+    if (!view.pageImage().save(options.output, "PNG")) {
+        err << "Die Datei \"" << options.output << "\" kann nicht geschrieben werden.\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace quindor::doc
