@@ -14,6 +14,7 @@
 
 namespace quindor {
 
+class CoverSheetWidget;
 class InfoBox;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
@@ -106,6 +107,7 @@ private:
     std::array<QAction*, 4> layerItems_{};
     std::array<QCheckBox*, 4> layerBoxes_{};
     InfoBox* infoBox_ = nullptr;
+    CoverSheetWidget* coverSheet_ = nullptr;
     PasswordPrompt passwordPrompt_;
 };
 

@@ -2,11 +2,13 @@
 // what a click on the page does.
 #include "app/av_main.h"
 
+#include "app/cover_sheet_widget.h"
 #include "app/info_box.h"
 #include "app/password_dialog.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
 #include "view/numbering.h"
+#include "view/query_fields.h"
 #include "view/view_geometry.h"
 
 #include <QCheckBox>
@@ -49,6 +51,14 @@ void MainWindow::createLearningMenu() {
         numberingItems_[static_cast<size_t>(mode)] = item;
         connect(item, &QAction::triggered, this, [this, mode] { SetNumbering(mode, true); });
     }
+    menu->addSeparator();
+    coverSheet_ = new CoverSheetWidget(page_);
+    connect(addAction(menu, QStringLiteral("AbdeckblattEinItem"),
+                      QStringLiteral("Abdeckblatt &einblenden")),
+            &QAction::triggered, coverSheet_, &CoverSheetWidget::showSheet);
+    connect(addAction(menu, QStringLiteral("AbdeckblattAusItem"),
+                      QStringLiteral("Abdeckblatt aus&blenden")),
+            &QAction::triggered, coverSheet_, &CoverSheetWidget::hideSheet);
     menu->addSeparator();
     auto* zoom = new QActionGroup(this);
     const std::pair<const char*, QString> levels[] = {{"Zoom100Item", QStringLiteral("&100 %")},
@@ -184,6 +194,16 @@ void MainWindow::ShowInfoBox(int index) {
 }
 
 bool MainWindow::viewKey(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier) {
+        const std::optional<int> question =
+            QuestionAfterKey(app_.session.header(), app_.state.CurrentQuestion, event->key());
+        if (question) {
+            app_.state.CurrentQuestion = *question;
+            app_.view.RecomposeObjects();
+            showDisplay();
+            return true;
+        }
+    }
     if ((event->modifiers() & Qt::ControlModifier) && (event->modifiers() & Qt::KeypadModifier)) {
         if (event->key() == Qt::Key_Plus) {
             if (app_.view.ZoomIn())

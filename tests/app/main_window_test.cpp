@@ -375,5 +375,16 @@ TEST_F(LearningViewTest, NumberingModesAndLayersComeFromTheMenu) {
     EXPECT_DOUBLE_EQ(app.view.geometry().ZoomFactor, 2.0);
 }
 
+TEST_F(LearningViewTest, CoverSheetCoversThePictureAreaUntilHidden) {
+    window.show();
+    window.action(QStringLiteral("AbdeckblattEinItem"))->trigger();
+    auto* sheet = window.findChild<QWidget*>(QStringLiteral("AbdeckblattPanel"));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->size(), window.pageArea()->size());
+    window.action(QStringLiteral("AbdeckblattAusItem"))->trigger();
+    EXPECT_FALSE(sheet->isVisible());
+}
+
 } // namespace
 } // namespace quindor
