@@ -9,22 +9,6 @@ namespace quindor {
 
 namespace {
 
-bool IsNumberedKind(int typ) {
-    switch (typ) {
-    case 0:
-    case 3:
-    case 6:
-    case 32:
-    case 41:
-    case 43:
-    case 51:
-    case 53:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool TakesPartInOrder(int typ) {
     switch (typ) {
     case 0:
@@ -106,6 +90,22 @@ std::vector<int> AnswerPermutation(int n, bool shuffled, RandomGenerator& random
 }
 
 } // namespace
+
+bool IsNumberedKind(int typ) {
+    switch (typ) {
+    case 0:
+    case 3:
+    case 6:
+    case 32:
+    case 41:
+    case 43:
+    case 51:
+    case 53:
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool IsCoverableKind(int typ) {
     return IsNumberedKind(typ) || typ == KindAnswerField || typ == 24;

@@ -8,6 +8,9 @@
 
 namespace quindor {
 
+// Query fields that are numbered and drawn covered: labels, gaps, query pictures and the query
+// objects of the table, cluster and pair layouts.
+bool IsNumberedKind(int typ);
 // Query fields the learner can cover and uncover by a click.
 bool IsCoverableKind(int typ);
 // Fields that carry numbers and the covered appearance; answer fields (10) and answer markers

@@ -275,22 +275,6 @@ bool IsFixedKind(int typ) {
     }
 }
 
-bool IsQueryKind(int typ) {
-    switch (typ) {
-    case 0:
-    case 3:
-    case 6:
-    case 32:
-    case 41:
-    case 43:
-    case 51:
-    case 53:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsCoveredQueryField(const ObjDataTyp& o) {
     if (o.State != -1)
         return false;

@@ -9,9 +9,8 @@
 
 namespace quindor {
 
-// Kinds drawn on the static snapshot (never covered) and the query kinds drawn again on top.
+// Kinds drawn on the static snapshot (never covered).
 bool IsFixedKind(int typ);
-bool IsQueryKind(int typ);
 // A query field that is covered and therefore drawn above everything else.
 bool IsCoveredQueryField(const ObjDataTyp& object);
 

@@ -1,6 +1,7 @@
 #include "view/view_composer.h"
 
 #include "core/rounding.h"
+#include "view/numbering.h"
 #include "view/page_builder.h"
 
 #include <QPainter>
@@ -96,7 +97,7 @@ void ViewComposer::drawQueryAppearance(QPainter& painter) {
     RenderContext noLines = context;
     noLines.drawLines = false;
     for (int i = 0; i < document_.ObjectCount(); ++i) {
-        if (IsQueryKind(document_.Objects[static_cast<size_t>(i)].Typ))
+        if (IsNumberedKind(document_.Objects[static_cast<size_t>(i)].Typ))
             DrawObject(document_, i, painter, noLines);
     }
 }
