@@ -138,6 +138,7 @@ void MainWindow::createMenus() {
     createOptionsMenu();
     createDisplayMenu();
     createHelpMenu();
+    createLearningButtons();
 }
 
 void MainWindow::createFileMenu() {

@@ -68,6 +68,7 @@ private:
     void createDisplayMenu();
     void createHelpMenu();
     void createLearningMenu();
+    void createLearningButtons();
     void showDisplay();
     void pageHovered(QPoint point);
     bool viewKey(QKeyEvent* event);

@@ -14,8 +14,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace quindor {
@@ -74,6 +76,7 @@ void MainWindow::createLearningMenu() {
                 [this, level] { SetZoom(static_cast<ZoomLevel>(level)); });
     }
     zoomItems_[0]->setChecked(true);
+    numberingItems_[static_cast<size_t>(app_.state.NumberingMode)]->setChecked(true);
     menu->addSeparator();
     QMenu* layers = menu->addMenu(QStringLiteral("&Ebenen"));
     layers->setObjectName(QStringLiteral("EbenenMenu"));
@@ -96,6 +99,49 @@ void MainWindow::createLearningMenu() {
         connect(item, &QAction::toggled, this, [this, layer](bool on) { SetLayer(layer, on); });
         connect(box, &QCheckBox::toggled, this, [this, layer](bool on) { SetLayer(layer, on); });
     }
+}
+
+void MainWindow::createLearningButtons() {
+    // The buttons of the tool area run the same commands as the menu items.
+    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
+    auto* grid = new QGridLayout;
+    grid->setSpacing(3);
+    const auto button = [this](const QString& text, const QString& hint, QAction* item) {
+        auto* b = new QToolButton;
+        b->setText(text);
+        b->setToolTip(hint);
+        b->setAccessibleName(hint);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        b->setCheckable(item->isCheckable());
+        connect(b, &QToolButton::clicked, item, &QAction::trigger);
+        connect(item, &QAction::toggled, b, &QToolButton::setChecked);
+        b->setChecked(item->isChecked());
+        return b;
+    };
+    grid->addWidget(button(QStringLiteral("Abdecken"),
+                           QStringLiteral("Alle Abfragefelder abdecken"),
+                           action(QStringLiteral("AlleAbdeckenItem"))),
+                    0, 0, 1, 3);
+    grid->addWidget(button(QStringLiteral("L\u00f6sung"), QStringLiteral("L\u00f6sung"),
+                           action(QStringLiteral("AlleAufdeckenItem"))),
+                    1, 0, 1, 3);
+    grid->addWidget(button(QStringLiteral("?"), QStringLiteral("?"), numberingItems_[0]), 2, 0);
+    grid->addWidget(button(QStringLiteral("1 2 3"),
+                           QStringLiteral("Abfragefelder geordnet nummerieren"),
+                           numberingItems_[1]),
+                    2, 1);
+    grid->addWidget(button(QStringLiteral("3 1 2"),
+                           QStringLiteral("Abfragefelder zuf\u00e4llig nummerieren"),
+                           numberingItems_[2]),
+                    2, 2);
+    const QString zoomTexts[] = {QStringLiteral("100%"), QStringLiteral("150%"),
+                                 QStringLiteral("200%")};
+    for (int level = 0; level < 3; ++level)
+        grid->addWidget(
+            button(zoomTexts[level], zoomTexts[level], zoomItems_[static_cast<size_t>(level)]), 3,
+            level);
+    tools->insertLayout(4, grid);
 }
 
 void MainWindow::SetLayer(int layer, bool visible) {
