@@ -1,6 +1,7 @@
 #include "app/av_main.h"
 
 #include "app/password_dialog.h"
+#include "app/properties_dialog.h"
 #include "core/activity_guard.h"
 #include "settings/page_format.h"
 #include "settings/settings_io.h"
@@ -150,6 +151,10 @@ void MainWindow::createFileMenu() {
     connect(addAction(menu, QStringLiteral("SchliessenItem"), QStringLiteral("Sch&lie\u00dfen"),
                       QKeySequence(Qt::CTRL | Qt::Key_F4)),
             &QAction::triggered, this, &MainWindow::CloseCommand);
+    connect(addAction(menu, QStringLiteral("EigenschaftenItem"),
+                      QStringLiteral("Do&kumenteigenschaften..."),
+                      QKeySequence(Qt::ALT | Qt::Key_Return)),
+            &QAction::triggered, this, &MainWindow::ShowDocumentProperties);
     menu->addSeparator();
     connect(addAction(menu, QStringLiteral("BeendenItem"), QStringLiteral("&Beenden")),
             &QAction::triggered, this, &QWidget::close);
@@ -322,6 +327,16 @@ void MainWindow::showOptions() {
 void MainWindow::writeSettings() {
     app_.settings.Schriftart = app_.session.document().FontName;
     WriteUserSettings(app_.store, app_.settings, app_.state);
+}
+
+void MainWindow::ShowDocumentProperties() {
+    TDokEigenschaftenForm dialog(app_.session.document(), propertiesTab_, this);
+    const int result = dialog.exec();
+    propertiesTab_ = dialog.tabs()->currentIndex();
+    if (result == QDialog::Accepted) {
+        dialog.applyTo(app_.session.header());
+        UpdateTitle();
+    }
 }
 
 void MainWindow::FontCommand() {

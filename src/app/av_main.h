@@ -35,6 +35,7 @@ public:
     void HelpCommand();
     void SetToolBarSide(bool left);
     void FontCommand();
+    void ShowDocumentProperties();
     // The learning view.
     void ComposeView();
     void SetLayer(int layer, bool visible);
@@ -109,6 +110,8 @@ private:
     std::array<QCheckBox*, 4> layerBoxes_{};
     InfoBox* infoBox_ = nullptr;
     CoverSheetWidget* coverSheet_ = nullptr;
+    // The properties dialog opens on the tab it last showed.
+    int propertiesTab_ = 0;
     PasswordPrompt passwordPrompt_;
 };
 

@@ -1,4 +1,5 @@
 #include "app/av_main.h"
+#include "app/properties_dialog.h"
 #include "core/activity_guard.h"
 #include "core/display_check.h"
 #include "document/document_writer.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -384,6 +386,25 @@ TEST_F(LearningViewTest, CoverSheetCoversThePictureAreaUntilHidden) {
     EXPECT_EQ(sheet->size(), window.pageArea()->size());
     window.action(QStringLiteral("AbdeckblattAusItem"))->trigger();
     EXPECT_FALSE(sheet->isVisible());
+}
+
+TEST_F(LearningViewTest, PropertiesDialogShowsTheHeaderReadOnly) {
+    TDokEigenschaftenForm dialog(app.session.document(), 1);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dokumenteigenschaften"));
+    ASSERT_EQ(dialog.tabs()->count(), 2);
+    EXPECT_EQ(dialog.tabs()->tabText(0), QStringLiteral("  Allgemein  "));
+    EXPECT_EQ(dialog.tabs()->tabText(1), QStringLiteral("  Arbeitsblatt  "));
+    EXPECT_EQ(dialog.tabs()->currentIndex(), 1);
+    bool titleShown = false;
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        EXPECT_TRUE(field->isReadOnly());
+        titleShown = titleShown || field->text() == QStringLiteral("Start");
+    }
+    EXPECT_TRUE(titleShown);
+    HeaderDataTyp& header = app.session.header();
+    dialog.applyTo(header);
+    EXPECT_DOUBLE_EQ(header.LogoGroesse, 0.2);
+    EXPECT_FALSE(header.Modified);
 }
 
 } // namespace

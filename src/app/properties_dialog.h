@@ -1,0 +1,28 @@
+#pragma once
+
+#include "document/document.h"
+
+#include <QDialog>
+#include <QTabWidget>
+
+class QLineEdit;
+
+namespace quindor {
+
+// "Dokumenteigenschaften": where the document lies and what its header says. Every field is
+// read-only; the hint says where they are changed.
+class TDokEigenschaftenForm : public QDialog {
+    Q_OBJECT
+public:
+    TDokEigenschaftenForm(const Document& document, int tab, QWidget* parent = nullptr);
+
+    QTabWidget* tabs() const { return tabs_; }
+    // "OK" takes the shown values back: the logo size keeps only the precision shown.
+    void applyTo(HeaderDataTyp& header) const;
+
+private:
+    QTabWidget* tabs_;
+    QLineEdit* logoSize_;
+};
+
+} // namespace quindor
