@@ -116,8 +116,8 @@ void ViewComposer::RecomposeObjects() {
         if (dokTyp == 1 || dokTyp == 4 || dokTyp == 5)
             drawQueryAppearance(painter);
     }
-    // A copy of its own, so that redrawing single objects later touches only their areas.
-    clean_ = page_.copy();
+    // Until a tool draws on the view the clean page is the page itself (shared, not copied).
+    clean_ = page_;
     ShowViewWindow();
 }
 
@@ -125,7 +125,13 @@ void ViewComposer::ShowViewWindow() {
     geometry_.ViewOrigin = QPoint(RoundHalfEven(page_.width() * geometry_.ViewRect.Left),
                                   RoundHalfEven(page_.height() * geometry_.ViewRect.Top));
     const QRect source(geometry_.ViewOrigin, geometry_.DisplaySize);
-    if (display_.size() != geometry_.DisplaySize)
+    if (source == page_.rect()) {
+        // The whole page is visible: the display pictures share the page pictures.
+        display_ = page_;
+        cleanDisplay_ = clean_;
+        return;
+    }
+    if (display_.size() != geometry_.DisplaySize || display_.constBits() == page_.constBits())
         display_ = QImage(geometry_.DisplaySize, QImage::Format_ARGB32_Premultiplied);
     // White shows only where the visible part reaches past the page.
     if (!page_.rect().contains(source))
@@ -163,6 +169,13 @@ void ViewComposer::RedrawObject(int index) {
     if (page_.isNull() || index < 0 || index >= document_.ObjectCount())
         return;
     const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
+    // Let go of the pictures that share the page, so that drawing on it copies nothing.
+    const bool wholePage = display_.constBits() == page_.constBits();
+    clean_ = QImage();
+    if (wholePage) {
+        display_ = QImage();
+        cleanDisplay_ = QImage();
+    }
     QPainter painter(&page_);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (o.State != -1 && o.CardRect.Left >= 0.0) {
@@ -177,29 +190,27 @@ void ViewComposer::RedrawObject(int index) {
     context.drawLines = false;
     DrawObject(document_, index, painter, context);
     painter.end();
-    // Only the card's area changes in the clean page and the display pictures.
+    clean_ = page_;
+    if (wholePage) {
+        display_ = page_;
+        cleanDisplay_ = clean_;
+        return;
+    }
+    // Only the card's area changes in the display pictures.
     const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
     const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
                             RoundHalfEven(drawn.CardRect.Top * page_.height())),
                      QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
                             RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
     const QRect area = card.adjusted(-1, -1, 1, 1).intersected(page_.rect());
-    copyArea(clean_, area);
     const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(display_.rect());
     if (!visible.isEmpty()) {
-        cleanDisplay_.detach();
-        for (QImage* target : {&display_, &cleanDisplay_}) {
-            QPainter p(target);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(visible.topLeft(), page_, visible.translated(geometry_.ViewOrigin));
-        }
+        cleanDisplay_ = QImage();
+        QPainter p(&display_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(visible.topLeft(), page_, visible.translated(geometry_.ViewOrigin));
     }
-}
-
-void ViewComposer::copyArea(QImage& target, const QRect& area) const {
-    QPainter painter(&target);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(area.topLeft(), page_, area);
+    cleanDisplay_ = display_;
 }
 
 bool ViewComposer::SetZoom(ZoomLevel level) {

@@ -50,7 +50,6 @@ public:
 
 private:
     void drawQueryAppearance(QPainter& painter);
-    void copyArea(QImage& target, const QRect& area) const;
 
     Document& document_;
     ProgramState& state_;
