@@ -127,6 +127,13 @@ private:
             return;
         }
         // Ordinary character, including unbalanced gap markers.
+        if (gapSuffix_) {
+            if (text_.at(p_) != u' ')
+                return;
+            flush(s_, p_ - 1, false);
+            s_ = p_;
+            gapSuffix_ = false;
+        }
         const int w = width(s_, p_);
         if (x_ + w <= params_.areaRight - params_.rightMargin - 10) {
             if (text_.at(p_) == u' ')
@@ -211,6 +218,7 @@ private:
             y_ += lineHeight_;
         }
         flush(wordStart, p_ - 1, false);
+        gapSuffix_ = false;
         inGap_ = true;
         gapStart_ = p_ + 2;
         s_ = gapStart_;
@@ -222,13 +230,12 @@ private:
         const QString content = text_.mid(gapStart_, p_ - gapStart_);
         x_ = params_.gaps->placeGap(params_.measureOnly ? nullptr : params_.painter, metrics(),
                                     content, x_, y_, lineHeight_);
-        // The characters glued to the gap (a full stop, say) follow without a width check.
-        qsizetype end = p_ + 2;
-        while (end < n_ && text_.at(end) != u' ')
-            ++end;
-        flush(p_ + 2, end - 1, false);
+        // The characters glued to the gap (a full stop, say) follow it up to the next blank
+        // without a width check; tags among them still apply.
         inGap_ = false;
-        s_ = end;
+        gapSuffix_ = true;
+        s_ = p_ + 2;
+        b_ = p_ + 1;
     }
 
     const MarkupLayoutParams& params_;
@@ -249,6 +256,8 @@ private:
     qsizetype s_ = 0;
     qsizetype b_ = -1;
     bool inGap_ = false;
+    // Between ">>" and the next blank.
+    bool gapSuffix_ = false;
     qsizetype gapStart_ = 0;
 };
 

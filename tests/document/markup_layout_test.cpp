@@ -232,6 +232,19 @@ TEST_F(MarkupLayoutTest, GapModeKeepsWordAndGapTogether) {
     EXPECT_EQ(y, startOffset() + 2 * gapLine);
 }
 
+TEST_F(MarkupLayoutTest, TagsRightAfterAGapApplyAndAreNotDrawn) {
+    FixedGaps gaps;
+    params.gaps = &gaps;
+    params.mode = 99;
+    layout(QStringLiteral("im <B><<Osten>></B>. auf"));
+    EXPECT_EQ(gaps.gaps, QStringList{QStringLiteral("Osten")});
+    EXPECT_EQ(joined(), QStringLiteral("im . auf "));
+    ASSERT_GE(pieces.size(), 2u);
+    EXPECT_FALSE(pieces.back().bold);
+    // The full stop glued to the gap follows it directly.
+    EXPECT_EQ(pieces[1].at.x(), width(QStringLiteral("im ")) + gaps.width);
+}
+
 TEST_F(MarkupLayoutTest, UnbalancedGapMarkersAreDrawnAsText) {
     FixedGaps gaps;
     params.gaps = &gaps;
