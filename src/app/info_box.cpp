@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace quindor {
@@ -28,20 +29,22 @@ InfoBox::InfoBox(QWidget* parent)
     picture_->setCursor(Qt::OpenHandCursor);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_, 1);
-    auto* buttons = new QHBoxLayout;
+    buttonRow_ = new QWidget;
+    auto* buttons = new QHBoxLayout(buttonRow_);
+    buttons->setContentsMargins(0, 0, 0, 0);
     auto* copy = new QPushButton(QStringLiteral("In Zwischenablage"));
     auto* close = new QPushButton(QStringLiteral("Schlie\u00dfen"));
     buttons->addWidget(copy);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addWidget(buttonRow_);
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(plain_); });
     connect(close, &QPushButton::clicked, this, [this] {
         scroll_->verticalScrollBar()->setValue(0);
         hide();
     });
-    resize(460, 300);
+    resize(480, 300);
 }
 
 QString InfoBox::PlainInfoText(const QString& markedUpText) {
@@ -52,13 +55,21 @@ QString InfoBox::PlainInfoText(const QString& markedUpText) {
 
 void InfoBox::showText(const QString& markedUpText) {
     plain_ = PlainInfoText(markedUpText);
-    const int width = std::max(100, scroll_->viewport()->width() - 30);
-    const Picture text = RenderTextPicture(SplitCaptionLines(markedUpText), width, 14, 0xFFFFFF);
+    // Worked out from the window's own measures: the child widgets of a window that has not
+    // been shown yet have no geometry.
+    const QMargins margins = layout()->contentsMargins();
+    const int frame = 2 * scroll_->frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int viewport = width() - margins.left() - margins.right() - frame - scrollBar;
+    const int textWidth = std::max(100, viewport - 30);
+    const Picture text =
+        RenderTextPicture(SplitCaptionLines(markedUpText), textWidth, 14, 0xFFFFFF);
     picture_->setPixmap(QPixmap::fromImage(text.Image));
     picture_->resize(text.Image.size());
-    const int frame = height() - scroll_->viewport()->height();
-    resize(width + 30 + 2 * scroll_->frameWidth() + 20,
-           std::min(566, text.Image.height() + frame + 34));
+    // As tall as the text with the frame and the button row, at most 566 pixels.
+    const int chrome = margins.top() + margins.bottom() + frame + layout()->spacing() +
+                       buttonRow_->sizeHint().height();
+    resize(width(), std::min(566, text.Image.height() + chrome));
     scroll_->verticalScrollBar()->setValue(0);
     show();
     raise();

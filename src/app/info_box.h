@@ -24,6 +24,7 @@ protected:
 private:
     QScrollArea* scroll_;
     QLabel* picture_;
+    QWidget* buttonRow_ = nullptr;
     QString plain_;
     int pressY_ = 0;
     int pressScroll_ = 0;
