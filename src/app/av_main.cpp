@@ -333,10 +333,10 @@ void MainWindow::ShowDocumentProperties() {
     TDokEigenschaftenForm dialog(app_.session.document(), propertiesTab_, this);
     const int result = dialog.exec();
     propertiesTab_ = dialog.tabs()->currentIndex();
-    if (result == QDialog::Accepted) {
-        dialog.applyTo(app_.session.header());
+    // Every field is read-only, so "OK" takes nothing back; the logo size is not re-read from
+    // its whole-percent text, which would round the stored value away.
+    if (result == QDialog::Accepted)
         UpdateTitle();
-    }
 }
 
 void MainWindow::FontCommand() {

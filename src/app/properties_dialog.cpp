@@ -7,7 +7,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,7 +42,7 @@ void AddRow(QFormLayout* form, const QString& label, QWidget* field) {
 } // namespace
 
 TDokEigenschaftenForm::TDokEigenschaftenForm(const Document& document, int tab, QWidget* parent)
-    : QDialog(parent), tabs_(new QTabWidget), logoSize_(nullptr) {
+    : QDialog(parent), tabs_(new QTabWidget) {
     setWindowTitle(QStringLiteral("Dokumenteigenschaften"));
     const DocumentPropertiesTexts texts = DocumentProperties(document);
     auto* layout = new QVBoxLayout(this);
@@ -89,11 +88,11 @@ TDokEigenschaftenForm::TDokEigenschaftenForm(const Document& document, int tab, 
         logo->setPixmap(QPixmap::fromImage(shown));
     }
     sheetForm->addRow(QStringLiteral("Logo:"), logo);
-    logoSize_ = ReadOnlyLine(texts.LogoGroesse);
+    QLineEdit* logoSize = ReadOnlyLine(texts.LogoGroesse);
     auto* sizeRow = new QWidget;
     auto* sizeLayout = new QVBoxLayout(sizeRow);
     sizeLayout->setContentsMargins(0, 0, 0, 0);
-    sizeLayout->addWidget(logoSize_);
+    sizeLayout->addWidget(logoSize);
     sizeLayout->addWidget(
         new QLabel(QStringLiteral("Prozent der Seitenbreite des Arbeitsblattes bei Hochformat")));
     AddRow(sheetForm, QStringLiteral("Gr\u00f6\u00dfe des Logos:"), sizeRow);
@@ -115,13 +114,6 @@ TDokEigenschaftenForm::TDokEigenschaftenForm(const Document& document, int tab, 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(480, 0)));
-}
-
-void TDokEigenschaftenForm::applyTo(HeaderDataTyp& header) const {
-    bool ok = false;
-    const double percent = QLocale().toDouble(logoSize_->text(), &ok);
-    if (ok)
-        header.LogoGroesse = percent / 100.0;
 }
 
 } // namespace quindor

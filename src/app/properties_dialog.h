@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QTabWidget>
 
-class QLineEdit;
-
 namespace quindor {
 
 // "Dokumenteigenschaften": where the document lies and what its header says. Every field is
@@ -17,12 +15,9 @@ public:
     TDokEigenschaftenForm(const Document& document, int tab, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
-    // "OK" takes the shown values back: the logo size keeps only the precision shown.
-    void applyTo(HeaderDataTyp& header) const;
 
 private:
     QTabWidget* tabs_;
-    QLineEdit* logoSize_;
 };
 
 } // namespace quindor

@@ -39,12 +39,11 @@ DocumentPropertiesTexts DocumentProperties(const Document& document, const QLoca
         texts.Ordner = QDir::toNativeSeparators(info.absolutePath()) + QDir::separator();
         // The size is read by opening the file, as a file that cannot be opened has none.
         QFile file(h.FileName);
-        if (file.open(QIODevice::ReadOnly)) {
+        if (file.open(QIODevice::ReadOnly))
             texts.Groesse = locale.toString(file.size()) + QStringLiteral(" Bytes");
-            const QDateTime changed = info.lastModified();
-            if (changed.isValid())
-                texts.GeaendertAm = locale.toString(changed, QLocale::ShortFormat);
-        }
+        const QDateTime changed = info.exists() ? info.lastModified() : QDateTime();
+        if (changed.isValid())
+            texts.GeaendertAm = locale.toString(changed, QLocale::ShortFormat);
     }
     texts.Dokumententyp = DocumentTypeName(h.DokTyp, h.DokUnterTyp);
     texts.Titel = h.Titel;
