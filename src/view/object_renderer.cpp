@@ -143,10 +143,11 @@ void DrawSquareBrushLine(QPainter& painter, QPointF from, QPointF to, int thickn
 
 // Wrapped text in the card, shrunk until it fits the card height (or 3 pixels).
 void DrawCardText(QPainter& painter, const QRect& card, const QString& text, QFont font, int align,
-                  QColor colour) {
+                  QColor colour, bool sizedFromText) {
     const int flags = Qt::TextWordWrap | align | Qt::AlignVCenter;
     int size = font.pixelSize();
-    while (size > 3) {
+    // A card measured from its own text in this font holds it; only other cards are fitted.
+    while (!sizedFromText && size > 3) {
         const QRect needed = QFontMetrics(font).boundingRect(card, flags, text);
         if (needed.height() <= card.height())
             break;
@@ -322,6 +323,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     const bool pictureCard = IsPictureCardKind(o.Typ) && !o.Picture.isNone();
     const bool numbered = IsNumberedField(document, index, context.currentQuestion);
     QSize size;
+    bool sizedFromText = false;
     if (IsPointKind(o.Typ) || IsButtonKind(o.Typ)) {
         size = IsButtonKind(o.Typ) ? QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale))
                                    : PointSize(o, context);
@@ -348,8 +350,11 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         } else {
             const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
             size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));
-            if (o.Typ == KindQuestionText || o.Typ == 22)
+            sizedFromText = true;
+            if (o.Typ == KindQuestionText || o.Typ == 22) {
                 size.setWidth(std::max(1, image.width() - 2 * cardPoint.x()));
+                sizedFromText = false;
+            }
         }
     }
     const int side = EffectiveSide(o, context);
@@ -379,7 +384,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
             const QColor colour = o.Typ == KindGap ? Colour(0xFF0000) : Colour(o.Farbe);
             DrawCardText(painter,
                          card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
-                         CardText(o), font, align, colour);
+                         CardText(o), font, align, colour, sizedFromText);
         }
     }
     o.CardRect = {static_cast<double>(card.left()) / image.width(),
