@@ -3,7 +3,7 @@
 // smooth scaling of the base image to the page size in the same run.
 #include "ratio_report.h"
 #include "sample_images.h"
-#include "view/numbering.h"
+#include "document/numbering.h"
 #include "view/view_composer.h"
 
 #include <QGuiApplication>

@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "document/topic_list.h"
+#include "layouts/document_layouts.h"
 #include "platform/shell_open.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -20,7 +21,10 @@ struct AppState {
              platform::ShellOpener& shellPort, SettingsStore& userStore)
         : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
           store(userStore), session(state, messages, busy),
-          topics(session, state, messages, pickers), view(session.document(), state) {}
+          topics(session, state, messages, pickers),
+          view(session.document(), state, &session.layouts()) {
+        RegisterLayouts(session.layouts(), state);
+    }
 
     ProgramState state;
     Messages& messages;

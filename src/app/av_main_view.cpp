@@ -7,7 +7,7 @@
 #include "app/password_dialog.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
-#include "view/numbering.h"
+#include "document/numbering.h"
 #include "view/query_fields.h"
 #include "view/view_geometry.h"
 

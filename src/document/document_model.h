@@ -118,6 +118,9 @@ struct HeaderDataTyp {
     int32_t MaxZIndex = 0;
     QString BilderPasswort;
     int32_t GapFontHeight = 0;
+    // Runtime only: how far the gap layouts shrank their text from the page's starting font
+    // (zero or negative); the view shrinks the gap cards by as much.
+    int32_t GapFontAdjustment = 0;
     QString Arbeitsblatt;
     QString ABAufgabe = DefaultTaskLine();
     Picture ABLogo;

@@ -228,8 +228,11 @@ private:
         if (MatchMarkupTag(text_, p_, true).tag != MarkupTag::GapClose)
             return;
         const QString content = text_.mid(gapStart_, p_ - gapStart_);
-        x_ = params_.gaps->placeGap(params_.measureOnly ? nullptr : params_.painter, metrics(),
-                                    content, x_, y_, lineHeight_);
+        QPainter* painter = drawing_ ? params_.painter : nullptr;
+        // A handler that writes the answer writes it in the style in force at the gap.
+        if (painter)
+            painter->setFont(currentFont());
+        x_ = params_.gaps->placeGap(painter, metrics(), content, x_, y_, lineHeight_);
         // The characters glued to the gap (a full stop, say) follow it up to the next blank
         // without a width check; tags among them still apply.
         inGap_ = false;

@@ -25,8 +25,8 @@ public:
     // Width the break test at "<<" reserves for a gap whose first alternative is `first`.
     virtual int breakWidth(const QFontMetrics& metrics, const QString& first) = 0;
     // Places one gap with the collected content at pen position x on the line whose top is y;
-    // returns the pen position after it.
-    // painter is null in a measuring pass.
+    // returns the pen position after it. painter, set to the font in force at the gap, is null
+    // in a measuring pass.
     virtual int placeGap(QPainter* painter, const QFontMetrics& metrics, const QString& content,
                          int x, int y, int lineHeight) = 0;
     // Whether the plain text around the gaps is drawn (a drawing pass may only place gaps).

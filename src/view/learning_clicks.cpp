@@ -1,6 +1,6 @@
 #include "view/learning_clicks.h"
 
-#include "view/numbering.h"
+#include "document/numbering.h"
 
 namespace quindor {
 

@@ -1,7 +1,7 @@
 #include "view/object_renderer.h"
 
 #include "core/rounding.h"
-#include "view/numbering.h"
+#include "document/numbering.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>

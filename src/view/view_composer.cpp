@@ -1,7 +1,7 @@
 #include "view/view_composer.h"
 
 #include "core/rounding.h"
-#include "view/numbering.h"
+#include "document/numbering.h"
 #include "view/page_builder.h"
 
 #include <QPainter>
@@ -38,10 +38,29 @@ bool IsClickableKind(int typ) {
     }
 }
 
+// The gap, cluster and pair layouts write their text over the objects; the others lay out
+// below them.
+bool LayoutDrawsOverObjects(int dokTyp) {
+    return dokTyp == 1 || dokTyp == 4 || dokTyp == 5;
+}
+
 } // namespace
 
-ViewComposer::ViewComposer(Document& document, ProgramState& state)
-    : document_(document), state_(state) {}
+ViewComposer::ViewComposer(Document& document, ProgramState& state, LayoutDispatch* layouts)
+    : document_(document), state_(state), layouts_(layouts) {
+    if (layouts_)
+        layouts_->setPageSize([this] { return page_.size(); });
+}
+
+void ViewComposer::runLayout() {
+    if (!layouts_)
+        return;
+    LayoutPass pass;
+    pass.page = &page_;
+    pass.exerciseRunning = state_.ViewMode == ViewExercise;
+    pass.drawText = layers_[1] || pass.exerciseRunning;
+    layouts_->run(document_, pass);
+}
 
 RenderContext ViewComposer::renderContext() const {
     RenderContext context;
@@ -50,7 +69,7 @@ RenderContext ViewComposer::renderContext() const {
     context.exercise = state_.ViewMode == ViewExercise;
     context.layers = layers_;
     context.currentQuestion = state_.CurrentQuestion;
-    context.gapFontAdjustment = gapFontAdjustment_;
+    context.gapFontAdjustment = document_.Header.GapFontAdjustment;
     return context;
 }
 
@@ -78,7 +97,12 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     const bool baseVisible = layers_[0] || state_.ViewMode == ViewExercise;
     page_ = RenderPage(document_, base, pageSize, baseVisible);
     geometry_.PageImageSize = page_.size();
+    const bool overObjects = LayoutDrawsOverObjects(document_.Header.DokTyp);
+    if (!overObjects)
+        runLayout();
     background_ = page_;
+    if (overObjects)
+        runLayout();
     static_ = page_;
     {
         QPainter painter(&static_);
@@ -110,11 +134,15 @@ void ViewComposer::RecomposeObjects() {
         QPainter painter(&page_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         DrawAllObjects(document_, painter, renderContext());
-        // Only the gap, cluster and pair layouts draw over the objects; the query fields are
-        // drawn once more above their text.
-        const int dokTyp = document_.Header.DokTyp;
-        if (dokTyp == 1 || dokTyp == 4 || dokTyp == 5)
+        // The gap, cluster and pair layouts write their text over the objects, and the query
+        // fields are drawn once more above that text.
+        if (LayoutDrawsOverObjects(document_.Header.DokTyp)) {
+            painter.end();
+            runLayout();
+            painter.begin(&page_);
+            painter.setRenderHint(QPainter::TextAntialiasing);
             drawQueryAppearance(painter);
+        }
     }
     // Until a tool draws on the view the clean page is the page itself (shared, not copied).
     clean_ = page_;

@@ -2,6 +2,7 @@
 
 #include "core/program_state.h"
 #include "document/document.h"
+#include "document/layout_dispatch.h"
 #include "view/object_renderer.h"
 #include "view/view_geometry.h"
 
@@ -14,12 +15,15 @@ namespace quindor {
 // The pictures of the learning view and the operations that build them from the document.
 class ViewComposer {
 public:
-    ViewComposer(Document& document, ProgramState& state);
+    // With layouts, the page is laid out by the document type's layout, and the layouts learn
+    // the size of the page shown.
+    ViewComposer(Document& document, ProgramState& state, LayoutDispatch* layouts = nullptr);
+    ViewComposer(const ViewComposer&) = delete;
+    ViewComposer& operator=(const ViewComposer&) = delete;
 
     ViewGeometry& geometry() { return geometry_; }
     const ViewGeometry& geometry() const { return geometry_; }
     std::array<bool, 4>& layers() { return layers_; }
-    void setGapFontAdjustment(int adjustment) { gapFontAdjustment_ = adjustment; }
 
     const QImage& pageImage() const { return page_; }
     const QImage& backgroundSnapshot() const { return background_; }
@@ -50,12 +54,14 @@ public:
 
 private:
     void drawQueryAppearance(QPainter& painter);
+    // The document type's layout, without regenerating, on the page image.
+    void runLayout();
 
     Document& document_;
     ProgramState& state_;
+    LayoutDispatch* layouts_;
     ViewGeometry geometry_;
     std::array<bool, 4> layers_{true, true, true, true};
-    int gapFontAdjustment_ = 0;
     QSize pictureArea_;
     QImage page_;
     QImage background_;

@@ -117,9 +117,9 @@ TEST_F(Session, LoadRunsTheLayoutOfTheDocumentType) {
         bool regenerate = false;
         int objectsSeen = -1;
         for (int typ = 0; typ <= 5; ++typ) {
-            g.session.layouts().registerLayout(typ, [&, typ](Document& d, bool regen) {
+            g.session.layouts().registerLayout(typ, [&, typ](Document& d, const LayoutPass& pass) {
                 runs.append(typ);
-                regenerate = regen;
+                regenerate = pass.regenerate;
                 objectsSeen = d.ObjectCount();
             });
         }

@@ -1,4 +1,4 @@
-#include "view/numbering.h"
+#include "document/numbering.h"
 #include "view/query_fields.h"
 
 #include <gtest/gtest.h>

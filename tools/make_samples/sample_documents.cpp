@@ -225,6 +225,47 @@ NamedDocument SchoolWayDocument() {
     return {QStringLiteral("04_Schulweg.qdr"), d};
 }
 
+NamedDocument SignTableDocument() {
+    Document d = NewDocument(1, 1, QStringLiteral("Verkehrszeichen und ihre Bedeutung"),
+                             QStringLiteral("Schreibe zu jedem Zeichen, wie es hei\u00dft."),
+                             DrawPaper(870, 1000));
+    HeaderDataTyp& h = d.Header;
+    h.Zeilen = 5;
+    h.Spalten = 2;
+    h.Linie = 1;
+    h.LinieCol = MakeWinColor(150, 160, 190);
+    h.Cell(0, 0).Text = QStringLiteral("<B>Zeichen</B>");
+    h.Cell(0, 1).Text = QStringLiteral("<B>Bedeutung</B>");
+    const struct {
+        Sign sign;
+        int art;
+        const char* kenn;
+        const char* text;
+    } rows[] = {
+        {Sign::Stop, 2, "Stopp",
+         "Das ist ein <<Stoppschild|Stoppzeichen>>. Hier h\u00e4lt man immer an."},
+        {Sign::GiveWay, 2, "Vorfahrt",
+         "<<Vorfahrt achten|Vorfahrt gew\u00e4hren>>: Die anderen d\u00fcrfen zuerst fahren."},
+        {Sign::Crossing, 1, "",
+         "Am <<Fu\u00dfg\u00e4nger\u00fcberweg|Zebrastreifen>> haben Fu\u00dfg\u00e4nger "
+         "Vorrang."},
+        {Sign::CyclePath, 3, "", "Auf dem <<Radweg>> fahren nur Fahrr\u00e4der."},
+    };
+    for (int row = 1; row < h.Zeilen; ++row) {
+        const auto& r = rows[row - 1];
+        CellDataTyp& picture = h.Cell(row, 0);
+        picture.Art = r.art;
+        picture.Bild = MakePicture(DrawSign(r.sign, 120));
+        picture.BildKenn = QString::fromUtf8(r.kenn);
+        picture.Fsize = 40;
+        h.Cell(row, 1).Text = QString::fromUtf8(r.text);
+    }
+    // The picture link leads to the school-way map, in the learning view and in exercises.
+    h.Cell(4, 0).Link = QStringLiteral("04_Schulweg.qdr");
+    h.Cell(4, 0).PunktInUebung = 1;
+    return {QStringLiteral("05_Verkehrszeichen.qdr"), d};
+}
+
 // Seeds must stay small: base image and pictures shrink to a few dozen pixels.
 void Shrink(Document& d) {
     auto shrink = [](Picture& picture, int width) {
@@ -330,6 +371,7 @@ std::vector<NamedDocument> SampleDocuments() {
     documents.push_back(GapTextDocument());
     documents.push_back(CTestDocument());
     documents.push_back(SchoolWayDocument());
+    documents.push_back(SignTableDocument());
     return documents;
 }
 

@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "document/document_writer.h"
+#include "layouts/document_layouts.h"
 #include "quindor_doc/document_json.h"
 
 #include <QDir>
@@ -80,6 +81,7 @@ LoadedDocument LoadForInspection(const QString& path) {
     RecordingMessages messages;
     NoBusyIndicator busy;
     DocumentSession session(state, messages, busy);
+    RegisterLayouts(session.layouts(), state);
     result.ok = session.LoadDocument(path, false);
     result.messages = messages.texts();
     if (!result.ok)
@@ -186,6 +188,7 @@ int RunCheck(const QStringList& paths, QTextStream& out) {
     RecordingMessages messages;
     NoBusyIndicator busy;
     DocumentSession session(state, messages, busy);
+    RegisterLayouts(session.layouts(), state);
     bool allOk = true;
     for (const QString& file : files) {
         messages.clear();
@@ -205,6 +208,7 @@ int RunRewrite(const QString& in, const QString& outPath, QTextStream& err) {
     RecordingMessages messages;
     NoBusyIndicator busy;
     DocumentSession session(state, messages, busy);
+    RegisterLayouts(session.layouts(), state);
     const bool ok = session.LoadDocument(in, false) && session.WriteDocument(outPath, false);
     PrintMessages(messages.texts(), err);
     return ok ? 0 : 1;

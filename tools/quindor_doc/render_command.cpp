@@ -2,7 +2,8 @@
 
 #include "core/messages.h"
 #include "document/document_session.h"
-#include "view/numbering.h"
+#include "document/numbering.h"
+#include "layouts/document_layouts.h"
 #include "view/view_composer.h"
 
 namespace quindor::doc {
@@ -62,6 +63,7 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     RecordingMessages messages;
     NoBusyIndicator busy;
     DocumentSession session(state, messages, busy);
+    RegisterLayouts(session.layouts(), state);
     if (!session.LoadDocument(options.input, false)) {
         for (const QString& text : messages.texts())
             err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
@@ -71,7 +73,7 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     SetNumberingMode(document, state, options.numbering);
     if (options.uncovered)
         UncoverAll(document);
-    ViewComposer view(document, state);
+    ViewComposer view(document, state, &session.layouts());
     view.ComposeView(QSize(options.width, options.height));
     if (!view.pageImage().save(options.output, "PNG")) {
         err << "Die Datei \"" << options.output << "\" kann nicht geschrieben werden.\n";
