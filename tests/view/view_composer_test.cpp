@@ -1,4 +1,5 @@
 #include "core/rounding.h"
+#include "layouts/document_layouts.h"
 #include "view/page_builder.h"
 #include "view/view_composer.h"
 
@@ -142,6 +143,76 @@ TEST_F(ComposerTest, ConnectingLineUsesASquareBrush) {
     EXPECT_EQ(page.pixelColor(400, y + 1), QColor(Qt::red));
     EXPECT_NE(page.pixelColor(400, y + 2), QColor(Qt::red));
     EXPECT_NE(page.pixelColor(400, y - 3), QColor(Qt::red));
+}
+
+// A gap text on a white page, laid out as the program does: created at load, moved by the view.
+class GapTextComposerTest : public ::testing::Test {
+protected:
+    GapTextComposerTest() : document(PlainDocument(870, 600, Qt::white)) {
+        document.Header.DokTyp = 1;
+        document.Header.EinrueckRand = DefaultEinrueckRand(1);
+        document.Header.Lueckentext = QStringLiteral("Die Sonne geht im <<Osten>> auf.");
+        RegisterLayouts(layouts, state);
+        layouts.run(document, true);
+    }
+
+    // Dark pixels in the band of the first line left of the gap: the words drawn there.
+    int inkInFirstWords(const QImage& page) const {
+        int ink = 0;
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 30; x < 150; ++x)
+                ink += qGray(page.pixel(x, y)) < 128;
+        }
+        return ink;
+    }
+
+    Document document;
+    ProgramState state;
+    LayoutDispatch layouts;
+    ViewComposer composer{document, state, &layouts};
+};
+
+TEST_F(GapTextComposerTest, TextStaysOnThePageThroughRecomposingAndUncovering) {
+    ASSERT_EQ(document.ObjectCount(), 1);
+    composer.ComposeView(QSize(870, 600));
+    EXPECT_GT(inkInFirstWords(composer.pageImage()), 50);
+    EXPECT_GT(inkInFirstWords(composer.staticSnapshot()), 50);
+    // The words are not part of the background: recomposing writes them again.
+    EXPECT_EQ(inkInFirstWords(composer.backgroundSnapshot()), 0);
+    composer.RecomposeObjects();
+    EXPECT_GT(inkInFirstWords(composer.pageImage()), 50);
+
+    const ObjDataTyp& gap = document.Object(0);
+    ASSERT_GT(gap.CardRect.Right, gap.CardRect.Left);
+    const QPoint centre(RoundHalfEven((gap.CardRect.Left + gap.CardRect.Right) / 2 * 870),
+                        RoundHalfEven((gap.CardRect.Top + gap.CardRect.Bottom) / 2 * 600));
+    EXPECT_EQ(composer.HitTest(centre.x(), centre.y()), 0);
+    const QPoint inside(RoundHalfEven(gap.CardRect.Left * 870) + 3, centre.y());
+    EXPECT_EQ(composer.pageImage().pixel(inside), QColor(0xFF, 0xE4, 0xCA).rgba())
+        << "a covered gap in the cover colour, above its text";
+}
+
+TEST_F(GapTextComposerTest, TextLayerOffHidesTheWordsAndTheGaps) {
+    composer.layers()[1] = false;
+    composer.ComposeView(QSize(870, 600));
+    EXPECT_EQ(inkInFirstWords(composer.pageImage()), 0);
+    EXPECT_EQ(composer.HitTest(435, 20), -1);
+    // The gap still moved with the page.
+    composer.ComposeView(QSize(435, 300));
+    EXPECT_LT(document.Object(0).Kx, 0.5);
+    EXPECT_GT(document.Object(0).Kx, 0.2);
+}
+
+TEST_F(GapTextComposerTest, GapCardsShrinkWithTheFittedText) {
+    composer.ComposeView(QSize(870, 600));
+    const double shortHeight = document.Object(0).CardRect.Bottom - document.Object(0).CardRect.Top;
+    QStringList lines(40, QStringLiteral("Eine lange Zeile mit einer <<L\u00fccke>> darin."));
+    document.Header.Lueckentext = lines.join(QStringLiteral("\r\n"));
+    layouts.run(document, true);
+    composer.ComposeView(QSize(870, 600));
+    EXPECT_LT(document.Header.GapFontAdjustment, 0);
+    const double longHeight = document.Object(0).CardRect.Bottom - document.Object(0).CardRect.Top;
+    EXPECT_LT(longHeight, shortHeight);
 }
 
 } // namespace
