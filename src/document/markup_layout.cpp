@@ -36,21 +36,46 @@ QFont BaseFont(const MarkupLayoutParams& params, QPaintDevice* device) {
     return font;
 }
 
+struct LineMetrics {
+    int lineHeight;
+    int startOffset;
+};
+
+LineMetrics MeasureLine(const MarkupLayoutParams& params, const QFontMetrics& metrics) {
+    const int th = metrics.height();
+    int lineHeight = RoundHalfEven(th * 1.25);
+    if (params.mode > 0)
+        lineHeight = RoundHalfEven(lineHeight * 1.1);
+    return {lineHeight, RoundHalfEven(th * 1.25 * 0.02 / 0.055)};
+}
+
+QPaintDevice* DeviceOf(const MarkupLayoutParams& params) {
+    return params.painter ? params.painter->device() : params.device;
+}
+
 // One call of the paragraph layout: the scan over the text with its pen position.
 class ParagraphRun {
 public:
     ParagraphRun(const MarkupLayoutParams& params, const QString& paragraph, int top, int left)
         : params_(params), text_(paragraph + QLatin1Char(' ')), n_(text_.size()), left_(left),
           x_(left), y_(top) {
-        device_ = params.painter ? params.painter->device() : params.device;
+        device_ = DeviceOf(params);
         baseFont_ = BaseFont(params, device_);
+        cache_ = params.cache;
+        if (cache_ &&
+            (cache_->fontName != params.fontName || cache_->fontHeight != params.fontHeight ||
+             cache_->fontSize != params.fontSize || cache_->device != device_)) {
+            *cache_ = MarkupMeasureCache();
+            cache_->fontName = params.fontName;
+            cache_->fontHeight = params.fontHeight;
+            cache_->fontSize = params.fontSize;
+            cache_->device = device_;
+        }
         gapMode_ = params.mode != 0 && params.gaps != nullptr;
         drawing_ = !params.measureOnly && params.painter != nullptr;
-        const int th = metrics().height();
-        lineHeight_ = RoundHalfEven(th * 1.25);
-        if (params.mode > 0)
-            lineHeight_ = RoundHalfEven(lineHeight_ * 1.1);
-        y_ += RoundHalfEven(th * 1.25 * 0.02 / 0.055);
+        const LineMetrics line = MeasureLine(params, metrics());
+        lineHeight_ = line.lineHeight;
+        y_ += line.startOffset;
     }
 
     int run() {
@@ -70,7 +95,8 @@ private:
     enum Style { Bold = 1, Italic = 2, Underline = 4 };
 
     const QFontMetrics& metrics() {
-        std::optional<QFontMetrics>& cached = metrics_[static_cast<size_t>(style_)];
+        std::optional<QFontMetrics>& cached =
+            (cache_ ? cache_->metrics : metrics_)[static_cast<size_t>(style_)];
         if (!cached)
             cached.emplace(currentFont(), device_);
         return *cached;
@@ -85,7 +111,18 @@ private:
     }
 
     int width(qsizetype from, qsizetype to) {
-        return to < from ? 0 : metrics().horizontalAdvance(text_.mid(from, to - from + 1));
+        if (to < from)
+            return 0;
+        const QString piece = text_.mid(from, to - from + 1);
+        if (!cache_)
+            return metrics().horizontalAdvance(piece);
+        QHash<QString, int>& widths = cache_->widths[static_cast<size_t>(style_)];
+        const auto it = widths.constFind(piece);
+        if (it != widths.constEnd())
+            return *it;
+        const int w = metrics().horizontalAdvance(piece);
+        widths.insert(piece, w);
+        return w;
     }
 
     bool drawsPlainText() const {
@@ -105,7 +142,7 @@ private:
                 painter->setPen(ToQColor(params_.colour));
                 painter->drawText(QPointF(x_, y_ + metrics().ascent()), piece);
             }
-            x_ += metrics().horizontalAdvance(piece);
+            x_ += width(from, to);
         }
         if (newLine) {
             x_ = left_;
@@ -134,10 +171,8 @@ private:
             s_ = p_;
             gapSuffix_ = false;
         }
-        const int w = width(s_, p_);
-        if (x_ + w <= params_.areaRight - params_.rightMargin - 10) {
-            if (text_.at(p_) == u' ')
-                b_ = p_;
+        if (fits(p_)) {
+            skipFittingCharacters();
             return;
         }
         // The line is full: break after the last blank when there is one to use; otherwise the
@@ -147,6 +182,40 @@ private:
         flush(s_, p_, true);
         b_ = p_;
         s_ = p_ + 1;
+    }
+
+    bool fits(qsizetype to) {
+        return x_ + width(s_, to) <= params_.areaRight - params_.rightMargin - 10;
+    }
+
+    // The character at p fits. Moves p to the last character of its run of ordinary text
+    // that still fits, remembering the last blank on the way, as the scan one character at a
+    // time would; the pending width grows with every character, so a binary search finds the
+    // place with a few measurements instead of one per character.
+    void skipFittingCharacters() {
+        if (runEnd_ < p_) {
+            runEnd_ = p_;
+            while (runEnd_ + 1 < n_ &&
+                   MatchMarkupTag(text_, runEnd_ + 1, gapMode_).tag == MarkupTag::None)
+                ++runEnd_;
+        }
+        qsizetype last = p_;
+        if (fits(runEnd_)) {
+            last = runEnd_;
+        } else {
+            qsizetype over = runEnd_;
+            while (over - last > 1) {
+                const qsizetype mid = last + (over - last) / 2;
+                (fits(mid) ? last : over) = mid;
+            }
+        }
+        for (qsizetype i = last; i >= p_; --i) {
+            if (text_.at(i) == u' ') {
+                b_ = i;
+                break;
+            }
+        }
+        p_ = last;
     }
 
     void applyTag(const MarkupTagMatch& tag) {
@@ -247,6 +316,7 @@ private:
     QPaintDevice* device_ = nullptr;
     QFont baseFont_;
     std::array<std::optional<QFontMetrics>, 8> metrics_;
+    MarkupMeasureCache* cache_ = nullptr;
     int style_ = 0;
     bool gapMode_ = false;
     bool drawing_ = false;
@@ -258,6 +328,8 @@ private:
     qsizetype p_ = 0;
     qsizetype s_ = 0;
     qsizetype b_ = -1;
+    // Last character of the run of ordinary text found so far (-1: none yet).
+    qsizetype runEnd_ = -1;
     bool inGap_ = false;
     // Between ">>" and the next blank.
     bool gapSuffix_ = false;
@@ -268,6 +340,12 @@ private:
 
 int LayoutParagraph(const MarkupLayoutParams& params, const QString& text, int top, int left) {
     return ParagraphRun(params, text, top, left).run();
+}
+
+int ParagraphMinimumHeight(const MarkupLayoutParams& params) {
+    QPaintDevice* device = DeviceOf(params);
+    const LineMetrics line = MeasureLine(params, QFontMetrics(BaseFont(params, device), device));
+    return line.startOffset + line.lineHeight;
 }
 
 int LayoutText(const MarkupLayoutParams& params, const QString& text, int top, int left) {

@@ -4,13 +4,16 @@
 #include "document/picture.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
+#include <optional>
 
-class QFontMetrics;
 class QPainter;
 class QPaintDevice;
 
@@ -33,6 +36,19 @@ public:
     virtual bool drawsPlainText() const = 0;
 };
 
+// Measurements shared by the paragraphs and passes of one layout at one font (the gap layouts
+// measure the same pieces in their fitting and drawing passes). It empties itself when the
+// font or the device changes.
+struct MarkupMeasureCache {
+    QString fontName;
+    int fontHeight = 0;
+    int fontSize = 0;
+    QPaintDevice* device = nullptr;
+    // Per style (bold 1, italic 2, underline 4).
+    std::array<std::optional<QFontMetrics>, 8> metrics;
+    std::array<QHash<QString, int>, 8> widths;
+};
+
 // Parameters of one layout call. Either painter (drawing, and measuring on its device) or, with
 // measureOnly, a device to measure on; with neither, the screen's metrics are used.
 struct MarkupLayoutParams {
@@ -51,6 +67,8 @@ struct MarkupLayoutParams {
     // Points; 0 = use fontHeight.
     int fontSize = 0;
     GapHandler* gaps = nullptr;
+    // Optional; without it every call measures afresh.
+    MarkupMeasureCache* cache = nullptr;
     // Told of every piece of plain text as it is placed (drawn or only measured), with its
     // top-left position and font: previews and tests follow the layout through it.
     std::function<void(QPoint topLeft, const QString& piece, const QFont& font)> onPiece;
@@ -58,6 +76,8 @@ struct MarkupLayoutParams {
 
 // Lays out one paragraph starting at (left, top) and returns the y below its last line.
 int LayoutParagraph(const MarkupLayoutParams& params, const QString& text, int top, int left);
+// The least a paragraph adds to y: its start offset and one line, as for an empty one.
+int ParagraphMinimumHeight(const MarkupLayoutParams& params);
 // Every line of text (lines end at CR, LF or CR LF) in turn; an empty text returns top.
 int LayoutText(const MarkupLayoutParams& params, const QString& text, int top, int left);
 // The lines laid out in black on a picture `width` pixels wide (at most 3000 high) filled with

@@ -41,15 +41,21 @@ void GapTextLayout(Document& document, const LayoutPass& pass, ProgramState& sta
         gaps.startPass(false, pass.regenerate);
         const MarkupLayoutParams params =
             surface.gapParams(document, fontHeight, right, gaps, true, pass.regenerate);
+        // Every paragraph takes at least one line: once the lines still to come cannot fit
+        // even so, the text overflows at this font, and the rest need not be measured.
+        const int least = ParagraphMinimumHeight(params);
+        const int limit = hgt - bottom;
         bool fits = true;
         int y = top;
-        for (const QString& line : lines) {
-            y = LayoutParagraph(params, line, y, left);
-            if (y > hgt - bottom) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (y + (lines.size() - i) * least > limit) {
                 fits = false;
                 break;
             }
+            y = LayoutParagraph(params, lines.at(i), y, left);
         }
+        if (y > limit)
+            fits = false;
         if (fits)
             break;
         h.GapFontAdjustment -= GapFitStep(fontHeight);

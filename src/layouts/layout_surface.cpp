@@ -32,6 +32,7 @@ MarkupLayoutParams LayoutSurface::gapParams(const Document& document, int fontHe
     params.mode = 99;
     params.fontHeight = fontHeight;
     params.gaps = &gaps;
+    params.cache = &cache_;
     return params;
 }
 

@@ -32,6 +32,7 @@ private:
     QSize size_;
     QImage scratch_;
     std::unique_ptr<QPainter> painter_;
+    MarkupMeasureCache cache_;
 };
 
 // The starting character height of the gap layouts on a page `width` pixels wide, with the

@@ -161,6 +161,49 @@ TEST_F(MarkupLayoutTest, MeasureOnlyDrawsNothingButAdvancesTheSame) {
         ASSERT_EQ(image.pixelColor(x, startOffset() + th() / 2), QColor(Qt::white));
 }
 
+// Greedy filling: every line holds as many words as fit, and the next word (with its blank)
+// would not.
+TEST_F(MarkupLayoutTest, LongParagraphFillsEveryLine) {
+    QStringList words;
+    for (int i = 0; i < 120; ++i)
+        words.append(QString(QLatin1Char('a' + i % 26)).repeated(1 + i * 7 % 9));
+    layout(words.join(QLatin1Char(' ')));
+    ASSERT_GT(pieces.size(), 5u);
+    const int limit = 600 - 10;
+    QStringList rest = words;
+    for (size_t i = 0; i + 1 < pieces.size(); ++i) {
+        const QString& line = pieces[i].text;
+        EXPECT_LE(width(line), limit) << i;
+        const int count = static_cast<int>(line.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        rest = rest.mid(count);
+        ASSERT_FALSE(rest.isEmpty());
+        // The blank after a word must fit as well.
+        EXPECT_GT(width(line + rest.first() + QLatin1Char(' ')), limit) << i;
+    }
+}
+
+TEST_F(MarkupLayoutTest, MeasureCacheChangesNothingAndFollowsTheFont) {
+    const QString text = QStringLiteral("Ein <B>langer</B> Satz, der ganz sicher auf mehr als eine "
+                                        "Zeile umbrechen muss, weil er so viele W\u00f6rter hat.");
+    const auto run = [&](int fontHeight, MarkupMeasureCache* cache) {
+        pieces.clear();
+        params.fontHeight = fontHeight;
+        params.cache = cache;
+        std::vector<std::pair<QPoint, QString>> placed;
+        const int y = layout(text);
+        for (const Piece& piece : pieces)
+            placed.emplace_back(piece.at, piece.text);
+        return std::pair{y, placed};
+    };
+    MarkupMeasureCache cache;
+    const auto plain22 = run(-22, nullptr);
+    const auto plain15 = run(-15, nullptr);
+    EXPECT_EQ(run(-22, &cache), plain22);
+    EXPECT_EQ(run(-22, &cache), plain22);
+    EXPECT_EQ(run(-15, &cache), plain15);
+    EXPECT_NE(plain15, plain22);
+}
+
 TEST_F(MarkupLayoutTest, TextOfSeveralLinesAdvancesPerParagraph) {
     QPainter painter(&image);
     params.painter = &painter;
