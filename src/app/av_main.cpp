@@ -105,6 +105,8 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
         HeaderDataTyp& header = app_.session.header();
         const QSize base = app_.session.document().BaseImage.Image.size();
         ApplyPageFormat(header, base.width(), base.height());
+        // The emptied document has no layout of its own; a type that keeps one regenerates.
+        app_.session.layouts().run(app_.session.document(), true);
         header.Modified = false;
         if (closed)
             closed();

@@ -1,3 +1,4 @@
+#include "layouts/document_layouts.h"
 #include "make_samples/sample_documents.h"
 #include "tools/tool_process.h"
 
@@ -28,6 +29,8 @@ std::vector<const ObjDataTyp*> OfKind(const Document& d, int typ) {
 // Loads like the program does and insists on silence.
 class SampleFolder : public ::testing::Test {
 protected:
+    SampleFolder() { RegisterLayouts(fixture.session.layouts(), fixture.state); }
+
     const Document& load(const QString& name) {
         const QString path = QDir(kSamples).filePath(name);
         EXPECT_TRUE(fixture.session.LoadDocument(path, true)) << name.toStdString();
@@ -76,7 +79,13 @@ TEST_F(SampleFolder, GapTextAndCTestCarryTheirGaps) {
     EXPECT_EQ(gaps.Header.DokUnterTyp, 0);
     EXPECT_TRUE(gaps.Header.Lueckentext.contains(QStringLiteral("<<vier|Vier|4>>.")));
     EXPECT_EQ(gaps.BaseImage.Image.size(), QSize(870, 1100));
-    EXPECT_TRUE(gaps.Objects.empty());
+    // The gaps become objects in text order, numbered.
+    const auto gapObjects = OfKind(gaps, KindGap);
+    ASSERT_EQ(gapObjects.size(), 8u);
+    EXPECT_EQ(gapObjects.size(), gaps.Objects.size());
+    EXPECT_EQ(gapObjects[0]->Cap, QStringLiteral("N\u00e4hrstoffe"));
+    EXPECT_EQ(gapObjects[5]->BildKenn, QStringLiteral("|vier|Vier|4|"));
+    EXPECT_EQ(gapObjects[7]->Cap, QStringLiteral("Samen"));
 
     const Document& ctest = load(QStringLiteral("03_C-Test.qdr"));
     EXPECT_EQ(ctest.Header.DokTyp, 1);
@@ -84,6 +93,26 @@ TEST_F(SampleFolder, GapTextAndCTestCarryTheirGaps) {
     EXPECT_GE(ctest.Header.Lueckentext.count(QStringLiteral("<<")), 20);
     EXPECT_EQ(ctest.Header.Lueckentext.count(QStringLiteral("<<")),
               ctest.Header.Lueckentext.count(QStringLiteral(">>")));
+    EXPECT_EQ(static_cast<qsizetype>(OfKind(ctest, KindGap).size()),
+              ctest.Header.Lueckentext.count(QStringLiteral("<<")));
+}
+
+TEST_F(SampleFolder, SignTableHasEveryCellKind) {
+    const Document& d = load(QStringLiteral("05_Verkehrszeichen.qdr"));
+    EXPECT_EQ(d.Header.DokTyp, 1);
+    EXPECT_EQ(d.Header.DokUnterTyp, 1);
+    EXPECT_EQ(d.Header.Linie, 1);
+    EXPECT_EQ(OfKind(d, KindTableStaticPicture).size(), 1u);
+    EXPECT_EQ(OfKind(d, KindTableQueryPicture).size(), 2u);
+    const auto links = OfKind(d, KindTablePictureLink);
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_TRUE(QFileInfo::exists(QDir(kSamples).filePath(links[0]->Cap)));
+    EXPECT_EQ(links[0]->PunktInUebung, 1);
+    EXPECT_EQ(OfKind(d, KindGap).size(), 4u);
+    for (const ObjDataTyp* query : OfKind(d, KindTableQueryPicture)) {
+        EXPECT_FALSE(query->BildKenn.isEmpty());
+        EXPECT_GE(query->Nummer, 1);
+    }
 }
 
 TEST_F(SampleFolder, SchoolWayKeepsItsPictures) {
