@@ -81,9 +81,9 @@ QColor GradeColour(int wordIndex) {
     return QColor(kColours[static_cast<size_t>(std::clamp(wordIndex, 0, 5))]);
 }
 
-StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, bool multipleChoice) {
+StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, int exerciseKind, bool multipleChoice) {
     StatisticsTexts texts;
-    texts.name = run.ExerciseKind == 1 ? run.ParticipantName : run.LearnerName;
+    texts.name = exerciseKind == 1 ? run.ParticipantName : run.LearnerName;
     if (texts.name.trimmed().isEmpty())
         texts.name = QStringLiteral("-");
     texts.correct = Count(run.CorrectCount, multipleChoice);

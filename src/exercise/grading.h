@@ -43,7 +43,7 @@ struct StatisticsTexts {
 };
 // Counts with two decimals on multiple-choice documents, without otherwise; percentages
 // with one decimal and " %"; always a decimal point.
-StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, bool multipleChoice);
+StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, int exerciseKind, bool multipleChoice);
 // "Richtig gelöst:" of the result window: the count, two blanks, "von  " and the queries.
 QString CorrectOfText(const UebDataTyp& run, bool multipleChoice);
 

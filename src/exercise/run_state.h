@@ -32,11 +32,10 @@ struct UebDataTyp {
     int32_t ZeitLimitWert = 0;
     int32_t RemainingSeconds = 0;
     int32_t OpenCount = 0;
-    int32_t ExerciseEndState = 0;
+    // ExerciseEndState and ExerciseKind are the main window's (ProgramState): one variable each.
     int32_t CurrentIndex = 0;
     QString DetailLog;
     QString SummaryLog;
-    int32_t ExerciseKind = 0;
     QString InitiatorName;
     QString ParticipantKey;
     QString ParticipantName;

@@ -87,6 +87,9 @@ struct Settings {
     QString Schriftart = QStringLiteral("Arial");
 
     LabellingExerciseOptions UebOpt;
+    // " Dieses Dialogfenster vor jeder Übung anzeigen ", shared by the settings dialogs; not
+    // stored, every program run starts with it checked.
+    bool UebOptZeigen = true;
     QuestionExerciseOptions UebOptFragen;
     ClusterExerciseOptions UebOptKorb;
     CrossMatchingExerciseOptions UebOptKreuzverbindung;

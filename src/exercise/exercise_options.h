@@ -1,0 +1,15 @@
+#pragma once
+
+#include "exercise/run_state.h"
+#include "settings/settings.h"
+
+namespace quindor {
+
+// Seconds of a time limit typed as minutes and seconds (empty or invalid fields count 0).
+int TimeLimitSeconds(const QString& minutes, const QString& seconds);
+
+// Copies the options of the dialog that belongs to the document type, then the grade scale,
+// into the run state. Types without an exercise leave the options alone.
+void TakeOptions(const Settings& settings, int dokTyp, UebDataTyp& run);
+
+} // namespace quindor

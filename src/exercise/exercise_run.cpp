@@ -1,0 +1,543 @@
+#include "exercise/exercise_run.h"
+
+#include "core/activity_guard.h"
+#include "core/rounding.h"
+#include "document/numbering.h"
+#include "exercise/exercise_options.h"
+#include "exercise/exercise_texts.h"
+#include "exercise/grading.h"
+#include "exercise/normalised_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace quindor {
+
+namespace {
+
+constexpr int kOkObject = 26;
+
+bool Contains(const FracRect& r, QPointF p) {
+    return p.x() >= r.Left && p.x() < r.Right && p.y() >= r.Top && p.y() < r.Bottom;
+}
+
+bool Overlaps(const FracRect& r, const QRectF& card) {
+    return r.Left < card.right() && card.left() < r.Right && r.Top < card.bottom() &&
+           card.top() < r.Bottom;
+}
+
+bool IsDropKind(int typ) {
+    switch (typ) {
+    case 0:
+    case 3:
+    case 6:
+    case 10:
+    case 24:
+    case 32:
+    case 41:
+    case 43:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void PlaySound(platform::SoundPlayer& player, Messages& messages, const Settings& settings,
+               const ProgramState& state, const QString& name, bool wait) {
+    player.stop();
+    if (!settings.OptSound)
+        return;
+    QString path = name + QStringLiteral(".wav");
+    if (!path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\')))
+        path = state.SoundFolder + path;
+    if (!QFileInfo::exists(path)) {
+        messages.error(QStringLiteral("Sounddatei ") + Quoted(name) +
+                       QStringLiteral(" nicht gefunden."));
+        return;
+    }
+    player.play(path, wait);
+}
+
+ExerciseRun::ExerciseRun(Document& document, ProgramState& state, Settings& settings,
+                         Messages& messages, platform::SoundPlayer& sound, ExerciseSurface& surface,
+                         Clock clock)
+    : document_(document), state_(state), settings_(settings), messages_(messages), sound_(sound),
+      surface_(surface), clock_(std::move(clock)) {}
+
+bool ExerciseRun::inputMode() const {
+    const int dokTyp = document_.Header.DokTyp;
+    return (dokTyp == 0 || dokTyp == 1) && run_.AbfrageModusItemIndex == 3;
+}
+
+bool ExerciseRun::isQueryObject(const ObjDataTyp& o) const {
+    switch (document_.Header.DokTyp) {
+    case 0:
+    case 1:
+        return o.Typ == KindQueryLabel || o.Typ == KindGap || o.Typ == KindQueryPicture ||
+               o.Typ == KindTableQueryPicture;
+    case 2:
+        return o.Typ == KindAnswerField;
+    case 3:
+        return o.Typ == KindChoiceQuestion || o.Typ == KindChoiceQuestionPicture;
+    case 4:
+        return o.Typ == 41 || o.Typ == 43;
+    case 5:
+        return o.Typ == 51 || o.Typ == 53;
+    default:
+        return false;
+    }
+}
+
+int ExerciseRun::countState(int value) const {
+    int n = 0;
+    for (const ObjDataTyp& o : document_.Objects)
+        n += o.State == value;
+    return n;
+}
+
+bool ExerciseRun::IndividualExerciseCommand() {
+    if (state_.ViewMode == ViewExercise || state_.ViewMode == ViewPuzzle) {
+        messages_.information(QStringLiteral(
+            "Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
+            "die aktuelle Übung vorzeitig abzubrechen."));
+        return false;
+    }
+    return StartExercise(settings_.UebOptZeigen, 0, ExerciseIndividual);
+}
+
+bool ExerciseRun::SettingsCommand() {
+    if (state_.ViewMode == ViewExercise) {
+        messages_.information(QStringLiteral(
+            "Die Übungseinstellungen können nicht während der Übung geändert werden."));
+        return false;
+    }
+    return surface_.showSettingsDialog() && StartExercise(false, 0, ExerciseIndividual);
+}
+
+bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
+    if (state_.ExerciseKind == ExerciseParticipant && kind != ExerciseParticipant) {
+        messages_.information(QStringLiteral(
+            "Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine eigene Übung "
+            "starten zu können."));
+        return false;
+    }
+    if (state_.ExerciseKind == ExerciseInitiator) {
+        messages_.information(QStringLiteral(
+            "Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden "
+            "muss. Daher kann im Moment keine eigene Übung gestartet werden."));
+        return false;
+    }
+    if (!MayLeaveCurrentActivity(state_, messages_))
+        return false;
+    if (showDialog && !surface_.showSettingsDialog())
+        return false;
+    HeaderDataTyp& h = document_.Header;
+    if (kind != ExerciseParticipant)
+        TakeOptions(settings_, h.DokTyp, run_);
+    const bool typing = inputMode();
+
+    // The input mode's "OK" stands for a panel only; far outside the page, it is never shown.
+    if (typing && std::none_of(document_.Objects.begin(), document_.Objects.end(),
+                               [](const ObjDataTyp& o) { return o.Typ == kOkObject; }))
+        AddObject(document_, kOkObject, 1, QStringLiteral("OK"), -1, 100.0, 100.0, 1, 1);
+
+    answerMap_ = BuildAnswerPlacementMap(
+        document_, h.DokTyp == 3 && run_.ZuordnungstexteItemIndex != 0, state_.Random);
+
+    int total = 0;
+    for (ObjDataTyp& o : document_.Objects) {
+        if (!isQueryObject(o)) {
+            if ((h.DokTyp == 4 || h.DokTyp == 5) &&
+                (o.Typ == KindQueryLabel || o.Typ == KindQueryPicture))
+                o.State = 0;
+            continue;
+        }
+        const bool repeat = repeatMode == 0 || o.RunCounter1 >= 1 || o.RunCounter2 >= 1;
+        o.State = repeat ? -5 : 0;
+        if (typing && (o.Typ == KindQueryPicture || o.Typ == KindTableQueryPicture))
+            o.State = 0;
+        o.RunCounter1 = 0;
+        o.RunCounter2 = 0;
+        if (!typing || o.Typ == KindQueryLabel || o.Typ == KindGap)
+            ++total;
+    }
+    const int count = repeatMode == 0 ? total : countState(-5);
+    if (count == 0) {
+        messages_.information(QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
+        return false;
+    }
+
+    run_.LearnerName.clear();
+    if (kind == ExerciseIndividual && settings_.OptUebNameEingabe)
+        run_.LearnerName = surface_.askLearnerName();
+
+    state_.ViewMode = ViewExercise;
+    run_.RunQueries = count;
+    run_.TotalQueries = total;
+    list_ = BuildQueryList(document_, run_, state_.Random);
+    for (size_t i = 0; i < list_.size(); ++i) {
+        ObjDataTyp& t = document_.Object(list_[i].TargetObject);
+        t.State = h.DokTyp == 5 ? 5 : -5;
+        if (h.DokTyp == 5)
+            t.Sline = 0;
+        t.RunCounter1 = 0;
+        t.RunCounter2 = 0;
+        t.Nummer = run_.ZuordnungszieleItemIndex == 2 ? 0 : static_cast<int>(i) + 1;
+    }
+
+    run_.DetailLog.clear();
+    run_.SummaryLog.clear();
+    state_.ExerciseKind = kind;
+    run_.CorrectCount = 0;
+    run_.FailedAttempts = 0;
+    run_.SuccessQuota = 0;
+    run_.Grade = 0;
+    state_.ExerciseEndState = EndRunning;
+    run_.OpenCount = h.DokTyp == 5 ? static_cast<int>(list_.size()) / 2 : countState(-5);
+    run_.StartTicks = static_cast<int32_t>(clock_.ticks());
+    if (kind != ExerciseParticipant)
+        run_.StartTime = clock_.now();
+    run_.RemainingSeconds = run_.ZeitLimitWert;
+    run_.CurrentIndex = 0;
+    run_.EnteredInBestList = false;
+    target_ = -1;
+    markedTarget_ = -1;
+    elapsed_ = 0;
+
+    surface_.enterExercise();
+    surface_.createElementPanels(list_);
+    LogLine(1, QStringLiteral("Übung wird gestartet"), true);
+    if (h.DokTyp == 2 || h.DokTyp == 3)
+        state_.CurrentQuestion = document_.Object(list_.front().TargetObject).FrageNummer;
+    surface_.redrawView();
+    surface_.drawInstruction();
+    presentQuery();
+    surface_.drawInstruction();
+    refreshStatistics();
+    refreshClock();
+    clockRunning_ = true;
+    return true;
+}
+
+void ExerciseRun::presentQuery() {
+    if (list_.empty())
+        return;
+    const int dokTyp = document_.Header.DokTyp;
+    const QueryPair& entry = list_[static_cast<size_t>(run_.CurrentIndex)];
+    if (inputMode()) {
+        surface_.presentInput();
+        return;
+    }
+    switch (run_.AbfrageModusItemIndex) {
+    case 1: {
+        surface_.presentCard(run_.CurrentIndex);
+        const ObjDataTyp& card = document_.Object(entry.CardObject);
+        // A picture card's panel shows no text.
+        const bool picture =
+            card.Typ == KindQueryPicture || card.Typ == KindTableQueryPicture || card.Typ == 43;
+        LogLine(1, PresentCardLine(dokTyp, picture ? QString() : NormaliseText(card.Cap)), true);
+        break;
+    }
+    case 2:
+        if (dokTyp == 0 || dokTyp == 1) {
+            markedTarget_ = entry.TargetObject;
+            surface_.markTarget(markedTarget_);
+            LogLine(1,
+                    PresentPositionLine(dokTyp, NormaliseText(document_.Object(markedTarget_).Cap)),
+                    true);
+            surface_.redrawView();
+            surface_.drawInstruction();
+        }
+        break;
+    default:
+        // Free assignment: every card stays offered.
+        break;
+    }
+}
+
+void ExerciseRun::nextQuery() {
+    const int n = static_cast<int>(list_.size());
+    const bool byCard = run_.AbfrageModusItemIndex == 1;
+    for (int step = 0; step < n; ++step) {
+        run_.CurrentIndex = (run_.CurrentIndex + 1) % n;
+        const QueryPair& entry = list_[static_cast<size_t>(run_.CurrentIndex)];
+        if (document_.Object(byCard ? entry.CardObject : entry.TargetObject).State == -5)
+            break;
+    }
+    presentQuery();
+}
+
+int ExerciseRun::FindDropTarget(QPointF leftMid, const QRectF& card) {
+    target_ = -1;
+    const auto accepts = [&](int i) {
+        const ObjDataTyp& o = document_.Object(i);
+        if (!IsDropKind(o.Typ) || o.Nummer < 0 || o.State != -5)
+            return false;
+        if ((o.Typ == KindAnswerField || o.Typ == 24) && o.FrageNummer != state_.CurrentQuestion)
+            return false;
+        return markedTarget_ < 0 || i == markedTarget_;
+    };
+    for (int pass = 0; pass < 2 && target_ < 0; ++pass) {
+        for (int i = 0; i < document_.ObjectCount(); ++i) {
+            const FracRect& r = document_.Object(i).CardRect;
+            if (accepts(i) && (pass == 0 ? Contains(r, leftMid) : Overlaps(r, card))) {
+                target_ = i;
+                break;
+            }
+        }
+    }
+    if (target_ < 0)
+        surface_.clearHighlight();
+    return target_;
+}
+
+void ExerciseRun::CheckAction(int listIndex) {
+    if (state_.ViewMode != ViewExercise || state_.ExerciseEndState != EndRunning)
+        return;
+    if (inputMode()) {
+        checkTypedAnswers();
+        afterAction();
+        return;
+    }
+    if (target_ < 0 || listIndex < 0 || listIndex >= static_cast<int>(list_.size()))
+        return;
+    const int target = target_;
+    const ObjDataTyp& card = document_.Object(list_[static_cast<size_t>(listIndex)].CardObject);
+    if (card.Typ == 24)
+        return;
+    const bool right = NormaliseText(document_.Object(target).Cap) == NormaliseText(card.Cap);
+    if (right)
+        rightAction(listIndex, target);
+    else
+        wrongAction(listIndex, target);
+    afterAction();
+}
+
+void ExerciseRun::rightAction(int listIndex, int target) {
+    const int dokTyp = document_.Header.DokTyp;
+    const int card = list_[static_cast<size_t>(listIndex)].CardObject;
+    LogLine(1,
+            RightLine(dokTyp, run_.AbfrageModusItemIndex, NormaliseText(document_.Object(card).Cap),
+                      NormaliseText(document_.Object(target).Cap)),
+            true);
+    surface_.showBanner(Banner::Right);
+    surface_.setPanelLook(listIndex, PanelLook::Right);
+    playSound(QStringLiteral("richtig1"), false);
+    refreshClock();
+    surface_.pause(500);
+    surface_.setPanelLook(listIndex, PanelLook::Normal);
+    document_.Object(target).State = run_.ZuordnungRichtigItemIndex == 1 ? -2 : 0;
+    surface_.showBanner(Banner::None);
+    if (run_.AbfrageModusItemIndex == 1)
+        surface_.hidePanel(listIndex);
+    else
+        surface_.removePanel(listIndex);
+    surface_.redrawObject(target);
+    run_.CorrectCount += 1;
+}
+
+void ExerciseRun::wrongAction(int listIndex, int target) {
+    const int dokTyp = document_.Header.DokTyp;
+    const int card = list_[static_cast<size_t>(listIndex)].CardObject;
+    LogLine(1,
+            WrongLine(dokTyp, run_.AbfrageModusItemIndex, NormaliseText(document_.Object(card).Cap),
+                      NormaliseText(document_.Object(target).Cap)),
+            true);
+    surface_.setPanelLook(listIndex, PanelLook::Wrong);
+    surface_.showBanner(Banner::Wrong);
+    playSound(QStringLiteral("falsch1"), true);
+    refreshClock();
+    surface_.pause(100);
+    if (run_.AbfrageModusItemIndex == 1) {
+        surface_.pause(900);
+        surface_.hidePanel(listIndex);
+    } else {
+        surface_.slideHome(listIndex);
+    }
+    if (run_.ZuordnungFalschItemIndex == 1) {
+        document_.Object(target).State = -3;
+        surface_.redrawObject(target);
+    }
+    surface_.setPanelLook(listIndex, PanelLook::Normal);
+    surface_.showBanner(Banner::None);
+    document_.Object(target).RunCounter1 += 1;
+    document_.Object(card).RunCounter2 += 1;
+    run_.FailedAttempts += 1;
+}
+
+void ExerciseRun::checkTypedAnswers() {
+    for (size_t i = 0; i < list_.size(); ++i) {
+        const int index = static_cast<int>(i);
+        ObjDataTyp& target = document_.Object(list_[i].TargetObject);
+        if (surface_.fieldVisible(index)) {
+            const QString typed = surface_.fieldText(index);
+            const QString answer = NormaliseText(typed);
+            const QString caption = NormaliseText(target.Cap);
+            if (answer == caption) {
+                LogLine(1,
+                        QStringLiteral("RICHTIG - Texteingabe ") + Quoted(caption) +
+                            QStringLiteral(" wurde richtig eingegeben"),
+                        true);
+                surface_.setFieldLook(index, PanelLook::Right);
+                run_.CorrectCount += 1;
+            } else if (target.Typ == KindGap &&
+                       target.BildKenn.contains(QLatin1Char('|') + answer + QLatin1Char('|'))) {
+                LogLine(1,
+                        QStringLiteral("RICHTIG - alternative Texteingabe ") + Quoted(typed) +
+                            QStringLiteral(" für ") + Quoted(caption) +
+                            QStringLiteral(" eingegeben"),
+                        true);
+                surface_.setFieldLook(index, PanelLook::Right);
+                run_.CorrectCount += 1;
+            } else {
+                LogLine(1,
+                        QStringLiteral("FALSCH - Texteingabe ") + Quoted(typed) +
+                            QStringLiteral(" statt ") + Quoted(caption) +
+                            QStringLiteral(" eingegeben"),
+                        true);
+                surface_.setFieldLook(index, PanelLook::Wrong);
+                run_.FailedAttempts += 1;
+                target.RunCounter1 += 1;
+            }
+        }
+        // Every solution shows afterwards, also where no field was offered.
+        target.State = 0;
+    }
+    if (run_.FailedAttempts != 0) {
+        playSound(QStringLiteral("falsch1"), true);
+        refreshClock();
+        surface_.pause(100);
+    } else {
+        surface_.showBanner(Banner::Right);
+        playSound(QStringLiteral("richtig1"), false);
+        refreshClock();
+        surface_.pause(500);
+    }
+    surface_.showBanner(Banner::None);
+    surface_.redrawView();
+}
+
+void ExerciseRun::afterAction() {
+    if (document_.Header.DokTyp != 5)
+        run_.OpenCount = countState(-5);
+    refreshStatistics();
+    target_ = -1;
+    surface_.clearHighlight();
+    if (run_.OpenCount > 0 && state_.ExerciseEndState == EndRunning)
+        nextQuery();
+    else
+        finishRun();
+}
+
+void ExerciseRun::finishRun() {
+    clockRunning_ = false;
+    if (state_.ExerciseEndState == EndRunning)
+        state_.ExerciseEndState = EndCompleted;
+    run_.Grade = GradeOf(run_.TotalPerformance, ScaleOf(run_));
+    while (true) {
+        ResultChoice choice;
+        if (settings_.OptUebErgebAnzeigen || state_.ExerciseKind == ExerciseParticipant) {
+            choice = surface_.showResult(run_);
+        } else {
+            messages_.information(QStringLiteral("Die Übung ist beendet."));
+        }
+        if (!choice.repeat)
+            break;
+        if (StartExercise(settings_.UebOptZeigen, choice.repeatMode, ExerciseIndividual))
+            return;
+    }
+    state_.ExerciseKind = ExerciseIndividual;
+    takeDown(false);
+}
+
+void ExerciseRun::AbortExercise() {
+    if (state_.ViewMode != ViewExercise)
+        return;
+    if (!MayLeaveCurrentActivity(state_, messages_))
+        return;
+    const bool wasRunning = state_.ExerciseEndState == EndRunning;
+    state_.ExerciseKind = ExerciseIndividual;
+    takeDown(wasRunning);
+}
+
+void ExerciseRun::takeDown(bool wasRunning) {
+    clockRunning_ = false;
+    surface_.removeElementPanels();
+    for (ObjDataTyp& o : document_.Objects) {
+        if (o.State != -1 && o.State != 0)
+            o.State = 0;
+    }
+    if (wasRunning)
+        state_.CurrentQuestion = 1;
+    target_ = -1;
+    markedTarget_ = -1;
+    SetNumberingMode(document_, state_, state_.NumberingMode);
+    state_.ViewMode = ViewLearning;
+    surface_.leaveExercise();
+}
+
+void ExerciseRun::Tick() {
+    if (!clockRunning_)
+        return;
+    refreshClock();
+    if (run_.ZeitLimitIndex == 1 && run_.RemainingSeconds < 1) {
+        clockRunning_ = false;
+        surface_.clearHighlight();
+        state_.ExerciseEndState = EndTimeLimit;
+        const QString text = QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet.");
+        LogLine(1, text, true);
+        messages_.information(text);
+        if (inputMode()) {
+            checkTypedAnswers();
+            afterAction();
+        } else {
+            finishRun();
+        }
+    }
+}
+
+void ExerciseRun::refreshClock() {
+    elapsed_ = std::max<int64_t>(0, clock_.ticks() - run_.StartTicks);
+    int shown = 0;
+    if (run_.ZeitLimitIndex == 1) {
+        run_.RemainingSeconds =
+            std::max(0, RoundHalfEven(run_.ZeitLimitWert - static_cast<double>(elapsed_) / 1000.0));
+        shown = run_.RemainingSeconds;
+    } else {
+        shown = static_cast<int>(elapsed_ / 1000);
+    }
+    const QString text = ClockText(shown);
+    if (text == clockText_)
+        return;
+    clockText_ = text;
+    surface_.refreshClock(run_.ZeitLimitIndex == 1 ? QStringLiteral("Verbleibende Zeit:")
+                                                   : QStringLiteral("Benötigte Zeit:"),
+                          clockText_, run_.ZeitLimitIndex != 2);
+}
+
+void ExerciseRun::refreshStatistics() {
+    RefreshStatistics(run_);
+    surface_.refreshStatistics(run_);
+}
+
+void ExerciseRun::playSound(const QString& name, bool wait) {
+    PlaySound(sound_, messages_, settings_, state_, name, wait);
+}
+
+void ExerciseRun::LogLine(int section, const QString& text, bool withTime) {
+    if (section == 0) {
+        run_.SummaryLog += text + QStringLiteral("\r\n");
+        return;
+    }
+    if (withTime) {
+        const int64_t elapsed = std::max<int64_t>(0, clock_.ticks() - run_.StartTicks);
+        run_.DetailLog += ClockText(static_cast<int>(elapsed / 1000)) + QStringLiteral(" - ");
+    }
+    run_.DetailLog += text + QStringLiteral("\r\n");
+}
+
+} // namespace quindor

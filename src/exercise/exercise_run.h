@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/messages.h"
+#include "core/program_state.h"
+#include "document/document.h"
+#include "exercise/exercise_surface.h"
+#include "exercise/query_list.h"
+#include "exercise/run_state.h"
+#include "platform/sound_player.h"
+#include "settings/settings.h"
+
+#include <QPointF>
+#include <QRectF>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace quindor {
+
+// Plays one of the program's sounds (a name without folder comes from the sound folder and
+// gets ".wav"), when sound is switched on; whatever plays is stopped first either way. A
+// missing file is reported and nothing plays.
+void PlaySound(platform::SoundPlayer& player, Messages& messages, const Settings& settings,
+               const ProgramState& state, const QString& name, bool wait);
+
+// The one exercise run: its start, the queries one after the other, the check of every
+// action with its feedback and counters, the clock, the end with its result and repeat, and
+// the abort. What the learner sees and does goes through the surface.
+class ExerciseRun {
+public:
+    struct Clock {
+        // A millisecond counter.
+        std::function<int64_t()> ticks;
+        // Local date and time as a day count with the time as fraction.
+        std::function<double()> now;
+    };
+
+    ExerciseRun(Document& document, ProgramState& state, Settings& settings, Messages& messages,
+                platform::SoundPlayer& sound, ExerciseSurface& surface, Clock clock);
+
+    // "Individual-Übung": refused while a run or puzzle is active.
+    bool IndividualExerciseCommand();
+    // "Übungseinstellungen...": the dialog of the document type, which may start a run at once;
+    // refused during a run.
+    bool SettingsCommand();
+    // repeatMode 0 asks everything, 1 only what was not solved at the first attempt; kind 0 an
+    // individual run, 1 a network participant's.
+    bool StartExercise(bool showDialog, int repeatMode, int kind);
+    void AbortExercise();
+    // Every 100 ms while the clock runs.
+    void Tick();
+    bool clockRunning() const { return clockRunning_; }
+
+    // The target under a dragged card (its rectangle and the midpoint of its left edge, in page
+    // fractions): the current target afterwards, -1 for none.
+    int FindDropTarget(QPointF leftMid, const QRectF& card);
+    int currentTarget() const { return target_; }
+    // Checks the card of a query-list entry on the current target; -1 checks every input field
+    // of the input mode.
+    void CheckAction(int listIndex);
+
+    void LogLine(int section, const QString& text, bool withTime);
+
+    const UebDataTyp& data() const { return run_; }
+    const std::vector<QueryPair>& queryList() const { return list_; }
+    const std::vector<int>& answerMap() const { return answerMap_; }
+    // The clock's text and the run's duration so far, as last refreshed.
+    QString clockText() const { return clockText_; }
+    int64_t elapsedMilliseconds() const { return elapsed_; }
+    bool inputMode() const;
+
+private:
+    bool isQueryObject(const ObjDataTyp& o) const;
+    void presentQuery();
+    void nextQuery();
+    void afterAction();
+    void rightAction(int listIndex, int target);
+    void wrongAction(int listIndex, int target);
+    void checkTypedAnswers();
+    void finishRun();
+    void takeDown(bool wasRunning);
+    void refreshClock();
+    void refreshStatistics();
+    void playSound(const QString& name, bool wait);
+    int countState(int value) const;
+
+    Document& document_;
+    ProgramState& state_;
+    Settings& settings_;
+    Messages& messages_;
+    platform::SoundPlayer& sound_;
+    ExerciseSurface& surface_;
+    Clock clock_;
+
+    UebDataTyp run_;
+    std::vector<QueryPair> list_;
+    std::vector<int> answerMap_;
+    int target_ = -1;
+    // The position asked in single-position mode.
+    int markedTarget_ = -1;
+    bool clockRunning_ = false;
+    int64_t elapsed_ = 0;
+    QString clockText_;
+};
+
+} // namespace quindor

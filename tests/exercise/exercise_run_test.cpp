@@ -1,0 +1,450 @@
+#include "exercise/exercise_run.h"
+
+#include "core/messages.h"
+#include "exercise/grading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+namespace quindor {
+namespace {
+
+// Records what the run asks of the panel and answers its questions from the test.
+class RecordingSurface : public ExerciseSurface {
+public:
+    bool showSettingsDialog() override {
+        calls.push_back("settings");
+        return settingsAnswer;
+    }
+    QString askLearnerName() override { return QStringLiteral("Ada"); }
+    ResultChoice showResult(const UebDataTyp& run) override {
+        results.push_back(run);
+        if (choices.empty())
+            return {};
+        const ResultChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+    void enterExercise() override { calls.push_back("enter"); }
+    void leaveExercise() override { calls.push_back("leave"); }
+    void createElementPanels(const std::vector<QueryPair>& list) override {
+        panels = list.size();
+        calls.push_back("create");
+    }
+    void removeElementPanels() override { calls.push_back("removeAll"); }
+    void layoutElementPanels() override {}
+    void presentCard(int listIndex) override { presented.push_back(listIndex); }
+    void presentInput() override { calls.push_back("input"); }
+    void hidePanel(int listIndex) override { hidden.push_back(listIndex); }
+    void removePanel(int listIndex) override { removed.push_back(listIndex); }
+    void setPanelLook(int, PanelLook) override {}
+    void slideHome(int listIndex) override { slid.push_back(listIndex); }
+    QString fieldText(int listIndex) override { return fields[listIndex]; }
+    bool fieldVisible(int) override { return true; }
+    void setFieldLook(int listIndex, PanelLook look) override { fieldLooks[listIndex] = look; }
+    void showBanner(Banner banner) override {
+        if (banner != Banner::None)
+            banners.push_back(banner);
+    }
+    void drawInstruction() override {}
+    void clearHighlight() override {}
+    void markTarget(int object) override { marked.push_back(object); }
+    void redrawObject(int) override {}
+    void redrawView() override {}
+    void refreshClock(const QString& label, const QString& text, bool) override {
+        clock = label + QLatin1Char(' ') + text;
+    }
+    void refreshStatistics(const UebDataTyp&) override {}
+    void pause(int milliseconds) override { paused += milliseconds; }
+
+    bool settingsAnswer = true;
+    std::deque<ResultChoice> choices;
+    std::vector<UebDataTyp> results;
+    std::vector<std::string> calls;
+    size_t panels = 0;
+    std::vector<int> presented, hidden, removed, slid, marked;
+    std::map<int, QString> fields;
+    std::map<int, PanelLook> fieldLooks;
+    std::vector<Banner> banners;
+    QString clock;
+    int paused = 0;
+};
+
+class SilentPlayer : public platform::SoundPlayer {
+public:
+    void play(const QString& path, bool wait) override {
+        played.push_back(QFileInfo(path).fileName() + (wait ? QStringLiteral(" wait") : ""));
+    }
+    void stop() override {}
+    std::vector<QString> played;
+};
+
+class ExerciseRunTest : public ::testing::Test {
+protected:
+    ExerciseRunTest() {
+        // The program's sounds, as files of the sound folder.
+        state.SoundFolder = sounds.path() + QLatin1Char('/');
+        for (const char* name : {"richtig1.wav", "falsch1.wav"}) {
+            QFile file(sounds.filePath(QLatin1String(name)));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        settings.OptUebNameEingabe = false;
+        settings.UebOpt.Zuordnungstexte = 0;
+        settings.UebOpt.Zuordnungsziele = 0;
+    }
+
+    // A query label at (x, y) whose card covers a small square around it.
+    int label(const QString& cap, double x, double y, int typ = KindQueryLabel) {
+        const int i = AddObject(document, typ, 1, cap, 0, y, x, 1, 0);
+        document.Object(i).CardRect = {x - 0.02, y - 0.02, x + 0.02, y + 0.02};
+        return i;
+    }
+    // Drops the card of list entry `entry` on the field of object `target`.
+    void drop(int entry, int target) {
+        const FracRect& r = document.Object(target).CardRect;
+        const QPointF mid((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        ASSERT_EQ(run.FindDropTarget(mid, QRectF(mid, QSizeF(0.01, 0.01))), target);
+        run.CheckAction(entry);
+    }
+    int entryOfCard(int object) const {
+        const auto& list = run.queryList();
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (list[i].CardObject == object)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    QStringList detailLines() const {
+        QStringList lines = run.data().DetailLog.split(QStringLiteral("\r\n"));
+        lines.removeAll(QString());
+        return lines;
+    }
+
+    QTemporaryDir sounds;
+    Document document;
+    ProgramState state;
+    Settings settings;
+    RecordingMessages messages;
+    SilentPlayer player;
+    RecordingSurface surface;
+    int64_t ticks = 1000;
+    ExerciseRun run{document,
+                    state,
+                    settings,
+                    messages,
+                    player,
+                    surface,
+                    {[this] { return ticks; }, [] { return 46000.5; }}};
+};
+
+TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
+    const int blatt = label(QStringLiteral("Blatt"), 0.2, 0.2);
+    const int wurzel = label(QStringLiteral("Wurzel"), 0.2, 0.8);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(state.ViewMode, ViewExercise);
+    EXPECT_EQ(surface.panels, 2u);
+    EXPECT_EQ(run.data().OpenCount, 2);
+    EXPECT_EQ(document.Object(blatt).State, -5);
+    EXPECT_EQ(document.Object(blatt).Nummer, 1);
+    EXPECT_EQ(document.Object(wurzel).Nummer, 2);
+
+    ticks += 4000;
+    drop(entryOfCard(blatt), wurzel);
+    EXPECT_EQ(run.data().FailedAttempts, 1);
+    EXPECT_EQ(surface.slid, std::vector<int>{entryOfCard(blatt)});
+    EXPECT_EQ(document.Object(wurzel).State, -5);
+    EXPECT_EQ(document.Object(wurzel).RunCounter1, 1);
+    EXPECT_EQ(document.Object(blatt).RunCounter2, 1);
+    EXPECT_EQ(player.played.back(), QStringLiteral("falsch1.wav wait"));
+
+    drop(entryOfCard(blatt), blatt);
+    EXPECT_EQ(run.data().CorrectCount, 1);
+    EXPECT_EQ(document.Object(blatt).State, 0);
+    EXPECT_EQ(surface.removed, std::vector<int>{entryOfCard(blatt)});
+    EXPECT_EQ(player.played.back(), QStringLiteral("richtig1.wav"));
+    EXPECT_EQ(surface.banners, (std::vector<Banner>{Banner::Wrong, Banner::Right}));
+    EXPECT_EQ(run.data().OpenCount, 1);
+    EXPECT_EQ(run.data().SuccessQuota, 0.5);
+
+    const QStringList lines = detailLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("00:00 - Übung wird gestartet"));
+    EXPECT_EQ(lines[1], QStringLiteral("00:04 - FALSCH - Text-/Bildkärtchen \"Blatt\" wird der "
+                                       "Position von \"Wurzel\" zugeordnet"));
+    EXPECT_EQ(lines[2], QStringLiteral("00:04 - RICHTIG - Text-/Bildkärtchen \"Blatt\" wird der "
+                                       "richtigen Position zugeordnet"));
+
+    drop(entryOfCard(wurzel), wurzel);
+    // The run ended: result window, then back to the learning view with every caption shown.
+    ASSERT_EQ(surface.results.size(), 1u);
+    EXPECT_EQ(surface.results[0].CorrectCount, 2);
+    EXPECT_EQ(surface.results[0].Grade, GradeOf(2.0 / 3.0, ScaleOf(run.data())));
+    EXPECT_EQ(state.ExerciseEndState, EndCompleted);
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(surface.calls.back(), "leave");
+}
+
+TEST_F(ExerciseRunTest, ADropWithoutTargetCountsNothing) {
+    label(QStringLiteral("Blatt"), 0.2, 0.2);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(run.FindDropTarget(QPointF(0.6, 0.6), QRectF(0.6, 0.6, 0.05, 0.05)), -1);
+    run.CheckAction(0);
+    EXPECT_EQ(run.data().FailedAttempts, 0);
+    EXPECT_EQ(run.data().CorrectCount, 0);
+    EXPECT_EQ(detailLines().size(), 1);
+}
+
+TEST_F(ExerciseRunTest, EqualCaptionsAreInterchangeable) {
+    const int a = label(QStringLiteral("Ast"), 0.2, 0.2);
+    const int b = label(QStringLiteral(" Ast "), 0.5, 0.2);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    drop(entryOfCard(a), b);
+    EXPECT_EQ(run.data().CorrectCount, 1);
+    EXPECT_EQ(document.Object(a).State, -5);
+    drop(entryOfCard(b), a);
+    EXPECT_EQ(run.data().CorrectCount, 2);
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+}
+
+TEST_F(ExerciseRunTest, SingleCardAndSinglePosition) {
+    settings.UebOpt.AbfrageModus = 1;
+    const int top = label(QStringLiteral("oben"), 0.5, 0.1);
+    const int bottom = label(QStringLiteral("unten"), 0.5, 0.9);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    // Cards in alphabetical order: "oben" first.
+    ASSERT_EQ(surface.presented, std::vector<int>{0});
+    EXPECT_EQ(run.queryList()[0].CardObject, top);
+    EXPECT_EQ(detailLines().back(), QStringLiteral("00:00 - Text-/Bildkärtchen \"oben\" soll der "
+                                                   "richtigen Position zugeordnet werden"));
+    drop(0, bottom);
+    // Wrong: the card waits and is hidden; the next card is offered.
+    EXPECT_EQ(surface.hidden, std::vector<int>{0});
+    EXPECT_EQ(surface.presented, (std::vector<int>{0, 1}));
+    drop(1, bottom);
+    EXPECT_EQ(surface.presented, (std::vector<int>{0, 1, 0}));
+    drop(0, top);
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+
+    // Single position: only the marked position takes a card.
+    settings.UebOpt.AbfrageModus = 2;
+    surface.results.clear();
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_EQ(surface.marked, std::vector<int>{top});
+    EXPECT_EQ(detailLines().back(),
+              QStringLiteral("00:00 - Der Position \"oben\" soll das richtige Text- oder "
+                             "Bildkärtchen zugeordnet werden"));
+    const FracRect& r = document.Object(bottom).CardRect;
+    EXPECT_EQ(run.FindDropTarget(QPointF(r.Left + 0.01, r.Top + 0.01), QRectF()), -1);
+    drop(entryOfCard(bottom), top);
+    const QStringList lines = detailLines();
+    EXPECT_EQ(lines[lines.size() - 2],
+              QStringLiteral("00:00 - FALSCH - Der Position von \"oben\" wird das "
+                             "Text-/Bildkärtchen \"unten\" zugeordnet"));
+    // The next position is asked; the failed one comes again after it.
+    EXPECT_EQ(surface.marked, (std::vector<int>{top, bottom}));
+    drop(entryOfCard(bottom), bottom);
+    EXPECT_EQ(surface.marked, (std::vector<int>{top, bottom, top}));
+    drop(entryOfCard(top), top);
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+}
+
+TEST_F(ExerciseRunTest, TypedAnswersWithAlternatives) {
+    document.Header.DokTyp = 1;
+    settings.UebOpt.AbfrageModus = 3;
+    std::vector<int> gaps;
+    for (int i = 0; i < 5; ++i) {
+        gaps.push_back(label(QStringLiteral("vier"), 0.1 + i * 0.15, 0.5, KindGap));
+        document.Object(gaps.back()).BildKenn = QStringLiteral("|vier|Vier|4|");
+    }
+    label(QString(), 0.5, 0.9, KindTableQueryPicture);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    // The hidden "OK" object and no field for the picture.
+    EXPECT_EQ(document.Objects.back().Typ, 26);
+    EXPECT_EQ(document.Objects.back().Kx, 100.0);
+    EXPECT_EQ(surface.panels, 5u);
+    EXPECT_EQ(run.data().RunQueries, 5);
+    surface.fields = {{0, QStringLiteral("vier")},
+                      {1, QStringLiteral("Vier")},
+                      {2, QStringLiteral("VIER")},
+                      {3, QStringLiteral("  vier   ")},
+                      {4, QStringLiteral("<4>")}};
+    run.CheckAction(-1);
+    EXPECT_EQ(run.data().CorrectCount, 3);
+    EXPECT_EQ(run.data().FailedAttempts, 2);
+    EXPECT_EQ(surface.fieldLooks[1], PanelLook::Right);
+    EXPECT_EQ(surface.fieldLooks[2], PanelLook::Wrong);
+    const QStringList lines = detailLines();
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("00:00 - RICHTIG - Texteingabe \"vier\" wurde richtig eingegeben")));
+    EXPECT_TRUE(lines.contains(QStringLiteral(
+        "00:00 - RICHTIG - alternative Texteingabe \"Vier\" für \"vier\" eingegeben")));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("00:00 - FALSCH - Texteingabe \"VIER\" statt \"vier\" eingegeben")));
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+    // A second run finds the "OK" object and adds none.
+    const int count = document.ObjectCount();
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(document.ObjectCount(), count);
+}
+
+TEST_F(ExerciseRunTest, RedCrossClosesThePosition) {
+    settings.UebOpt.ZuordnungFalsch = 1;
+    settings.UebOpt.ZuordnungRichtig = 1;
+    const int a = label(QStringLiteral("A"), 0.2, 0.2);
+    const int b = label(QStringLiteral("B"), 0.2, 0.5);
+    label(QStringLiteral("C"), 0.2, 0.8);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    drop(entryOfCard(a), b);
+    EXPECT_EQ(document.Object(b).State, -3);
+    EXPECT_EQ(run.data().OpenCount, 2);
+    // A closed position takes no card.
+    const FracRect& r = document.Object(b).CardRect;
+    EXPECT_EQ(run.FindDropTarget(QPointF(r.Left + 0.01, r.Top + 0.01), QRectF()), -1);
+    drop(entryOfCard(a), a);
+    EXPECT_EQ(document.Object(a).State, -2);
+    // The closed position is neither right nor open; C still is.
+    EXPECT_EQ(run.data().OpenCount, 1);
+    EXPECT_DOUBLE_EQ(run.data().TotalPerformance, 1.0 / 3.0);
+}
+
+TEST_F(ExerciseRunTest, RepeatAsksOnlyWhatFailed) {
+    const int a = label(QStringLiteral("A"), 0.2, 0.2);
+    const int b = label(QStringLiteral("B"), 0.2, 0.5);
+    const int c = label(QStringLiteral("C"), 0.2, 0.8);
+    surface.choices = {{true, 1}};
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    drop(entryOfCard(a), b);
+    drop(entryOfCard(a), a);
+    drop(entryOfCard(b), b);
+    drop(entryOfCard(c), c);
+    // The result window chose to repeat what failed: target b and card a.
+    ASSERT_EQ(surface.results.size(), 1u);
+    EXPECT_EQ(state.ViewMode, ViewExercise);
+    EXPECT_EQ(run.data().RunQueries, 2);
+    EXPECT_EQ(run.data().TotalQueries, 3);
+    EXPECT_EQ(document.Object(a).State, -5);
+    EXPECT_EQ(document.Object(b).State, -5);
+    EXPECT_EQ(document.Object(c).State, 0);
+    EXPECT_EQ(document.Object(a).Nummer, 1);
+    EXPECT_EQ(document.Object(b).Nummer, 2);
+    EXPECT_EQ(document.Object(a).RunCounter1 + document.Object(a).RunCounter2, 0);
+    EXPECT_EQ(run.data().CorrectCount, 0);
+}
+
+TEST_F(ExerciseRunTest, TimeLimitOfNothingEndsAtTheFirstTick) {
+    settings.UebOpt.Zeitlimit = 1;
+    settings.UebOpt.ZLimitMin = QStringLiteral("0");
+    settings.UebOpt.ZLimitSek = QStringLiteral("0");
+    label(QStringLiteral("A"), 0.2, 0.2);
+    label(QStringLiteral("B"), 0.2, 0.5);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(surface.clock, QStringLiteral("Verbleibende Zeit: 00:00"));
+    run.Tick();
+    const QString text = QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet.");
+    EXPECT_TRUE(messages.texts().contains(text));
+    EXPECT_EQ(detailLines().back(), QStringLiteral("00:00 - ") + text);
+    ASSERT_EQ(surface.results.size(), 1u);
+    EXPECT_EQ(surface.results[0].OpenCount, 2);
+    EXPECT_EQ(surface.results[0].TotalPerformance, 0.0);
+    EXPECT_EQ(state.ExerciseEndState, EndTimeLimit);
+    EXPECT_FALSE(run.clockRunning());
+
+    // In the input mode the fields are checked first.
+    document.Header.DokTyp = 1;
+    settings.UebOpt.AbfrageModus = 3;
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    surface.fields = {{0, QStringLiteral("A")}, {1, QStringLiteral("x")}};
+    run.Tick();
+    ASSERT_EQ(surface.results.size(), 2u);
+    EXPECT_EQ(surface.results[1].CorrectCount, 1);
+    EXPECT_EQ(surface.results[1].FailedAttempts, 1);
+}
+
+TEST_F(ExerciseRunTest, ClockCountsUpWithoutLimit) {
+    label(QStringLiteral("A"), 0.2, 0.2);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(surface.clock, QStringLiteral("Benötigte Zeit: 00:00"));
+    ticks += 75'400;
+    run.Tick();
+    EXPECT_EQ(surface.clock, QStringLiteral("Benötigte Zeit: 01:15"));
+    EXPECT_EQ(run.elapsedMilliseconds(), 75'400);
+}
+
+TEST_F(ExerciseRunTest, AbortShowsEveryCaption) {
+    const int a = label(QStringLiteral("A"), 0.2, 0.2);
+    const int b = label(QStringLiteral("B"), 0.2, 0.5);
+    settings.UebOpt.ZuordnungFalsch = 1;
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    drop(entryOfCard(a), b);
+    messages.queueAnswer(Answer::No);
+    run.AbortExercise();
+    EXPECT_EQ(state.ViewMode, ViewExercise);
+    messages.queueAnswer(Answer::Yes);
+    run.AbortExercise();
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(document.Object(a).State, 0);
+    EXPECT_EQ(document.Object(b).State, 0);
+    EXPECT_FALSE(run.clockRunning());
+    EXPECT_TRUE(surface.results.empty());
+}
+
+TEST_F(ExerciseRunTest, StartsThatAreRefused) {
+    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+
+    label(QStringLiteral("A"), 0.2, 0.2);
+    surface.settingsAnswer = false;
+    EXPECT_FALSE(run.StartExercise(true, 0, 0));
+    EXPECT_FALSE(run.SettingsCommand());
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+
+    state.ExerciseKind = ExerciseInitiator;
+    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst "
+                             "beendet werden muss. Daher kann im Moment keine eigene Übung "
+                             "gestartet werden."));
+    state.ExerciseKind = ExerciseParticipant;
+    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine "
+                             "eigene Übung starten zu können."));
+    state.ExerciseKind = ExerciseIndividual;
+
+    surface.settingsAnswer = true;
+    ASSERT_TRUE(run.IndividualExerciseCommand());
+    EXPECT_FALSE(run.IndividualExerciseCommand());
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung "
+                             "abbrechen\", um die aktuelle Übung vorzeitig abzubrechen."));
+    EXPECT_FALSE(run.SettingsCommand());
+    EXPECT_EQ(
+        messages.texts().back(),
+        QStringLiteral("Die Übungseinstellungen können nicht während der Übung geändert werden."));
+}
+
+TEST_F(ExerciseRunTest, MissingSoundIsReportedAndTheRunGoesOn) {
+    QFile::remove(sounds.filePath(QStringLiteral("falsch1.wav")));
+    const int a = label(QStringLiteral("A"), 0.2, 0.2);
+    const int b = label(QStringLiteral("B"), 0.2, 0.5);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    drop(entryOfCard(a), b);
+    EXPECT_EQ(messages.texts().back(), QStringLiteral("Sounddatei \"falsch1\" nicht gefunden."));
+    EXPECT_EQ(run.data().FailedAttempts, 1);
+    // Sound switched off: nothing plays and nothing is missed.
+    settings.OptSound = false;
+    const size_t shown = messages.texts().size();
+    drop(entryOfCard(a), b);
+    EXPECT_EQ(messages.texts().size(), shown);
+}
+
+} // namespace
+} // namespace quindor
