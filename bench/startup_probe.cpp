@@ -2,6 +2,7 @@
 // and quits: the two processes the start-up benchmark times.
 #include "app/av_main.h"
 #include "core/program_folders.h"
+#include "platform/qt_sound_player.h"
 
 #include <QApplication>
 #include <QFile>
@@ -60,7 +61,8 @@ int main(int argc, char** argv) {
     NoBusyIndicator busy;
     NoShell shell;
     UserSettingsStore store(folder + QStringLiteral("/user.ini"));
-    AppState app(messages, pickers, busy, shell, store);
+    platform::QtSoundPlayer sound;
+    AppState app(messages, pickers, busy, shell, store, sound);
     ComputeProgramFolders(app.state, folder);
     MainWindow program(app);
     if (mode == QLatin1String("shape")) {

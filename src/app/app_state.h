@@ -6,6 +6,7 @@
 #include "document/topic_list.h"
 #include "layouts/document_layouts.h"
 #include "platform/shell_open.h"
+#include "platform/sound_player.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "view/view_composer.h"
@@ -18,9 +19,10 @@ namespace quindor {
 // program state and folders, the ports, the settings, the open document and the topic list.
 struct AppState {
     AppState(Messages& messagePort, Pickers& pickerPort, BusyIndicator& busyPort,
-             platform::ShellOpener& shellPort, SettingsStore& userStore)
+             platform::ShellOpener& shellPort, SettingsStore& userStore,
+             platform::SoundPlayer& soundPort)
         : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
-          store(userStore), session(state, messages, busy),
+          sound(soundPort), store(userStore), session(state, messages, busy),
           topics(session, state, messages, pickers),
           view(session.document(), state, &session.layouts()) {
         RegisterLayouts(session.layouts(), state);
@@ -31,6 +33,7 @@ struct AppState {
     Pickers& pickers;
     BusyIndicator& busy;
     platform::ShellOpener& shell;
+    platform::SoundPlayer& sound;
     SettingsStore& store;
     Settings settings;
     DocumentSession session;

@@ -66,6 +66,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
 
     passwordPrompt_ = [this] { return AskInfoPassword(this); };
     createMenus();
+    setupExercise();
     connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
     connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
     connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {
@@ -138,6 +139,7 @@ void MainWindow::createMenus() {
     createFileMenu();
     createTopicMenu();
     createLearningMenu();
+    createExerciseMenu();
     createOptionsMenu();
     createDisplayMenu();
     createHelpMenu();
@@ -362,6 +364,18 @@ void MainWindow::UpdateModeControls() {
     }
     for (QMenu* menu : {topicMenu_, learningMenu_})
         menu->menuAction()->setEnabled(learning);
+    if (QAction* a = action(QStringLiteral("Notenskala1")))
+        a->setEnabled(learning);
+    const bool active = state.ViewMode == ViewExercise || state.ViewMode == ViewPuzzle;
+    if (statusPanel_)
+        statusPanel_->setVisible(state.ViewMode == ViewExercise && app_.settings.OptUebStatusInfo);
+    if (learningButton_) {
+        learningButton_->setChecked(learning);
+        learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")
+                                        : QStringLiteral("Lernansicht"));
+        learningButton_->setAccessibleName(learningButton_->text());
+        exerciseButton_->setChecked(active && state.ExerciseKind == ExerciseIndividual);
+    }
 }
 
 void MainWindow::UpdateTitle() {

@@ -2,8 +2,11 @@
 
 #include "app/app_resources.h"
 #include "app/app_state.h"
+#include "app/exercise_dialogs.h"
+#include "app/exercise_status_panel.h"
 #include "app/page_area.h"
 #include "app/title_panel.h"
+#include "app/uebung_pan.h"
 #include "view/info_password.h"
 #include "view/view_geometry.h"
 
@@ -11,6 +14,10 @@
 #include <QCheckBox>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
 
 namespace quindor {
 
@@ -43,6 +50,17 @@ public:
     void SetNumbering(int mode, bool recompose);
     void ShowInfoBox(int index);
     void pagePressed(QPoint point, Qt::MouseButton button);
+    // The exercise commands.
+    void IndividualExerciseCommand();
+    void AbortExerciseCommand();
+    void ExerciseSettingsCommand();
+    void GradeScaleCommand();
+    ExerciseRun& exerciseRun() { return *run_; }
+    ExercisePanel* exercisePanel() const { return exercisePanel_; }
+    ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }
+    // Tests answer the dialogs around a run themselves.
+    void setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
+                            std::function<ResultChoice(const UebDataTyp&)> result);
 
     TitlePanel* titlePanel() const { return title_; }
     PageArea* pageArea() const { return page_; }
@@ -70,6 +88,13 @@ private:
     void createHelpMenu();
     void createLearningMenu();
     void createLearningButtons();
+    void createExerciseMenu();
+    void setupExercise();
+    void placeExercisePanel();
+    void exerciseEntered();
+    void exerciseLeft();
+    ExerciseOptionsDialog* optionsDialog(int dokTyp);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showDisplay();
     void pageHovered(QPoint point);
     bool viewKey(QKeyEvent* event);
@@ -113,6 +138,17 @@ private:
     // The properties dialog opens on the tab it last showed.
     int propertiesTab_ = 0;
     PasswordPrompt passwordPrompt_;
+    // The run and where it happens.
+    ExercisePanel* exercisePanel_ = nullptr;
+    ExerciseStatusPanel* statusPanel_ = nullptr;
+    std::unique_ptr<ExerciseRun> run_;
+    QTimer* zeitTimer_ = nullptr;
+    std::array<std::unique_ptr<ExerciseOptionsDialog>, 4> optionDialogs_;
+    QString learnerName_;
+    // The learning view's controls that give way to the run.
+    QList<QWidget*> learningTools_;
+    QToolButton* learningButton_ = nullptr;
+    QToolButton* exerciseButton_ = nullptr;
 };
 
 } // namespace quindor

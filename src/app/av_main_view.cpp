@@ -5,9 +5,9 @@
 #include "app/cover_sheet_widget.h"
 #include "app/info_box.h"
 #include "app/password_dialog.h"
+#include "document/numbering.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
-#include "document/numbering.h"
 #include "view/query_fields.h"
 #include "view/view_geometry.h"
 
@@ -95,6 +95,7 @@ void MainWindow::createLearningMenu() {
         box->setChecked(true);
         static_cast<QVBoxLayout*>(toolArea_->layout())->insertWidget(layer, box);
         layerBoxes_[static_cast<size_t>(layer)] = box;
+        learningTools_.append(box);
         layerItems_[static_cast<size_t>(layer)] = item;
         connect(item, &QAction::toggled, this, [this, layer](bool on) { SetLayer(layer, on); });
         connect(box, &QCheckBox::toggled, this, [this, layer](bool on) { SetLayer(layer, on); });
@@ -117,6 +118,7 @@ void MainWindow::createLearningButtons() {
         connect(b, &QToolButton::clicked, item, &QAction::trigger);
         connect(item, &QAction::toggled, b, &QToolButton::setChecked);
         b->setChecked(item->isChecked());
+        learningTools_.append(b);
         return b;
     };
     grid->addWidget(button(QStringLiteral("Abdecken"),
@@ -174,6 +176,11 @@ void MainWindow::ComposeView() {
     // Nothing is shown before the first activation, nothing more after closing began.
     if (state.FirstActivation || state.Closing)
         return;
+    // During a run the view is as wide as the exercise panel's document area.
+    if (state.ViewMode == ViewExercise) {
+        exercisePanel_->redrawView();
+        return;
+    }
     app_.view.ComposeView(page_->size());
     showDisplay();
 }

@@ -2,6 +2,7 @@
 #include "app/dialog_ports.h"
 #include "core/display_check.h"
 #include "core/program_folders.h"
+#include "platform/qt_sound_player.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     quindor::OverrideCursorBusy busy;
     quindor::platform::SystemShellOpener shell;
     quindor::UserSettingsStore store;
-    quindor::AppState app(messages, pickers, busy, shell, store);
+    quindor::platform::QtSoundPlayer sound;
+    quindor::AppState app(messages, pickers, busy, shell, store, sound);
     quindor::ComputeProgramFolders(
         app.state, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -296,8 +297,12 @@ int ExerciseRun::FindDropTarget(QPointF leftMid, const QRectF& card) {
 }
 
 void ExerciseRun::CheckAction(int listIndex) {
-    if (state_.ViewMode != ViewExercise || state_.ExerciseEndState != EndRunning)
+    if (state_.ViewMode != ViewExercise || state_.ExerciseEndState != EndRunning || checking_)
         return;
+    // The feedback waits for its sounds; a clock tick in the meantime must not end the run
+    // under the check.
+    checking_ = true;
+    const auto done = qScopeGuard([this] { checking_ = false; });
     if (inputMode()) {
         checkTypedAnswers();
         afterAction();
@@ -481,7 +486,7 @@ void ExerciseRun::takeDown(bool wasRunning) {
 }
 
 void ExerciseRun::Tick() {
-    if (!clockRunning_)
+    if (!clockRunning_ || checking_)
         return;
     refreshClock();
     if (run_.ZeitLimitIndex == 1 && run_.RemainingSeconds < 1) {

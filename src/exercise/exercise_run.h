@@ -100,6 +100,7 @@ private:
     // The position asked in single-position mode.
     int markedTarget_ = -1;
     bool clockRunning_ = false;
+    bool checking_ = false;
     int64_t elapsed_ = 0;
     QString clockText_;
 };

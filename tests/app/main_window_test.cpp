@@ -87,7 +87,8 @@ protected:
     NoBusyIndicator busy;
     RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    AppState app{messages, pickers, busy, shell, store};
+    test::RecordingSoundPlayer sound;
+    AppState app{messages, pickers, busy, shell, store, sound};
     MainWindow window{app};
 };
 

@@ -3,10 +3,12 @@
 #include "core/messages.h"
 #include "core/program_state.h"
 #include "document/document_session.h"
+#include "platform/sound_player.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,16 @@ struct SessionFixture {
     RecordingMessages messages;
     NoBusyIndicator busy;
     DocumentSession session{state, messages, busy};
+};
+
+// Keeps the names of the sounds played instead of playing them.
+class RecordingSoundPlayer : public platform::SoundPlayer {
+public:
+    void play(const QString& path, bool wait) override {
+        played.append(path.section(QLatin1Char('/'), -1) + (wait ? " (warten)" : ""));
+    }
+    void stop() override {}
+    QStringList played;
 };
 
 // A picture with a recognisable pattern (and alpha when withAlpha), width x height pixels.

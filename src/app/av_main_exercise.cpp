@@ -1,0 +1,202 @@
+// The main window's part in a run: the menu and buttons, the exercise panel over the work
+// area, the status panel and the clock.
+#include "app/av_main.h"
+
+#include "app/exercise_dialogs.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace quindor {
+
+namespace {
+
+// Days since 30 December 1899 with the time of day as fraction.
+double DayCount(const QDateTime& when) {
+    static const QDate kEpoch(1899, 12, 30);
+    const QTime time = when.time();
+    return kEpoch.daysTo(when.date()) + time.msecsSinceStartOfDay() / 86'400'000.0;
+}
+
+} // namespace
+
+void MainWindow::createExerciseMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Übung"));
+    menu->setObjectName(QStringLiteral("UebungMenu"));
+    connect(addAction(menu, QStringLiteral("IndividualUebungItem"),
+                      QStringLiteral("Individual-&Übung")),
+            &QAction::triggered, this, &MainWindow::IndividualExerciseCommand);
+    connect(
+        addAction(menu, QStringLiteral("UebungAbbrechenItem"), QStringLiteral("Übung &abbrechen")),
+        &QAction::triggered, this, &MainWindow::AbortExerciseCommand);
+    menu->addSeparator();
+    connect(addAction(menu, QStringLiteral("UebungseinstellungenItem"),
+                      QStringLiteral("Übungs&einstellungen...")),
+            &QAction::triggered, this, &MainWindow::ExerciseSettingsCommand);
+    connect(addAction(menu, QStringLiteral("Notenskala1"), QStringLiteral("Notens&kala...")),
+            &QAction::triggered, this, &MainWindow::GradeScaleCommand);
+}
+
+void MainWindow::setupExercise() {
+    exercisePanel_ = new ExercisePanel(app_, workArea_);
+    exercisePanel_->setCardCursor(cursors_.cursor(CursorMoveCard));
+    workArea_->installEventFilter(this);
+    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
+    // "Lernansicht" reads "Übung abbrechen" while a run or puzzle lasts.
+    learningButton_ = new QToolButton(toolArea_);
+    learningButton_->setObjectName(QStringLiteral("LernansichtBtn"));
+    learningButton_->setCheckable(true);
+    exerciseButton_ = new QToolButton(toolArea_);
+    exerciseButton_->setObjectName(QStringLiteral("IndividualUebungBtn"));
+    exerciseButton_->setText(QStringLiteral("Individual- Übung"));
+    exerciseButton_->setAccessibleName(QStringLiteral("Individual- Übung"));
+    exerciseButton_->setCheckable(true);
+    for (QToolButton* button : {learningButton_, exerciseButton_}) {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    connect(learningButton_, &QToolButton::clicked, this, [this] {
+        if (app_.state.ViewMode != ViewLearning)
+            AbortExerciseCommand();
+        UpdateModeControls();
+    });
+    connect(exerciseButton_, &QToolButton::clicked, this, [this] {
+        if (app_.state.ViewMode == ViewLearning)
+            IndividualExerciseCommand();
+        UpdateModeControls();
+    });
+    tools->insertWidget(0, learningButton_);
+    tools->insertWidget(1, exerciseButton_);
+    statusPanel_ = new ExerciseStatusPanel(toolArea_);
+    statusPanel_->hide();
+    tools->insertWidget(2, statusPanel_);
+
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    run_ = std::make_unique<ExerciseRun>(
+        app_.session.document(), app_.state, app_.settings, app_.messages, app_.sound,
+        *exercisePanel_,
+        ExerciseRun::Clock{[clock] { return clock->elapsed(); },
+                           [] { return DayCount(QDateTime::currentDateTime()); }});
+    exercisePanel_->setRun(run_.get());
+
+    ExercisePanel::WindowPart part;
+    part.settingsDialog = [this] {
+        const int dokTyp = app_.session.header().DokTyp;
+        ExerciseOptionsDialog* dialog = optionsDialog(dokTyp);
+        return dialog && dialog->showFor(dokTyp);
+    };
+    part.learnerName = [this] {
+        learnerName_ = AskLearnerName(this, learnerName_);
+        return learnerName_;
+    };
+    part.result = [this](const UebDataTyp& run) {
+        return ShowResultWindow(this, run, app_.state.ExerciseKind,
+                                app_.session.header().DokTyp == 3, statusPanel_->clockLabel(),
+                                statusPanel_->clockText());
+    };
+    part.entered = [this] { exerciseEntered(); };
+    part.left = [this] { exerciseLeft(); };
+    part.clock = [this](const QString& label, const QString& text, bool visible) {
+        statusPanel_->setClock(label, text, visible);
+    };
+    part.statistics = [this](const UebDataTyp& run) {
+        statusPanel_->setStatistics(run, app_.state.ExerciseKind,
+                                    app_.session.header().DokTyp == 3);
+    };
+    exercisePanel_->setWindowPart(std::move(part));
+
+    zeitTimer_ = new QTimer(this);
+    zeitTimer_->setObjectName(QStringLiteral("ZeitTimer"));
+    zeitTimer_->setInterval(100);
+    connect(zeitTimer_, &QTimer::timeout, this, [this] {
+        if (run_->clockRunning())
+            run_->Tick();
+    });
+}
+
+void MainWindow::setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
+                                    std::function<ResultChoice(const UebDataTyp&)> result) {
+    ExercisePanel::WindowPart part;
+    part.settingsDialog = std::move(settings);
+    part.learnerName = std::move(name);
+    part.result = std::move(result);
+    part.entered = [this] { exerciseEntered(); };
+    part.left = [this] { exerciseLeft(); };
+    part.clock = [this](const QString& label, const QString& text, bool visible) {
+        statusPanel_->setClock(label, text, visible);
+    };
+    part.statistics = [this](const UebDataTyp& run) {
+        statusPanel_->setStatistics(run, app_.state.ExerciseKind,
+                                    app_.session.header().DokTyp == 3);
+    };
+    exercisePanel_->setWindowPart(std::move(part));
+}
+
+ExerciseOptionsDialog* MainWindow::optionsDialog(int dokTyp) {
+    const int family = ExerciseOptionsDialog::FamilyOf(dokTyp);
+    if (family < 0)
+        return nullptr;
+    auto& dialog = optionDialogs_[static_cast<size_t>(family)];
+    if (!dialog)
+        dialog = std::make_unique<ExerciseOptionsDialog>(family, app_.settings, this);
+    return dialog.get();
+}
+
+void MainWindow::placeExercisePanel() {
+    exercisePanel_->setGeometry(workArea_->rect().adjusted(9, 8, -8, -8));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == workArea_ && event->type() == QEvent::Resize && exercisePanel_)
+        placeExercisePanel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::exerciseEntered() {
+    // The whiteboard tools and the learning view's controls stay out of the run.
+    for (QWidget* tool : learningTools_)
+        tool->hide();
+    page_->hide();
+    title_->hide();
+    app_.view.SetZoom(ZoomLevel::Percent100);
+    placeExercisePanel();
+    UpdateModeControls();
+    zeitTimer_->start();
+}
+
+void MainWindow::exerciseLeft() {
+    zeitTimer_->stop();
+    for (QWidget* tool : learningTools_)
+        tool->show();
+    page_->show();
+    UpdateModeControls();
+    ComposeView();
+}
+
+void MainWindow::IndividualExerciseCommand() {
+    if (!run_->IndividualExerciseCommand())
+        UpdateModeControls();
+}
+
+void MainWindow::AbortExerciseCommand() {
+    run_->AbortExercise();
+    UpdateModeControls();
+}
+
+void MainWindow::ExerciseSettingsCommand() {
+    run_->SettingsCommand();
+    UpdateModeControls();
+}
+
+void MainWindow::GradeScaleCommand() {
+    if (app_.state.ViewMode != ViewLearning)
+        return;
+    GradeScaleDialog dialog(app_.settings, app_.messages, this);
+    dialog.exec();
+}
+
+} // namespace quindor

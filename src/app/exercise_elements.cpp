@@ -1,0 +1,114 @@
+#include "app/exercise_elements.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quindor {
+
+QColor CardFillColour() {
+    return QColor(255, 243, 144);
+}
+
+QColor RightFillColour() {
+    return QColor(155, 255, 143);
+}
+
+QColor WrongFillColour() {
+    return QColor(255, 150, 143);
+}
+
+namespace {
+
+QFont CardFont(int points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(points);
+    font.setBold(true);
+    return font;
+}
+
+constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+} // namespace
+
+int FitCardFontPoints(const QString& caption, QSize card) {
+    const QRect area(0, 0, card.width() - 4, card.height());
+    for (int points = 11; points > 7; --points) {
+        const QRect needed = QFontMetrics(CardFont(points)).boundingRect(area, kTextFlags, caption);
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            return points;
+    }
+    return 7;
+}
+
+ElementPanel::ElementPanel(const QString& name, QWidget* parent)
+    : QFrame(parent), fill_(CardFillColour()) {
+    setObjectName(name);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(false);
+}
+
+void ElementPanel::setCaption(const QString& caption) {
+    caption_ = caption;
+    setAccessibleName(caption);
+    update();
+}
+
+void ElementPanel::setPicture(const Picture& picture) {
+    picture_ = picture.Image;
+    update();
+}
+
+void ElementPanel::setFill(const QColor& fill) {
+    fill_ = fill;
+    repaint();
+}
+
+void ElementPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), fill_);
+    // A raised look: light top and left, dark bottom and right inside the black border.
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(fill_.lighter(130));
+    painter.drawLine(1, 1, width() - 2, 1);
+    painter.drawLine(1, 1, 1, height() - 2);
+    painter.setPen(fill_.darker(140));
+    painter.drawLine(1, height() - 2, width() - 2, height() - 2);
+    painter.drawLine(width() - 2, 1, width() - 2, height() - 2);
+    if (!picture_.isNull()) {
+        const QRect area = rect().adjusted(1, 1, -1, -1);
+        const QSize scaled = picture_.size().scaled(area.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), scaled);
+        target.moveCenter(area.center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, picture_);
+        return;
+    }
+    painter.setFont(CardFont(FitCardFontPoints(caption_, size())));
+    painter.setPen(QColor(33, 32, 31));
+    painter.drawText(rect().adjusted(2, 0, -2, 0), kTextFlags, caption_);
+}
+
+void ElementPanel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    raise();
+    home_ = pos();
+    dragged_ = false;
+    emit pressed(this, event->position().toPoint());
+}
+
+void ElementPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    dragged_ = true;
+    emit moved(this, mapToParent(event->position().toPoint()));
+}
+
+void ElementPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit released(this);
+}
+
+} // namespace quindor

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "app/exercise_elements.h"
+#include "exercise/exercise_run.h"
+#include "exercise/exercise_surface.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace quindor {
+
+// The exercise panel ("UebungPan"): over the card area during a run, it shows the page of the
+// document view at its left and the card column at its right with the instruction, the banner
+// and the element panels, and turns the learner's drags and clicks into the run's checks.
+class ExercisePanel : public QWidget, public ExerciseSurface {
+    Q_OBJECT
+public:
+    // What the panel leaves to the window: the dialogs around a run and the window's own
+    // controls.
+    struct WindowPart {
+        std::function<bool()> settingsDialog;
+        std::function<QString()> learnerName;
+        std::function<ResultChoice(const UebDataTyp&)> result;
+        std::function<void()> entered;
+        std::function<void()> left;
+        std::function<void(const QString&, const QString&, bool)> clock;
+        std::function<void(const UebDataTyp&)> statistics;
+    };
+
+    ExercisePanel(AppState& app, QWidget* parent);
+
+    void setRun(ExerciseRun* run) { run_ = run; }
+    void setWindowPart(WindowPart part) { window_ = std::move(part); }
+    void setCardCursor(const QCursor& cursor) { cardCursor_ = cursor; }
+    // Pauses and the snap-back last this share of their time (tests: 0).
+    void setPauseScale(double scale) { pauseScale_ = scale; }
+    int documentAreaWidth() const { return documentAreaWidth_; }
+    // The element panel of a query-list entry (a card or an input field), null when none.
+    QWidget* elementPanel(int listIndex) const;
+    QWidget* okPanel() const { return ok_; }
+    // Where a page point (fractions) lies on the panel.
+    QPoint pageToPanel(double fx, double fy) const;
+    QPointF panelToPage(QPointF point) const;
+
+    // ExerciseSurface
+    bool showSettingsDialog() override;
+    QString askLearnerName() override;
+    ResultChoice showResult(const UebDataTyp& run) override;
+    void enterExercise() override;
+    void leaveExercise() override;
+    void createElementPanels(const std::vector<QueryPair>& list) override;
+    void removeElementPanels() override;
+    void layoutElementPanels() override;
+    void presentCard(int listIndex) override;
+    void presentInput() override;
+    void hidePanel(int listIndex) override;
+    void removePanel(int listIndex) override;
+    void setPanelLook(int listIndex, PanelLook look) override;
+    void slideHome(int listIndex) override;
+    QString fieldText(int listIndex) override;
+    bool fieldVisible(int listIndex) override;
+    void setFieldLook(int listIndex, PanelLook look) override;
+    void showBanner(Banner banner) override;
+    void drawInstruction() override;
+    void clearHighlight() override;
+    void markTarget(int object) override;
+    void redrawObject(int object) override;
+    void redrawView() override;
+    void refreshClock(const QString& label, const QString& text, bool visible) override;
+    void refreshStatistics(const UebDataTyp& run) override;
+    void pause(int milliseconds) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int dokTyp() const;
+    QRect pageRect() const;
+    void stackCards();
+    void layoutInputFields(bool firstTime);
+    void placeSingleCard(ElementPanel* card);
+    void cardPressed(ElementPanel* card, QPoint local);
+    void cardMoved(ElementPanel* card, QPoint parentPoint);
+    void cardReleased(ElementPanel* card);
+    void showHighlight(int object);
+    int listIndexOf(const QWidget* panel) const;
+
+    AppState& app_;
+    ExerciseRun* run_ = nullptr;
+    WindowPart window_;
+    QCursor cardCursor_;
+    double pauseScale_ = 1.0;
+    int documentAreaWidth_ = 0;
+    std::vector<QueryPair> list_;
+    std::map<int, ElementPanel*> cards_;
+    std::map<int, QLineEdit*> fields_;
+    ElementPanel* ok_ = nullptr;
+    QLabel* banner_;
+    QWidget* highlight_;
+    int marked_ = -1;
+    int singleCard_ = -1;
+    bool inputShown_ = false;
+    QPoint pressOffset_;
+};
+
+} // namespace quindor
