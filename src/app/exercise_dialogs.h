@@ -94,8 +94,7 @@ public:
     QLineEdit* gradeField(int grade) const { return grades_[static_cast<size_t>(grade - 1)]; }
     QLineEdit* pointsField(int points) const { return points_[static_cast<size_t>(points)]; }
     RadioGroup* scale() const { return scale_; }
-
-protected:
+    // "OK": checks the fields and stores them; an error keeps the dialog open.
     void accept() override;
 
 private:

@@ -2,38 +2,47 @@
 
 #include "exercise/grading.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 
 namespace quindor {
 
 ExerciseStatusPanel::ExerciseStatusPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("UebStatusPan"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* form = new QFormLayout(this);
-    form->setContentsMargins(6, 6, 6, 6);
-    form->setVerticalSpacing(3);
-    const auto row = [&](const QString& label, const char* name) {
+    // The tool column is narrow: small labels, the values bold beside them, the clock below.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(5, 5, 5, 5);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    int row = 0;
+    const auto add = [&](const QString& label, const char* name) {
         auto* value = new QLabel(this);
         value->setObjectName(QString::fromLatin1(name));
-        QFont bold = value->font();
+        QFont bold = small;
         bold.setBold(true);
         value->setFont(bold);
-        form->addRow(label, value);
+        grid->addWidget(new QLabel(label, this), row, 0);
+        grid->addWidget(value, row, 1, Qt::AlignRight);
+        ++row;
         return value;
     };
-    name_ = row(QStringLiteral("Name:"), "NameValue");
-    correct_ = row(QStringLiteral("Richtig gelöst:"), "RichtigValue");
-    failed_ = row(QStringLiteral("Fehlversuche:"), "FehlValue");
-    quota_ = row(QStringLiteral("Akt. Erfolgsquote:"), "QuoteValue");
-    performance_ = row(QStringLiteral("Gesamtleistung:"), "LeistungValue");
+    name_ = add(QStringLiteral("Name:"), "NameValue");
+    correct_ = add(QStringLiteral("Richtig gelöst:"), "RichtigValue");
+    failed_ = add(QStringLiteral("Fehlversuche:"), "FehlValue");
+    quota_ = add(QStringLiteral("Akt. Erfolgsquote:"), "QuoteValue");
+    performance_ = add(QStringLiteral("Gesamtleistung:"), "LeistungValue");
     clockLabel_ = new QLabel(QStringLiteral("Benötigte Zeit:"), this);
     clock_ = new QLabel(this);
     clock_->setObjectName(QStringLiteral("ZeitValue"));
-    QFont big = clock_->font();
+    QFont big = small;
     big.setBold(true);
-    big.setPointSize(big.pointSize() + 4);
+    big.setPointSize(14);
     clock_->setFont(big);
-    form->addRow(clockLabel_, clock_);
+    grid->addWidget(clockLabel_, row, 0);
+    grid->addWidget(clock_, row, 1, Qt::AlignRight);
 }
 
 void ExerciseStatusPanel::setStatistics(const UebDataTyp& run, int exerciseKind,

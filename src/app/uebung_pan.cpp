@@ -114,6 +114,7 @@ ResultChoice ExercisePanel::showResult(const UebDataTyp& run) {
 }
 
 void ExercisePanel::enterExercise() {
+    app_.view.setExerciseQuery(run_ ? run_->data().AbfrageModusItemIndex : 0, -1);
     if (window_.entered)
         window_.entered();
     show();
@@ -435,6 +436,7 @@ void ExercisePanel::showHighlight(int object) {
 
 void ExercisePanel::markTarget(int object) {
     marked_ = object;
+    app_.view.setExerciseQuery(run_ ? run_->data().AbfrageModusItemIndex : 0, object);
     update();
 }
 

@@ -196,8 +196,33 @@ void DrawCoveredField(QPainter& painter, const Document& document, int index, co
     painter.restore();
 }
 
-void DrawRunStateMark(QPainter& painter, const Document& document, int index, const QRect& card) {
+// Open targets of a run show their number, except where the run asks otherwise: questions
+// and baskets show nothing, typed answers show only their fields, and in single-position mode
+// the positions not asked are grey.
+bool OpenTargetHidden(const Document& document, const RenderContext& context) {
+    if (!context.exercise)
+        return false;
+    const int dokTyp = document.Header.DokTyp;
+    return dokTyp == 2 || dokTyp == 3 || dokTyp == 4 ||
+           ((dokTyp == 0 || dokTyp == 1) && context.exerciseQueryMode == 3);
+}
+
+void DrawRunStateMark(QPainter& painter, const Document& document, int index, const QRect& card,
+                      const RenderContext& context) {
     const ObjDataTyp& o = document.Objects[static_cast<size_t>(index)];
+    if (o.State == -5 && OpenTargetHidden(document, context))
+        return;
+    const int dokTyp = document.Header.DokTyp;
+    if (o.State == -5 && context.exercise && (dokTyp == 0 || dokTyp == 1) &&
+        context.exerciseQueryMode == 2 && index != context.askedTarget) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Colour(0xB0B0B0));
+        painter.setBrush(Colour(0xD0D0D0));
+        painter.drawEllipse(card.adjusted(0, 0, -1, -1));
+        painter.restore();
+        return;
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (o.State == -2 || o.State == -3) {
@@ -367,7 +392,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     } else if (numbered && o.State == -1) {
         DrawCoveredField(painter, document, index, card, context);
     } else if (numbered && (o.State == -2 || o.State == -3 || o.State == -5)) {
-        DrawRunStateMark(painter, document, index, card);
+        DrawRunStateMark(painter, document, index, card, context);
     } else if (!(numbered && o.State == -6)) {
         if (o.HDeck >= 1)
             painter.fillRect(card, Colour(o.HFarbe, Alpha(o.HDeck)));

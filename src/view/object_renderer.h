@@ -25,6 +25,9 @@ struct RenderContext {
     // the text).
     int gapFontAdjustment = 0;
     bool drawLines = true;
+    // During a run: its query mode and the position asked in single-position mode.
+    int exerciseQueryMode = 0;
+    int askedTarget = -1;
 
     double scale() const { return imageSize.width() / 870.0; }
     bool layerVisible(int ebene) const;

@@ -70,6 +70,8 @@ RenderContext ViewComposer::renderContext() const {
     context.layers = layers_;
     context.currentQuestion = state_.CurrentQuestion;
     context.gapFontAdjustment = document_.Header.GapFontAdjustment;
+    context.exerciseQueryMode = exerciseQueryMode_;
+    context.askedTarget = askedTarget_;
     return context;
 }
 

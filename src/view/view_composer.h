@@ -24,6 +24,11 @@ public:
     ViewGeometry& geometry() { return geometry_; }
     const ViewGeometry& geometry() const { return geometry_; }
     std::array<bool, 4>& layers() { return layers_; }
+    // What a run shows of its open targets: its query mode and the position asked.
+    void setExerciseQuery(int queryMode, int askedTarget) {
+        exerciseQueryMode_ = queryMode;
+        askedTarget_ = askedTarget;
+    }
 
     const QImage& pageImage() const { return page_; }
     const QImage& backgroundSnapshot() const { return background_; }
@@ -62,6 +67,8 @@ private:
     LayoutDispatch* layouts_;
     ViewGeometry geometry_;
     std::array<bool, 4> layers_{true, true, true, true};
+    int exerciseQueryMode_ = 0;
+    int askedTarget_ = -1;
     QSize pictureArea_;
     QImage page_;
     QImage background_;

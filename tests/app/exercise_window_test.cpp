@@ -1,0 +1,267 @@
+// Whole runs in the program window, driven through the exercise panel's widgets.
+#include "app/av_main.h"
+#include "app/exercise_dialogs.h"
+#include "document/document_writer.h"
+#include "settings/settings_store.h"
+#include "support/test_support.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quindor {
+namespace {
+
+class NoPickers : public Pickers {
+public:
+    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+    QString chooseFolder(const QString&, const QString&) override { return QString(); }
+};
+
+class NoShell : public platform::ShellOpener {
+public:
+    bool open(const QString&) override { return false; }
+};
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint local) {
+    QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A gap text of two gaps in a window of 1100 x 800, with the run's pauses left out.
+class ExerciseWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString folder = dir.path() + QLatin1Char('/');
+        app.state.ProgramFolder = folder;
+        app.state.SoundFolder = folder;
+        for (const char* name : {"richtig1.wav", "falsch1.wav"}) {
+            QFile file(folder + QLatin1String(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        Document document;
+        document.Header.DokTyp = 1;
+        document.Header.Titel = QStringLiteral("Sonne");
+        document.Header.EinrueckRand = DefaultEinrueckRand(1);
+        document.Header.Lueckentext =
+            QStringLiteral("Die Sonne geht im <<Osten|Morgen>> auf und im <<Westen>> unter.");
+        QImage paper(870, 600, QImage::Format_ARGB32_Premultiplied);
+        paper.fill(Qt::white);
+        document.BaseImage.Image = paper;
+        QFile file(folder + QStringLiteral("sonne.qdr"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteDocumentBytes(document));
+        file.close();
+
+        app.settings.UebOpt.Zuordnungstexte = 0;
+        app.settings.UebOpt.Zuordnungsziele = 0;
+        app.settings.OptUebNameEingabe = true;
+        window.resize(1100, 800);
+        window.show();
+        window.FirstActivation({folder + QStringLiteral("sonne.qdr")});
+        window.setExerciseDialogs([] { return true; }, [] { return QStringLiteral("Ada"); },
+                                  [this](const UebDataTyp& run) {
+                                      results.push_back(run);
+                                      return ResultChoice{};
+                                  });
+        window.exercisePanel()->setPauseScale(0);
+    }
+
+    ExercisePanel* panel() const { return window.exercisePanel(); }
+    ElementPanel* card(int entry) const {
+        return panel()->findChild<ElementPanel*>(QStringLiteral("UebElemPan%1").arg(entry));
+    }
+    int entryOf(const QString& caption) const {
+        const auto& list = window.exercisePanel() ? runList() : std::vector<QueryPair>{};
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (app.session.document().Object(list[i].CardObject).Cap == caption)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    const std::vector<QueryPair>& runList() const {
+        return const_cast<MainWindow&>(window).exerciseRun().queryList();
+    }
+    int gap(const QString& caption) const {
+        const Document& d = app.session.document();
+        for (int i = 0; i < d.ObjectCount(); ++i) {
+            if (d.Object(i).Typ == KindGap && d.Object(i).Cap == caption)
+                return i;
+        }
+        return -1;
+    }
+    // Drags a card so that the middle of its left edge lies on the gap's card, and lets go.
+    void dragOnto(ElementPanel* card, int target) {
+        const FracRect& r = app.session.document().Object(target).CardRect;
+        const QPoint mid = panel()->pageToPanel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        const QPoint grip(10, 10);
+        SendMouse(card, QEvent::MouseButtonPress, grip);
+        const QPoint topLeft(mid.x() - 2, mid.y() - card->height() / 2);
+        SendMouse(card, QEvent::MouseMove, topLeft + grip - card->pos());
+        SendMouse(card, QEvent::MouseButtonRelease, grip);
+    }
+
+    QTemporaryDir dir;
+    RecordingMessages messages;
+    NoPickers pickers;
+    NoBusyIndicator busy;
+    NoShell shell;
+    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
+    test::RecordingSoundPlayer sound;
+    AppState app{messages, pickers, busy, shell, store, sound};
+    MainWindow window{app};
+    std::vector<UebDataTyp> results;
+};
+
+TEST_F(ExerciseWindowTest, CardsDraggedOntoTheirGaps) {
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_FALSE(window.pageArea()->isVisible());
+    EXPECT_TRUE(window.exerciseStatusPanel()->isVisible());
+    EXPECT_EQ(window.exerciseStatusPanel()->value(QStringLiteral("NameValue"))->text(),
+              QStringLiteral("Ada"));
+    EXPECT_EQ(window.exerciseStatusPanel()->value(QStringLiteral("RichtigValue"))->text(),
+              QStringLiteral("0 von  2"));
+    EXPECT_EQ(panel()->documentAreaWidth(), panel()->width() - 185);
+
+    ElementPanel* osten = card(entryOf(QStringLiteral("Osten")));
+    ElementPanel* westen = card(entryOf(QStringLiteral("Westen")));
+    ASSERT_TRUE(osten && westen);
+    EXPECT_EQ(osten->caption(), QStringLiteral("Osten"));
+    EXPECT_EQ(osten->accessibleName(), QStringLiteral("Osten"));
+    EXPECT_EQ(osten->size(), QSize(180, 46));
+    // The first entry's card lies on top of the pile.
+    EXPECT_LT(card(0)->y(), card(1)->y());
+
+    const QPoint home = osten->pos();
+    dragOnto(osten, gap(QStringLiteral("Westen")));
+    EXPECT_EQ(window.exerciseRun().data().FailedAttempts, 1);
+    EXPECT_EQ(osten->pos(), home) << "a rejected card slides home";
+    EXPECT_EQ(sound.played.last(), QStringLiteral("falsch1.wav (warten)"));
+
+    dragOnto(osten, gap(QStringLiteral("Osten")));
+    EXPECT_EQ(window.exerciseRun().data().CorrectCount, 1);
+    EXPECT_TRUE(osten->isHidden());
+    EXPECT_EQ(window.exerciseStatusPanel()->value(QStringLiteral("QuoteValue"))->text(),
+              QStringLiteral("50.0 %"));
+
+    // A drop beside every gap counts nothing and leaves the card where it fell.
+    SendMouse(westen, QEvent::MouseButtonPress, QPoint(5, 5));
+    SendMouse(westen, QEvent::MouseMove, QPoint(5, 5) + QPoint(20, 500) - westen->pos());
+    SendMouse(westen, QEvent::MouseButtonRelease, QPoint(5, 5));
+    EXPECT_EQ(window.exerciseRun().data().FailedAttempts, 1);
+    EXPECT_EQ(westen->pos(), QPoint(20, 500));
+
+    dragOnto(westen, gap(QStringLiteral("Westen")));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].CorrectCount, 2);
+    EXPECT_EQ(results[0].LearnerName, QStringLiteral("Ada"));
+    EXPECT_EQ(app.state.ViewMode, ViewLearning);
+    EXPECT_TRUE(window.pageArea()->isVisible());
+    EXPECT_FALSE(panel()->isVisible());
+    for (const ObjDataTyp& o : app.session.document().Objects)
+        EXPECT_TRUE(o.State == 0 || o.State == -1) << o.Cap.toStdString();
+}
+
+TEST_F(ExerciseWindowTest, TypedAnswersInTheFields) {
+    app.settings.UebOpt.AbfrageModus = 3;
+    app.settings.UebOpt.AnzZeichenVorgeben = true;
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    auto* first = panel()->findChild<QLineEdit*>(QStringLiteral("UebElemPan0"));
+    auto* second = panel()->findChild<QLineEdit*>(QStringLiteral("UebElemPan1"));
+    ASSERT_TRUE(first && second);
+    // The placeholder tells the length of the answer.
+    EXPECT_EQ(first->text(), QStringLiteral("<5>"));
+    EXPECT_EQ(first->accessibleName(), QStringLiteral("1"));
+    // The field lies over its gap, as wide as the gap.
+    const ObjDataTyp& osten = app.session.document().Object(gap(QStringLiteral("Osten")));
+    const QPoint point = panel()->pageToPanel(osten.Kx, osten.Ky);
+    EXPECT_NEAR(first->geometry().center().x(), point.x(), 2);
+    EXPECT_LT(first->geometry().bottom(), point.y());
+
+    first->setText(QStringLiteral("  Morgen "));
+    ASSERT_TRUE(panel()->okPanel());
+    SendMouse(panel()->okPanel(), QEvent::MouseButtonPress, QPoint(5, 5));
+    SendMouse(panel()->okPanel(), QEvent::MouseButtonRelease, QPoint(5, 5));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].CorrectCount, 1);
+    EXPECT_EQ(results[0].FailedAttempts, 1);
+    EXPECT_EQ(app.state.ViewMode, ViewLearning);
+}
+
+TEST_F(ExerciseWindowTest, CommandsRefusedDuringARun) {
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    EXPECT_FALSE(window.action(QStringLiteral("Notenskala1"))->isEnabled());
+    window.ExerciseSettingsCommand();
+    EXPECT_EQ(
+        messages.texts().back(),
+        QStringLiteral("Die Übungseinstellungen können nicht während der Übung geändert werden."));
+    messages.queueAnswer(Answer::Yes);
+    window.AbortExerciseCommand();
+    EXPECT_EQ(app.state.ViewMode, ViewLearning);
+    EXPECT_TRUE(window.action(QStringLiteral("Notenskala1"))->isEnabled());
+    EXPECT_TRUE(results.empty());
+}
+
+TEST(GradeScaleDialogTest, RefusesGradesOutOfOrderAndStoresValidOnes) {
+    Settings settings;
+    RecordingMessages messages;
+    GradeScaleDialog dialog(settings, messages);
+    EXPECT_EQ(dialog.gradeField(1)->text(), QStringLiteral("85,0"));
+    EXPECT_EQ(dialog.pointsField(15)->text(), QStringLiteral("95,0"));
+    dialog.gradeField(1)->setText(QStringLiteral("70"));
+    dialog.gradeField(2)->setText(QStringLiteral("85"));
+    dialog.accept();
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Alle Werte müssen im Bereich von 0 bis 100% liegen.\r\nDer Wert "
+                             "für Note 1 darf nicht kleiner sein als der Wert für Note 2."));
+    EXPECT_EQ(settings.NoteMinQuote[1], 0.85);
+
+    dialog.gradeField(1)->setText(QStringLiteral("90,5"));
+    // Five grades: the fifth boundary falls to 0.
+    dialog.scale()->item(1)->click();
+    EXPECT_EQ(dialog.gradeField(5)->text(), QStringLiteral("0,0"));
+    dialog.accept();
+    EXPECT_EQ(settings.NoteMinQuote[1], 0.905);
+    EXPECT_EQ(settings.NoteMinQuote[5], 0.0);
+    EXPECT_EQ(settings.BewertSkala, 1);
+}
+
+TEST(ExerciseOptionsDialogTest, TypingALimitChoosesItAndClosingKeepsTheChanges) {
+    Settings settings;
+    ExerciseOptionsDialog dialog(0, settings);
+    EXPECT_EQ(
+        dialog.windowTitle(),
+        QStringLiteral("Übungseinstellungen für Text-Bild- / Bild-Text-Zuordnung und Lückentext"));
+    auto* minutes = dialog.findChild<QLineEdit*>(QStringLiteral("ZLimitMin"));
+    ASSERT_TRUE(minutes);
+    // The dialog is shown modally; drive it from inside its event loop.
+    QTimer::singleShot(0, &dialog, [&] {
+        minutes->setText(QString());
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+        QCoreApplication::sendEvent(minutes, &press);
+        dialog.reject();
+    });
+    EXPECT_FALSE(dialog.showFor(0));
+    EXPECT_EQ(settings.UebOpt.Zeitlimit, 1);
+    EXPECT_EQ(settings.UebOpt.ZLimitMin, QStringLiteral("5"));
+    EXPECT_FALSE(dialog.extended());
+}
+
+} // namespace
+} // namespace quindor
