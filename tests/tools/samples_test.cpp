@@ -1,6 +1,8 @@
+#include "exercise/exercise_run.h"
 #include "layouts/document_layouts.h"
 #include "make_samples/sample_documents.h"
 #include "tools/tool_process.h"
+#include "view/view_composer.h"
 
 #include "support/test_support.h"
 
@@ -166,6 +168,121 @@ TEST(SampleCorpus, SeedsAreSmallAndLoadSilently) {
     EXPECT_TRUE(gridPicture);
     EXPECT_TRUE(cluster);
     EXPECT_TRUE(answerPictures);
+}
+
+} // namespace
+} // namespace quindor
+
+namespace quindor {
+namespace {
+
+// The panel of a run reduced to what solving it needs: redraws go to the composer, every
+// typed field holds the solution.
+class SolvingSurface : public ExerciseSurface {
+public:
+    SolvingSurface(ViewComposer& view, const Document& document, const std::vector<QueryPair>& list)
+        : view_(view), document_(document), list_(list) {}
+    bool showSettingsDialog() override { return true; }
+    QString askLearnerName() override { return QString(); }
+    ResultChoice showResult(const UebDataTyp& run) override {
+        results.push_back(run);
+        return {};
+    }
+    void enterExercise() override {}
+    void leaveExercise() override {}
+    void createElementPanels(const std::vector<QueryPair>&) override {}
+    void removeElementPanels() override {}
+    void layoutElementPanels() override {}
+    void presentCard(int) override {}
+    void presentInput() override {}
+    void hidePanel(int) override {}
+    void removePanel(int) override {}
+    void setPanelLook(int, PanelLook) override {}
+    void slideHome(int) override {}
+    QString fieldText(int listIndex) override {
+        return document_.Object(list_[static_cast<size_t>(listIndex)].TargetObject).Cap;
+    }
+    bool fieldVisible(int) override { return true; }
+    void setFieldLook(int, PanelLook) override {}
+    void showBanner(Banner) override {}
+    void drawInstruction() override {}
+    void clearHighlight() override {}
+    void markTarget(int) override {}
+    void redrawObject(int object) override { view_.RedrawObject(object); }
+    void redrawView() override { view_.ComposeView(QSize(1200, 800)); }
+    void refreshClock(const QString&, const QString&, bool) override {}
+    void refreshStatistics(const UebDataTyp&) override {}
+    void pause(int) override {}
+
+    std::vector<UebDataTyp> results;
+
+private:
+    ViewComposer& view_;
+    const Document& document_;
+    const std::vector<QueryPair>& list_;
+};
+
+class NoSound : public platform::SoundPlayer {
+public:
+    void play(const QString&, bool) override {}
+    void stop() override {}
+};
+
+TEST_F(SampleFolder, EveryLabellingAndGapSampleRunsInEveryQueryMode) {
+    for (const char* name : {"01_Pflanze.qdr", "02_Lueckentext.qdr", "03_C-Test.qdr",
+                             "04_Schulweg.qdr", "05_Verkehrszeichen.qdr"}) {
+        for (int mode = 0; mode <= 3; ++mode) {
+            test::SessionFixture f;
+            RegisterLayouts(f.session.layouts(), f.state);
+            ASSERT_TRUE(
+                f.session.LoadDocument(QDir(kSamples).filePath(QLatin1String(name)), false));
+            Document& d = f.session.document();
+            Settings settings;
+            settings.OptSound = false;
+            settings.OptUebNameEingabe = false;
+            settings.UebOpt.AbfrageModus = mode;
+            NoSound sound;
+            ViewComposer view(d, f.state, &f.session.layouts());
+            std::vector<QueryPair> list;
+            SolvingSurface surface(view, d, list);
+            ExerciseRun run(d, f.state, settings, f.messages, sound, surface,
+                            {[] { return int64_t{0}; }, [] { return 0.0; }});
+            ASSERT_TRUE(run.StartExercise(false, 0, 0)) << name << " mode " << mode;
+            list = run.queryList();
+            const int queries = run.data().RunQueries;
+            EXPECT_GT(queries, 0);
+            // Drop every card asked on the field of the same object (typing: the solutions).
+            for (int step = 0; step < 500 && f.state.ViewMode == ViewExercise; ++step) {
+                if (run.inputMode()) {
+                    run.CheckAction(-1);
+                    break;
+                }
+                // Single position asks a target, single card offers a card; free assignment
+                // takes any card whose field is still open.
+                const QueryPair& entry = list[static_cast<size_t>(run.data().CurrentIndex)];
+                int object = mode == 2 ? entry.TargetObject : entry.CardObject;
+                for (size_t i = 0; i < list.size() && mode == 0; ++i) {
+                    if (d.Object(list[i].CardObject).State == -5) {
+                        object = list[i].CardObject;
+                        break;
+                    }
+                }
+                int cardEntry = run.data().CurrentIndex;
+                for (size_t i = 0; i < list.size() && mode != 1; ++i) {
+                    if (list[i].CardObject == object)
+                        cardEntry = static_cast<int>(i);
+                }
+                const FracRect& r = d.Object(object).CardRect;
+                const QPointF mid((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+                run.FindDropTarget(mid, QRectF(mid, QSizeF(0.001, 0.001)));
+                run.CheckAction(cardEntry);
+            }
+            ASSERT_EQ(surface.results.size(), 1u) << name << " mode " << mode;
+            EXPECT_EQ(surface.results[0].OpenCount, 0) << name << " mode " << mode;
+            EXPECT_EQ(surface.results[0].CorrectCount, queries) << name << " mode " << mode;
+            EXPECT_EQ(f.state.ViewMode, ViewLearning);
+        }
+    }
 }
 
 } // namespace
