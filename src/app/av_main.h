@@ -8,6 +8,7 @@
 #include "app/title_panel.h"
 #include "app/uebung_pan.h"
 #include "view/info_password.h"
+#include "view/learning_clicks.h"
 #include "view/view_geometry.h"
 
 #include <QActionGroup>
@@ -50,6 +51,8 @@ public:
     void SetNumbering(int mode, bool recompose);
     void ShowInfoBox(int index);
     void pagePressed(QPoint point, Qt::MouseButton button);
+    // Opens what a click on the page named: a point's info box, a link's target.
+    void openClicked(const ClickOutcome& outcome);
     // The exercise commands.
     void IndividualExerciseCommand();
     void AbortExerciseCommand();
@@ -91,6 +94,8 @@ private:
     void createExerciseMenu();
     void setupExercise();
     void placeExercisePanel();
+    // What the exercise panel leaves to the window, without the dialogs.
+    ExercisePanel::WindowPart exerciseWindowPart();
     void exerciseEntered();
     void exerciseLeft();
     ExerciseOptionsDialog* optionsDialog(int dokTyp);

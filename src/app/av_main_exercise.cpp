@@ -83,7 +83,7 @@ void MainWindow::setupExercise() {
                            [] { return DayCount(QDateTime::currentDateTime()); }});
     exercisePanel_->setRun(run_.get());
 
-    ExercisePanel::WindowPart part;
+    ExercisePanel::WindowPart part = exerciseWindowPart();
     part.settingsDialog = [this] {
         const int dokTyp = app_.session.header().DokTyp;
         ExerciseOptionsDialog* dialog = optionsDialog(dokTyp);
@@ -98,15 +98,6 @@ void MainWindow::setupExercise() {
                                 app_.session.header().DokTyp == 3, statusPanel_->clockLabel(),
                                 statusPanel_->clockText());
     };
-    part.entered = [this] { exerciseEntered(); };
-    part.left = [this] { exerciseLeft(); };
-    part.clock = [this](const QString& label, const QString& text, bool visible) {
-        statusPanel_->setClock(label, text, visible);
-    };
-    part.statistics = [this](const UebDataTyp& run) {
-        statusPanel_->setStatistics(run, app_.state.ExerciseKind,
-                                    app_.session.header().DokTyp == 3);
-    };
     exercisePanel_->setWindowPart(std::move(part));
 
     zeitTimer_ = new QTimer(this);
@@ -118,12 +109,8 @@ void MainWindow::setupExercise() {
     });
 }
 
-void MainWindow::setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
-                                    std::function<ResultChoice(const UebDataTyp&)> result) {
+ExercisePanel::WindowPart MainWindow::exerciseWindowPart() {
     ExercisePanel::WindowPart part;
-    part.settingsDialog = std::move(settings);
-    part.learnerName = std::move(name);
-    part.result = std::move(result);
     part.entered = [this] { exerciseEntered(); };
     part.left = [this] { exerciseLeft(); };
     part.clock = [this](const QString& label, const QString& text, bool visible) {
@@ -133,6 +120,18 @@ void MainWindow::setExerciseDialogs(std::function<bool()> settings, std::functio
         statusPanel_->setStatistics(run, app_.state.ExerciseKind,
                                     app_.session.header().DokTyp == 3);
     };
+    part.pageClicked = [this](QPoint point) {
+        openClicked(ExerciseClickAt(app_.view, app_.session.document(), point));
+    };
+    return part;
+}
+
+void MainWindow::setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
+                                    std::function<ResultChoice(const UebDataTyp&)> result) {
+    ExercisePanel::WindowPart part = exerciseWindowPart();
+    part.settingsDialog = std::move(settings);
+    part.learnerName = std::move(name);
+    part.result = std::move(result);
     exercisePanel_->setWindowPart(std::move(part));
 }
 

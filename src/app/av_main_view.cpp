@@ -1,6 +1,7 @@
 // The learning view's part of the program window: its menu, the layer switches, the zoom and
 // what a click on the page does.
 #include "app/av_main.h"
+#include "core/activity_guard.h"
 
 #include "app/cover_sheet_widget.h"
 #include "app/info_box.h"
@@ -193,7 +194,10 @@ void MainWindow::showDisplay() {
 void MainWindow::pagePressed(QPoint point, Qt::MouseButton button) {
     if (button != Qt::LeftButton && button != Qt::MiddleButton)
         return;
-    const ClickOutcome outcome = ClickAt(app_.view, app_.session.document(), app_.state, point);
+    openClicked(ClickAt(app_.view, app_.session.document(), app_.state, point));
+}
+
+void MainWindow::openClicked(const ClickOutcome& outcome) {
     switch (outcome.effect) {
     case ClickEffect::None:
         return;
@@ -211,6 +215,12 @@ void MainWindow::pagePressed(QPoint point, Qt::MouseButton button) {
                                 QStringLiteral("\" kann nicht ge\u00f6ffnet werden."));
         return;
     case ClickEffect::OpenDocument:
+        // Another document ends a run first, when the learner agrees.
+        if (app_.state.ViewMode == ViewExercise) {
+            if (!MayLeaveCurrentActivity(app_.state, app_.messages))
+                return;
+            run_->AbortConfirmed();
+        }
         if (app_.session.LoadDocument(resolveTarget(outcome.target), true))
             app_.topics.ReadTopicList();
         return;

@@ -3,8 +3,10 @@
 #include "core/rounding.h"
 #include "exercise/exercise_texts.h"
 #include "exercise/normalised_text.h"
+#include "view/learning_clicks.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
 
@@ -58,7 +60,21 @@ ExercisePanel::ExercisePanel(AppState& app, QWidget* parent)
     banner_->setFont(font);
     banner_->setAlignment(Qt::AlignCenter);
     banner_->hide();
+    setMouseTracking(true);
     hide();
+}
+
+void ExercisePanel::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && point.x() < documentAreaWidth_ && window_.pageClicked)
+        window_.pageClicked(point - pageRect().topLeft());
+}
+
+void ExercisePanel::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint() - pageRect().topLeft();
+    const bool opens =
+        ExerciseClickAt(app_.view, app_.session.document(), point).effect != ClickEffect::None;
+    setCursor(opens ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 int ExercisePanel::dokTyp() const {

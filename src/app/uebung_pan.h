@@ -31,6 +31,8 @@ public:
         std::function<void()> left;
         std::function<void(const QString&, const QString&, bool)> clock;
         std::function<void(const UebDataTyp&)> statistics;
+        // A click on the page at a display point (points released for exercises open).
+        std::function<void(QPoint)> pageClicked;
     };
 
     ExercisePanel(AppState& app, QWidget* parent);
@@ -79,6 +81,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -464,6 +464,12 @@ void ExerciseRun::AbortExercise() {
         return;
     if (!MayLeaveCurrentActivity(state_, messages_))
         return;
+    AbortConfirmed();
+}
+
+void ExerciseRun::AbortConfirmed() {
+    if (state_.ViewMode != ViewExercise)
+        return;
     const bool wasRunning = state_.ExerciseEndState == EndRunning;
     state_.ExerciseKind = ExerciseIndividual;
     takeDown(wasRunning);

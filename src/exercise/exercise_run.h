@@ -48,6 +48,8 @@ public:
     // individual run, 1 a network participant's.
     bool StartExercise(bool showDialog, int repeatMode, int kind);
     void AbortExercise();
+    // Takes the run down when the learner has already agreed to leave it (another command).
+    void AbortConfirmed();
     // Every 100 ms while the clock runs.
     void Tick();
     bool clockRunning() const { return clockRunning_; }

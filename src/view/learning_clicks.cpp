@@ -4,18 +4,10 @@
 
 namespace quindor {
 
-ClickOutcome ClickAt(ViewComposer& view, Document& document, ProgramState& state, QPoint point) {
-    if (state.ViewMode != ViewLearning)
-        return {};
-    const int index = view.HitTest(point.x(), point.y());
-    if (index < 0)
-        return {};
-    ObjDataTyp& o = document.Object(index);
-    if (IsCoverableKind(o.Typ)) {
-        ToggleCover(o);
-        view.RedrawObject(index);
-        return {ClickEffect::Redrawn, index, QString()};
-    }
+namespace {
+
+// What opening a point or link means.
+ClickOutcome OpenPoint(const ObjDataTyp& o, int index) {
     switch (o.Typ) {
     case KindInfoPoint:
         return {ClickEffect::OpenInfo, index, QString()};
@@ -30,8 +22,34 @@ ClickOutcome ClickAt(ViewComposer& view, Document& document, ProgramState& state
                     : ClickEffect::OpenExternal,
                 index, o.Cap};
     default:
-        break;
+        return {};
     }
+}
+
+} // namespace
+
+ClickOutcome ExerciseClickAt(const ViewComposer& view, const Document& document, QPoint point) {
+    const int index = view.HitTest(point.x(), point.y());
+    if (index < 0 || document.Object(index).PunktInUebung != 1)
+        return {};
+    return OpenPoint(document.Object(index), index);
+}
+
+ClickOutcome ClickAt(ViewComposer& view, Document& document, ProgramState& state, QPoint point) {
+    if (state.ViewMode != ViewLearning)
+        return {};
+    const int index = view.HitTest(point.x(), point.y());
+    if (index < 0)
+        return {};
+    ObjDataTyp& o = document.Object(index);
+    if (IsCoverableKind(o.Typ)) {
+        ToggleCover(o);
+        view.RedrawObject(index);
+        return {ClickEffect::Redrawn, index, QString()};
+    }
+    const ClickOutcome opened = OpenPoint(o, index);
+    if (opened.effect != ClickEffect::None)
+        return opened;
     if (o.Typ >= KindNavPrevious && o.Typ <= KindNavRandom && document.Header.AnzFrageNummern > 0) {
         state.CurrentQuestion = QuestionAfterButton(o.Typ, state.CurrentQuestion,
                                                     document.Header.AnzFrageNummern, state.Random);

@@ -28,5 +28,8 @@ struct ClickOutcome {
 // A press of the left (pointer tool) or middle button at a display point: covers or uncovers
 // the field hit, steps through the questions, or names the point or link to open.
 ClickOutcome ClickAt(ViewComposer& view, Document& document, ProgramState& state, QPoint point);
+// During a run only the points and links released for exercises open; everything else on the
+// page ignores the click.
+ClickOutcome ExerciseClickAt(const ViewComposer& view, const Document& document, QPoint point);
 
 } // namespace quindor

@@ -57,6 +57,13 @@ protected:
         document.Header.EinrueckRand = DefaultEinrueckRand(1);
         document.Header.Lueckentext =
             QStringLiteral("Die Sonne geht im <<Osten|Morgen>> auf und im <<Westen>> unter.");
+        // Two info points, one of them released for exercises.
+        for (double y : {0.7, 0.85}) {
+            const int point =
+                AddObject(document, KindInfoPoint, 2, QStringLiteral("Hinweis"), -1, y, 0.5, 1, 0);
+            document.Object(point).PktCap = QStringLiteral("Info");
+            document.Object(point).PunktInUebung = y < 0.8 ? 1 : 0;
+        }
         QImage paper(870, 600, QImage::Format_ARGB32_Premultiplied);
         paper.fill(Qt::white);
         document.BaseImage.Image = paper;
@@ -216,6 +223,33 @@ TEST_F(ExerciseWindowTest, CommandsRefusedDuringARun) {
     EXPECT_EQ(app.state.ViewMode, ViewLearning);
     EXPECT_TRUE(window.action(QStringLiteral("Notenskala1"))->isEnabled());
     EXPECT_TRUE(results.empty());
+}
+
+TEST_F(ExerciseWindowTest, OnlyPointsReleasedForExercisesOpen) {
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    const auto clickPoint = [this](int index) {
+        const FracRect& r = app.session.document().Object(index).CardRect;
+        const QPoint centre = panel()->pageToPanel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(centre),
+                          QPointF(panel()->mapToGlobal(centre)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(panel(), &press);
+    };
+    const Document& d = app.session.document();
+    int released = -1, locked = -1;
+    for (int i = 0; i < d.ObjectCount(); ++i) {
+        if (d.Object(i).Typ == KindInfoPoint)
+            (d.Object(i).PunktInUebung ? released : locked) = i;
+    }
+    clickPoint(locked);
+    auto* box = window.findChild<QDialog*>(QStringLiteral("InfoBox"));
+    EXPECT_TRUE(!box || box->isHidden());
+    clickPoint(released);
+    box = window.findChild<QDialog*>(QStringLiteral("InfoBox"));
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(app.state.ViewMode, ViewExercise);
 }
 
 TEST(GradeScaleDialogTest, RefusesGradesOutOfOrderAndStoresValidOnes) {
