@@ -2,6 +2,7 @@
 // release to the next query presented, pauses left out) and the start of a run with 60 cards,
 // each against one ComposeView() of the same document in the same run.
 #include "exercise/exercise_run.h"
+#include "exercise/headless_surface.h"
 #include "ratio_report.h"
 #include "sample_images.h"
 #include "view/view_composer.h"
@@ -12,43 +13,7 @@ namespace {
 
 using namespace quindor;
 
-// The panel's share of a run without widgets: objects are redrawn in the composer as the
-// exercise panel does it; dialogs are answered at once.
-class ComposerSurface : public ExerciseSurface {
-public:
-    explicit ComposerSurface(ViewComposer& view) : view_(view) {}
-    bool showSettingsDialog() override { return true; }
-    QString askLearnerName() override { return QString(); }
-    ResultChoice showResult(const UebDataTyp&) override { return {}; }
-    void enterExercise() override {}
-    void leaveExercise() override {}
-    void createElementPanels(const std::vector<QueryPair>&) override {}
-    void removeElementPanels() override {}
-    void layoutElementPanels() override {}
-    void presentCard(int) override {}
-    void presentInput() override {}
-    void hidePanel(int) override {}
-    void removePanel(int) override {}
-    void setPanelLook(int, PanelLook) override {}
-    void slideHome(int) override {}
-    QString fieldText(int) override { return QString(); }
-    bool fieldVisible(int) override { return false; }
-    void setFieldLook(int, PanelLook) override {}
-    void showBanner(Banner) override {}
-    void drawInstruction() override {}
-    void clearHighlight() override {}
-    void markTarget(int) override {}
-    void redrawObject(int object) override { view_.RedrawObject(object); }
-    void redrawView() override { view_.ComposeView(kArea); }
-    void refreshClock(const QString&, const QString&, bool) override {}
-    void refreshStatistics(const UebDataTyp&) override {}
-    void pause(int) override {}
-
-    static constexpr QSize kArea{1735, 1064};
-
-private:
-    ViewComposer& view_;
-};
+const QSize kArea(1735, 1064);
 
 class NoSound : public platform::SoundPlayer {
 public:
@@ -63,7 +28,7 @@ struct Fixture {
     RecordingMessages messages;
     NoSound sound;
     ViewComposer view{document, state};
-    ComposerSurface surface{view};
+    HeadlessSurface surface{view, kArea};
     int64_t ticks = 0;
     ExerciseRun run{document,
                     state,
@@ -88,7 +53,7 @@ struct Fixture {
         settings.OptUebErgebAnzeigen = false;
         settings.UebOpt.Zuordnungstexte = 0;
         settings.UebOpt.Zuordnungsziele = 0;
-        view.ComposeView(ComposerSurface::kArea);
+        view.ComposeView(kArea);
     }
 
     void start() {
@@ -118,7 +83,7 @@ Fixture& Data() {
 void ComposeViewBaseline(benchmark::State& state) {
     Fixture& f = Data();
     for (auto _ : state)
-        f.view.ComposeView(ComposerSurface::kArea);
+        f.view.ComposeView(kArea);
 }
 
 void CheckedDrop(benchmark::State& state) {

@@ -1,4 +1,5 @@
 #include "exercise/exercise_run.h"
+#include "exercise/headless_surface.h"
 #include "layouts/document_layouts.h"
 #include "make_samples/sample_documents.h"
 #include "tools/tool_process.h"
@@ -176,48 +177,16 @@ TEST(SampleCorpus, SeedsAreSmallAndLoadSilently) {
 namespace quindor {
 namespace {
 
-// The panel of a run reduced to what solving it needs: redraws go to the composer, every
-// typed field holds the solution.
-class SolvingSurface : public ExerciseSurface {
+// A headless run whose every typed field holds the solution.
+class SolvingSurface : public HeadlessSurface {
 public:
     SolvingSurface(ViewComposer& view, const Document& document, const std::vector<QueryPair>& list)
-        : view_(view), document_(document), list_(list) {}
-    bool showSettingsDialog() override { return true; }
-    QString askLearnerName() override { return QString(); }
-    ResultChoice showResult(const UebDataTyp& run) override {
-        results.push_back(run);
-        return {};
-    }
-    void enterExercise() override {}
-    void leaveExercise() override {}
-    void createElementPanels(const std::vector<QueryPair>&) override {}
-    void removeElementPanels() override {}
-    void layoutElementPanels() override {}
-    void presentCard(int) override {}
-    void presentInput() override {}
-    void hidePanel(int) override {}
-    void removePanel(int) override {}
-    void setPanelLook(int, PanelLook) override {}
-    void slideHome(int) override {}
+        : HeadlessSurface(view, QSize(1200, 800)), document_(document), list_(list) {}
     QString fieldText(int listIndex) override {
         return document_.Object(list_[static_cast<size_t>(listIndex)].TargetObject).Cap;
     }
-    bool fieldVisible(int) override { return true; }
-    void setFieldLook(int, PanelLook) override {}
-    void showBanner(Banner) override {}
-    void drawInstruction() override {}
-    void clearHighlight() override {}
-    void markTarget(int) override {}
-    void redrawObject(int object) override { view_.RedrawObject(object); }
-    void redrawView() override { view_.ComposeView(QSize(1200, 800)); }
-    void refreshClock(const QString&, const QString&, bool) override {}
-    void refreshStatistics(const UebDataTyp&) override {}
-    void pause(int) override {}
-
-    std::vector<UebDataTyp> results;
 
 private:
-    ViewComposer& view_;
     const Document& document_;
     const std::vector<QueryPair>& list_;
 };
@@ -277,9 +246,9 @@ TEST_F(SampleFolder, EveryLabellingAndGapSampleRunsInEveryQueryMode) {
                 run.FindDropTarget(mid, QRectF(mid, QSizeF(0.001, 0.001)));
                 run.CheckAction(cardEntry);
             }
-            ASSERT_EQ(surface.results.size(), 1u) << name << " mode " << mode;
-            EXPECT_EQ(surface.results[0].OpenCount, 0) << name << " mode " << mode;
-            EXPECT_EQ(surface.results[0].CorrectCount, queries) << name << " mode " << mode;
+            ASSERT_EQ(surface.results().size(), 1u) << name << " mode " << mode;
+            EXPECT_EQ(surface.results()[0].OpenCount, 0) << name << " mode " << mode;
+            EXPECT_EQ(surface.results()[0].CorrectCount, queries) << name << " mode " << mode;
             EXPECT_EQ(f.state.ViewMode, ViewLearning);
         }
     }

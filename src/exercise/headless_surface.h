@@ -1,0 +1,54 @@
+#pragma once
+
+#include "exercise/exercise_surface.h"
+#include "view/view_composer.h"
+
+namespace quindor {
+
+// A run without a window: redraws go to the view's pictures, the dialogs are answered at once
+// (settings confirmed, no name, the result window left), and nothing else is shown. Serves
+// measuring and checking runs automatically; fieldText gives what a learner would have typed.
+class HeadlessSurface : public ExerciseSurface {
+public:
+    HeadlessSurface(ViewComposer& view, QSize pictureArea) : view_(view), area_(pictureArea) {}
+
+    // The results of the runs that ended, in order.
+    const std::vector<UebDataTyp>& results() const { return results_; }
+
+    bool showSettingsDialog() override { return true; }
+    QString askLearnerName() override { return QString(); }
+    ResultChoice showResult(const UebDataTyp& run) override {
+        results_.push_back(run);
+        return {};
+    }
+    void enterExercise() override {}
+    void leaveExercise() override {}
+    void createElementPanels(const std::vector<QueryPair>&) override {}
+    void removeElementPanels() override {}
+    void layoutElementPanels() override {}
+    void presentCard(int) override {}
+    void presentInput() override {}
+    void hidePanel(int) override {}
+    void removePanel(int) override {}
+    void setPanelLook(int, PanelLook) override {}
+    void slideHome(int) override {}
+    QString fieldText(int) override { return QString(); }
+    bool fieldVisible(int) override { return true; }
+    void setFieldLook(int, PanelLook) override {}
+    void showBanner(Banner) override {}
+    void drawInstruction() override {}
+    void clearHighlight() override {}
+    void markTarget(int) override {}
+    void redrawObject(int object) override { view_.RedrawObject(object); }
+    void redrawView() override { view_.ComposeView(area_); }
+    void refreshClock(const QString&, const QString&, bool) override {}
+    void refreshStatistics(const UebDataTyp&) override {}
+    void pause(int) override {}
+
+private:
+    ViewComposer& view_;
+    QSize area_;
+    std::vector<UebDataTyp> results_;
+};
+
+} // namespace quindor
