@@ -87,7 +87,11 @@ void MainWindow::setupExercise() {
     part.settingsDialog = [this] {
         const int dokTyp = app_.session.header().DokTyp;
         ExerciseOptionsDialog* dialog = optionsDialog(dokTyp);
-        return dialog && dialog->showFor(dokTyp);
+        // The button stays pressed while the settings are open; a refusal releases it.
+        exerciseButton_->setChecked(true);
+        const bool confirmed = dialog && dialog->showFor(dokTyp);
+        UpdateModeControls();
+        return confirmed;
     };
     part.learnerName = [this] {
         learnerName_ = AskLearnerName(this, learnerName_);

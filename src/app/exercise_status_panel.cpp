@@ -41,8 +41,15 @@ ExerciseStatusPanel::ExerciseStatusPanel(QWidget* parent) : QFrame(parent) {
     big.setBold(true);
     big.setPointSize(14);
     clock_->setFont(big);
-    grid->addWidget(clockLabel_, row, 0);
-    grid->addWidget(clock_, row, 1, Qt::AlignRight);
+    // The clock is wide: it gets a row of its own below its label.
+    grid->addWidget(clockLabel_, row, 0, 1, 2);
+    grid->addWidget(clock_, row + 1, 0, 1, 2, Qt::AlignRight);
+    // The labels keep their whole text; the values take what is left.
+    grid->setColumnStretch(1, 1);
+    for (int r = 0; r < row; ++r) {
+        if (QWidget* label = grid->itemAtPosition(r, 0)->widget())
+            label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+    }
 }
 
 void ExerciseStatusPanel::setStatistics(const UebDataTyp& run, int exerciseKind,

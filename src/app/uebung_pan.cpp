@@ -225,26 +225,26 @@ void ExercisePanel::removeElementPanels() {
 }
 
 void ExercisePanel::stackCards() {
-    int left = width() - kCardWidth;
-    int stackLeft = left;
-    int bottom = height() - 2;
-    int stackStart = bottom;
+    int stackLeft = width() - kCardWidth;
+    int stackBottom = height() - 2;
+    int bottom = stackBottom;
     bool first = true;
-    // The first entry's card lies on top: the piles grow from the last entry upwards.
+    // The cards stand one above the other, 2 pixels apart, the first entry's at the top. A
+    // column that would reach within 100 pixels of the top goes on in a new stack, 12 pixels
+    // further left and 7 higher, in front of the last.
     for (auto it = cards_.rbegin(); it != cards_.rend(); ++it) {
         ElementPanel* card = it->second;
         if (card->isHidden())
             continue;
-        if (!first)
-            bottom -= 2;
-        if (bottom - card->height() < 100 && !first) {
+        if (!first && bottom - card->height() < 100) {
             stackLeft -= 12;
-            stackStart -= 7;
-            bottom = stackStart;
+            stackBottom -= 7;
+            bottom = stackBottom;
         }
         first = false;
         card->move(stackLeft, bottom - card->height());
         card->raise();
+        bottom -= card->height() + 2;
     }
     documentAreaWidth_ = stackLeft - 5;
 }

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace quindor {
 namespace {
 
@@ -250,6 +252,51 @@ TEST_F(ExerciseWindowTest, OnlyPointsReleasedForExercisesOpen) {
     ASSERT_TRUE(box);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(app.state.ViewMode, ViewExercise);
+}
+
+TEST_F(ExerciseWindowTest, ManyCardsCascadeAndRelayoutOnResize) {
+    // Thirty labels on a small window.
+    Document many;
+    QImage paper(870, 600, QImage::Format_ARGB32_Premultiplied);
+    paper.fill(Qt::white);
+    many.BaseImage.Image = paper;
+    for (int i = 0; i < 30; ++i)
+        AddObject(many, KindQueryLabel, 1, QStringLiteral("Teil %1").arg(i, 2, 10, QChar(u'0')), -1,
+                  0.1 + (i / 6) * 0.15, 0.1 + (i % 6) * 0.15, 1, 0);
+    const QString file = dir.path() + QStringLiteral("/viele.qdr");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(WriteDocumentBytes(many));
+    out.close();
+    ASSERT_TRUE(app.session.LoadDocument(file, true));
+    window.resize(800, 240);
+    QCoreApplication::processEvents();
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    const int width = panel()->width();
+    const int stacks = (width - 185 - panel()->documentAreaWidth()) / 12 + 1;
+    EXPECT_GT(stacks, 1);
+    EXPECT_EQ(panel()->documentAreaWidth(), width - 185 - 12 * (stacks - 1));
+    // The next stack starts 12 pixels further left and 7 higher.
+    std::map<int, int> bottomOfStack;
+    for (int i = 0; i < 30; ++i) {
+        ElementPanel* c = card(i);
+        bottomOfStack[c->x()] = std::max(bottomOfStack[c->x()], c->geometry().bottom());
+    }
+    ASSERT_EQ(static_cast<int>(bottomOfStack.size()), stacks);
+    auto it = bottomOfStack.rbegin();
+    const int firstBottom = it->second;
+    ++it;
+    EXPECT_EQ(it->second, firstBottom - 7);
+
+    // A taller window needs fewer stacks; the query order stays.
+    const std::vector<QueryPair> order = runList();
+    window.resize(1100, 900);
+    QCoreApplication::processEvents();
+    const int after = (panel()->width() - 185 - panel()->documentAreaWidth()) / 12 + 1;
+    EXPECT_LT(after, stacks);
+    EXPECT_EQ(panel()->documentAreaWidth(), panel()->width() - 185 - 12 * (after - 1));
+    EXPECT_EQ(runList(), order);
 }
 
 TEST(GradeScaleDialogTest, RefusesGradesOutOfOrderAndStoresValidOnes) {

@@ -200,6 +200,22 @@ TEST_F(ExerciseRunTest, ADropWithoutTargetCountsNothing) {
     EXPECT_EQ(detailLines().size(), 1);
 }
 
+TEST_F(ExerciseRunTest, TargetUnderTheLeftEdgeFirstThenAnyOverlap) {
+    const int left = label(QStringLiteral("links"), 0.2, 0.5);
+    const int right = label(QStringLiteral("rechts"), 0.3, 0.5);
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    // The left edge's midpoint lies on the right field, the card overlaps both.
+    const QRectF card(QPointF(0.29, 0.49), QPointF(0.5, 0.52));
+    EXPECT_EQ(run.FindDropTarget(QPointF(0.29, 0.5), card), right);
+    // Off every field with its left edge, the first field the card overlaps counts.
+    const QRectF wide(QPointF(0.1, 0.49), QPointF(0.5, 0.52));
+    EXPECT_EQ(run.FindDropTarget(QPointF(0.1, 0.5), wide), left);
+    // Right and bottom edges belong to the next field, not to this one.
+    const FracRect& r = document.Object(left).CardRect;
+    EXPECT_EQ(run.FindDropTarget(QPointF(r.Right, r.Top), QRectF()), -1);
+    EXPECT_EQ(run.FindDropTarget(QPointF(r.Left, r.Top), QRectF()), left);
+}
+
 TEST_F(ExerciseRunTest, EqualCaptionsAreInterchangeable) {
     const int a = label(QStringLiteral("Ast"), 0.2, 0.2);
     const int b = label(QStringLiteral(" Ast "), 0.5, 0.2);
