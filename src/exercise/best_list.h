@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/messages.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace quindor {
+
+// One result in a best list.
+struct BestListDataTyp {
+    QString Name;
+    QString Rechner;
+    // Local start as days since 30 December 1899, the time of day as fraction.
+    double Beginn = 0.0;
+    // Milliseconds.
+    int32_t Dauer = 0;
+    // Total performance 0..1.
+    double Leistung = 0.0;
+    bool operator==(const BestListDataTyp&) const = default;
+};
+
+// The file of a document's individual best list: the best-list folder and the document's
+// name with ".hsc"; empty without a document file name.
+QString IndividualBestListPath(const QString& bestListFolder, const QString& documentFileName);
+// The shared best list of the network exercise of a channel.
+QString NetworkBestListPath(const QString& commFolder, const QString& channel);
+
+// The start of every best-list file: magic and field list.
+QByteArray BestListFileHeader();
+QByteArray EncodeBestListEntry(const BestListDataTyp& entry);
+// Reads a whole file. False for a foreign magic or an entry cut short; fields missing from the
+// file's field list stay empty.
+bool ParseBestList(const QByteArray& bytes, std::vector<BestListDataTyp>& entries);
+
+// Higher performance first, on equal performance the shorter time; the earlier entry of the
+// scan stays in front on a full tie.
+void SortBestList(std::vector<BestListDataTyp>& entries);
+
+// Texts of the best-list window and its export.
+QString BestListTimeText(int32_t milliseconds);
+QString BestListDateText(double beginn);
+QString BestListPerformanceText(double leistung);
+// Header row and one row per entry, cells separated by a tab, lines ended by CR LF.
+QString BestListTable(const std::vector<BestListDataTyp>& ranked);
+
+// The entry of a finished run: the name as typed or "(kein Name)".
+BestListDataTyp RunBestListEntry(const QString& learnerName, const QString& computer,
+                                 double startTime, int64_t elapsedMs, double performance);
+
+// Appends an entry under the writers' lock: up to 5 tries, 100 ms apart; after the last the
+// write error (with the individual list's hint) is shown.
+bool AppendBestListEntry(const QString& path, const BestListDataTyp& entry, bool network,
+                         Messages& messages);
+// Reads the list under the readers' lock, with the same tries and the messages for a missing
+// or unreadable file; the list is empty after any failure.
+bool LoadBestList(const QString& path, bool network, std::vector<BestListDataTyp>& entries,
+                  Messages& messages);
+
+} // namespace quindor
