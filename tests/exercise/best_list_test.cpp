@@ -164,6 +164,7 @@ TEST(BestListReliability, ConcurrentWritersLoseNothingAndReadersSeeNoTornEntry) 
     const QString readerOut = QString::fromUtf8(reader.readAllStandardOutput());
     EXPECT_EQ(reader.exitCode(), 0) << readerOut.toStdString();
     EXPECT_TRUE(readerOut.startsWith(QStringLiteral("reads "))) << readerOut.toStdString();
+    EXPECT_GT(readerOut.section(QLatin1Char(' '), 1).trimmed().toInt(), 0);
 
     RecordingMessages messages;
     std::vector<BestListDataTyp> entries;

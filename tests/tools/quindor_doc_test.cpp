@@ -1,6 +1,7 @@
 #include "tools/tool_process.h"
 
 #include "document/document_writer.h"
+#include "exercise/best_list.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -136,6 +137,37 @@ TEST(QuindorDocUsage, WrongCommandsGiveTheUsageAndStatusTwo) {
     const test::ToolRun help = Doc({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Aufruf:")));
+}
+
+} // namespace
+} // namespace quindor
+
+namespace quindor {
+namespace {
+
+TEST_F(QuindorDocTool, BestListPrintsTheRankedTable) {
+    const QString file = dir.filePath(QStringLiteral("pflanze.hsc"));
+    RecordingMessages messages;
+    ASSERT_TRUE(AppendBestListEntry(
+        file, {QStringLiteral("Bo"), QStringLiteral("PC-2"), 46000.5, 5000, 0.85}, false,
+        messages));
+    ASSERT_TRUE(AppendBestListEntry(
+        file, {QStringLiteral("Ada"), QStringLiteral("PC-1"), 46000.25, 75000, 0.9}, false,
+        messages));
+    const test::ToolRun run = Doc({QStringLiteral("bestlist"), file});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              QStringLiteral("Pos.\tName\tRechner\tLeistung\tZeit (Min:Sek)\tDatum/Uhrzeit\r\n"
+                             "1\tAda\tPC-1\t90.0 %\t01:15\t09.12.2025 06:00:00\r\n"
+                             "2\tBo\tPC-2\t85.0 %\t00:05\t09.12.2025 12:00:00\r\n"));
+
+    const QString missing = dir.filePath(QStringLiteral("fehlt.hsc"));
+    const test::ToolRun none = Doc({QStringLiteral("bestlist"), missing});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.err.startsWith(QStringLiteral("Die Datei \"") + missing +
+                                    QStringLiteral("\" kann nicht gelesen werden.")));
+    test::WriteFileBytes(file, QByteArray("kaputt"));
+    EXPECT_EQ(Doc({QStringLiteral("bestlist"), file}).exitCode, 1);
 }
 
 } // namespace

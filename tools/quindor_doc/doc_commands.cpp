@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "document/document_writer.h"
+#include "exercise/best_list.h"
 #include "layouts/document_layouts.h"
 #include "quindor_doc/document_json.h"
 
@@ -212,6 +213,22 @@ int RunRewrite(const QString& in, const QString& outPath, QTextStream& err) {
     const bool ok = session.LoadDocument(in, false) && session.WriteDocument(outPath, false);
     PrintMessages(messages.texts(), err);
     return ok ? 0 : 1;
+}
+
+int RunBestList(const QString& path, QTextStream& out, QTextStream& err) {
+    RecordingMessages messages;
+    std::vector<BestListDataTyp> entries;
+    // A missing file is as unreadable here as a damaged one.
+    const bool read = QFileInfo::exists(path) && LoadBestList(path, false, entries, messages);
+    if (!read) {
+        const QString text = messages.texts().isEmpty() ? DocumentSession::ReadErrorMessage(path)
+                                                        : messages.texts().constLast();
+        err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        return 1;
+    }
+    SortBestList(entries);
+    out << BestListTable(entries);
+    return 0;
 }
 
 } // namespace quindor::doc

@@ -33,5 +33,7 @@ int RunInfo(const QString& path, QTextStream& out, QTextStream& err);
 int RunDump(const QString& path, QTextStream& out, QTextStream& err);
 int RunCheck(const QStringList& paths, QTextStream& out);
 int RunRewrite(const QString& in, const QString& outPath, QTextStream& err);
+// The ranked best list as the best-list window's text.
+int RunBestList(const QString& path, QTextStream& out, QTextStream& err);
 
 } // namespace quindor::doc

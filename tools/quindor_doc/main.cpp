@@ -14,6 +14,7 @@ const char* const kUsage =
     "  quindor-doc render DATEI AUS.png [--width B] [--height H] [--uncovered]\n"
     "                  [--numbering 0|1|2]\n"
     "                                  die Seite wie in der Lernansicht als PNG\n"
+    "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
     "  quindor-doc --help              diese Hilfe\n";
 
 int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -31,6 +32,8 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return quindor::doc::RunCheck(args.mid(1), out);
     if (command == QLatin1String("rewrite") && operands == 2)
         return quindor::doc::RunRewrite(args.at(1), args.at(2), err);
+    if (command == QLatin1String("bestlist") && operands == 1)
+        return quindor::doc::RunBestList(args.at(1), out, err);
     if (command == QLatin1String("render")) {
         const int result = quindor::doc::RunRender(args.mid(1), err);
         if (result != 2)
