@@ -58,6 +58,9 @@ public:
     void AbortExerciseCommand();
     void ExerciseSettingsCommand();
     void GradeScaleCommand();
+    // The best list of the open document (or of the network exercise) in its window.
+    void ShowBestList(bool network);
+    void FolderCommand();
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }

@@ -2,6 +2,7 @@
 // area, the status panel and the clock.
 #include "app/av_main.h"
 
+#include "app/best_list_window.h"
 #include "app/exercise_dialogs.h"
 
 #include <QDateTime>
@@ -38,6 +39,47 @@ void MainWindow::createExerciseMenu() {
             &QAction::triggered, this, &MainWindow::ExerciseSettingsCommand);
     connect(addAction(menu, QStringLiteral("Notenskala1"), QStringLiteral("Notens&kala...")),
             &QAction::triggered, this, &MainWindow::GradeScaleCommand);
+    menu->addSeparator();
+    connect(addAction(menu, QStringLiteral("Bestenliste1"),
+                      QStringLiteral("&Bestenliste Individual-Übung...")),
+            &QAction::triggered, this, [this] {
+                if (app_.state.ExerciseKind == ExerciseParticipant) {
+                    app_.messages.information(QStringLiteral(
+                        "Während der Netzwerk-Übung ist die Bestenliste der Individual-Übung "
+                        "nicht einsehbar."));
+                    return;
+                }
+                ShowBestList(false);
+            });
+    connect(
+        addAction(menu, QStringLiteral("OrdnerBestenlisten1"), QStringLiteral("&Dateiordner...")),
+        &QAction::triggered, this, &MainWindow::FolderCommand);
+}
+
+void MainWindow::ShowBestList(bool network) {
+    const HeaderDataTyp& header = app_.session.header();
+    if (!network && header.FileName.isEmpty()) {
+        app_.messages.information(QStringLiteral(
+            "Da das aktuelle Dokument nicht gespeichert wurde, bzw. kein Dokument geöffnet "
+            "wurde, ist keine Bestenliste verfügbar."));
+        return;
+    }
+    const QString path = network
+                             ? NetworkBestListPath(app_.state.CommFolder, app_.state.CommChannel)
+                             : IndividualBestListPath(app_.state.BestListFolder, header.FileName);
+    std::vector<BestListDataTyp> entries;
+    // A list that cannot be read is shown empty, after its message.
+    LoadBestList(path, network, entries, app_.messages);
+    SortBestList(entries);
+    BestListWindow window(network ? QStringLiteral("Bestenliste - Netzwerk-Übung")
+                                  : QStringLiteral("Bestenliste - Individual-Übung"),
+                          entries, app_.pickers, app_.messages, this);
+    window.exec();
+}
+
+void MainWindow::FolderCommand() {
+    FolderDialog dialog(app_.state, app_.pickers, app_.messages, this);
+    dialog.exec();
 }
 
 void MainWindow::setupExercise() {
@@ -98,9 +140,15 @@ void MainWindow::setupExercise() {
         return learnerName_;
     };
     part.result = [this](const UebDataTyp& run) {
+        ResultActions actions;
+        const bool network = app_.state.ExerciseKind > 0;
+        actions.showBestList = [this, network] { ShowBestList(network); };
+        actions.offerEntry = run_->bestListOffered();
+        actions.enterInBestList = [this] { return run_->EnterInBestList(); };
+        actions.folderDialog = [this] { FolderCommand(); };
         return ShowResultWindow(this, run, app_.state.ExerciseKind,
                                 app_.session.header().DokTyp == 3, statusPanel_->clockLabel(),
-                                statusPanel_->clockText());
+                                statusPanel_->clockText(), actions);
     };
     exercisePanel_->setWindowPart(std::move(part));
 

@@ -420,7 +420,7 @@ private:
 
 ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerciseKind,
                               bool multipleChoice, const QString& clockLabel,
-                              const QString& clockText) {
+                              const QString& clockText, const ResultActions& actions) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("TUebFertigForm"));
     dialog.setWindowTitle(QStringLiteral("Übung beendet"));
@@ -460,13 +460,36 @@ ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerci
     repeat->setEnabled(exerciseKind == 0 && run.FailedAttempts > 0);
     layout->addWidget(repeat, 1, 0);
 
+    auto* note = new QLabel(&dialog);
+    note->setObjectName(QStringLiteral("BestListNote"));
+    layout->addWidget(note, 2, 0, 1, 2);
+
     auto* buttons = new QHBoxLayout;
     auto* again = new QPushButton(QStringLiteral("Übung wiederholen"), &dialog);
     auto* leave = new QPushButton(QStringLiteral("Zur Lernansicht"), &dialog);
+    auto* bestList = new QPushButton(QStringLiteral("Bestenliste..."), &dialog);
+    auto* enter = new QPushButton(QStringLiteral("In Bestenliste eintragen"), &dialog);
+    enter->setObjectName(QStringLiteral("EintragenBtn"));
+    enter->setVisible(actions.offerEntry);
+    bestList->setEnabled(static_cast<bool>(actions.showBestList));
     buttons->addWidget(again);
+    buttons->addWidget(bestList);
+    buttons->addWidget(enter);
     buttons->addStretch();
     buttons->addWidget(leave);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    QObject::connect(bestList, &QPushButton::clicked, &dialog, [&actions] {
+        if (actions.showBestList)
+            actions.showBestList();
+    });
+    QObject::connect(enter, &QPushButton::clicked, &dialog, [&actions, enter, note] {
+        if (actions.enterInBestList && actions.enterInBestList()) {
+            note->setText(QStringLiteral("Das Ergebnis wurde in die Bestenliste eingetragen."));
+            enter->hide();
+        } else if (actions.folderDialog) {
+            actions.folderDialog();
+        }
+    });
     QObject::connect(again, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(leave, &QPushButton::clicked, &dialog, &QDialog::reject);
     leave->setDefault(true);

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+
 namespace quindor {
 
 class Messages;
@@ -81,10 +83,20 @@ private:
 // "Teilnehmername eingeben": the learner's name before a run; keeps the previous one.
 QString AskLearnerName(QWidget* parent, const QString& previous);
 
+// What the result window can do besides leaving: the best list of the exercise, and the
+// entry of this run when it is offered (false when it failed).
+struct ResultActions {
+    std::function<void()> showBestList;
+    bool offerEntry = false;
+    std::function<bool()> enterInBestList;
+    // After a failed entry: the folders, so the learner can put the list somewhere writable.
+    std::function<void()> folderDialog;
+};
+
 // The result window "Übung beendet". Returns how the learner left it.
 ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerciseKind,
                               bool multipleChoice, const QString& clockLabel,
-                              const QString& clockText);
+                              const QString& clockText, const ResultActions& actions = {});
 
 // The grade-scale dialog; stores into the settings on a valid "OK".
 class GradeScaleDialog : public QDialog {

@@ -3,10 +3,12 @@
 #include "core/activity_guard.h"
 #include "core/rounding.h"
 #include "document/numbering.h"
+#include "exercise/best_list.h"
 #include "exercise/exercise_options.h"
 #include "exercise/exercise_texts.h"
 #include "exercise/grading.h"
 #include "exercise/normalised_text.h"
+#include "platform/host_identity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -443,6 +445,14 @@ void ExerciseRun::finishRun() {
     if (state_.ExerciseEndState == EndRunning)
         state_.ExerciseEndState = EndCompleted;
     run_.Grade = GradeOf(run_.TotalPerformance, ScaleOf(run_));
+    // Only complete individual runs reach the best list; a partial repetition never does.
+    bestListOffered_ = false;
+    if (state_.ExerciseKind == ExerciseIndividual && run_.RunQueries == run_.TotalQueries) {
+        if (settings_.OptErgebBestListEintragen)
+            EnterInBestList();
+        else
+            bestListOffered_ = true;
+    }
     while (true) {
         ResultChoice choice;
         if (settings_.OptUebErgebAnzeigen || state_.ExerciseKind == ExerciseParticipant) {
@@ -457,6 +467,25 @@ void ExerciseRun::finishRun() {
     }
     state_.ExerciseKind = ExerciseIndividual;
     takeDown(false);
+}
+
+bool ExerciseRun::EnterInBestList() {
+    if (run_.EnteredInBestList)
+        return true;
+    // Only an ended, complete individual run has a result for the list.
+    if (state_.ExerciseEndState == EndRunning || state_.ExerciseKind != ExerciseIndividual ||
+        run_.RunQueries != run_.TotalQueries)
+        return false;
+    const QString path = IndividualBestListPath(state_.BestListFolder, document_.Header.FileName);
+    if (path.isEmpty())
+        return false;
+    const BestListDataTyp entry = RunBestListEntry(run_.LearnerName, computerName_, run_.StartTime,
+                                                   elapsed_, run_.TotalPerformance);
+    if (!AppendBestListEntry(path, entry, false, messages_))
+        return false;
+    run_.EnteredInBestList = true;
+    bestListOffered_ = false;
+    return true;
 }
 
 void ExerciseRun::AbortExercise() {

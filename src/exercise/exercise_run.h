@@ -64,6 +64,13 @@ public:
 
     void LogLine(int section, const QString& text, bool withTime);
 
+    // The best list of the document: whether the ended run may still be entered (a complete
+    // individual run not entered automatically), and the entry itself; at most once per run.
+    bool bestListOffered() const { return bestListOffered_; }
+    bool EnterInBestList();
+    // The PC's name as best lists record it.
+    void setComputerName(const QString& name) { computerName_ = name; }
+
     const UebDataTyp& data() const { return run_; }
     const std::vector<QueryPair>& queryList() const { return list_; }
     const std::vector<int>& answerMap() const { return answerMap_; }
@@ -103,6 +110,8 @@ private:
     int markedTarget_ = -1;
     bool clockRunning_ = false;
     bool checking_ = false;
+    bool bestListOffered_ = false;
+    QString computerName_;
     int64_t elapsed_ = 0;
     QString clockText_;
 };

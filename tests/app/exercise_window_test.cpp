@@ -1,5 +1,6 @@
 // Whole runs in the program window, driven through the exercise panel's widgets.
 #include "app/av_main.h"
+#include "app/best_list_window.h"
 #include "app/exercise_dialogs.h"
 #include "document/document_writer.h"
 #include "settings/settings_store.h"
@@ -297,6 +298,56 @@ TEST_F(ExerciseWindowTest, ManyCardsCascadeAndRelayoutOnResize) {
     EXPECT_LT(after, stacks);
     EXPECT_EQ(panel()->documentAreaWidth(), panel()->width() - 185 - 12 * (after - 1));
     EXPECT_EQ(runList(), order);
+}
+
+TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
+    RecordingMessages messages;
+    NoPickers pickers;
+    std::vector<BestListDataTyp> ranked = {
+        {QStringLiteral("Ada"), QStringLiteral("PC-1"), 46000.25, 75000, 0.9},
+        {QStringLiteral("Bo"), QStringLiteral("PC-2"), 46000.5, 5000, 0.85}};
+    BestListWindow window(QStringLiteral("Bestenliste - Individual-Übung"), ranked, pickers,
+                          messages);
+    QTableWidget* grid = window.grid();
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), QStringLiteral("Zeit (Min:Sek)"));
+    EXPECT_EQ(grid->columnWidth(1), 200);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(grid->item(0, 3)->text(), QStringLiteral("90.0 %"));
+    EXPECT_EQ(grid->item(1, 4)->text(), QStringLiteral("00:05"));
+    EXPECT_TRUE(grid->item(0, 3)->textAlignment() & Qt::AlignHCenter);
+    EXPECT_EQ(window.text(), BestListTable(ranked));
+    // An empty list still shows one empty row.
+    BestListWindow empty(QStringLiteral("Bestenliste - Netzwerk-Übung"), {}, pickers, messages);
+    EXPECT_EQ(empty.grid()->rowCount(), 1);
+}
+
+TEST(FolderDialogTest, InvalidFoldersAreNamedInOrderAndNothingIsStored) {
+    QTemporaryDir dir;
+    ProgramState state;
+    state.BestListFolder = dir.path() + QStringLiteral("/listen/");
+    state.ProtocolFolder = dir.path() + QStringLiteral("/protokolle/");
+    state.ChronicleFolder = dir.path() + QStringLiteral("/chronik/");
+    RecordingMessages messages;
+    NoPickers pickers;
+    FolderDialog dialog(state, pickers, messages);
+    dialog.accept();
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Der angegebene Ordner für die Chronik-Screenshots ist ungültig."));
+    dialog.field(2)->setText(dir.path());
+    dialog.accept();
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Der angegebene Ordner für die Protokolle ist ungültig."));
+    dialog.field(1)->setText(dir.path());
+    dialog.accept();
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Der angegebene Ordner für die Bestenlisten ist ungültig."));
+    EXPECT_EQ(state.ChronicleFolder, dir.path() + QStringLiteral("/chronik/"));
+    dialog.field(0)->setText(dir.path());
+    dialog.accept();
+    EXPECT_EQ(state.BestListFolder, dir.path() + QLatin1Char('/'));
+    EXPECT_EQ(state.ProtocolFolder, dir.path() + QLatin1Char('/'));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(GradeScaleDialogTest, RefusesGradesOutOfOrderAndStoresValidOnes) {

@@ -1,6 +1,7 @@
 #include "exercise/exercise_run.h"
 
 #include "core/messages.h"
+#include "exercise/best_list.h"
 #include "exercise/grading.h"
 
 #include <QDir>
@@ -351,6 +352,60 @@ TEST_F(ExerciseRunTest, RepeatAsksOnlyWhatFailed) {
     EXPECT_EQ(document.Object(b).Nummer, 2);
     EXPECT_EQ(document.Object(a).RunCounter1 + document.Object(a).RunCounter2, 0);
     EXPECT_EQ(run.data().CorrectCount, 0);
+}
+
+TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
+    QTemporaryDir lists;
+    state.BestListFolder = lists.path() + QLatin1Char('/');
+    document.Header.FileName = QStringLiteral("/themen/Pflanze.qdr");
+    run.setComputerName(QStringLiteral("PC-7"));
+    settings.OptUebNameEingabe = true;
+    settings.OptErgebBestListEintragen = true;
+    const int a = label(QStringLiteral("A"), 0.2, 0.2);
+    const int b = label(QStringLiteral("B"), 0.2, 0.5);
+    const int c = label(QStringLiteral("C"), 0.2, 0.8);
+    surface.choices = {{true, 1}};
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ticks += 12'000;
+    drop(entryOfCard(a), b);
+    drop(entryOfCard(a), a);
+    drop(entryOfCard(b), b);
+    drop(entryOfCard(c), c);
+    ASSERT_EQ(surface.results.size(), 1u);
+    EXPECT_TRUE(surface.results[0].EnteredInBestList);
+    EXPECT_FALSE(run.EnterInBestList()) << "not while the repeat runs";
+    const QString file = lists.filePath(QStringLiteral("Pflanze.hsc"));
+    std::vector<BestListDataTyp> entries;
+    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].Name, QStringLiteral("Ada"));
+    EXPECT_EQ(entries[0].Rechner, QStringLiteral("PC-7"));
+    EXPECT_EQ(entries[0].Dauer, 12'000);
+    EXPECT_EQ(entries[0].Beginn, 46000.5);
+    EXPECT_DOUBLE_EQ(entries[0].Leistung, 3.0 / 4.0);
+
+    // The repeat of what failed (A and B of three) is a partial run: never entered, never
+    // offered.
+    ASSERT_EQ(state.ViewMode, ViewExercise);
+    EXPECT_EQ(run.data().RunQueries, 2);
+    drop(entryOfCard(a), a);
+    drop(entryOfCard(b), b);
+    EXPECT_FALSE(run.bestListOffered());
+    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    EXPECT_EQ(entries.size(), 1u);
+
+    // Without the automatic entry a complete run offers it.
+    settings.OptErgebBestListEintragen = false;
+    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    drop(entryOfCard(a), a);
+    drop(entryOfCard(b), b);
+    drop(entryOfCard(c), c);
+    EXPECT_TRUE(run.bestListOffered());
+    EXPECT_FALSE(surface.results.back().EnteredInBestList);
+    EXPECT_TRUE(run.EnterInBestList());
+    EXPECT_FALSE(run.bestListOffered());
+    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    EXPECT_EQ(entries.size(), 2u);
 }
 
 TEST_F(ExerciseRunTest, TimeLimitOfNothingEndsAtTheFirstTick) {
