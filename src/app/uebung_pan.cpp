@@ -129,6 +129,11 @@ ResultChoice ExercisePanel::showResult(const UebDataTyp& run) {
     return window_.result ? window_.result(run) : ResultChoice{};
 }
 
+void ExercisePanel::protocolFinished(const QString& protocol) {
+    if (window_.protocol)
+        window_.protocol(protocol);
+}
+
 void ExercisePanel::enterExercise() {
     app_.view.setExerciseQuery(run_ ? run_->data().AbfrageModusItemIndex : 0, -1);
     if (window_.entered)

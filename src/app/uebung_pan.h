@@ -27,6 +27,7 @@ public:
         std::function<bool()> settingsDialog;
         std::function<QString()> learnerName;
         std::function<ResultChoice(const UebDataTyp&)> result;
+        std::function<void(const QString&)> protocol;
         std::function<void()> entered;
         std::function<void()> left;
         std::function<void(const QString&, const QString&, bool)> clock;
@@ -54,6 +55,7 @@ public:
     bool showSettingsDialog() override;
     QString askLearnerName() override;
     ResultChoice showResult(const UebDataTyp& run) override;
+    void protocolFinished(const QString& protocol) override;
     void enterExercise() override;
     void leaveExercise() override;
     void createElementPanels(const std::vector<QueryPair>& list) override;

@@ -8,6 +8,7 @@
 #include "exercise/exercise_texts.h"
 #include "exercise/grading.h"
 #include "exercise/normalised_text.h"
+#include "exercise/protocol.h"
 #include "platform/host_identity.h"
 
 #include <QDir>
@@ -453,6 +454,22 @@ void ExerciseRun::finishRun() {
         else
             bestListOffered_ = true;
     }
+    ProtocolFacts facts;
+    facts.computerName = computerName_;
+    facts.userName = userName_;
+    facts.exerciseKind = state_.ExerciseKind;
+    facts.commFolder = state_.CommFolder;
+    facts.commChannel = state_.CommChannel;
+    facts.title = document_.Header.Titel;
+    facts.fileName = document_.Header.FileName;
+    facts.dokTyp = document_.Header.DokTyp;
+    facts.dokUnterTyp = document_.Header.DokUnterTyp;
+    run_.SummaryLog +=
+        ProtocolSummary(run_, facts, document_.Header.DokTyp == 3,
+                        run_.ZeitLimitIndex == 1 ? QStringLiteral("Verbleibende Zeit:")
+                                                 : QStringLiteral("Benötigte Zeit:"),
+                        clockText_);
+    surface_.protocolFinished(run_.SummaryLog + run_.DetailLog);
     while (true) {
         ResultChoice choice;
         if (settings_.OptUebErgebAnzeigen || state_.ExerciseKind == ExerciseParticipant) {

@@ -70,6 +70,7 @@ public:
     bool EnterInBestList();
     // The PC's name as best lists record it.
     void setComputerName(const QString& name) { computerName_ = name; }
+    void setUserName(const QString& name) { userName_ = name; }
 
     const UebDataTyp& data() const { return run_; }
     const std::vector<QueryPair>& queryList() const { return list_; }
@@ -112,6 +113,7 @@ private:
     bool checking_ = false;
     bool bestListOffered_ = false;
     QString computerName_;
+    QString userName_;
     int64_t elapsed_ = 0;
     QString clockText_;
 };

@@ -32,6 +32,8 @@ public:
     virtual QString askLearnerName() = 0;
     // The run's result window; returns how it was left.
     virtual ResultChoice showResult(const UebDataTyp& run) = 0;
+    // The complete protocol of the run that ended, before its result window.
+    virtual void protocolFinished(const QString& protocol) = 0;
 
     // The run begins or ends: the learning view's tools and picture give way to the exercise
     // panel, or come back.

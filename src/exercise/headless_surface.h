@@ -21,6 +21,8 @@ public:
         results_.push_back(run);
         return {};
     }
+    void protocolFinished(const QString& protocol) override { protocol_ = protocol; }
+    const QString& protocol() const { return protocol_; }
     void enterExercise() override {}
     void leaveExercise() override {}
     void createElementPanels(const std::vector<QueryPair>&) override {}
@@ -49,6 +51,7 @@ private:
     ViewComposer& view_;
     QSize area_;
     std::vector<UebDataTyp> results_;
+    QString protocol_;
 };
 
 } // namespace quindor

@@ -32,6 +32,7 @@ public:
         choices.pop_front();
         return choice;
     }
+    void protocolFinished(const QString& text) override { protocol = text; }
     void enterExercise() override { calls.push_back("enter"); }
     void leaveExercise() override { calls.push_back("leave"); }
     void createElementPanels(const std::vector<QueryPair>& list) override {
@@ -74,6 +75,7 @@ public:
     std::map<int, PanelLook> fieldLooks;
     std::vector<Banner> banners;
     QString clock;
+    QString protocol;
     int paused = 0;
 };
 
