@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     NoShell shell;
     UserSettingsStore store(folder + QStringLiteral("/user.ini"));
     platform::QtSoundPlayer sound;
-    AppState app(messages, pickers, busy, shell, store, sound);
+    platform::XdgEmailSender mail;
+    AppState app(messages, pickers, busy, shell, store, sound, mail);
     ComputeProgramFolders(app.state, folder);
     MainWindow program(app);
     if (mode == QLatin1String("shape")) {

@@ -5,6 +5,7 @@
 #include "document/document_session.h"
 #include "document/topic_list.h"
 #include "layouts/document_layouts.h"
+#include "platform/mail_sender.h"
 #include "platform/shell_open.h"
 #include "platform/sound_player.h"
 #include "settings/settings.h"
@@ -20,9 +21,9 @@ namespace quindor {
 struct AppState {
     AppState(Messages& messagePort, Pickers& pickerPort, BusyIndicator& busyPort,
              platform::ShellOpener& shellPort, SettingsStore& userStore,
-             platform::SoundPlayer& soundPort)
+             platform::SoundPlayer& soundPort, platform::MailSender& mailPort)
         : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
-          sound(soundPort), store(userStore), session(state, messages, busy),
+          sound(soundPort), mail(mailPort), store(userStore), session(state, messages, busy),
           topics(session, state, messages, pickers),
           view(session.document(), state, &session.layouts()) {
         RegisterLayouts(session.layouts(), state);
@@ -34,6 +35,7 @@ struct AppState {
     BusyIndicator& busy;
     platform::ShellOpener& shell;
     platform::SoundPlayer& sound;
+    platform::MailSender& mail;
     SettingsStore& store;
     Settings settings;
     DocumentSession session;

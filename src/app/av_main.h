@@ -64,6 +64,9 @@ public:
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }
+    class ProtocolWindow* protocolWindow() const {
+        return protocolWindow_;
+    }
     // Tests answer the dialogs around a run themselves.
     void setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
                             std::function<ResultChoice(const UebDataTyp&)> result);
@@ -149,6 +152,7 @@ private:
     // The run and where it happens.
     ExercisePanel* exercisePanel_ = nullptr;
     ExerciseStatusPanel* statusPanel_ = nullptr;
+    class ProtocolWindow* protocolWindow_ = nullptr;
     std::unique_ptr<ExerciseRun> run_;
     QTimer* zeitTimer_ = nullptr;
     std::array<std::unique_ptr<ExerciseOptionsDialog>, 4> optionDialogs_;

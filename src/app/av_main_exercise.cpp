@@ -4,6 +4,8 @@
 
 #include "app/best_list_window.h"
 #include "app/exercise_dialogs.h"
+#include "app/protocol_window.h"
+#include "platform/host_identity.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -84,6 +86,7 @@ void MainWindow::FolderCommand() {
 
 void MainWindow::setupExercise() {
     exercisePanel_ = new ExercisePanel(app_, workArea_);
+    protocolWindow_ = new ProtocolWindow(app_, this);
     exercisePanel_->setCardCursor(cursors_.cursor(CursorMoveCard));
     workArea_->installEventFilter(this);
     auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
@@ -142,6 +145,7 @@ void MainWindow::setupExercise() {
     part.result = [this](const UebDataTyp& run) {
         ResultActions actions;
         const bool network = app_.state.ExerciseKind > 0;
+        actions.showProtocol = [this] { protocolWindow_->exec(); };
         actions.showBestList = [this, network] { ShowBestList(network); };
         actions.offerEntry = run_->bestListOffered();
         actions.enterInBestList = [this] { return run_->EnterInBestList(); };
@@ -174,6 +178,12 @@ ExercisePanel::WindowPart MainWindow::exerciseWindowPart() {
     };
     part.pageClicked = [this](QPoint point) {
         openClicked(ExerciseClickAt(app_.view, app_.session.document(), point));
+    };
+    part.protocol = [this](const QString& text) {
+        protocolWindow_->setProtocol(text);
+        if (app_.settings.OptAutoProtSpeichern)
+            protocolWindow_->AutoSaveProtocol(QDateTime::currentDateTime(),
+                                              platform::HostIdentity::system().computerName());
     };
     return part;
 }

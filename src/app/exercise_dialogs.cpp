@@ -467,12 +467,19 @@ ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerci
     auto* buttons = new QHBoxLayout;
     auto* again = new QPushButton(QStringLiteral("Übung wiederholen"), &dialog);
     auto* leave = new QPushButton(QStringLiteral("Zur Lernansicht"), &dialog);
+    auto* protocol = new QPushButton(QStringLiteral("Übungsprotokoll..."), &dialog);
+    protocol->setEnabled(static_cast<bool>(actions.showProtocol));
+    QObject::connect(protocol, &QPushButton::clicked, &dialog, [&actions] {
+        if (actions.showProtocol)
+            actions.showProtocol();
+    });
     auto* bestList = new QPushButton(QStringLiteral("Bestenliste..."), &dialog);
     auto* enter = new QPushButton(QStringLiteral("In Bestenliste eintragen"), &dialog);
     enter->setObjectName(QStringLiteral("EintragenBtn"));
     enter->setVisible(actions.offerEntry);
     bestList->setEnabled(static_cast<bool>(actions.showBestList));
     buttons->addWidget(again);
+    buttons->addWidget(protocol);
     buttons->addWidget(bestList);
     buttons->addWidget(enter);
     buttons->addStretch();

@@ -86,6 +86,7 @@ QString AskLearnerName(QWidget* parent, const QString& previous);
 // What the result window can do besides leaving: the best list of the exercise, and the
 // entry of this run when it is offered (false when it failed).
 struct ResultActions {
+    std::function<void()> showProtocol;
     std::function<void()> showBestList;
     bool offerEntry = false;
     std::function<bool()> enterInBestList;

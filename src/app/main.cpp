@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     quindor::platform::SystemShellOpener shell;
     quindor::UserSettingsStore store;
     quindor::platform::QtSoundPlayer sound;
-    quindor::AppState app(messages, pickers, busy, shell, store, sound);
+    quindor::platform::XdgEmailSender mail;
+    quindor::AppState app(messages, pickers, busy, shell, store, sound, mail);
     quindor::ComputeProgramFolders(
         app.state, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 

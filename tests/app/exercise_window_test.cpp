@@ -2,11 +2,13 @@
 #include "app/av_main.h"
 #include "app/best_list_window.h"
 #include "app/exercise_dialogs.h"
+#include "app/protocol_window.h"
 #include "document/document_writer.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -130,7 +132,8 @@ protected:
     NoShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
     test::RecordingSoundPlayer sound;
-    AppState app{messages, pickers, busy, shell, store, sound};
+    test::RecordingMail mail;
+    AppState app{messages, pickers, busy, shell, store, sound, mail};
     MainWindow window{app};
     std::vector<UebDataTyp> results;
 };
@@ -298,6 +301,65 @@ TEST_F(ExerciseWindowTest, ManyCardsCascadeAndRelayoutOnResize) {
     EXPECT_LT(after, stacks);
     EXPECT_EQ(panel()->documentAreaWidth(), panel()->width() - 185 - 12 * (after - 1));
     EXPECT_EQ(runList(), order);
+}
+
+TEST_F(ExerciseWindowTest, ProtocolOfTheRunSavedMailedAndCommented) {
+    app.state.ProtocolFolder = dir.path() + QLatin1Char('/');
+    app.settings.OptAutoProtSpeichern = true;
+    window.IndividualExerciseCommand();
+    dragOnto(card(entryOf(QStringLiteral("Osten"))), gap(QStringLiteral("Osten")));
+    dragOnto(card(entryOf(QStringLiteral("Westen"))), gap(QStringLiteral("Westen")));
+    ASSERT_EQ(app.state.ViewMode, ViewLearning);
+    ProtocolWindow* protocol = window.protocolWindow();
+    ASSERT_FALSE(protocol->content().empty());
+    EXPECT_EQ(protocol->content()[0], (RichParagraph{QStringLiteral("Übungsprotokoll"), true, 9}));
+    const QString shown = protocol->area()->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Teilnehmername:	Ada")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Richtig zugeordnet:	2  von  2")));
+    EXPECT_TRUE(shown.contains(
+        QStringLiteral("RICHTIG - Lückentext \"Osten\" wird der richtigen Lücke zugeordnet")));
+    // Saved automatically as rich text.
+    const QStringList saved = QDir(dir.path()).entryList({QStringLiteral("*.rtf")});
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved[0].endsWith(QStringLiteral("-0.rtf")));
+
+    // Two protocols of the same second get the counters 0 and 1.
+    const QDateTime when(QDate(2026, 12, 9), QTime(9, 0, 0));
+    ASSERT_TRUE(protocol->AutoSaveProtocol(when, QStringLiteral("PC")));
+    ASSERT_TRUE(protocol->AutoSaveProtocol(when, QStringLiteral("PC")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("20261209-090000-PC-0.rtf"))));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("20261209-090000-PC-1.rtf"))));
+
+    protocol->addComment(QStringLiteral("   "));
+    const size_t before = protocol->content().size();
+    protocol->addComment(QStringLiteral("  Gut gemacht!  "));
+    ASSERT_EQ(protocol->content().size(), before + 4);
+    EXPECT_EQ(protocol->content()[before + 1],
+              (RichParagraph{QStringLiteral("Kommentar"), true, 9}));
+    EXPECT_EQ(protocol->content().back().text, QStringLiteral("Gut gemacht!"));
+
+    protocol->mailCommand(when);
+    ASSERT_EQ(mail.sent.size(), 1);
+    EXPECT_EQ(mail.sent[0].subject, QStringLiteral("Quindor-Übungsprotokoll"));
+    EXPECT_EQ(mail.sent[0].body,
+              QStringLiteral("Anbei Quindor-Übungsprotokoll zu Themendokument: ") +
+                  app.session.header().FileName + QStringLiteral("\r\n"));
+    EXPECT_EQ(
+        mail.sent[0].attachments,
+        QStringList{dir.filePath(QStringLiteral("email-qdrprotokoll-20261209-090000-0.rtf"))});
+    EXPECT_TRUE(messages.texts().back().startsWith(
+        QStringLiteral("Die Nachricht wurde dem E-Mail-Programm erfolgreich übermittelt.")));
+    mail.result = false;
+    protocol->mailCommand(when);
+    EXPECT_EQ(messages.texts().back(), QStringLiteral("Der E-Mail-Versand wurde abgebrochen oder "
+                                                      "es ist ein Fehler aufgetreten."));
+
+    app.state.ProtocolFolder = dir.path() + QStringLiteral("/fehlt/");
+    EXPECT_FALSE(protocol->AutoSaveProtocol(when, QStringLiteral("PC")));
+    EXPECT_TRUE(messages.texts().back().endsWith(
+        QStringLiteral("\r\n\r\nDas Übungsprotokoll konnte nicht automatisch gespeichert werden. "
+                       "Überprüfen Sie die Einstellungen unter \"Optionen / Ordner für "
+                       "Protokolle und Bestenlisten\".")));
 }
 
 TEST(BestListWindowTest, GridAndTextOfTheRankedList) {

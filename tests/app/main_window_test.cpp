@@ -88,7 +88,8 @@ protected:
     RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
     test::RecordingSoundPlayer sound;
-    AppState app{messages, pickers, busy, shell, store, sound};
+    test::RecordingMail mail;
+    AppState app{messages, pickers, busy, shell, store, sound, mail};
     MainWindow window{app};
 };
 

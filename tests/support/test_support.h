@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/program_state.h"
 #include "document/document_session.h"
+#include "platform/mail_sender.h"
 #include "platform/sound_player.h"
 
 #include <QByteArray>
@@ -30,6 +31,23 @@ public:
     }
     void stop() override {}
     QStringList played;
+};
+
+// Keeps the messages handed to the mail program and answers with `result`.
+class RecordingMail : public platform::MailSender {
+public:
+    bool send(const QString& subject, const QString& body,
+              const QStringList& attachments) override {
+        sent.append({subject, body, attachments});
+        return result;
+    }
+    struct Mail {
+        QString subject;
+        QString body;
+        QStringList attachments;
+    };
+    QList<Mail> sent;
+    bool result = true;
 };
 
 // A picture with a recognisable pattern (and alpha when withAlpha), width x height pixels.
