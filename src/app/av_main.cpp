@@ -1,4 +1,5 @@
 #include "app/av_main.h"
+#include "app/print_commands.h"
 
 #include "app/password_dialog.h"
 #include "app/properties_dialog.h"
@@ -8,13 +9,17 @@
 #include "settings/ui/font_dialog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPageSetupDialog>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
 
 namespace quindor {
@@ -159,6 +164,20 @@ void MainWindow::createFileMenu() {
                       QStringLiteral("Do&kumenteigenschaften..."),
                       QKeySequence(Qt::ALT | Qt::Key_Return)),
             &QAction::triggered, this, &MainWindow::ShowDocumentProperties);
+    menu->addSeparator();
+    connect(addAction(menu, QStringLiteral("DruckereinrichtungItem"),
+                      QStringLiteral("D&ruckereinrichtung...")),
+            &QAction::triggered, this, [this] {
+                QPageSetupDialog dialog(&printer_, this);
+                dialog.exec();
+            });
+    connect(addAction(menu, QStringLiteral("DruckenItem"), QStringLiteral("&Drucken..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, &MainWindow::PrintViewCommand);
+    connect(addAction(menu, QStringLiteral("ZwischenablageItem"),
+                      QStringLiteral("In &Zwischenablage kopieren"),
+                      QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &MainWindow::CopyViewCommand);
     menu->addSeparator();
     connect(addAction(menu, QStringLiteral("BeendenItem"), QStringLiteral("&Beenden")),
             &QAction::triggered, this, &QWidget::close);
@@ -525,6 +544,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     app_.state.Closing = true;
     writeSettings();
     event->accept();
+}
+
+void MainWindow::PrintViewCommand() {
+    if (!viewPrint_)
+        viewPrint_ = new ViewPrintDialog(printer_, this);
+    viewPrint_->setPicture(app_.view.displayPicture());
+    viewPrint_->exec();
+}
+
+void MainWindow::CopyViewCommand() {
+    QGuiApplication::clipboard()->setImage(app_.view.displayPicture());
+    QThread::msleep(100);
 }
 
 } // namespace quindor

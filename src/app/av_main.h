@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -61,6 +62,9 @@ public:
     // The best list of the open document (or of the network exercise) in its window.
     void ShowBestList(bool network);
     void FolderCommand();
+    // The view picture on paper or on the clipboard.
+    void PrintViewCommand();
+    void CopyViewCommand();
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }
@@ -153,6 +157,9 @@ private:
     ExercisePanel* exercisePanel_ = nullptr;
     ExerciseStatusPanel* statusPanel_ = nullptr;
     class ProtocolWindow* protocolWindow_ = nullptr;
+    // The printer and the view print dialog keep their settings while the program runs.
+    QPrinter printer_;
+    class ViewPrintDialog* viewPrint_ = nullptr;
     std::unique_ptr<ExerciseRun> run_;
     QTimer* zeitTimer_ = nullptr;
     std::array<std::unique_ptr<ExerciseOptionsDialog>, 4> optionDialogs_;

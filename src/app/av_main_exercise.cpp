@@ -7,10 +7,13 @@
 #include "app/protocol_window.h"
 #include "platform/host_identity.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QThread>
 #include <QVBoxLayout>
 
 namespace quindor {

@@ -1,5 +1,7 @@
 #include "app/best_list_window.h"
 
+#include "app/print_commands.h"
+
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -66,10 +68,8 @@ BestListWindow::BestListWindow(const QString& caption, const std::vector<BestLis
     };
     button(QStringLiteral("Speichern..."), [this] { save(); });
     button(QStringLiteral("In Zwischenablage"), [this] { copy(); });
-    button(QStringLiteral("Drucken..."), [this] {
-        if (print_)
-            print_(text_);
-    });
+    button(QStringLiteral("Drucken..."),
+           [this] { PrintTableWithDialog(this, printTable(), windowTitle()); });
     buttons->addStretch();
     button(QStringLiteral("Schließen"), [this] { accept(); })->setDefault(true);
     layout->addLayout(buttons);
@@ -91,6 +91,25 @@ void BestListWindow::save() {
                         QStringLiteral("\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
                                        "- Ungültiger Ordner oder Dateiname\r\n"
                                        "- Fehlende Schreibzugriffsberechtigung im Netzwerk"));
+}
+
+PrintTableData BestListWindow::printTable() const {
+    PrintTableData table;
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+        table.screenWidths.push_back(grid_->columnWidth(c));
+        table.alignments.push_back(c == 0 || c == 3 || c == 4 ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
+    QStringList header;
+    for (int c = 0; c < grid_->columnCount(); ++c)
+        header.append(grid_->horizontalHeaderItem(c)->text());
+    table.rows.push_back(header);
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid_->columnCount(); ++c)
+            row.append(grid_->item(r, c) ? grid_->item(r, c)->text() : QString());
+        table.rows.push_back(row);
+    }
+    return table;
 }
 
 void BestListWindow::copy() {

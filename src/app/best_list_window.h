@@ -4,6 +4,7 @@
 #include "core/pickers.h"
 #include "core/program_state.h"
 #include "exercise/best_list.h"
+#include "print/table_print.h"
 
 #include <QDialog>
 #include <QTableWidget>
@@ -21,10 +22,8 @@ public:
                    Pickers& pickers, Messages& messages, QWidget* parent = nullptr);
     QTableWidget* grid() const { return grid_; }
     const QString& text() const { return text_; }
-    // "Drucken...": the window hands its grid to the table printing.
-    void setPrinter(std::function<void(const QString& tableText)> print) {
-        print_ = std::move(print);
-    }
+    // The grid as the table printing takes it.
+    PrintTableData printTable() const;
     void save();
     void copy();
 
@@ -33,7 +32,6 @@ private:
     QString text_;
     Pickers& pickers_;
     Messages& messages_;
-    std::function<void(const QString&)> print_;
 };
 
 // The folder dialog (TBestListVerzForm): best lists, protocols and chronicle screenshots.

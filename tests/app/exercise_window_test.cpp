@@ -2,6 +2,7 @@
 #include "app/av_main.h"
 #include "app/best_list_window.h"
 #include "app/exercise_dialogs.h"
+#include "app/print_commands.h"
 #include "app/protocol_window.h"
 #include "document/document_writer.h"
 #include "settings/settings_store.h"
@@ -10,8 +11,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -382,6 +385,60 @@ TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
     // An empty list still shows one empty row.
     BestListWindow empty(QStringLiteral("Bestenliste - Netzwerk-Übung"), {}, pickers, messages);
     EXPECT_EQ(empty.grid()->rowCount(), 1);
+}
+
+TEST(ViewPrintDialogTest, ProportionAndPrintingToPdf) {
+    QPrinter printer;
+    ViewPrintDialog dialog(printer);
+    QImage picture(1000, 500, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::darkGreen);
+    dialog.setPicture(picture);
+    EXPECT_DOUBLE_EQ(dialog.heightField()->value(), 8.5);
+    dialog.heightField()->setValue(5.0);
+    EXPECT_DOUBLE_EQ(dialog.widthField()->value(), 10.0);
+    dialog.ratioBox()->setChecked(false);
+    dialog.heightField()->setValue(3.0);
+    EXPECT_DOUBLE_EQ(dialog.widthField()->value(), 10.0);
+    dialog.ratioBox()->setChecked(true);
+    EXPECT_DOUBLE_EQ(dialog.heightField()->value(), 5.0);
+    // Margins count from the paper's edge.
+    EXPECT_EQ(dialog.printRect(QPoint(30, 250)), QRect(170, 0, 1000, 500));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("ansicht.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    dialog.print();
+    EXPECT_GT(QFileInfo(pdf).size(), 500);
+}
+
+TEST(BestListWindowTest, PrintsItsGridAsATable) {
+    RecordingMessages messages;
+    NoPickers pickers;
+    std::vector<BestListDataTyp> ranked(
+        120, {QStringLiteral("Ada"), QStringLiteral("PC"), 46000.5, 1000, 0.5});
+    BestListWindow window(QStringLiteral("Bestenliste - Individual-Übung"), ranked, pickers,
+                          messages);
+    const PrintTableData table = window.printTable();
+    EXPECT_EQ(table.screenWidths, (std::vector<int>{40, 200, 100, 80, 80, 140}));
+    ASSERT_EQ(table.rows.size(), 121u);
+    EXPECT_EQ(table.rows[0][4], QStringLiteral("Zeit (Min:Sek)"));
+    EXPECT_EQ(table.rows[120][0], QStringLiteral("120"));
+
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("liste.pdf")));
+    QPainter painter(&printer);
+    MapToTenthMillimetres(painter, printer.resolution(), printer.resolution());
+    int pages = 1;
+    PrintTable(painter, table, PaperTenthMillimetres(printer), UnprintableOffset(printer), [&] {
+        printer.newPage();
+        ++pages;
+    });
+    painter.end();
+    EXPECT_GE(pages, 2);
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("liste.pdf"))).size(), 1000);
 }
 
 TEST(FolderDialogTest, InvalidFoldersAreNamedInOrderAndNothingIsStored) {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "print/table_print.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QLabel>
+#include <QPrinter>
+#include <QSpinBox>
+
+namespace quindor {
+
+// Prints a table on a printer the user picks (the print dialog also prints to a PDF file).
+void PrintTableWithDialog(QWidget* parent, const PrintTableData& table, const QString& title);
+
+// The printable area of a printer: the paper and the unprintable top-left margin, in 0.1 mm.
+QSize PaperTenthMillimetres(const QPrinter& printer);
+QPoint UnprintableOffset(const QPrinter& printer);
+
+// "Ansicht drucken": where on the paper the view picture goes, with the proportion kept on
+// request. The values stay while the program runs.
+class ViewPrintDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ViewPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
+
+    // The picture to print and its proportion (width / height).
+    void setPicture(const QImage& picture);
+    QDoubleSpinBox* widthField() const { return width_; }
+    QDoubleSpinBox* heightField() const { return height_; }
+    QCheckBox* ratioBox() const { return ratio_; }
+    QString printerInfo() const { return printerInfo_->text(); }
+    // The picture's rectangle on the paper in 0.1 mm, the unprintable offset taken off.
+    QRect printRect(QPoint offset) const;
+    void print();
+
+private:
+    void refreshPrinter();
+
+    QPrinter& printer_;
+    QImage picture_;
+    double aspect_ = 1.0;
+    QDoubleSpinBox* left_;
+    QDoubleSpinBox* top_;
+    QDoubleSpinBox* width_;
+    QDoubleSpinBox* height_;
+    QCheckBox* ratio_;
+    QSpinBox* copies_;
+    QLabel* printerInfo_;
+    bool adjusting_ = false;
+};
+
+} // namespace quindor
