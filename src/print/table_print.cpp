@@ -64,7 +64,8 @@ void PrintTable(QPainter& painter, const PrintTableData& table, QSize physical, 
     const TablePrintLayout layout = LayoutPrintTable(
         table.screenWidths, static_cast<int>(table.rows.size()), physical, offset,
         [&painter](int height) {
-            return QFontMetrics(TableFont(height), painter.device()).boundingRect(u'X').height();
+            // The height of a line of text, ascent and descent, as the platform gives "X".
+            return QFontMetrics(TableFont(height), painter.device()).height();
         });
     painter.setFont(TableFont(layout.characterHeight));
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine));

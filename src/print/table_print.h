@@ -35,7 +35,7 @@ struct TablePrintLayout {
 // Margins of 15 mm, columns in proportion to their screen widths, rows as high as "X"; a row
 // that would end below the page's last row position goes onto a new page.
 // physical: the paper in 0.1 mm; offset: the unprintable margin at the top left in 0.1 mm;
-// rowHeight: the height of "X" at the character height (the caller measures on its device).
+// rowHeight: the line height of "X" at the character height (measured on the device).
 TablePrintLayout LayoutPrintTable(const std::vector<int>& screenWidths, int rowCount,
                                   QSize physical, QPoint offset,
                                   const std::function<int(int characterHeight)>& rowHeight);
