@@ -21,7 +21,7 @@ const QString kFields = QStringLiteral("|HSC-Name|HSC-Rechner|HSC-Beginn|HSC-Dau
 constexpr int kTries = 5;
 constexpr int kPauseMs = 100;
 // How long one try waits for the other holders of the lock.
-constexpr int kLockWaitMs = 100;
+constexpr int kLockWaitMs = 500;
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <QThread>
 
 using namespace quindor;
 
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
         while (timer.elapsed() < args[3].toInt()) {
             platform::LockedFile file;
             QByteArray bytes;
+            // A reader that let go for a moment, as a window showing the list does between
+            // its reads; a reader that never lets go would shut every writer out.
+            QThread::msleep(1);
             if (!file.open(args[2], platform::LockedFile::Mode::SharedRead, 50) ||
                 !file.readAll(bytes) || bytes.isEmpty())
                 continue;
