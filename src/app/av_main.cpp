@@ -1,5 +1,6 @@
 #include "app/av_main.h"
 #include "app/print_commands.h"
+#include "app/protocol_window.h"
 
 #include "app/password_dialog.h"
 #include "app/properties_dialog.h"
@@ -211,6 +212,12 @@ void MainWindow::createTopicMenu() {
     connect(addAction(topicMenu_, QStringLiteral("OrdnerWaehlenItem"),
                       QStringLiteral("&Ordner w\u00e4hlen..."), QKeySequence(Qt::CTRL | Qt::Key_W)),
             &QAction::triggered, this, [&topics] { topics.ChooseFolderCommand(); });
+    connect(addAction(topicMenu_, QStringLiteral("ThemenlisteItem"),
+                      QStringLiteral("Themenliste &drucken...")),
+            &QAction::triggered, this, [this] {
+                TopicListWindow window(app_, this);
+                window.showTopics(app_.topics.TopicListText());
+            });
     topicMenu_->addSeparator();
     topicGroup_ = new QActionGroup(this);
     topicGroup_->setExclusive(true);

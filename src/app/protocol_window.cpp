@@ -25,40 +25,45 @@ const QString kFolderHint = QStringLiteral("Überprüfen Sie die Einstellungen u
 
 } // namespace
 
-ProtocolWindow::ProtocolWindow(AppState& app, QWidget* parent)
-    : QDialog(parent), app_(app), area_(new QTextEdit(this)) {
-    setObjectName(QStringLiteral("TUebProtokollForm"));
-    setWindowTitle(QStringLiteral("Übungsprotokoll"));
+ReportWindow::ReportWindow(AppState& app, const QString& objectName, const QString& caption,
+                           QWidget* parent)
+    : QDialog(parent), app_(app), area_(new QTextEdit(this)), buttons_(new QHBoxLayout) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
     area_->setReadOnly(true);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(area_, 1);
-    auto* buttons = new QHBoxLayout;
-    const auto button = [&](const QString& text, auto slot) {
-        auto* b = new QPushButton(text, this);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
-        return b;
-    };
-    button(QStringLiteral("In Zwischenablage kopieren"), [this] {
-        area_->selectAll();
-        area_->copy();
-        QTextCursor cursor = area_->textCursor();
-        cursor.clearSelection();
-        area_->setTextCursor(cursor);
-    });
-    button(QStringLiteral("Speichern..."), [this] { saveCommand(); });
-    button(QStringLiteral("Drucken..."), [this] { printCommand(); });
-    button(QStringLiteral("Kommentar hinzufügen..."), [this] { commentCommand(); });
-    button(QStringLiteral("Per E-Mail versenden"),
-           [this] { mailCommand(QDateTime::currentDateTime()); });
-    buttons->addStretch();
-    button(QStringLiteral("Schließen"), [this] { accept(); })->setDefault(true);
-    layout->addLayout(buttons);
+    connect(addButton(QStringLiteral("In Zwischenablage kopieren")), &QPushButton::clicked, this,
+            [this] {
+                area_->selectAll();
+                area_->copy();
+                QTextCursor cursor = area_->textCursor();
+                cursor.clearSelection();
+                area_->setTextCursor(cursor);
+            });
+    connect(addButton(QStringLiteral("Speichern...")), &QPushButton::clicked, this,
+            &ReportWindow::saveCommand);
+    connect(addButton(QStringLiteral("Drucken...")), &QPushButton::clicked, this,
+            &ReportWindow::printCommand);
+    buttons_->addStretch();
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setObjectName(QStringLiteral("SchliessenBtn"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    buttons_->addWidget(close);
+    layout->addLayout(buttons_);
     resize(760, 560);
 }
 
-void ProtocolWindow::render(const QString& text, bool clear) {
+QPushButton* ReportWindow::addButton(const QString& text) {
+    auto* button = new QPushButton(text, this);
+    // In the order added, before the stretch and the closing button.
+    buttons_->insertWidget(buttonCount_++, button);
+    return button;
+}
+
+void ReportWindow::render(const QString& text, bool clear) {
     if (clear) {
         area_->clear();
         content_.clear();
@@ -68,8 +73,17 @@ void ProtocolWindow::render(const QString& text, bool clear) {
     content_.insert(content_.end(), paragraphs.begin(), paragraphs.end());
 }
 
-void ProtocolWindow::setProtocol(const QString& text) {
+void ReportWindow::setReport(const QString& text) {
     render(text, true);
+}
+
+ProtocolWindow::ProtocolWindow(AppState& app, QWidget* parent)
+    : ReportWindow(app, QStringLiteral("TUebProtokollForm"), QStringLiteral("Übungsprotokoll"),
+                   parent) {
+    connect(addButton(QStringLiteral("Kommentar hinzufügen...")), &QPushButton::clicked, this,
+            &ProtocolWindow::commentCommand);
+    connect(addButton(QStringLiteral("Per E-Mail versenden")), &QPushButton::clicked, this,
+            [this] { mailCommand(QDateTime::currentDateTime()); });
 }
 
 void ProtocolWindow::addComment(const QString& text) {
@@ -79,7 +93,20 @@ void ProtocolWindow::addComment(const QString& text) {
     render(QStringLiteral("\r\n<tit>Kommentar\r\n") + trimmed, false);
 }
 
-bool ProtocolWindow::saveAs(const QString& path) {
+TopicListWindow::TopicListWindow(AppState& app, QWidget* parent)
+    : ReportWindow(app, QStringLiteral("TThemenlisteForm"), QStringLiteral("Themenliste"), parent) {
+}
+
+void TopicListWindow::showTopics(const QString& text) {
+    setReport(text);
+    area()->moveCursor(QTextCursor::Start);
+    area()->ensureCursorVisible();
+    if (auto* close = findChild<QPushButton*>(QStringLiteral("SchliessenBtn")))
+        close->setFocus();
+    exec();
+}
+
+bool ReportWindow::saveAs(const QString& path) {
     const QByteArray bytes = richText();
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
@@ -101,7 +128,7 @@ bool ProtocolWindow::AutoSaveProtocol(const QDateTime& now, const QString& compu
     return false;
 }
 
-void ProtocolWindow::saveCommand() {
+void ReportWindow::saveCommand() {
     const QString path = app_.pickers.saveFile(
         QStringLiteral("Übungsprotokoll in Datei speichern"),
         QStringLiteral("Rich Text Dokument (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*"),
@@ -110,7 +137,7 @@ void ProtocolWindow::saveCommand() {
         app_.messages.error(DocumentSession::WriteErrorMessage(path));
 }
 
-void ProtocolWindow::printCommand() {
+void ReportWindow::printCommand() {
     QPrinter printer;
     printer.setDocName(QStringLiteral("Übungsprotokoll"));
     QPrintDialog dialog(&printer, this);

@@ -516,3 +516,29 @@ TEST(ExerciseOptionsDialogTest, TypingALimitChoosesItAndClosingKeepsTheChanges) 
 
 } // namespace
 } // namespace quindor
+
+namespace quindor {
+namespace {
+
+TEST_F(ExerciseWindowTest, TopicListWindowShowsTheNumberedTitles) {
+    TopicListWindow topics(app);
+    QTimer::singleShot(0, &topics, [&topics] { topics.accept(); });
+    topics.showTopics(QStringLiteral("<TIT>Themenliste\r\n1: Sonne\r\n2: mond.qdr\r\n"));
+    EXPECT_EQ(topics.windowTitle(), QStringLiteral("Themenliste"));
+    ASSERT_EQ(topics.content().size(), 4u);
+    EXPECT_EQ(topics.content()[0], (RichParagraph{QStringLiteral("Themenliste"), true, 9}));
+    EXPECT_EQ(topics.area()->toPlainText(), QStringLiteral("Themenliste\n\n1: Sonne\n2: mond.qdr"));
+    // The buttons of a report, in order, the closing one last.
+    QStringList captions;
+    for (QPushButton* b : topics.findChildren<QPushButton*>())
+        captions.append(b->text());
+    EXPECT_EQ(captions, QStringList({QStringLiteral("In Zwischenablage kopieren"),
+                                     QStringLiteral("Speichern..."), QStringLiteral("Drucken..."),
+                                     QStringLiteral("Schließen")}));
+    const QString file = dir.filePath(QStringLiteral("themen.rtf"));
+    ASSERT_TRUE(topics.saveAs(file));
+    EXPECT_TRUE(test::ReadFileBytes(file).contains("\\b Themenliste\\par"));
+}
+
+} // namespace
+} // namespace quindor
