@@ -70,6 +70,8 @@ BestListWindow::BestListWindow(const QString& caption, const std::vector<BestLis
     button(QStringLiteral("In Zwischenablage"), [this] { copy(); });
     button(QStringLiteral("Drucken..."),
            [this] { PrintTableWithDialog(this, printTable(), windowTitle()); });
+    button(QStringLiteral("Vorschau..."),
+           [this] { PreviewTable(this, printTable(), windowTitle()); });
     buttons->addStretch();
     button(QStringLiteral("Schließen"), [this] { accept(); })->setDefault(true);
     layout->addLayout(buttons);

@@ -8,6 +8,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
@@ -27,16 +28,30 @@ QPoint UnprintableOffset(const QPrinter& printer) {
                   RoundHalfEven((page.top() - paper.top()) * 10));
 }
 
+void PrintTableOn(QPrinter& printer, const PrintTableData& table) {
+    QPainter painter(&printer);
+    if (!painter.isActive())
+        return;
+    MapToTenthMillimetres(painter, printer.resolution(), printer.resolution());
+    PrintTable(painter, table, PaperTenthMillimetres(printer), UnprintableOffset(printer),
+               [&printer] { printer.newPage(); });
+}
+
 void PrintTableWithDialog(QWidget* parent, const PrintTableData& table, const QString& title) {
     QPrinter printer;
     printer.setDocName(title);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    MapToTenthMillimetres(painter, printer.resolution(), printer.resolution());
-    PrintTable(painter, table, PaperTenthMillimetres(printer), UnprintableOffset(printer),
-               [&printer] { printer.newPage(); });
+    if (dialog.exec() == QDialog::Accepted)
+        PrintTableOn(printer, table);
+}
+
+void PreviewTable(QWidget* parent, const PrintTableData& table, const QString& title) {
+    QPrinter printer;
+    printer.setDocName(title);
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&table](QPrinter* target) { PrintTableOn(*target, table); });
+    preview.exec();
 }
 
 namespace {
@@ -107,6 +122,8 @@ ViewPrintDialog::ViewPrintDialog(QPrinter& printer, QWidget* parent)
         dialog.exec();
         refreshPrinter();
     });
+    auto* preview = new QPushButton(QStringLiteral("Vorschau..."), this);
+    connect(preview, &QPushButton::clicked, this, &ViewPrintDialog::preview);
     auto* ok = new QPushButton(QStringLiteral("Drucken"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -116,6 +133,7 @@ ViewPrintDialog::ViewPrintDialog(QPrinter& printer, QWidget* parent)
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(setup);
+    buttons->addWidget(preview);
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -152,14 +170,25 @@ QRect ViewPrintDialog::printRect(QPoint offset) const {
                  RoundHalfEven(height_->value() * 100));
 }
 
-void ViewPrintDialog::print() {
-    printer_.setCopyCount(copies_->value());
-    QPainter painter(&printer_);
+void ViewPrintDialog::paint(QPrinter& printer) {
+    QPainter painter(&printer);
     if (!painter.isActive())
         return;
-    MapToTenthMillimetres(painter, printer_.resolution(), printer_.resolution());
+    MapToTenthMillimetres(painter, printer.resolution(), printer.resolution());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(printRect(UnprintableOffset(printer_)), picture_);
+    painter.drawImage(printRect(UnprintableOffset(printer)), picture_);
+}
+
+void ViewPrintDialog::print() {
+    printer_.setCopyCount(copies_->value());
+    paint(printer_);
+}
+
+void ViewPrintDialog::preview() {
+    QPrintPreviewDialog dialog(&printer_, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 } // namespace quindor

@@ -14,6 +14,10 @@ namespace quindor {
 
 // Prints a table on a printer the user picks (the print dialog also prints to a PDF file).
 void PrintTableWithDialog(QWidget* parent, const PrintTableData& table, const QString& title);
+// The same printout in a print preview, from which it can be printed.
+void PreviewTable(QWidget* parent, const PrintTableData& table, const QString& title);
+// The table onto a printer that is set up already.
+void PrintTableOn(QPrinter& printer, const PrintTableData& table);
 
 // The printable area of a printer: the paper and the unprintable top-left margin, in 0.1 mm.
 QSize PaperTenthMillimetres(const QPrinter& printer);
@@ -35,9 +39,11 @@ public:
     // The picture's rectangle on the paper in 0.1 mm, the unprintable offset taken off.
     QRect printRect(QPoint offset) const;
     void print();
+    void preview();
 
 private:
     void refreshPrinter();
+    void paint(QPrinter& printer);
 
     QPrinter& printer_;
     QImage picture_;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -46,6 +47,8 @@ ReportWindow::ReportWindow(AppState& app, const QString& objectName, const QStri
             &ReportWindow::saveCommand);
     connect(addButton(QStringLiteral("Drucken...")), &QPushButton::clicked, this,
             &ReportWindow::printCommand);
+    connect(addButton(QStringLiteral("Vorschau...")), &QPushButton::clicked, this,
+            &ReportWindow::previewCommand);
     buttons_->addStretch();
     auto* close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setObjectName(QStringLiteral("SchliessenBtn"));
@@ -137,12 +140,25 @@ void ReportWindow::saveCommand() {
         app_.messages.error(DocumentSession::WriteErrorMessage(path));
 }
 
+void ReportWindow::printTo(QPrinter& printer) {
+    // Both reports print as the protocol does.
+    printer.setDocName(QStringLiteral("Übungsprotokoll"));
+    area_->document()->print(&printer);
+}
+
 void ReportWindow::printCommand() {
     QPrinter printer;
-    printer.setDocName(QStringLiteral("Übungsprotokoll"));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        area_->document()->print(&printer);
+        printTo(printer);
+}
+
+void ReportWindow::previewCommand() {
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printTo(*target); });
+    preview.exec();
 }
 
 void ProtocolWindow::commentCommand() {

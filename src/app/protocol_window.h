@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -27,6 +28,9 @@ public:
     bool saveAs(const QString& path);
     void saveCommand();
     void printCommand();
+    void previewCommand();
+    // The content on a printer (or into a PDF file), as a document titled as the window says.
+    void printTo(QPrinter& printer);
 
 protected:
     void render(const QString& text, bool clear);

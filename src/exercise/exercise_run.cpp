@@ -70,7 +70,9 @@ ExerciseRun::ExerciseRun(Document& document, ProgramState& state, Settings& sett
                          Messages& messages, platform::SoundPlayer& sound, ExerciseSurface& surface,
                          Clock clock)
     : document_(document), state_(state), settings_(settings), messages_(messages), sound_(sound),
-      surface_(surface), clock_(std::move(clock)) {}
+      surface_(surface), clock_(std::move(clock)),
+      computerName_(platform::HostIdentity::system().computerName()),
+      userName_(platform::HostIdentity::system().userName()) {}
 
 bool ExerciseRun::inputMode() const {
     const int dokTyp = document_.Header.DokTyp;

@@ -3,6 +3,11 @@
 #include <QProcessEnvironment>
 #include <QSysInfo>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace quindor::platform {
 
 namespace {
@@ -14,6 +19,11 @@ QString loginName() {
         if (!value.isEmpty())
             return value;
     }
+#ifndef _WIN32
+    // Without the usual variables (services, containers) the account itself names the user.
+    if (const passwd* account = getpwuid(getuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
     return QString();
 }
 

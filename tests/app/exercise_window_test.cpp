@@ -5,6 +5,7 @@
 #include "app/print_commands.h"
 #include "app/protocol_window.h"
 #include "document/document_writer.h"
+#include "platform/host_identity.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
@@ -357,6 +358,13 @@ TEST_F(ExerciseWindowTest, ProtocolOfTheRunSavedMailedAndCommented) {
     EXPECT_EQ(messages.texts().back(), QStringLiteral("Der E-Mail-Versand wurde abgebrochen oder "
                                                       "es ist ein Fehler aufgetreten."));
 
+    // Printed, here into a PDF file.
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("protokoll.pdf")));
+    protocol->printTo(printer);
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("protokoll.pdf"))).size(), 1000);
+
     app.state.ProtocolFolder = dir.path() + QStringLiteral("/fehlt/");
     EXPECT_FALSE(protocol->AutoSaveProtocol(when, QStringLiteral("PC")));
     EXPECT_TRUE(messages.texts().back().endsWith(
@@ -534,7 +542,7 @@ TEST_F(ExerciseWindowTest, TopicListWindowShowsTheNumberedTitles) {
         captions.append(b->text());
     EXPECT_EQ(captions, QStringList({QStringLiteral("In Zwischenablage kopieren"),
                                      QStringLiteral("Speichern..."), QStringLiteral("Drucken..."),
-                                     QStringLiteral("Schließen")}));
+                                     QStringLiteral("Vorschau..."), QStringLiteral("Schließen")}));
     const QString file = dir.filePath(QStringLiteral("themen.rtf"));
     ASSERT_TRUE(topics.saveAs(file));
     EXPECT_TRUE(test::ReadFileBytes(file).contains("\\b Themenliste\\par"));
