@@ -1,22 +1,28 @@
 #include "app/info_box.h"
 
 #include "document/caption_codec.h"
+#include "document/document_session.h"
 #include "document/markup_layout.h"
+#include "print/report.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace quindor {
 
-InfoBox::InfoBox(QWidget* parent)
-    : QDialog(parent), scroll_(new QScrollArea), picture_(new QLabel) {
+InfoBox::InfoBox(Pickers& pickers, Messages& messages, QWidget* parent)
+    : QDialog(parent), pickers_(pickers), messages_(messages), scroll_(new QScrollArea),
+      picture_(new QLabel) {
     setWindowTitle(QStringLiteral("Information"));
     setModal(false);
     setObjectName(QStringLiteral("InfoBox"));
@@ -32,9 +38,15 @@ InfoBox::InfoBox(QWidget* parent)
     buttonRow_ = new QWidget;
     auto* buttons = new QHBoxLayout(buttonRow_);
     buttons->setContentsMargins(0, 0, 0, 0);
+    auto* print = new QPushButton(QStringLiteral("Drucken..."));
+    auto* save = new QPushButton(QStringLiteral("Speichern..."));
     auto* copy = new QPushButton(QStringLiteral("In Zwischenablage"));
     auto* close = new QPushButton(QStringLiteral("Schlie\u00dfen"));
+    buttons->addWidget(print);
+    buttons->addWidget(save);
     buttons->addWidget(copy);
+    connect(print, &QPushButton::clicked, this, &InfoBox::printCommand);
+    connect(save, &QPushButton::clicked, this, &InfoBox::saveCommand);
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addWidget(buttonRow_);
@@ -45,6 +57,42 @@ InfoBox::InfoBox(QWidget* parent)
         hide();
     });
     resize(480, 300);
+}
+
+std::vector<RichParagraph> InfoBox::plainParagraphs() const {
+    std::vector<RichParagraph> paragraphs;
+    for (const QString& line : SplitCaptionLines(plain_))
+        paragraphs.push_back({line, false, 11});
+    return paragraphs;
+}
+
+bool InfoBox::saveAs(const QString& path) const {
+    const QByteArray bytes = WriteRtf(plainParagraphs(), 160);
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+void InfoBox::printTo(QPrinter& printer) const {
+    printer.setDocName(QStringLiteral("Infotext"));
+    QTextDocument document;
+    AppendToDocument(document, plainParagraphs(), 160);
+    document.print(&printer);
+}
+
+void InfoBox::saveCommand() {
+    const QString path =
+        pickers_.saveFile(QStringLiteral("Infotext in Datei speichern"),
+                          QStringLiteral("Rich Text Dokument (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*"),
+                          QStringLiteral("rtf"), QString());
+    if (!path.isEmpty() && !saveAs(path))
+        messages_.error(DocumentSession::WriteErrorMessage(path));
+}
+
+void InfoBox::printCommand() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
 }
 
 QString InfoBox::PlainInfoText(const QString& markedUpText) {

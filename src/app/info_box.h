@@ -1,7 +1,12 @@
 #pragma once
 
+#include "core/messages.h"
+#include "core/pickers.h"
+#include "print/rtf_writer.h"
+
 #include <QDialog>
 #include <QLabel>
+#include <QPrinter>
 #include <QScrollArea>
 
 namespace quindor {
@@ -11,17 +16,26 @@ namespace quindor {
 class InfoBox : public QDialog {
     Q_OBJECT
 public:
-    explicit InfoBox(QWidget* parent = nullptr);
+    InfoBox(Pickers& pickers, Messages& messages, QWidget* parent = nullptr);
     // Lays out the marked-up text and shows the window scrolled to the top.
     void showText(const QString& markedUpText);
     // The text without its style tags, as the clipboard gets it.
     QString plainText() const { return plain_; }
     static QString PlainInfoText(const QString& markedUpText);
+    // The plain copy as the printout and the rich-text file take it: 11 points, no style.
+    std::vector<RichParagraph> plainParagraphs() const;
+    bool saveAs(const QString& path) const;
+    void printTo(QPrinter& printer) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void saveCommand();
+    void printCommand();
+
+    Pickers& pickers_;
+    Messages& messages_;
     QScrollArea* scroll_;
     QLabel* picture_;
     QWidget* buttonRow_ = nullptr;

@@ -2,6 +2,7 @@
 #include "app/av_main.h"
 #include "app/best_list_window.h"
 #include "app/exercise_dialogs.h"
+#include "app/info_box.h"
 #include "app/print_commands.h"
 #include "app/protocol_window.h"
 #include "document/document_writer.h"
@@ -546,6 +547,34 @@ TEST_F(ExerciseWindowTest, TopicListWindowShowsTheNumberedTitles) {
     const QString file = dir.filePath(QStringLiteral("themen.rtf"));
     ASSERT_TRUE(topics.saveAs(file));
     EXPECT_TRUE(test::ReadFileBytes(file).contains("\\b Themenliste\\par"));
+}
+
+} // namespace
+} // namespace quindor
+
+namespace quindor {
+namespace {
+
+TEST(InfoBoxTest, PlainCopySavedAsRichTextAndPrinted) {
+    RecordingMessages messages;
+    NoPickers pickers;
+    InfoBox box(pickers, messages);
+    box.showText(QStringLiteral("<B>Blüte</B>\r\nDie <i>Blüte</i> trägt die Samen."));
+    const std::vector<RichParagraph> paragraphs = box.plainParagraphs();
+    ASSERT_EQ(paragraphs.size(), 2u);
+    EXPECT_EQ(paragraphs[1],
+              (RichParagraph{QStringLiteral("Die Blüte trägt die Samen."), false, 11}));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("info.rtf"));
+    ASSERT_TRUE(box.saveAs(file));
+    const QByteArray rtf = test::ReadFileBytes(file);
+    EXPECT_TRUE(rtf.contains("\\fs22\\b0 Bl\\'fcte\\par"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("info.pdf")));
+    box.printTo(printer);
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("info.pdf"))).size(), 500);
+    box.hide();
 }
 
 } // namespace
