@@ -1,6 +1,7 @@
 #include "app/best_list_window.h"
 
 #include "app/print_commands.h"
+#include "core/file_replace.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace quindor {
@@ -85,10 +85,8 @@ void BestListWindow::save() {
                                            QStringLiteral("txt"), QString());
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
     // UTF-8 with its mark: word processors and editors on every system read the umlauts.
-    const QByteArray bytes = "\xEF\xBB\xBF" + text_.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!ReplaceFileContent(path, "\xEF\xBB\xBF" + text_.toUtf8()))
         messages_.error(QStringLiteral("Die Datei \"") + path +
                         QStringLiteral("\" kann nicht geschrieben werden. Mögliche Ursachen:\r\n"
                                        "- Ungültiger Ordner oder Dateiname\r\n"

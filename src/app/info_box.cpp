@@ -1,5 +1,6 @@
 #include "app/info_box.h"
 
+#include "core/file_replace.h"
 #include "document/caption_codec.h"
 #include "document/document_session.h"
 #include "document/markup_layout.h"
@@ -13,7 +14,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -67,9 +67,7 @@ std::vector<RichParagraph> InfoBox::plainParagraphs() const {
 }
 
 bool InfoBox::saveAs(const QString& path) const {
-    const QByteArray bytes = WriteRtf(plainParagraphs(), 160);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return ReplaceFileContent(path, WriteRtf(plainParagraphs(), 160));
 }
 
 void InfoBox::printTo(QPrinter& printer) const {

@@ -1,5 +1,6 @@
 #include "app/protocol_window.h"
 
+#include "core/file_replace.h"
 #include "document/document_session.h"
 #include "exercise/protocol.h"
 #include "platform/host_identity.h"
@@ -12,7 +13,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace quindor {
@@ -110,9 +110,7 @@ void TopicListWindow::showTopics(const QString& text) {
 }
 
 bool ReportWindow::saveAs(const QString& path) {
-    const QByteArray bytes = richText();
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return ReplaceFileContent(path, richText());
 }
 
 bool ProtocolWindow::AutoSaveProtocol(const QDateTime& now, const QString& computer) {
