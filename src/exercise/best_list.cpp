@@ -82,8 +82,6 @@ bool ParseBestList(const QByteArray& bytes, std::vector<BestListDataTyp>& entrie
             entries.clear();
             return false;
         }
-        if (entries.size() == entries.capacity())
-            entries.reserve(entries.size() + 100);
         entries.push_back(std::move(entry));
     }
     return true;
