@@ -1,9 +1,9 @@
 // The learning view on a full-HD picture area with a photographic 2000 x 1500 base image and
 // 100 objects: composing, recomposing the objects and uncovering one field, each against one
 // smooth scaling of the base image to the page size in the same run.
+#include "document/numbering.h"
 #include "ratio_report.h"
 #include "sample_images.h"
-#include "document/numbering.h"
 #include "view/view_composer.h"
 
 #include <QGuiApplication>

@@ -61,12 +61,13 @@ TablePrintLayout LayoutPrintTable(const std::vector<int>& screenWidths, int rowC
 
 void PrintTable(QPainter& painter, const PrintTableData& table, QSize physical, QPoint offset,
                 const std::function<void()>& newPage) {
-    const TablePrintLayout layout = LayoutPrintTable(
-        table.screenWidths, static_cast<int>(table.rows.size()), physical, offset,
-        [&painter](int height) {
-            // The height of a line of text, ascent and descent, as the platform gives "X".
-            return QFontMetrics(TableFont(height), painter.device()).height();
-        });
+    const TablePrintLayout layout =
+        LayoutPrintTable(table.screenWidths, static_cast<int>(table.rows.size()), physical, offset,
+                         [&painter](int height) {
+                             // The height of a line of text, ascent and descent, as the platform
+                             // gives "X".
+                             return QFontMetrics(TableFont(height), painter.device()).height();
+                         });
     painter.setFont(TableFont(layout.characterHeight));
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine));
     painter.setBackgroundMode(Qt::TransparentMode);
