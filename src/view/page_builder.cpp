@@ -37,13 +37,16 @@ PageFit FitPage(QSize pageSize, QSize target, double zoom) {
         fit.fittedSize = QSize(std::max(1, RoundHalfEven(h * pw / ph)), h);
     else
         fit.fittedSize = QSize(w, std::max(1, RoundHalfEven(w * ph / pw)));
-    fit.drawnSize = QSize(std::min(w, RoundHalfEven(fit.fittedSize.width() * zoom)),
-                          std::min(h, RoundHalfEven(fit.fittedSize.height() * zoom)));
-    const double takenW = std::min(pw, pw / zoom * fit.drawnSize.width() / fit.fittedSize.width());
-    const double takenH =
-        std::min(ph, ph / zoom * fit.drawnSize.height() / fit.fittedSize.height());
-    fit.visibleWidth = takenW / pw;
-    fit.visibleHeight = takenH / ph;
+    fit.zoomedSize = QSize(std::max(1, RoundHalfEven(fit.fittedSize.width() * zoom)),
+                           std::max(1, RoundHalfEven(fit.fittedSize.height() * zoom)));
+    fit.drawnSize =
+        QSize(std::min(w, fit.zoomedSize.width()), std::min(h, fit.zoomedSize.height()));
+    // The visible share is measured against the zoomed page the display cuts from, so that
+    // display, page fractions and page image agree pixel for pixel.
+    fit.visibleWidth =
+        std::min(1.0, static_cast<double>(fit.drawnSize.width()) / fit.zoomedSize.width());
+    fit.visibleHeight =
+        std::min(1.0, static_cast<double>(fit.drawnSize.height()) / fit.zoomedSize.height());
     return fit;
 }
 
@@ -55,7 +58,7 @@ QImage RenderPage(const Document& document, const QImage& reducedBase, QSize siz
         return page;
     }
     const HeaderDataTyp& h = document.Header;
-    page.fill(QColor::fromRgb(WinColorToArgb(h.HtgdCol)));
+    page.fill(ToQColor(h.HtgdCol));
     if (reducedBase.isNull())
         return page;
     const QSize pageSize = PageSizeOf(h, reducedBase.size());

@@ -11,6 +11,7 @@ namespace quindor {
 struct PageFit {
     QSize pageSize;            // the page at base-image resolution
     QSize fittedSize;          // the whole page fitted into the target
+    QSize zoomedSize;          // the fitted page enlarged by the zoom
     QSize drawnSize;           // what the target shows at the zoom, limited to the target
     double visibleWidth = 1.0; // share of the page width the drawn part shows
     double visibleHeight = 1.0;

@@ -65,7 +65,10 @@ void ViewComposer::runLayout() {
 RenderContext ViewComposer::renderContext() const {
     RenderContext context;
     context.imageSize = page_.size();
-    context.displayAspect = geometry_.DisplayAspect;
+    // The side of a card is judged on the page, which keeps its shape at every zoom.
+    context.displayAspect =
+        page_.isNull() ? geometry_.DisplayAspect
+                       : static_cast<double>(page_.width()) / std::max(1, page_.height());
     context.exercise = state_.ViewMode == ViewExercise;
     context.layers = layers_;
     context.currentQuestion = state_.CurrentQuestion;
@@ -94,8 +97,9 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     view = {left, top, left + vw, top + vh};
     geometry_.DisplaySize = fit.drawnSize;
 
-    const QSize pageSize(RoundHalfEven(geometry_.ZoomFactor * fit.drawnSize.width()),
-                         RoundHalfEven(geometry_.ZoomFactor * fit.drawnSize.height()));
+    // The page image is the fitted page enlarged by the zoom, so it keeps the page's aspect
+    // whatever the shape of the picture area; the display shows the part that fits.
+    const QSize pageSize = fit.zoomedSize;
     const bool baseVisible = layers_[0] || state_.ViewMode == ViewExercise;
     page_ = RenderPage(document_, base, pageSize, baseVisible);
     geometry_.PageImageSize = page_.size();
