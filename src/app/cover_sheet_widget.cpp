@@ -25,7 +25,7 @@ void CoverSheetWidget::hideSheet() {
 
 void CoverSheetWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgb(WinColorToArgb(kCoverSheetColour)));
+    painter.fillRect(rect(), ToQColor(kCoverSheetColour));
     // Faint grips show where the edges can be taken.
     painter.setPen(QColor(0, 0, 0, 40));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,20 +1,26 @@
 #include "app/exercise_elements.h"
 
+#include "core/colour.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quindor {
 
 QColor CardFillColour() {
-    return QColor(255, 243, 144);
+    return ToQColor(MakeWinColor(255, 243, 144));
 }
 
 QColor RightFillColour() {
-    return QColor(155, 255, 143);
+    return ToQColor(MakeWinColor(155, 255, 143));
 }
 
 QColor WrongFillColour() {
-    return QColor(255, 150, 143);
+    return ToQColor(MakeWinColor(255, 150, 143));
+}
+
+QColor InputFieldColour() {
+    return ToQColor(MakeWinColor(238, 238, 255));
 }
 
 namespace {
@@ -86,7 +92,7 @@ void ElementPanel::paintEvent(QPaintEvent*) {
         return;
     }
     painter.setFont(CardFont(FitCardFontPoints(caption_, size())));
-    painter.setPen(QColor(33, 32, 31));
+    painter.setPen(ToQColor(MakeWinColor(33, 32, 31)));
     painter.drawText(rect().adjusted(2, 0, -2, 0), kTextFlags, caption_);
 }
 

@@ -11,6 +11,7 @@ namespace quindor {
 QColor CardFillColour();
 QColor RightFillColour();
 QColor WrongFillColour();
+QColor InputFieldColour();
 
 // The largest point size from 11 down to 7 at which the bold caption, word-wrapped, fits a card
 // of the given size less 2 pixels on either side; 7 when none does.

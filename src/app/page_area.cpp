@@ -1,11 +1,18 @@
 #include "app/page_area.h"
 
+#include "core/colour.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace quindor {
+
+namespace {
+// The grey of the start information text.
+constexpr WinColor kStartInfoColour = 0x6A6F6F;
+} // namespace
 
 PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new QLabel(this)) {
     setObjectName(QStringLiteral("BildPanel"));
@@ -17,9 +24,9 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new QLabel(this)) {
     QFont font = info_->font();
     font.setPointSize(13);
     info_->setFont(font);
-    // The grey 0x6A6F6F of the start text.
-    info_->setStyleSheet(QStringLiteral("color: #6F6F6A; background: rgba(255,255,255,215);"
-                                        "border-radius: 10px; padding: 18px;"));
+    info_->setStyleSheet(QStringLiteral("color: %1; background: rgba(255,255,255,215);"
+                                        "border-radius: 10px; padding: 18px;")
+                             .arg(ToQColor(kStartInfoColour).name()));
     info_->hide();
 }
 

@@ -1,5 +1,6 @@
 #include "app/uebung_pan.h"
 
+#include "core/colour.h"
 #include "core/rounding.h"
 #include "exercise/exercise_texts.h"
 #include "exercise/normalised_text.h"
@@ -37,7 +38,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(QPen(Qt::red, 2));
+        painter.setPen(QPen(ToQColor(MakeWinColor(255, 0, 0)), 2));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 };
@@ -160,7 +161,7 @@ void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
             field->setObjectName(QStringLiteral("UebElemPan%1").arg(i));
             field->setAccessibleName(QString::number(i + 1));
             field->setMaxLength(255);
-            field->setStyleSheet(FieldStyle(QColor(238, 238, 255), Qt::blue));
+            field->setStyleSheet(FieldStyle(InputFieldColour(), ToQColor(MakeWinColor(0, 0, 255))));
             field->installEventFilter(this);
             fields_[static_cast<int>(i)] = field;
         }
@@ -336,7 +337,8 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
         field->setGeometry(QRect(topLeft - QPoint(0, 1), QSize(std::max(8, w), h + 2)));
         if (firstTime && run_ && run_->data().AnzZeichenVorgeben) {
             field->setText(QStringLiteral("<%1>").arg(caption.size()));
-            field->setStyleSheet(FieldStyle(QColor(238, 238, 255), QColor(128, 128, 128)));
+            field->setStyleSheet(
+                FieldStyle(InputFieldColour(), ToQColor(MakeWinColor(128, 128, 128))));
         }
         field->show();
         field->raise();
@@ -355,7 +357,8 @@ bool ExercisePanel::eventFilter(QObject* watched, QEvent* event) {
             const QString text = field->text();
             if (text.startsWith(u'<') && text.endsWith(u'>')) {
                 field->clear();
-                field->setStyleSheet(FieldStyle(QColor(238, 238, 255), Qt::blue));
+                field->setStyleSheet(
+                    FieldStyle(InputFieldColour(), ToQColor(MakeWinColor(0, 0, 255))));
             }
         }
     }
@@ -416,8 +419,8 @@ void ExercisePanel::setFieldLook(int listIndex, PanelLook look) {
     if (const auto it = fields_.find(listIndex); it != fields_.end()) {
         const QColor fill = look == PanelLook::Right   ? RightFillColour()
                             : look == PanelLook::Wrong ? WrongFillColour()
-                                                       : QColor(238, 238, 255);
-        it->second->setStyleSheet(FieldStyle(fill, Qt::blue));
+                                                       : InputFieldColour();
+        it->second->setStyleSheet(FieldStyle(fill, ToQColor(MakeWinColor(0, 0, 255))));
     }
 }
 
@@ -429,7 +432,8 @@ void ExercisePanel::showBanner(Banner banner) {
     const bool right = banner == Banner::Right;
     banner_->setText(right ? QStringLiteral("Richtig!") : QStringLiteral("Falsch!"));
     QPalette palette = banner_->palette();
-    palette.setColor(QPalette::WindowText, right ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    palette.setColor(QPalette::WindowText,
+                     ToQColor(right ? MakeWinColor(0, 128, 0) : MakeWinColor(255, 0, 0)));
     banner_->setPalette(palette);
     banner_->show();
     banner_->raise();
@@ -532,11 +536,12 @@ void ExercisePanel::paintEvent(QPaintEvent*) {
     painter.drawImage(pageRect().topLeft(), app_.view.displayPicture());
     if (marked_ >= 0 && marked_ < app_.session.document().ObjectCount()) {
         const FracRect& r = app_.session.document().Object(marked_).CardRect;
-        painter.setPen(QPen(QColor(255, 128, 0), 3));
+        painter.setPen(QPen(ToQColor(MakeWinColor(255, 128, 0)), 3));
         painter.drawRect(QRect(pageToPanel(r.Left, r.Top), pageToPanel(r.Right, r.Bottom))
                              .adjusted(-3, -3, 3, 3));
     }
-    painter.fillRect(QRect(documentAreaWidth_, 0, 3, height()), QColor(225, 225, 217));
+    painter.fillRect(QRect(documentAreaWidth_, 0, 3, height()),
+                     ToQColor(MakeWinColor(225, 225, 217)));
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     painter.setFont(font);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <cstdint>
 
 namespace quindor {
@@ -24,6 +26,10 @@ constexpr int BlueOf(WinColor c) {
 constexpr uint32_t WinColorToArgb(WinColor c) {
     return 0xFF000000u | (static_cast<uint32_t>(RedOf(c)) << 16) |
            (static_cast<uint32_t>(GreenOf(c)) << 8) | static_cast<uint32_t>(BlueOf(c));
+}
+// The one way from a stored or documented colour value to a colour to draw with.
+inline QColor ToQColor(WinColor c, int alpha = 255) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c), alpha);
 }
 constexpr WinColor ArgbToWinColor(uint32_t argb) {
     return MakeWinColor(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),

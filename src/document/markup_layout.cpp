@@ -14,10 +14,6 @@ namespace quindor {
 
 namespace {
 
-QColor ToQColor(WinColor colour) {
-    return QColor::fromRgb(WinColorToArgb(colour));
-}
-
 QFont BaseFont(const MarkupLayoutParams& params, QPaintDevice* device) {
     QFont font(params.fontName);
     if (params.fontHeight < 0) {

@@ -1,5 +1,6 @@
 #include "exercise/grading.h"
 
+#include "core/colour.h"
 #include "core/rounding.h"
 
 #include <QFont>
@@ -75,10 +76,10 @@ QString UnitWord(int bewertSkala) {
 }
 
 QColor GradeColour(int wordIndex) {
-    static const std::array<QRgb, 6> kColours = {qRgb(0, 255, 0),   qRgb(191, 255, 0),
-                                                 qRgb(255, 255, 0), qRgb(255, 224, 0),
-                                                 qRgb(255, 160, 0), qRgb(255, 0, 0)};
-    return QColor(kColours[static_cast<size_t>(std::clamp(wordIndex, 0, 5))]);
+    static constexpr std::array<WinColor, 6> kColours = {
+        MakeWinColor(0, 255, 0),   MakeWinColor(191, 255, 0), MakeWinColor(255, 255, 0),
+        MakeWinColor(255, 224, 0), MakeWinColor(255, 160, 0), MakeWinColor(255, 0, 0)};
+    return ToQColor(kColours[static_cast<size_t>(std::clamp(wordIndex, 0, 5))]);
 }
 
 StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, int exerciseKind, bool multipleChoice) {

@@ -94,7 +94,7 @@ int WorksheetGapHandler::placeGap(QPainter* painter, const QFontMetrics& metrics
         painter->drawLine(x, underline, x + blank, underline);
     }
     if (painter && (mode_ == 2 || mode_ == 3)) {
-        painter->setPen(QColor(255, 0, 0));
+        painter->setPen(ToQColor(0x0000FF));
         painter->drawText(QPointF(x, y + metrics.ascent()), QLatin1Char(' ') + first);
     }
     return x + blank;

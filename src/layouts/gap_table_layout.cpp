@@ -132,8 +132,7 @@ private:
 
     void drawLine(QPoint from, QPoint to) {
         QPainter* painter = surface_.painter();
-        painter->setPen(QPen(QColor::fromRgb(WinColorToArgb(document_.Header.LinieCol)), 1,
-                             Qt::SolidLine, Qt::FlatCap));
+        painter->setPen(QPen(ToQColor(document_.Header.LinieCol), 1, Qt::SolidLine, Qt::FlatCap));
         painter->drawLine(from, to);
     }
 

@@ -12,12 +12,6 @@ namespace quindor {
 
 namespace {
 
-QColor Colour(WinColor c, int alpha = 255) {
-    QColor colour = QColor::fromRgb(WinColorToArgb(c));
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 int Alpha(int percent) {
     return RoundHalfEven(std::clamp(percent, 0, 100) / 100.0 * 255);
 }
@@ -163,8 +157,10 @@ void DrawCoveredField(QPainter& painter, const Document& document, int index, co
                       const RenderContext& context) {
     const ObjDataTyp& o = document.Objects[static_cast<size_t>(index)];
     painter.save();
-    painter.setPen(QPen(Colour(0x467DBB), 1));
-    painter.setBrush(Colour(0xCAE4FF));
+    // Everything of the covered look stays on the card: uncovering restores only the card.
+    painter.setClipRect(card, Qt::IntersectClip);
+    painter.setPen(QPen(ToQColor(0xBB7D46), 1));
+    painter.setBrush(ToQColor(0xFFE4CA));
     painter.drawRect(card.adjusted(0, 0, -1, -1));
     const double scale = context.scale();
     if (card.height() >= 1) {
@@ -184,13 +180,13 @@ void DrawCoveredField(QPainter& painter, const Document& document, int index, co
         const QRect circle(card.center().x() - diameter / 2, card.center().y() - diameter / 2,
                            diameter, diameter);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Colour(0x467DBB), 1));
+        painter.setPen(QPen(ToQColor(0xBB7D46), 1));
         painter.setBrush(Qt::white);
         painter.drawEllipse(circle);
         painter.setFont(EmFont(QStringLiteral("Arial"),
                                RoundHalfEven(20 * scale * diameter / static_cast<double>(full)),
                                1));
-        painter.setPen(Colour(0x0000FF));
+        painter.setPen(ToQColor(0x0000FF));
         painter.drawText(circle, Qt::AlignCenter, NumberLabel(document, index));
     }
     painter.restore();
@@ -217,8 +213,8 @@ void DrawRunStateMark(QPainter& painter, const Document& document, int index, co
         context.exerciseQueryMode == 2 && index != context.askedTarget) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Colour(0xB0B0B0));
-        painter.setBrush(Colour(0xD0D0D0));
+        painter.setPen(ToQColor(0xB0B0B0));
+        painter.setBrush(ToQColor(0xD0D0D0));
         painter.drawEllipse(card.adjusted(0, 0, -1, -1));
         painter.restore();
         return;
@@ -230,17 +226,17 @@ void DrawRunStateMark(QPainter& painter, const Document& document, int index, co
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(24);
         painter.setFont(font);
-        painter.setPen(o.State == -2 ? Colour(0x00C400) : Colour(0x0000DC));
+        painter.setPen(o.State == -2 ? ToQColor(0x00C400) : ToQColor(0x0000DC));
         const QPoint centre = card.topLeft() + QPoint(17, o.State == -2 ? 22 : 20);
         painter.drawText(QRect(centre - QPoint(22, 19), QSize(44, 38)), Qt::AlignCenter,
                          o.State == -2 ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
     } else if (o.State == -5) {
         painter.setPen(Qt::black);
-        painter.setBrush(Colour(0xECECE8));
+        painter.setBrush(ToQColor(0xE8ECEC));
         painter.drawEllipse(card.adjusted(0, 0, -1, -1));
         painter.setFont(
             EmFont(QStringLiteral("Arial"), RoundHalfEven(20 * card.height() / 30.0), 1));
-        painter.setPen(Colour(0x0000FF));
+        painter.setPen(ToQColor(0x0000FF));
         painter.drawText(card, Qt::AlignCenter, NumberLabel(document, index));
     }
     painter.restore();
@@ -251,15 +247,15 @@ void DrawPoint(QPainter& painter, const ObjDataTyp& o, const QRect& card,
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const int alpha = Alpha(o.HDeck);
-    const QColor fill = (context.exercise && o.PunktInUebung == 0) ? Colour(0xC0C0C0, alpha)
-                                                                   : Colour(o.HFarbe, alpha);
+    const QColor fill = (context.exercise && o.PunktInUebung == 0) ? ToQColor(0xC0C0C0, alpha)
+                                                                   : ToQColor(o.HFarbe, alpha);
     painter.setPen(QPen(TowardsBlack(fill, 0.3), std::max(1.0, context.scale())));
     painter.setBrush(fill);
     painter.drawEllipse(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5));
     const bool twoLines = !o.PktCap2.isEmpty();
     painter.setFont(
         EmFont(QStringLiteral("Arial"), RoundHalfEven((twoLines ? 10 : 12) * context.scale()), 1));
-    painter.setPen(Colour(o.Farbe));
+    painter.setPen(ToQColor(o.Farbe));
     painter.drawText(card, Qt::AlignCenter,
                      twoLines ? o.PktCap + QLatin1Char('\n') + o.PktCap2 : o.PktCap);
     painter.restore();
@@ -269,12 +265,12 @@ void DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& o
                 const RenderContext& context) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor fill = Colour(document.Header.FragBtnHtgdCol);
+    const QColor fill = ToQColor(document.Header.FragBtnHtgdCol);
     painter.setPen(QPen(TowardsBlack(fill, 0.3), std::max(1.0, context.scale())));
     painter.setBrush(fill);
     painter.drawEllipse(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.setFont(EmFont(QStringLiteral("Arial"), RoundHalfEven(16 * context.scale()), 1));
-    painter.setPen(Colour(document.Header.FragBtnTextCol));
+    painter.setPen(ToQColor(document.Header.FragBtnTextCol));
     painter.drawText(card, Qt::AlignCenter, ButtonText(o.Typ));
     painter.restore();
 }
@@ -341,7 +337,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                            RoundHalfEven(o.Ky * image.height()));
     const QPoint anchor(RoundHalfEven(o.Sx * image.width()), RoundHalfEven(o.Sy * image.height()));
     if (context.drawLines && o.Sline == 1)
-        DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, Colour(o.LinieFarbe));
+        DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, ToQColor(o.LinieFarbe));
 
     const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
     const QFontMetrics metrics(font);
@@ -395,7 +391,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         DrawRunStateMark(painter, document, index, card, context);
     } else if (!(numbered && o.State == -6)) {
         if (o.HDeck >= 1)
-            painter.fillRect(card, Colour(o.HFarbe, Alpha(o.HDeck)));
+            painter.fillRect(card, ToQColor(o.HFarbe, Alpha(o.HDeck)));
         if (pictureCard) {
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform, o.Picture.Linear);
@@ -406,7 +402,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
             const int align = o.TAusr == 1   ? Qt::AlignHCenter
                               : o.TAusr == 2 ? Qt::AlignRight
                                              : Qt::AlignLeft;
-            const QColor colour = o.Typ == KindGap ? Colour(0xFF0000) : Colour(o.Farbe);
+            const QColor colour = o.Typ == KindGap ? ToQColor(0xFF0000) : ToQColor(o.Farbe);
             DrawCardText(painter,
                          card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
                          CardText(o), font, align, colour, sizedFromText);

@@ -84,6 +84,72 @@ TEST_F(ComposerTest, ZoomTwoHundredShowsTheMiddleOfThePage) {
     EXPECT_FALSE(composer.ZoomOut());
 }
 
+// A picture area wider than the page: the page keeps its shape at every zoom, and what is
+// drawn, the page fractions of a click and the drag limits agree.
+TEST_F(ComposerTest, ZoomKeepsThePageShapeInAnAreaOfAnotherShape) {
+    const int left = addLabel(KindQueryLabel, 0.45, 0.5, QStringLiteral("Blatt"));
+    const int right = addLabel(KindQueryLabel, 0.55, 0.5, QStringLiteral("Stiel"));
+    for (ZoomLevel level : {ZoomLevel::Percent150, ZoomLevel::Percent200}) {
+        composer.SetZoom(ZoomLevel::Percent100);
+        composer.ComposeView(QSize(1000, 600));
+        composer.SetZoom(level);
+        const double zoom = ZoomFactorOf(level);
+        const QSize page = composer.pageImage().size();
+        // The page fitted into 1000 x 600 is 870 x 600; zoomed it keeps 870 : 600.
+        EXPECT_EQ(page, QSize(RoundHalfEven(870 * zoom), RoundHalfEven(600 * zoom)));
+        EXPECT_EQ(composer.displayPicture().size(), QSize(1000, 600));
+        const ViewGeometry& g = composer.geometry();
+        EXPECT_NEAR(g.ViewRect.Right - g.ViewRect.Left, 1000.0 / page.width(), 1e-9);
+
+        // A click on a card where the display shows it hits that card.
+        for (int index : {left, right}) {
+            const ObjDataTyp& o = document.Object(index);
+            const QPoint onPage(
+                o.DrawnLeft + 4,
+                RoundHalfEven((o.CardRect.Top + o.CardRect.Bottom) / 2 * page.height()));
+            const QPoint onDisplay = onPage - g.ViewOrigin;
+            EXPECT_EQ(composer.displayPicture().pixelColor(onDisplay),
+                      composer.pageImage().pixelColor(onPage));
+            EXPECT_EQ(composer.HitTest(onDisplay.x(), onDisplay.y()), index);
+        }
+
+        // Dragged to the right and bottom edges, the last page column and row are in view.
+        composer.DragView(QPoint(5000, 5000), QPoint(0, 0));
+        EXPECT_DOUBLE_EQ(g.ViewRect.Right, 1.0);
+        EXPECT_DOUBLE_EQ(g.ViewRect.Bottom, 1.0);
+        EXPECT_EQ(g.ViewOrigin.x() + 1000, page.width());
+        EXPECT_EQ(g.ViewOrigin.y() + 600, page.height());
+        EXPECT_EQ(composer.displayPicture().pixel(999, 599),
+                  composer.pageImage().pixel(page.width() - 1, page.height() - 1));
+        // And to the left and top edges.
+        composer.DragView(QPoint(0, 0), QPoint(5000, 5000));
+        EXPECT_EQ(g.ViewOrigin, QPoint(0, 0));
+        EXPECT_DOUBLE_EQ(g.ScreenToPage(0, 0).x(), 0.0);
+    }
+}
+
+// The colours of the covered appearance and of the run marks, as red, green and blue.
+TEST_F(ComposerTest, CoverAndRunMarkColours) {
+    const int query = addLabel(KindQueryLabel, 0.4, 0.4, QStringLiteral("Wurzelwerk"));
+    document.Object(query).Nummer = 0;
+    composer.ComposeView(QSize(870, 600));
+    const FracRect& r = document.Object(query).CardRect;
+    const QPoint topLeft(RoundHalfEven(r.Left * 870), RoundHalfEven(r.Top * 600));
+    EXPECT_EQ(composer.pageImage().pixelColor(topLeft), QColor(70, 125, 187)) << "steel-blue frame";
+    EXPECT_EQ(composer.pageImage().pixelColor(topLeft + QPoint(3, 3)), QColor(202, 228, 255))
+        << "light blue fill";
+
+    // An open target of a run: a light grey ellipse with its number.
+    state.ViewMode = ViewExercise;
+    document.Object(query).State = -5;
+    document.Object(query).Nummer = 1;
+    composer.ComposeView(QSize(870, 600));
+    const FracRect& mark = document.Object(query).CardRect;
+    const QPoint centreLeft(RoundHalfEven((mark.Left + 0.15 * (mark.Right - mark.Left)) * 870),
+                            RoundHalfEven((mark.Top + mark.Bottom) / 2 * 600));
+    EXPECT_EQ(composer.pageImage().pixelColor(centreLeft), QColor(236, 236, 232));
+}
+
 TEST_F(ComposerTest, LayerSwitchHidesTextCardsButNotPoints) {
     const int label = addLabel(KindFixedLabel, 0.3, 0.3, QStringLiteral("Blatt"));
     const int point =
@@ -118,13 +184,13 @@ TEST_F(ComposerTest, CoveredFieldLiesAboveHigherObjectsAndHitsFromTheTop) {
     const int y = RoundHalfEven((r.Top + r.Bottom) / 2 * 600);
     // The covered card is drawn last: its colour shows where both overlap.
     EXPECT_EQ(composer.pageImage().pixelColor(x, RoundHalfEven(r.Top * 600) + 1),
-              QColor(0xFF, 0xE4, 0xCA));
+              QColor(202, 228, 255));
     EXPECT_EQ(composer.HitTest(x, y), query);
     // Uncovering by click redraws only that card from the static snapshot.
     document.Object(query).State = 0;
     composer.RedrawObject(query);
     EXPECT_NE(composer.pageImage().pixelColor(x, RoundHalfEven(r.Top * 600) + 1),
-              QColor(0xFF, 0xE4, 0xCA));
+              QColor(202, 228, 255));
 }
 
 TEST_F(ComposerTest, ConnectingLineUsesASquareBrush) {
@@ -188,8 +254,33 @@ TEST_F(GapTextComposerTest, TextStaysOnThePageThroughRecomposingAndUncovering) {
                         RoundHalfEven((gap.CardRect.Top + gap.CardRect.Bottom) / 2 * 600));
     EXPECT_EQ(composer.HitTest(centre.x(), centre.y()), 0);
     const QPoint inside(RoundHalfEven(gap.CardRect.Left * 870) + 3, centre.y());
-    EXPECT_EQ(composer.pageImage().pixel(inside), QColor(0xFF, 0xE4, 0xCA).rgba())
+    EXPECT_EQ(composer.pageImage().pixel(inside), QColor(202, 228, 255).rgba())
         << "a covered gap in the cover colour, above its text";
+}
+
+// Uncovering a numbered gap gives back exactly the page around it: the number circle, which
+// is limited to the card, leaves nothing behind.
+TEST_F(GapTextComposerTest, UncoveringLeavesNothingOfTheCoveredField) {
+    document.Object(0).Nummer = 1;
+    document.Object(0).State = 0;
+    composer.ComposeView(QSize(870, 600));
+    const QImage uncovered = composer.pageImage().copy();
+    const FracRect r = document.Object(0).CardRect;
+    const QRect card(QPoint(RoundHalfEven(r.Left * 870), RoundHalfEven(r.Top * 600)),
+                     QPoint(RoundHalfEven(r.Right * 870) - 1, RoundHalfEven(r.Bottom * 600) - 1));
+
+    document.Object(0).State = -1;
+    composer.ComposeView(QSize(870, 600));
+    document.Object(0).State = 0;
+    composer.RedrawObject(0);
+    const QImage& page = composer.pageImage();
+    for (int y = card.top() - 4; y <= card.bottom() + 4; ++y) {
+        for (int x = card.left() - 4; x <= card.right() + 4; ++x) {
+            if (card.contains(x, y))
+                continue;
+            ASSERT_EQ(page.pixel(x, y), uncovered.pixel(x, y)) << "at " << x << ", " << y;
+        }
+    }
 }
 
 TEST_F(GapTextComposerTest, TextLayerOffHidesTheWordsAndTheGaps) {
