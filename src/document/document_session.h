@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/program_state.h"
 #include "document/document.h"
+#include "document/installed_fonts.h"
 #include "document/layout_dispatch.h"
 
 #include <functional>
@@ -14,8 +15,9 @@ namespace quindor {
 struct DocumentHooks {
     // Before a load: the pointer tool becomes the active tool.
     std::function<void()> selectPointerTool;
-    // Whether a font family is installed (case-insensitive).
-    std::function<bool(const QString&)> fontInstalled;
+    // Whether a font family is drawn in its own face here; a document naming another font is
+    // drawn in Arial. Tests replace the system's answer.
+    std::function<bool(const QString&)> fontInstalled = IsFontInstalled;
     // The worksheet part takes its stored settings and task line after a load, and serialises
     // its current settings before a write.
     std::function<void(const QString& worksheet, const QString& task)> worksheetRead;

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <QFontDatabase>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -165,6 +167,27 @@ TEST_F(Session, LoadHandsFontAndWorksheetToTheHooks) {
     g.session.hooks().fontInstalled = [](const QString&) { return true; };
     ASSERT_TRUE(g.session.LoadDocument(path("font.qdr"), true));
     EXPECT_EQ(g.session.document().FontName, "Nirgendwo Sans");
+}
+
+// Without a test's answer the session asks this computer: a font it lacks is drawn in Arial,
+// which the system draws in a metric-compatible face.
+TEST_F(Session, MissingFontOfThisComputerFallsBackToArial) {
+    fill();
+    f_.session.document().FontName = "Nirgendwo Sans";
+    ASSERT_TRUE(f_.session.WriteDocument(path("fehlend.qdr"), true));
+    test::SessionFixture g;
+    ASSERT_TRUE(g.session.LoadDocument(path("fehlend.qdr"), true));
+    EXPECT_EQ(g.session.document().FontName, "Arial");
+
+    EXPECT_FALSE(IsFontInstalled(QStringLiteral("Nirgendwo Sans")));
+    const QString installed = QFontDatabase::families().value(0);
+    ASSERT_FALSE(installed.isEmpty());
+    EXPECT_TRUE(IsFontInstalled(installed.toUpper())) << "compared case-insensitively";
+    // Arial is drawn in a face with the same metrics wherever one is installed.
+    if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+        EXPECT_TRUE(IsFontInstalled(QStringLiteral("arial")));
+        EXPECT_EQ(DrawnFontFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
+    }
 }
 
 // --- Writing ------------------------------------------------------------------------------

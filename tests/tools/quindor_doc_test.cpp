@@ -121,6 +121,22 @@ TEST_F(QuindorDocTool, InfoAndDumpDescribeTheDocument) {
     EXPECT_EQ(json["header"].toObject()["FileName"].toString(), good);
 }
 
+// The tool reports the font the program really draws in, and the stored one it replaced.
+TEST_F(QuindorDocTool, InfoNamesTheFontTheDocumentIsDrawnIn) {
+    Document d;
+    d.FontName = QStringLiteral("Nirgendwo Sans");
+    d.BaseImage.Image = test::PatternImage(30, 20);
+    const QString file = dir.filePath(QStringLiteral("schrift.qdr"));
+    WriteFile(file, WriteDocumentBytes(d));
+    const test::ToolRun info = Doc({QStringLiteral("info"), file});
+    EXPECT_EQ(info.exitCode, 0);
+    const QString line = info.out.section(QLatin1Char('\n'), 5, 5);
+    EXPECT_TRUE(line.startsWith(QStringLiteral("Schrift:     Arial"))) << line.toStdString();
+    EXPECT_TRUE(
+        line.endsWith(QStringLiteral("; im Dokument: Nirgendwo Sans (hier nicht installiert)")))
+        << line.toStdString();
+}
+
 TEST(QuindorDocUsage, WrongCommandsGiveTheUsageAndStatusTwo) {
     const QList<QStringList> wrong = {{},
                                       {QStringLiteral("info")},

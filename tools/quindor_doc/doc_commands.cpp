@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "document/document_writer.h"
+#include "document/installed_fonts.h"
 #include "exercise/best_list.h"
 #include "layouts/document_layouts.h"
 #include "quindor_doc/document_json.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QJsonDocument>
 
 #include <map>
@@ -62,13 +62,6 @@ QString KindName(int typ) {
     return QStringLiteral("unbekannt");
 }
 
-bool FontInstalled(const QString& family) {
-    const QStringList families = QFontDatabase::families();
-    return std::any_of(families.begin(), families.end(), [&](const QString& f) {
-        return f.compare(family, Qt::CaseInsensitive) == 0;
-    });
-}
-
 void PrintMessages(const QStringList& messages, QTextStream& err) {
     for (const QString& message : messages)
         err << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
@@ -93,6 +86,7 @@ LoadedDocument LoadForInspection(const QString& path) {
     if (file.open(QIODevice::ReadOnly)) {
         Document scratch;
         ReadDocumentBytes(file.readAll(), scratch, ReadOptions(), &result.details);
+        result.storedFontName = scratch.FontName;
     }
     return result;
 }
@@ -125,7 +119,7 @@ QString IndentMessages(const QStringList& messages) {
     return text;
 }
 
-QString InfoText(const QString& path, const Document& document, bool fontInstalled) {
+QString InfoText(const QString& path, const Document& document, const QString& storedFontName) {
     const HeaderDataTyp& h = document.Header;
     QString typeName = DocumentTypeName(h.DokTyp, h.DokUnterTyp);
     if (typeName.isEmpty())
@@ -138,9 +132,14 @@ QString InfoText(const QString& path, const Document& document, bool fontInstall
     s << "Titel:       " << h.Titel << '\n';
     s << "Autor:       " << h.Autor << '\n';
     s << "Version:     " << h.Vers << '\n';
+    // The face the view really draws in, and the stored name when this computer lacks it.
     s << "Schrift:     " << document.FontName;
-    if (!fontInstalled)
-        s << " (nicht installiert, angezeigt als Arial)";
+    const QString drawn = DrawnFontFamily(document.FontName);
+    if (drawn.compare(document.FontName, Qt::CaseInsensitive) != 0)
+        s << " (dargestellt als " << drawn << ")";
+    if (!storedFontName.isEmpty() &&
+        storedFontName.compare(document.FontName, Qt::CaseInsensitive) != 0)
+        s << "; im Dokument: " << storedFontName << " (hier nicht installiert)";
     s << '\n';
     s << "Basisbild:   " << document.BaseImage.Image.width() << " x "
       << document.BaseImage.Image.height() << '\n';
@@ -161,11 +160,7 @@ int RunInfo(const QString& path, QTextStream& out, QTextStream& err) {
         PrintMessages(loaded.messages, err);
         return 1;
     }
-    // Arial is never missing: the program falls back to it, mapped to a metric-compatible face.
-    const QString& font = loaded.document.FontName;
-    const bool installed =
-        font.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 || FontInstalled(font);
-    out << InfoText(path, loaded.document, installed);
+    out << InfoText(path, loaded.document, loaded.storedFontName);
     return 0;
 }
 

@@ -14,6 +14,7 @@ struct LoadedDocument {
     QStringList messages;
     Document document;
     ReadDetails details;
+    QString storedFontName; // the font the file names, before any fallback
 };
 
 LoadedDocument LoadForInspection(const QString& path);
@@ -25,8 +26,8 @@ QStringList CollectDocuments(const QStringList& paths, QStringList* emptyFolders
 // Loader messages for a report: every line indented, CR LF as line breaks.
 QString IndentMessages(const QStringList& messages);
 
-// Summary of a loaded document. fontInstalled says whether its font exists on this system.
-QString InfoText(const QString& path, const Document& document, bool fontInstalled);
+// Summary of a loaded document; storedFontName is the font the file names.
+QString InfoText(const QString& path, const Document& document, const QString& storedFontName);
 
 // The commands; each returns the process exit status.
 int RunInfo(const QString& path, QTextStream& out, QTextStream& err);
