@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialog_ports.h"
+#include "app/program_printer.h"
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "document/topic_list.h"
@@ -25,7 +26,7 @@ struct AppState {
         : messages(messagePort), pickers(pickerPort), busy(busyPort), shell(shellPort),
           sound(soundPort), mail(mailPort), store(userStore), session(state, messages, busy),
           topics(session, state, messages, pickers),
-          view(session.document(), state, &session.layouts()) {
+          view(session.document(), state, &session.layouts()), printer(pickers, messages) {
         RegisterLayouts(session.layouts(), state);
     }
 
@@ -41,6 +42,7 @@ struct AppState {
     DocumentSession session;
     TopicList topics;
     ViewComposer view;
+    ProgramPrinter printer;
 };
 
 } // namespace quindor

@@ -251,7 +251,7 @@ void MainWindow::ShowInfoBox(int index) {
     if (!CheckInfoPointPassword(point, app_.messages, passwordPrompt_))
         return;
     if (!infoBox_)
-        infoBox_ = new InfoBox(app_.pickers, app_.messages, this);
+        infoBox_ = new InfoBox(app_.pickers, app_.messages, app_.printer, this);
     infoBox_->showText(point.Cap);
     infoBox_->move(mapToGlobal(QPoint(width() - infoBox_->width() - 6, 6)));
 }

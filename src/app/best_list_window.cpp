@@ -19,9 +19,10 @@
 namespace quindor {
 
 BestListWindow::BestListWindow(const QString& caption, const std::vector<BestListDataTyp>& ranked,
-                               Pickers& pickers, Messages& messages, QWidget* parent)
+                               Pickers& pickers, Messages& messages, ProgramPrinter& printer,
+                               QWidget* parent)
     : QDialog(parent), grid_(new QTableWidget(this)), text_(BestListTable(ranked)),
-      pickers_(pickers), messages_(messages) {
+      pickers_(pickers), messages_(messages), printer_(printer) {
     setObjectName(QStringLiteral("TBestListForm"));
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
@@ -69,9 +70,9 @@ BestListWindow::BestListWindow(const QString& caption, const std::vector<BestLis
     button(QStringLiteral("Speichern..."), [this] { save(); });
     button(QStringLiteral("In Zwischenablage"), [this] { copy(); });
     button(QStringLiteral("Drucken..."),
-           [this] { PrintTableWithDialog(this, printTable(), windowTitle()); });
+           [this] { PrintTableWithDialog(this, printer_, printTable(), windowTitle()); });
     button(QStringLiteral("Vorschau..."),
-           [this] { PreviewTable(this, printTable(), windowTitle()); });
+           [this] { PreviewTable(this, printer_, printTable(), windowTitle()); });
     buttons->addStretch();
     button(QStringLiteral("Schließen"), [this] { accept(); })->setDefault(true);
     layout->addLayout(buttons);

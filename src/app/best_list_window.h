@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/program_printer.h"
 #include "core/messages.h"
 #include "core/pickers.h"
 #include "core/program_state.h"
@@ -19,7 +20,8 @@ class BestListWindow : public QDialog {
     Q_OBJECT
 public:
     BestListWindow(const QString& caption, const std::vector<BestListDataTyp>& ranked,
-                   Pickers& pickers, Messages& messages, QWidget* parent = nullptr);
+                   Pickers& pickers, Messages& messages, ProgramPrinter& printer,
+                   QWidget* parent = nullptr);
     QTableWidget* grid() const { return grid_; }
     const QString& text() const { return text_; }
     // The grid as the table printing takes it.
@@ -32,6 +34,7 @@ private:
     QString text_;
     Pickers& pickers_;
     Messages& messages_;
+    ProgramPrinter& printer_;
 };
 
 // The folder dialog (TBestListVerzForm): best lists, protocols and chronicle screenshots.

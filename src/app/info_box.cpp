@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QMouseEvent>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,9 +19,9 @@
 
 namespace quindor {
 
-InfoBox::InfoBox(Pickers& pickers, Messages& messages, QWidget* parent)
-    : QDialog(parent), pickers_(pickers), messages_(messages), scroll_(new QScrollArea),
-      picture_(new QLabel) {
+InfoBox::InfoBox(Pickers& pickers, Messages& messages, ProgramPrinter& printer, QWidget* parent)
+    : QDialog(parent), pickers_(pickers), messages_(messages), printer_(printer),
+      scroll_(new QScrollArea), picture_(new QLabel) {
     setWindowTitle(QStringLiteral("Information"));
     setModal(false);
     setObjectName(QStringLiteral("InfoBox"));
@@ -70,11 +69,12 @@ bool InfoBox::saveAs(const QString& path) const {
     return ReplaceFileContent(path, WriteRtf(plainParagraphs(), 160));
 }
 
-void InfoBox::printTo(QPrinter& printer) const {
+bool InfoBox::printTo(QPrinter& printer) const {
     printer.setDocName(QStringLiteral("Infotext"));
     QTextDocument document;
     AppendToDocument(document, plainParagraphs(), 160);
     document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 void InfoBox::saveCommand() {
@@ -87,10 +87,8 @@ void InfoBox::saveCommand() {
 }
 
 void InfoBox::printCommand() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    printer_.printWithDialog(this, QStringLiteral("Infotext"),
+                             [this](QPrinter& target) { return printTo(target); });
 }
 
 QString InfoBox::PlainInfoText(const QString& markedUpText) {

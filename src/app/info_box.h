@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/program_printer.h"
 #include "core/messages.h"
 #include "core/pickers.h"
 #include "print/rtf_writer.h"
@@ -16,7 +17,8 @@ namespace quindor {
 class InfoBox : public QDialog {
     Q_OBJECT
 public:
-    InfoBox(Pickers& pickers, Messages& messages, QWidget* parent = nullptr);
+    InfoBox(Pickers& pickers, Messages& messages, ProgramPrinter& printer,
+            QWidget* parent = nullptr);
     // Lays out the marked-up text and shows the window scrolled to the top.
     void showText(const QString& markedUpText);
     // The text without its style tags, as the clipboard gets it.
@@ -25,7 +27,7 @@ public:
     // The plain copy as the printout and the rich-text file take it: 11 points, no style.
     std::vector<RichParagraph> plainParagraphs() const;
     bool saveAs(const QString& path) const;
-    void printTo(QPrinter& printer) const;
+    bool printTo(QPrinter& printer) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +38,7 @@ private:
 
     Pickers& pickers_;
     Messages& messages_;
+    ProgramPrinter& printer_;
     QScrollArea* scroll_;
     QLabel* picture_;
     QWidget* buttonRow_ = nullptr;

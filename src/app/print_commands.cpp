@@ -5,10 +5,7 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
@@ -28,33 +25,32 @@ QPoint UnprintableOffset(const QPrinter& printer) {
                   RoundHalfEven((page.top() - paper.top()) * 10));
 }
 
-void PrintTableOn(QPrinter& printer, const PrintTableData& table) {
+bool PrintTableOn(QPrinter& printer, const PrintTableData& table) {
     QPainter painter(&printer);
     if (!painter.isActive())
-        return;
+        return false;
     MapToTenthMillimetres(painter, printer.resolution(), printer.resolution());
     PrintTable(painter, table, PaperTenthMillimetres(printer), UnprintableOffset(printer),
                [&printer] { printer.newPage(); });
+    return true;
 }
 
-void PrintTableWithDialog(QWidget* parent, const PrintTableData& table, const QString& title) {
-    QPrinter printer;
-    printer.setDocName(title);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintTableOn(printer, table);
+void PrintTableWithDialog(QWidget* parent, ProgramPrinter& printer, const PrintTableData& table,
+                          const QString& title) {
+    printer.printWithDialog(parent, title,
+                            [&table](QPrinter& target) { return PrintTableOn(target, table); });
 }
 
-void PreviewTable(QWidget* parent, const PrintTableData& table, const QString& title) {
-    QPrinter printer;
-    printer.setDocName(title);
-    QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&table](QPrinter* target) { PrintTableOn(*target, table); });
-    preview.exec();
+void PreviewTable(QWidget* parent, ProgramPrinter& printer, const PrintTableData& table,
+                  const QString& title) {
+    printer.preview(parent, title,
+                    [&table](QPrinter& target) { return PrintTableOn(target, table); });
 }
 
 namespace {
+
+// The print job's name for the view.
+const QString kViewTitle = QStringLiteral("Ansicht");
 
 QDoubleSpinBox* CentimetreField(const QString& name, double value, QWidget* parent) {
     auto* field = new QDoubleSpinBox(parent);
@@ -69,7 +65,7 @@ QDoubleSpinBox* CentimetreField(const QString& name, double value, QWidget* pare
 
 } // namespace
 
-ViewPrintDialog::ViewPrintDialog(QPrinter& printer, QWidget* parent)
+ViewPrintDialog::ViewPrintDialog(ProgramPrinter& printer, QWidget* parent)
     : QDialog(parent), printer_(printer) {
     setObjectName(QStringLiteral("AnsichtDruckenForm"));
     setWindowTitle(QStringLiteral("Ansicht drucken"));
@@ -118,8 +114,7 @@ ViewPrintDialog::ViewPrintDialog(QPrinter& printer, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     auto* setup = new QPushButton(QStringLiteral("Einrichten..."), this);
     connect(setup, &QPushButton::clicked, this, [this] {
-        QPageSetupDialog dialog(&printer_, this);
-        dialog.exec();
+        printer_.setupDialog(this);
         refreshPrinter();
     });
     auto* preview = new QPushButton(QStringLiteral("Vorschau..."), this);
@@ -152,15 +147,14 @@ void ViewPrintDialog::setPicture(const QImage& picture) {
 }
 
 void ViewPrintDialog::refreshPrinter() {
-    const QString name = printer_.printerName();
-    if (name.isEmpty() && printer_.outputFormat() != QPrinter::PdfFormat) {
-        printerInfo_->setText(QStringLiteral("- Kein Drucker -"));
+    if (!printer_.printerInstalled()) {
+        printerInfo_->setText(ProgramPrinter::NoPrinterText());
         return;
     }
+    const QString name = printer_.printer().printerName();
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    const QString port = info.isNull() ? printer_.outputFileName() : info.location();
-    printerInfo_->setText(name.isEmpty() ? QStringLiteral("PDF an ") + port
-                                         : name + QStringLiteral(" an ") + port);
+    printerInfo_->setText(name + QStringLiteral(" an ") +
+                          (info.isNull() ? printer_.printer().outputFileName() : info.location()));
 }
 
 QRect ViewPrintDialog::printRect(QPoint offset) const {
@@ -170,25 +164,23 @@ QRect ViewPrintDialog::printRect(QPoint offset) const {
                  RoundHalfEven(height_->value() * 100));
 }
 
-void ViewPrintDialog::paint(QPrinter& printer) {
+bool ViewPrintDialog::paint(QPrinter& printer) {
     QPainter painter(&printer);
     if (!painter.isActive())
-        return;
+        return false;
     MapToTenthMillimetres(painter, printer.resolution(), printer.resolution());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(printRect(UnprintableOffset(printer)), picture_);
+    return true;
 }
 
 void ViewPrintDialog::print() {
-    printer_.setCopyCount(copies_->value());
-    paint(printer_);
+    printer_.printer().setCopyCount(copies_->value());
+    printer_.printDirect(kViewTitle, [this](QPrinter& target) { return paint(target); });
 }
 
 void ViewPrintDialog::preview() {
-    QPrintPreviewDialog dialog(&printer_, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { paint(*target); });
-    dialog.exec();
+    printer_.preview(this, kViewTitle, [this](QPrinter& target) { return paint(target); });
 }
 
 } // namespace quindor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/program_printer.h"
 #include "print/table_print.h"
 
 #include <QCheckBox>
@@ -12,12 +13,15 @@
 
 namespace quindor {
 
-// Prints a table on a printer the user picks (the print dialog also prints to a PDF file).
-void PrintTableWithDialog(QWidget* parent, const PrintTableData& table, const QString& title);
+// Prints a table on the program's printer after the print dialog (which also prints to a PDF
+// file).
+void PrintTableWithDialog(QWidget* parent, ProgramPrinter& printer, const PrintTableData& table,
+                          const QString& title);
 // The same printout in a print preview, from which it can be printed.
-void PreviewTable(QWidget* parent, const PrintTableData& table, const QString& title);
-// The table onto a printer that is set up already.
-void PrintTableOn(QPrinter& printer, const PrintTableData& table);
+void PreviewTable(QWidget* parent, ProgramPrinter& printer, const PrintTableData& table,
+                  const QString& title);
+// The table onto a printer that is set up already; false when the job did not start.
+bool PrintTableOn(QPrinter& printer, const PrintTableData& table);
 
 // The printable area of a printer: the paper and the unprintable top-left margin, in 0.1 mm.
 QSize PaperTenthMillimetres(const QPrinter& printer);
@@ -28,7 +32,7 @@ QPoint UnprintableOffset(const QPrinter& printer);
 class ViewPrintDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ViewPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
+    explicit ViewPrintDialog(ProgramPrinter& printer, QWidget* parent = nullptr);
 
     // The picture to print and its proportion (width / height).
     void setPicture(const QImage& picture);
@@ -43,9 +47,9 @@ public:
 
 private:
     void refreshPrinter();
-    void paint(QPrinter& printer);
+    bool paint(QPrinter& printer);
 
-    QPrinter& printer_;
+    ProgramPrinter& printer_;
     QImage picture_;
     double aspect_ = 1.0;
     QDoubleSpinBox* left_;

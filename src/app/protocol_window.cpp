@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -138,25 +136,21 @@ void ReportWindow::saveCommand() {
         app_.messages.error(DocumentSession::WriteErrorMessage(path));
 }
 
-void ReportWindow::printTo(QPrinter& printer) {
+bool ReportWindow::printTo(QPrinter& printer) {
     // Both reports print as the protocol does.
     printer.setDocName(QStringLiteral("Übungsprotokoll"));
     area_->document()->print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 void ReportWindow::printCommand() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    app_.printer.printWithDialog(this, QStringLiteral("Übungsprotokoll"),
+                                 [this](QPrinter& target) { return printTo(target); });
 }
 
 void ReportWindow::previewCommand() {
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printTo(*target); });
-    preview.exec();
+    app_.printer.preview(this, QStringLiteral("Übungsprotokoll"),
+                         [this](QPrinter& target) { return printTo(target); });
 }
 
 void ProtocolWindow::commentCommand() {

@@ -30,7 +30,7 @@ public:
     void printCommand();
     void previewCommand();
     // The content on a printer (or into a PDF file), as a document titled as the window says.
-    void printTo(QPrinter& printer);
+    bool printTo(QPrinter& printer);
 
 protected:
     void render(const QString& text, bool clear);

@@ -380,8 +380,9 @@ TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
     std::vector<BestListDataTyp> ranked = {
         {QStringLiteral("Ada"), QStringLiteral("PC-1"), 46000.25, 75000, 0.9},
         {QStringLiteral("Bo"), QStringLiteral("PC-2"), 46000.5, 5000, 0.85}};
+    ProgramPrinter printer(pickers, messages);
     BestListWindow window(QStringLiteral("Bestenliste - Individual-Übung"), ranked, pickers,
-                          messages);
+                          messages, printer);
     QTableWidget* grid = window.grid();
     ASSERT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), QStringLiteral("Zeit (Min:Sek)"));
@@ -392,13 +393,30 @@ TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
     EXPECT_TRUE(grid->item(0, 3)->textAlignment() & Qt::AlignHCenter);
     EXPECT_EQ(window.text(), BestListTable(ranked));
     // An empty list still shows one empty row.
-    BestListWindow empty(QStringLiteral("Bestenliste - Netzwerk-Übung"), {}, pickers, messages);
+    BestListWindow empty(QStringLiteral("Bestenliste - Netzwerk-Übung"), {}, pickers, messages,
+                         printer);
     EXPECT_EQ(empty.grid()->rowCount(), 1);
 }
 
+// Answers every save dialog with one path.
+class SavePicker : public NoPickers {
+public:
+    QString saveFile(const QString& title, const QString&, const QString&,
+                     const QString&) override {
+        titles.append(title);
+        return answer;
+    }
+    QString answer;
+    QStringList titles;
+};
+
 TEST(ViewPrintDialogTest, ProportionAndPrintingToPdf) {
-    QPrinter printer;
-    ViewPrintDialog dialog(printer);
+    RecordingMessages messages;
+    NoPickers pickers;
+    ProgramPrinter shared(pickers, messages);
+    shared.printerInstalled = [] { return true; };
+    QPrinter& printer = shared.printer();
+    ViewPrintDialog dialog(shared);
     QImage picture(1000, 500, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::darkGreen);
     dialog.setPicture(picture);
@@ -419,6 +437,55 @@ TEST(ViewPrintDialogTest, ProportionAndPrintingToPdf) {
     printer.setOutputFileName(pdf);
     dialog.print();
     EXPECT_GT(QFileInfo(pdf).size(), 500);
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST(ViewPrintDialogTest, WithoutAPrinterTheViewGoesIntoAPdfFileTheUserNames) {
+    RecordingMessages messages;
+    SavePicker pickers;
+    ProgramPrinter shared(pickers, messages);
+    shared.printerInstalled = [] { return false; };
+    ViewPrintDialog dialog(shared);
+    QImage picture(400, 300, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::darkGreen);
+    dialog.setPicture(picture);
+    EXPECT_EQ(dialog.printerInfo(), QStringLiteral("- Kein Drucker -"));
+
+    // Cancelling the file dialog prints nothing and says nothing.
+    dialog.print();
+    EXPECT_EQ(pickers.titles.size(), 1);
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    QTemporaryDir dir;
+    pickers.answer = dir.filePath(QStringLiteral("ansicht.pdf"));
+    dialog.print();
+    EXPECT_EQ(test::ReadFileBytes(pickers.answer).left(5), QByteArray("%PDF-"));
+
+    // A file that cannot be written is reported, not passed over in silence.
+    pickers.answer = dir.filePath(QStringLiteral("fehlt/ansicht.pdf"));
+    dialog.print();
+    EXPECT_EQ(messages.texts(),
+              QStringList{QStringLiteral("Der Druck konnte nicht gestartet werden.")});
+}
+
+TEST(ProgramPrinterTest, PrinterSetupAppliesToEveryPrintout) {
+    RecordingMessages messages;
+    NoPickers pickers;
+    ProgramPrinter shared(pickers, messages);
+    shared.printerInstalled = [] { return true; };
+    shared.printer().setPageOrientation(QPageLayout::Landscape);
+    QTemporaryDir dir;
+    shared.printer().setOutputFormat(QPrinter::PdfFormat);
+    shared.printer().setOutputFileName(dir.filePath(QStringLiteral("liste.pdf")));
+    // The table printing of every window goes through the shared printer and its setup.
+    QPageLayout::Orientation used = QPageLayout::Portrait;
+    shared.printDirect(QStringLiteral("Bestenliste"), [&](QPrinter& target) {
+        used = target.pageLayout().orientation();
+        return PrintTableOn(target,
+                            PrintTableData{{100}, {Qt::AlignLeft}, 1, {{QStringLiteral("Kopf")}}});
+    });
+    EXPECT_EQ(used, QPageLayout::Landscape);
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("liste.pdf"))).size(), 500);
 }
 
 TEST(BestListWindowTest, PrintsItsGridAsATable) {
@@ -426,8 +493,9 @@ TEST(BestListWindowTest, PrintsItsGridAsATable) {
     NoPickers pickers;
     std::vector<BestListDataTyp> ranked(
         120, {QStringLiteral("Ada"), QStringLiteral("PC"), 46000.5, 1000, 0.5});
+    ProgramPrinter shared(pickers, messages);
     BestListWindow window(QStringLiteral("Bestenliste - Individual-Übung"), ranked, pickers,
-                          messages);
+                          messages, shared);
     const PrintTableData table = window.printTable();
     EXPECT_EQ(table.screenWidths, (std::vector<int>{40, 200, 100, 80, 80, 140}));
     ASSERT_EQ(table.rows.size(), 121u);
@@ -558,7 +626,8 @@ namespace {
 TEST(InfoBoxTest, PlainCopySavedAsRichTextAndPrinted) {
     RecordingMessages messages;
     NoPickers pickers;
-    InfoBox box(pickers, messages);
+    ProgramPrinter shared(pickers, messages);
+    InfoBox box(pickers, messages, shared);
     box.showText(QStringLiteral("<B>Blüte</B>\r\nDie <i>Blüte</i> trägt die Samen."));
     const std::vector<RichParagraph> paragraphs = box.plainParagraphs();
     ASSERT_EQ(paragraphs.size(), 2u);
