@@ -1,6 +1,7 @@
 #include "app/av_main.h"
 #include "app/print_commands.h"
 #include "app/protocol_window.h"
+#include "app/topic_columns.h"
 
 #include "app/password_dialog.h"
 #include "app/properties_dialog.h"
@@ -18,10 +19,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QScreen>
 #include <QThread>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 namespace quindor {
 
@@ -168,10 +169,7 @@ void MainWindow::createFileMenu() {
     menu->addSeparator();
     connect(addAction(menu, QStringLiteral("DruckereinrichtungItem"),
                       QStringLiteral("D&ruckereinrichtung...")),
-            &QAction::triggered, this, [this] {
-                QPageSetupDialog dialog(&printer_, this);
-                dialog.exec();
-            });
+            &QAction::triggered, this, [this] { app_.printer.setupDialog(this); });
     connect(addAction(menu, QStringLiteral("DruckenItem"), QStringLiteral("&Drucken..."),
                       QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &MainWindow::PrintViewCommand);
@@ -300,8 +298,10 @@ QString MainWindow::StartInformationText() {
 void MainWindow::FirstActivation(const QStringList& arguments) {
     ProgramState& state = app_.state;
     arguments_ = arguments;
-    if (!state.FirstActivation)
+    // A message box of the load below activates the window again; that is not a first one.
+    if (!state.FirstActivation || firstActivationRunning_)
         return;
+    firstActivationRunning_ = true;
     readSettings();
     UpdateModeControls();
     SetToolBarSide(app_.settings.WerkzeugPos != 0);
@@ -324,11 +324,11 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
         }
     }
     state.CurrentFolder = state.StartFolder;
-    state.OpenDialogFolder = state.CurrentFolder;
     page_->setStartInformation(StartInformationText());
     page_->setStartInformationVisible(!app_.session.hasDocument());
     app_.topics.ReadTopicList();
     state.FirstActivation = false;
+    firstActivationRunning_ = false;
     documentChanged();
 }
 
@@ -343,7 +343,10 @@ void MainWindow::readSettings() {
     ReadUserSettings(app_.store, app_.settings, app_.state);
     ReadCentralDefaults(app_.state.CentralIniPath, app_.settings, app_.state);
     app_.session.setPageFormatDefaults(PageFormatFromSettings(app_.settings));
-    app_.session.document().FontName = app_.settings.Schriftart;
+    // A font name from another computer that this one lacks is drawn in Arial, as a document's.
+    app_.session.document().FontName = app_.session.hooks().fontInstalled(app_.settings.Schriftart)
+                                           ? app_.settings.Schriftart
+                                           : QStringLiteral("Arial");
     showOptions();
 }
 
@@ -393,6 +396,9 @@ void MainWindow::UpdateModeControls() {
     if (QAction* a = action(QStringLiteral("Notenskala1")))
         a->setEnabled(learning);
     const bool active = state.ViewMode == ViewExercise || state.ViewMode == ViewPuzzle;
+    // There is nothing to abort outside a run or puzzle.
+    if (QAction* a = action(QStringLiteral("UebungAbbrechenItem")))
+        a->setEnabled(active);
     if (statusPanel_)
         statusPanel_->setVisible(state.ViewMode == ViewExercise && app_.settings.OptUebStatusInfo);
     if (learningButton_) {
@@ -423,6 +429,8 @@ void MainWindow::rebuildTopicEntries() {
         delete entry;
     }
     topicActions_.clear();
+    delete topicColumns_;
+    topicColumns_ = nullptr;
     const QList<ThemenDataTyp>& entries = app_.topics.entries();
     const int columnBreak = TopicColumnBreak(static_cast<int>(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -432,12 +440,20 @@ void MainWindow::rebuildTopicEntries() {
         entry->setData(index);
         entry->setCheckable(true);
         entry->setChecked(index == app_.state.TopicIndex);
-        // Qt wraps a menu into columns by itself when it outgrows the screen; the entry that
-        // would start the second column is marked for it.
-        entry->setProperty("columnBreak", index == columnBreak);
         topicGroup_->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, index] { app_.topics.OpenTopic(index); });
         topicActions_.append(entry);
+    }
+    // A long list shows in two columns; the entries stay in the menu as its actions.
+    if (columnBreak >= 0) {
+        for (QAction* entry : topicActions_)
+            entry->setVisible(false);
+        const QScreen* screen = this->screen();
+        const int room = screen ? screen->availableGeometry().height() - 260 : 600;
+        auto* columns = new QWidgetAction(topicMenu_);
+        columns->setDefaultWidget(new TopicColumns(topicActions_, columnBreak, topicMenu_, room));
+        topicMenu_->addAction(columns);
+        topicColumns_ = columns;
     }
     documentChanged();
 }
@@ -458,10 +474,10 @@ void MainWindow::OpenDocumentCommand() {
     if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
         return;
     ProgramState& state = app_.state;
+    // The open document's folder (with the document selected), else the current folder: after
+    // choosing a folder, the start page or a link to a folder the dialog opens there.
     const QString& fileName = app_.session.header().FileName;
-    QString start = state.OpenDialogFile;
-    if (start.isEmpty())
-        start = fileName.isEmpty() ? state.CurrentFolder : QFileInfo(fileName).absolutePath();
+    const QString start = fileName.isEmpty() ? state.CurrentFolder : fileName;
     const QString chosen = app_.pickers.openFile(
         QStringLiteral("Dokument \u00f6ffnen"),
         QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr|ZWK-Dokument (*.zwk)|*.zwk|"
@@ -469,7 +485,6 @@ void MainWindow::OpenDocumentCommand() {
         QStringLiteral("qdr"), start);
     if (chosen.isEmpty())
         return;
-    state.OpenDialogFile = chosen;
     app_.session.LoadDocument(chosen, true);
     app_.topics.ReadTopicList();
 }
@@ -555,7 +570,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::PrintViewCommand() {
     if (!viewPrint_)
-        viewPrint_ = new ViewPrintDialog(printer_, this);
+        viewPrint_ = new ViewPrintDialog(app_.printer, this);
     viewPrint_->setPicture(app_.view.displayPicture());
     viewPrint_->exec();
 }

@@ -137,12 +137,14 @@ private:
     QMenu* topicMenu_ = nullptr;
     QActionGroup* topicGroup_ = nullptr;
     QList<QAction*> topicActions_;
+    QAction* topicColumns_ = nullptr;
     QAction* toolLeft_ = nullptr;
     QAction* toolRight_ = nullptr;
     // The six on/off options with the setting each stands for.
     QList<std::pair<QAction*, bool Settings::*>> options_;
     bool closeConfirmed_ = false;
     QStringList arguments_;
+    bool firstActivationRunning_ = false;
     QMenu* learningMenu_ = nullptr;
     std::array<QAction*, 3> numberingItems_{};
     std::array<QAction*, 3> zoomItems_{};
@@ -158,7 +160,6 @@ private:
     ExerciseStatusPanel* statusPanel_ = nullptr;
     class ProtocolWindow* protocolWindow_ = nullptr;
     // The printer and the view print dialog keep their settings while the program runs.
-    QPrinter printer_;
     class ViewPrintDialog* viewPrint_ = nullptr;
     std::unique_ptr<ExerciseRun> run_;
     QTimer* zeitTimer_ = nullptr;

@@ -40,9 +40,6 @@ struct ProgramState {
     QString CommandLineDocument;
     // The document shown before the current one ("previously shown document" of the topics).
     QString PreviousDocument;
-    // What the open command's file dialog shows first: a preset file, else a folder.
-    QString OpenDialogFile;
-    QString OpenDialogFolder;
     // Index of the question shown by the question layouts.
     int CurrentQuestion = 0;
 

@@ -113,7 +113,6 @@ void TopicList::OpenTopic(int n) {
         !session_.AskSaveChanges())
         return;
     const QString path = entries_.at(n).Pfad;
-    state_.OpenDialogFile = path;
     session_.LoadDocument(path, true);
     if (session_.header().FileName == path)
         state_.TopicIndex = n;
@@ -142,13 +141,11 @@ void TopicList::GoToStartPage() {
     if (!MayLeaveCurrentActivity(state_, messages_) || !session_.AskSaveChanges())
         return;
     if (!state_.CommandLineDocument.isEmpty()) {
-        state_.OpenDialogFile = state_.CommandLineDocument;
         session_.LoadDocument(state_.CommandLineDocument, true);
         ReadTopicList();
         return;
     }
     state_.CurrentFolder = state_.StartFolder;
-    state_.OpenDialogFolder = state_.CurrentFolder;
     session_.CloseDocument();
 }
 
@@ -170,7 +167,6 @@ void TopicList::ChooseFolderCommand() {
     if (chosen.isEmpty())
         return;
     state_.CurrentFolder = WithSeparator(chosen);
-    state_.OpenDialogFolder = state_.CurrentFolder;
     session_.CloseDocument();
     messages_.information(CountMessage(static_cast<int>(entries_.size())));
 }

@@ -1,5 +1,6 @@
 #include "app/av_main.h"
 #include "app/properties_dialog.h"
+#include "app/topic_columns.h"
 #include "core/activity_guard.h"
 #include "core/display_check.h"
 #include "document/document_writer.h"
@@ -11,9 +12,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -33,8 +36,19 @@ public:
     QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
         return QString();
     }
-    QString chooseFolder(const QString&, const QString&) override { return QString(); }
-    QString answer, lastTitle, lastFilters, lastExtension, lastStart;
+    QString chooseFolder(const QString&, const QString&) override { return folderAnswer; }
+    QString answer, folderAnswer, lastTitle, lastFilters, lastExtension, lastStart;
+};
+
+// Records like the message port of the tests; a message box may also re-activate the window.
+class ReactivatingMessages : public RecordingMessages {
+public:
+    Answer show(MessageKind kind, const QString& text, MessageButtons buttons) override {
+        if (whileShown)
+            whileShown();
+        return RecordingMessages::show(kind, text, buttons);
+    }
+    std::function<void()> whileShown;
 };
 
 class RecordingShell : public platform::ShellOpener {
@@ -82,7 +96,7 @@ protected:
 
     QTemporaryDir dir;
     QString folder;
-    RecordingMessages messages;
+    ReactivatingMessages messages;
     NoPickers pickers;
     NoBusyIndicator busy;
     RecordingShell shell;
@@ -169,6 +183,14 @@ TEST_F(MainWindowTest, MissingCommandLineDocumentReportsAndKeepsTheEmptyDocument
     EXPECT_EQ(app.state.StartFolder, folder);
 }
 
+TEST_F(MainWindowTest, AMessageBoxOfTheFirstActivationDoesNotStartItAgain) {
+    const QString path = folder + QStringLiteral("fehlt.qdr");
+    messages.whileShown = [&] { window.FirstActivation({path}); };
+    window.FirstActivation({path});
+    EXPECT_EQ(messages.texts(), QStringList{DocumentSession::MissingFileMessage(path)});
+    EXPECT_FALSE(app.state.FirstActivation);
+}
+
 TEST_F(MainWindowTest, TitleLabelTogglesBetweenTitleAndQuestionMark) {
     window.FirstActivation({});
     TitlePanel* title = window.titlePanel();
@@ -202,10 +224,64 @@ TEST_F(MainWindowTest, OpenCommandOffersDocumentsAndRereadsTheList) {
     EXPECT_EQ(window.titlePanel()->label()->text(), QStringLiteral("(1) Ameisen"));
 }
 
+// After a document was open, choosing another folder (or the start page) makes the open
+// dialog start in the new current folder, not beside the old document.
+TEST_F(MainWindowTest, OpenDialogStartsBesideTheDocumentOrInTheCurrentFolder) {
+    const QString path = writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
+    QDir().mkpath(folder + QStringLiteral("anders"));
+    window.FirstActivation({});
+    pickers.answer = path;
+    window.OpenDocumentCommand();
+    pickers.answer.clear();
+    window.OpenDocumentCommand();
+    EXPECT_EQ(pickers.lastStart, path) << "the open document's folder, the document selected";
+    pickers.folderAnswer = folder + QStringLiteral("anders");
+    app.topics.ChooseFolderCommand();
+    window.OpenDocumentCommand();
+    EXPECT_EQ(QDir::fromNativeSeparators(pickers.lastStart), folder + QStringLiteral("anders/"));
+    app.topics.GoToStartPage();
+    window.OpenDocumentCommand();
+    EXPECT_EQ(pickers.lastStart, folder);
+}
+
+// Beyond 30 topics the list shows in two columns, the second starting at (count - 8) div 2.
+TEST_F(MainWindowTest, LongTopicListsShowInTwoColumns) {
+    for (int i = 0; i < 30; ++i)
+        writeDocument(QStringLiteral("t%1.qdr").arg(i, 2, 10, QLatin1Char('0')),
+                      QStringLiteral("Thema %1").arg(i + 1));
+    window.FirstActivation({});
+    EXPECT_EQ(window.findChild<TopicColumns*>(), nullptr);
+    EXPECT_TRUE(window.action(QStringLiteral("MenueThemaItem29"))->isVisible());
+
+    writeDocument(QStringLiteral("t30.qdr"), QStringLiteral("Thema 31"));
+    app.topics.RereadFolderCommand();
+    auto* columns = window.findChild<TopicColumns*>();
+    ASSERT_NE(columns, nullptr);
+    auto* grid = static_cast<QGridLayout*>(columns->widget()->layout());
+    const auto cell = [&](int topic) {
+        auto* button =
+            columns->findChild<QToolButton*>(QStringLiteral("MenueThemaItem%1Knopf").arg(topic));
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
+        return std::make_pair(column, row);
+    };
+    EXPECT_EQ(cell(10), std::make_pair(0, 10));
+    EXPECT_EQ(cell(11), std::make_pair(1, 0));
+    EXPECT_EQ(cell(30), std::make_pair(1, 19));
+    EXPECT_EQ(topicCaptions().size(), 31) << "the entries stay the menu's actions";
+
+    // A click on an entry opens its topic.
+    columns->findChild<QToolButton*>(QStringLiteral("MenueThemaItem20Knopf"))->click();
+    EXPECT_EQ(app.session.header().Titel, QStringLiteral("Thema 21"));
+    EXPECT_EQ(app.state.TopicIndex, 20);
+}
+
 TEST_F(MainWindowTest, ModeControlsFollowTheViewMode) {
     window.FirstActivation({});
+    EXPECT_FALSE(window.action(QStringLiteral("UebungAbbrechenItem"))->isEnabled());
     app.state.ViewMode = ViewExercise;
     window.UpdateModeControls();
+    EXPECT_TRUE(window.action(QStringLiteral("UebungAbbrechenItem"))->isEnabled());
     EXPECT_FALSE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
     EXPECT_FALSE(window.action(QStringLiteral("SchliessenItem"))->isEnabled());
     EXPECT_FALSE(window.topicMenu()->menuAction()->isEnabled());
