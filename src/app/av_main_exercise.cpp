@@ -78,7 +78,7 @@ void MainWindow::ShowBestList(bool network) {
     SortBestList(entries);
     BestListWindow window(network ? QStringLiteral("Bestenliste - Netzwerk-Übung")
                                   : QStringLiteral("Bestenliste - Individual-Übung"),
-                          entries, app_.pickers, app_.messages, this);
+                          entries, app_.pickers, app_.messages, app_.printer, this);
     window.exec();
 }
 

@@ -139,6 +139,12 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
     }
     if (!MayLeaveCurrentActivity(state_, messages_))
         return false;
+    // Questions, multiple choice, baskets and pairs have no checked run yet: a run that could
+    // never judge an answer would hold the learner until the abort.
+    if (document_.Header.DokTyp > 1) {
+        messages_.information(ExerciseNotAvailableMessage(document_.Header));
+        return false;
+    }
     if (showDialog && !surface_.showSettingsDialog())
         return false;
     HeaderDataTyp& h = document_.Header;

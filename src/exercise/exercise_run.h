@@ -39,6 +39,13 @@ public:
     ExerciseRun(Document& document, ProgramState& state, Settings& settings, Messages& messages,
                 platform::SoundPlayer& sound, ExerciseSurface& surface, Clock clock);
 
+    // The refusal of a run on a document type whose checked run does not exist yet.
+    static QString ExerciseNotAvailableMessage(const HeaderDataTyp& header) {
+        return QStringLiteral("Übungen zu Dokumenten der Art \"") +
+               DocumentTypeName(header.DokTyp, header.DokUnterTyp) +
+               QStringLiteral("\" sind in dieser Programmversion noch nicht möglich.");
+    }
+
     // "Individual-Übung": refused while a run or puzzle is active.
     bool IndividualExerciseCommand();
     // "Übungseinstellungen...": the dialog of the document type, which may start a run at once;

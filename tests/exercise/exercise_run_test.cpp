@@ -193,6 +193,17 @@ TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
     EXPECT_EQ(surface.calls.back(), "leave");
 }
 
+// Until questions, multiple choice, baskets and pairs can be judged, their runs do not start.
+TEST_F(ExerciseRunTest, DocumentTypesWithoutACheckedRunAreRefused) {
+    label(QStringLiteral("Blatt"), 0.2, 0.2);
+    document.Header.DokTyp = 3;
+    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(messages.texts(),
+              QStringList{QStringLiteral("Übungen zu Dokumenten der Art \"Multiple-Choice-Fragen\" "
+                                         "sind in dieser Programmversion noch nicht möglich.")});
+}
+
 TEST_F(ExerciseRunTest, ADropWithoutTargetCountsNothing) {
     label(QStringLiteral("Blatt"), 0.2, 0.2);
     ASSERT_TRUE(run.StartExercise(false, 0, 0));
