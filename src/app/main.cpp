@@ -11,8 +11,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("Quindor"));
-    QApplication::setApplicationDisplayName(quindor::MainWindow::ApplicationCaption());
 
     quindor::DialogMessages messages;
     quindor::DialogPickers pickers;
