@@ -43,6 +43,11 @@ protected:
     }
 };
 
+// Room around the text of an input field: one pixel of frame on every side, the two pixels
+// QLineEdit keeps beside its text and the one above and below it, one pixel for the cursor.
+constexpr int kFieldMarginX = 1 + 2;
+constexpr int kFieldMarginY = 1 + 1;
+
 QString FieldStyle(const QColor& fill, const QColor& text) {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #7878a0; "
                           "padding: 0px; }")
@@ -333,8 +338,11 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
                 break;
             }
         }
-        // One pixel of frame above and below the letters.
-        field->setGeometry(QRect(topLeft - QPoint(0, 1), QSize(std::max(8, w), h + 2)));
+        // w and h are the text's; the frame, the edit's own text margins and the cursor come
+        // on top, centred on that text box, so the whole answer stays in view.
+        const QRect text(topLeft, QSize(std::max(1, w), h));
+        field->setGeometry(text.adjusted(-kFieldMarginX, -kFieldMarginY, kFieldMarginX + 1,
+                                         kFieldMarginY));
         if (firstTime && run_ && run_->data().AnzZeichenVorgeben) {
             field->setText(QStringLiteral("<%1>").arg(caption.size()));
             field->setStyleSheet(

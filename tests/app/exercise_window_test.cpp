@@ -221,6 +221,29 @@ TEST_F(ExerciseWindowTest, TypedAnswersInTheFields) {
     EXPECT_EQ(app.state.ViewMode, ViewLearning);
 }
 
+// The whole answer and the placeholder stay in view: a field that had to scroll would show
+// another picture with the cursor at the start than at the end.
+TEST_F(ExerciseWindowTest, InputFieldsShowTheWholeAnswer) {
+    app.settings.UebOpt.AbfrageModus = 3;
+    app.settings.UebOpt.AnzZeichenVorgeben = true;
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    for (int entry : {0, 1}) {
+        auto* field = panel()->findChild<QLineEdit*>(QStringLiteral("UebElemPan%1").arg(entry));
+        ASSERT_TRUE(field);
+        const QString answer =
+            app.session.document().Object(runList()[static_cast<size_t>(entry)].TargetObject).Cap;
+        for (const QString& text :
+             {field->text(), answer, answer.left(1).toUpper() + answer.mid(1)}) {
+            field->setText(text);
+            field->home(false);
+            const QImage atStart = field->grab().toImage();
+            field->end(false);
+            EXPECT_EQ(field->grab().toImage(), atStart) << text.toStdString();
+        }
+    }
+}
+
 TEST_F(ExerciseWindowTest, CommandsRefusedDuringARun) {
     window.IndividualExerciseCommand();
     ASSERT_EQ(app.state.ViewMode, ViewExercise);
