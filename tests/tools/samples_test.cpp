@@ -29,6 +29,11 @@ std::vector<const ObjDataTyp*> OfKind(const Document& d, int typ) {
     return found;
 }
 
+// What a teacher calls an object: its caption, or the name of its picture.
+QString NameOf(const ObjDataTyp& o) {
+    return o.Cap.isEmpty() ? o.BildKenn : o.Cap;
+}
+
 // Loads like the program does and insists on silence.
 class SampleFolder : public ::testing::Test {
 protected:
@@ -131,6 +136,37 @@ TEST_F(SampleFolder, SchoolWayKeepsItsPictures) {
     ASSERT_EQ(fixed.size(), 1u);
     EXPECT_FALSE(fixed[0]->Picture.isEmpty());
     EXPECT_GE(OfKind(d, KindQueryLabel).size(), 3u);
+}
+
+// No query field of a sample lies under another card, at the sizes a teacher meets.
+TEST_F(SampleFolder, NoFieldHidesAnother) {
+    const QStringList names = QDir(kSamples).entryList({QStringLiteral("*.qdr")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        Document& d = const_cast<Document&>(load(name));
+        ViewComposer composer(d, fixture.state, &fixture.session.layouts());
+        for (const QSize area : {QSize(870, 600), QSize(1280, 800), QSize(1900, 1000)}) {
+            composer.ComposeView(area);
+            for (int i = 0; i < d.ObjectCount(); ++i) {
+                const ObjDataTyp& field = d.Object(i);
+                if (field.Typ != KindQueryLabel && field.Typ != KindGap &&
+                    field.Typ != KindQueryPicture && field.Typ != KindTableQueryPicture)
+                    continue;
+                const FracRect& a = field.CardRect;
+                for (int j = 0; j < d.ObjectCount(); ++j) {
+                    const FracRect& b = d.Object(j).CardRect;
+                    if (j == i || b.Right <= b.Left)
+                        continue;
+                    const bool overlap = a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom &&
+                                         b.Top < a.Bottom;
+                    EXPECT_FALSE(overlap)
+                        << name.toStdString() << " at " << area.width() << "x" << area.height()
+                        << ": \"" << field.Cap.toStdString() << "\" under \""
+                        << NameOf(d.Object(j)).toStdString() << "\"";
+                }
+            }
+        }
+    }
 }
 
 TEST(CTest, SecondHalfOfEverySecondWordBecomesAGap) {

@@ -194,7 +194,7 @@ NamedDocument SchoolWayDocument() {
         int kAusr;
     } signs[] = {
         {Sign::Stop, "Stoppschild", {494, 588}, {430, 610}, 3},
-        {Sign::GiveWay, "Vorfahrt achten", {472, 352}, {420, 300}, 2},
+        {Sign::GiveWay, "Vorfahrt achten", {472, 352}, {540, 335}, 1},
         {Sign::Crossing, "Fu\u00dfg\u00e4nger\u00fcberweg", {520, 260}, {445, 230}, 3},
         {Sign::CyclePath, "Radweg", {250, 416}, {250, 330}, 2},
     };
@@ -221,7 +221,7 @@ NamedDocument SchoolWayDocument() {
                                "Bleib am Bordstein stehen, schau nach links und rechts und "
                                "warte, bis die Autos halten.\r\n"
                                "Mit dem <I>Fahrrad</I> schiebst du \u00fcber den Zebrastreifen."),
-                {620, 345});
+                {585, 245});
     return {QStringLiteral("04_Schulweg.qdr"), d};
 }
 
