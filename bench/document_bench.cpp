@@ -27,8 +27,15 @@ struct Fixture {
         for (int i = 0; i < 100; ++i) {
             const double x = (i % 10) / 10.0 + 0.05;
             const double y = (i / 10) / 10.0 + 0.05;
-            AddObject(document, i % 3 == 0 ? KindFixedLabel : KindQueryLabel, 1,
-                      QStringLiteral("Beschriftung %1").arg(i), -1, y, x, 0, 0);
+            AddObject(document,
+                      {.Typ = i % 3 == 0 ? ObjectKind::FixedLabel : ObjectKind::QueryLabel,
+                       .Ebene = 1,
+                       .Cap = QStringLiteral("Beschriftung %1").arg(i),
+                       .FrageNummer = -1,
+                       .Kx = x,
+                       .Ky = y,
+                       .KAusr = 0,
+                       .Fsize = 0});
         }
         fileBytes = WriteDocumentBytes(document);
         basePng = EncodePng(document.BaseImage.Image);

@@ -43,8 +43,14 @@ struct Fixture {
         for (int i = 0; i < 60; ++i) {
             const double x = (i % 10) / 10.0 + 0.05;
             const double y = (i / 10) / 6.0 + 0.08;
-            const int index = AddObject(document, KindQueryLabel, 1,
-                                        QStringLiteral("Beschriftung %1").arg(i), -1, y, x, 1, 0);
+            const int index = AddObject(document, {.Typ = ObjectKind::QueryLabel,
+                                                   .Ebene = 1,
+                                                   .Cap = QStringLiteral("Beschriftung %1").arg(i),
+                                                   .FrageNummer = -1,
+                                                   .Kx = x,
+                                                   .Ky = y,
+                                                   .KAusr = 1,
+                                                   .Fsize = 0});
             document.Object(index).HDeck = 100;
             document.Object(index).HFarbe = 0xFFFFFF;
         }
@@ -57,11 +63,11 @@ struct Fixture {
     }
 
     void start() {
-        if (state.ViewMode == ViewExercise) {
+        if (state.ViewMode == Mode::Exercise) {
             messages.queueAnswer(Answer::Yes);
             run.AbortExercise();
         }
-        run.StartExercise(false, 0, 0);
+        run.StartExercise({});
     }
 
     // A right drop of the card asked next: its field shows the caption, the card goes and

@@ -29,8 +29,8 @@ struct Text {
     qsizetype characters = 0;
 
     explicit Text(const QString& text) : page(kPage, QImage::Format_ARGB32_Premultiplied) {
-        document.Header.DokTyp = 1;
-        document.Header.EinrueckRand = DefaultEinrueckRand(1);
+        document.Header.DokTyp = DocumentType::GapText;
+        document.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::GapText);
         document.Header.Lueckentext = text;
         characters = text.size();
         page.fill(Qt::white);
@@ -70,7 +70,7 @@ struct Fixture {
     ViewComposer view{empty, state, &layouts};
 
     Fixture() {
-        empty.Header.DokTyp = 1;
+        empty.Header.DokTyp = DocumentType::GapText;
         empty.BaseImage.Image = bench::PhotoLikeImage(kPage.width(), kPage.height());
         RegisterLayouts(layouts, state);
     }

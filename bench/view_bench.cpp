@@ -23,8 +23,15 @@ struct Fixture {
         for (int i = 0; i < 100; ++i) {
             const double x = (i % 10) / 10.0 + 0.05;
             const double y = (i / 10) / 10.0 + 0.05;
-            const int index = AddObject(document, i % 3 == 0 ? KindFixedLabel : KindQueryLabel, 1,
-                                        QStringLiteral("Beschriftung %1").arg(i), -1, y, x, 1, 0);
+            const int index = AddObject(
+                document, {.Typ = i % 3 == 0 ? ObjectKind::FixedLabel : ObjectKind::QueryLabel,
+                           .Ebene = 1,
+                           .Cap = QStringLiteral("Beschriftung %1").arg(i),
+                           .FrageNummer = -1,
+                           .Kx = x,
+                           .Ky = y,
+                           .KAusr = 1,
+                           .Fsize = 0});
             ObjDataTyp& o = document.Object(index);
             o.HDeck = 100;
             o.HFarbe = 0xFFFFFF;
@@ -33,7 +40,7 @@ struct Fixture {
             o.Sx = x + 0.02;
             o.Sy = y + 0.03;
         }
-        SetNumberingMode(document, state, NumberingOrdered);
+        SetNumberingMode(document, state, Numbering::Ordered);
         view.ComposeView(area);
     }
 };

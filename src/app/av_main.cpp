@@ -37,7 +37,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     state.Closing = false;
     state.ResizeEnabled = true;
     state.TopicIndex = -1;
-    state.NumberingMode = NumberingOrdered;
+    state.NumberingMode = Numbering::Ordered;
     cursors_.registerProgramCursors();
     state.Random.seedFromClock();
 
@@ -373,7 +373,7 @@ void MainWindow::ShowDocumentProperties() {
 }
 
 void MainWindow::FontCommand() {
-    if (app_.state.ViewMode != ViewLearning)
+    if (app_.state.ViewMode != Mode::Learning)
         return;
     const std::optional<QString> font = FontDialog(this, app_.session.document().FontName);
     if (!font)
@@ -385,7 +385,7 @@ void MainWindow::FontCommand() {
 
 void MainWindow::UpdateModeControls() {
     const ProgramState& state = app_.state;
-    const bool learning = state.ViewMode == ViewLearning;
+    const bool learning = state.ViewMode == Mode::Learning;
     title_->setVisible(learning);
     for (const char* name : {"OeffnenItem", "SchliessenItem", "SchriftartItem"}) {
         if (QAction* a = action(QString::fromLatin1(name)))
@@ -395,18 +395,19 @@ void MainWindow::UpdateModeControls() {
         menu->menuAction()->setEnabled(learning);
     if (QAction* a = action(QStringLiteral("Notenskala1")))
         a->setEnabled(learning);
-    const bool active = state.ViewMode == ViewExercise || state.ViewMode == ViewPuzzle;
+    const bool active = state.ViewMode == Mode::Exercise || state.ViewMode == Mode::Puzzle;
     // There is nothing to abort outside a run or puzzle.
     if (QAction* a = action(QStringLiteral("UebungAbbrechenItem")))
         a->setEnabled(active);
     if (statusPanel_)
-        statusPanel_->setVisible(state.ViewMode == ViewExercise && app_.settings.OptUebStatusInfo);
+        statusPanel_->setVisible(state.ViewMode == Mode::Exercise &&
+                                 app_.settings.OptUebStatusInfo);
     if (learningButton_) {
         learningButton_->setChecked(learning);
         learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")
                                         : QStringLiteral("Lernansicht"));
         learningButton_->setAccessibleName(learningButton_->text());
-        exerciseButton_->setChecked(active && state.ExerciseKind == ExerciseIndividual);
+        exerciseButton_->setChecked(active && state.ExerciseKind == Participation::Individual);
     }
 }
 
@@ -548,8 +549,8 @@ bool MainWindow::confirmClose() {
     ProgramState& state = app_.state;
     if (!MayLeaveCurrentActivity(state, app_.messages))
         return false;
-    if (state.ViewMode == ViewExercise && state.ExerciseKind == ExerciseParticipant)
-        state.ExerciseEndState = EndAborted;
+    if (state.ViewMode == Mode::Exercise && state.ExerciseKind == Participation::Participant)
+        state.ExerciseEndState = RunEnd::Aborted;
     if (!app_.session.AskSaveChanges())
         return false;
     return app_.messages.choose(

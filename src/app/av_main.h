@@ -49,7 +49,7 @@ public:
     void ComposeView();
     void SetLayer(int layer, bool visible);
     void SetZoom(ZoomLevel level);
-    void SetNumbering(int mode, bool recompose);
+    void SetNumbering(Numbering mode, bool recompose);
     void ShowInfoBox(int index);
     void pagePressed(QPoint point, Qt::MouseButton button);
     // Opens what a click on the page named: a point's info box, a link's target.
@@ -108,7 +108,7 @@ private:
     ExercisePanel::WindowPart exerciseWindowPart();
     void exerciseEntered();
     void exerciseLeft();
-    ExerciseOptionsDialog* optionsDialog(int dokTyp);
+    ExerciseOptionsDialog* optionsDialog(DocumentType type);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showDisplay();
     void pageHovered(QPoint point);

@@ -48,7 +48,7 @@ void MainWindow::createExerciseMenu() {
     connect(addAction(menu, QStringLiteral("Bestenliste1"),
                       QStringLiteral("&Bestenliste Individual-Übung...")),
             &QAction::triggered, this, [this] {
-                if (app_.state.ExerciseKind == ExerciseParticipant) {
+                if (app_.state.ExerciseKind == Participation::Participant) {
                     app_.messages.information(QStringLiteral(
                         "Während der Netzwerk-Übung ist die Bestenliste der Individual-Übung "
                         "nicht einsehbar."));
@@ -107,12 +107,12 @@ void MainWindow::setupExercise() {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
     connect(learningButton_, &QToolButton::clicked, this, [this] {
-        if (app_.state.ViewMode != ViewLearning)
+        if (app_.state.ViewMode != Mode::Learning)
             AbortExerciseCommand();
         UpdateModeControls();
     });
     connect(exerciseButton_, &QToolButton::clicked, this, [this] {
-        if (app_.state.ViewMode == ViewLearning)
+        if (app_.state.ViewMode == Mode::Learning)
             IndividualExerciseCommand();
         UpdateModeControls();
     });
@@ -133,11 +133,11 @@ void MainWindow::setupExercise() {
 
     ExercisePanel::WindowPart part = exerciseWindowPart();
     part.settingsDialog = [this] {
-        const int dokTyp = app_.session.header().DokTyp;
-        ExerciseOptionsDialog* dialog = optionsDialog(dokTyp);
+        const DocumentType type = app_.session.header().DokTyp;
+        ExerciseOptionsDialog* dialog = optionsDialog(type);
         // The button stays pressed while the settings are open; a refusal releases it.
         exerciseButton_->setChecked(true);
-        const bool confirmed = dialog && dialog->showFor(dokTyp);
+        const bool confirmed = dialog && dialog->showFor(type);
         UpdateModeControls();
         return confirmed;
     };
@@ -147,15 +147,15 @@ void MainWindow::setupExercise() {
     };
     part.result = [this](const UebDataTyp& run) {
         ResultActions actions;
-        const bool network = app_.state.ExerciseKind > 0;
+        const bool network = app_.state.ExerciseKind != Participation::Individual;
         actions.showProtocol = [this] { protocolWindow_->exec(); };
         actions.showBestList = [this, network] { ShowBestList(network); };
         actions.offerEntry = run_->bestListOffered();
         actions.enterInBestList = [this] { return run_->EnterInBestList(); };
         actions.folderDialog = [this] { FolderCommand(); };
         return ShowResultWindow(this, run, app_.state.ExerciseKind,
-                                app_.session.header().DokTyp == 3, statusPanel_->clockLabel(),
-                                statusPanel_->clockText(), actions);
+                                app_.session.header().DokTyp == DocumentType::MultipleChoice,
+                                statusPanel_->clockLabel(), statusPanel_->clockText(), actions);
     };
     exercisePanel_->setWindowPart(std::move(part));
 
@@ -177,7 +177,7 @@ ExercisePanel::WindowPart MainWindow::exerciseWindowPart() {
     };
     part.statistics = [this](const UebDataTyp& run) {
         statusPanel_->setStatistics(run, app_.state.ExerciseKind,
-                                    app_.session.header().DokTyp == 3);
+                                    app_.session.header().DokTyp == DocumentType::MultipleChoice);
     };
     part.pageClicked = [this](QPoint point) {
         openClicked(ExerciseClickAt(app_.view, app_.session.document(), point));
@@ -200,10 +200,10 @@ void MainWindow::setExerciseDialogs(std::function<bool()> settings, std::functio
     exercisePanel_->setWindowPart(std::move(part));
 }
 
-ExerciseOptionsDialog* MainWindow::optionsDialog(int dokTyp) {
-    const int family = ExerciseOptionsDialog::FamilyOf(dokTyp);
-    if (family < 0)
+ExerciseOptionsDialog* MainWindow::optionsDialog(DocumentType type) {
+    if (!IsKnownType(type))
         return nullptr;
+    const OptionsFamily family = RowOf(type).family;
     auto& dialog = optionDialogs_[static_cast<size_t>(family)];
     if (!dialog)
         dialog = std::make_unique<ExerciseOptionsDialog>(family, app_.settings, this);
@@ -257,7 +257,7 @@ void MainWindow::ExerciseSettingsCommand() {
 }
 
 void MainWindow::GradeScaleCommand() {
-    if (app_.state.ViewMode != ViewLearning)
+    if (app_.state.ViewMode != Mode::Learning)
         return;
     GradeScaleDialog dialog(app_.settings, app_.messages, this);
     dialog.exec();

@@ -43,16 +43,16 @@ void MainWindow::createLearningMenu() {
             });
     menu->addSeparator();
     auto* numbering = new QActionGroup(this);
-    const std::pair<const char*, QString> modes[] = {
-        {"FragezeichenItem", QStringLiteral("&Fragezeichen")},
-        {"GeordnetItem", QStringLiteral("&Geordnet")},
-        {"ZufaelligItem", QStringLiteral("&Zuf\u00e4llig")}};
-    for (int mode = 0; mode < 3; ++mode) {
-        QAction* item = addAction(menu, QString::fromLatin1(modes[mode].first), modes[mode].second);
+    const std::tuple<Numbering, const char*, QString> modes[] = {
+        {Numbering::QuestionMarks, "FragezeichenItem", QStringLiteral("&Fragezeichen")},
+        {Numbering::Ordered, "GeordnetItem", QStringLiteral("&Geordnet")},
+        {Numbering::Random, "ZufaelligItem", QStringLiteral("&Zuf\u00e4llig")}};
+    for (const auto& [mode, name, caption] : modes) {
+        QAction* item = addAction(menu, QString::fromLatin1(name), caption);
         item->setCheckable(true);
         numbering->addAction(item);
         numberingItems_[static_cast<size_t>(mode)] = item;
-        connect(item, &QAction::triggered, this, [this, mode] { SetNumbering(mode, true); });
+        connect(item, &QAction::triggered, this, [this, mode = mode] { SetNumbering(mode, true); });
     }
     menu->addSeparator();
     coverSheet_ = new CoverSheetWidget(page_);
@@ -165,9 +165,9 @@ void MainWindow::SetZoom(ZoomLevel level) {
         showDisplay();
 }
 
-void MainWindow::SetNumbering(int mode, bool recompose) {
+void MainWindow::SetNumbering(Numbering mode, bool recompose) {
     SetNumberingMode(app_.session.document(), app_.state, mode);
-    numberingItems_[static_cast<size_t>(std::clamp(mode, 0, 2))]->setChecked(true);
+    numberingItems_[static_cast<size_t>(mode)]->setChecked(true);
     if (recompose)
         ComposeView();
 }
@@ -178,7 +178,7 @@ void MainWindow::ComposeView() {
     if (state.FirstActivation || state.Closing)
         return;
     // During a run the view is as wide as the exercise panel's document area.
-    if (state.ViewMode == ViewExercise) {
+    if (state.ViewMode == Mode::Exercise) {
         exercisePanel_->redrawView();
         return;
     }
@@ -216,7 +216,7 @@ void MainWindow::openClicked(const ClickOutcome& outcome) {
         return;
     case ClickEffect::OpenDocument:
         // Another document ends a run first, when the learner agrees.
-        if (app_.state.ViewMode == ViewExercise) {
+        if (app_.state.ViewMode == Mode::Exercise) {
             if (!MayLeaveCurrentActivity(app_.state, app_.messages))
                 return;
             run_->AbortConfirmed();
@@ -228,7 +228,7 @@ void MainWindow::openClicked(const ClickOutcome& outcome) {
 }
 
 void MainWindow::pageHovered(QPoint point) {
-    if (app_.state.ViewMode != ViewLearning)
+    if (app_.state.ViewMode != Mode::Learning)
         return;
     page_->setCursor(app_.view.HitTest(point.x(), point.y()) >= 0 ? Qt::PointingHandCursor
                                                                   : Qt::ArrowCursor);

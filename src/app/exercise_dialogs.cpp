@@ -89,24 +89,8 @@ QWidget* WithSamples(RadioGroup* group, const QStringList& samples) {
 
 } // namespace
 
-int ExerciseOptionsDialog::FamilyOf(int dokTyp) {
-    switch (dokTyp) {
-    case 0:
-    case 1:
-        return 0;
-    case 2:
-    case 3:
-        return 1;
-    case 4:
-        return 2;
-    case 5:
-        return 3;
-    default:
-        return -1;
-    }
-}
-
-ExerciseOptionsDialog::ExerciseOptionsDialog(int family, Settings& settings, QWidget* parent)
+ExerciseOptionsDialog::ExerciseOptionsDialog(OptionsFamily family, Settings& settings,
+                                             QWidget* parent)
     : QDialog(parent), family_(family), settings_(settings) {
     static const char* const kNames[] = {"TUebOptForm", "TUebOptFragenForm", "TUebOptKorbForm",
                                          "TUebOptKreuzverbindungForm"};
@@ -114,14 +98,14 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(int family, Settings& settings, QWi
         "Übungseinstellungen für Text-Bild- / Bild-Text-Zuordnung und Lückentext",
         "Übungseinstellungen für Einzelfragen und Multiple-Choice-Fragen",
         "Übungseinstellungen für Cluster-Übung", "Übungseinstellungen für Über-Kreuz-Zuordnung"};
-    setObjectName(QString::fromLatin1(kNames[family]));
-    setWindowTitle(QString::fromUtf8(kCaptions[family]));
+    setObjectName(QString::fromLatin1(kNames[static_cast<int>(family)]));
+    setWindowTitle(QString::fromUtf8(kCaptions[static_cast<int>(family)]));
     auto* layout = new QVBoxLayout(this);
 
-    if (family == 0 || family == 2) {
+    if (family == OptionsFamily::Labelling || family == OptionsFamily::Cluster) {
         QStringList items = {QStringLiteral(" Freie Zuordnung "),
                              QStringLiteral(" Einzelabfrage Texte/Bilder ")};
-        if (family == 0)
+        if (family == OptionsFamily::Labelling)
             items << QStringLiteral(" Einzelabfrage Positionen ")
                   << QStringLiteral(" Texteingabe ");
         queryMode_ = new RadioGroup(QStringLiteral("AbfrageModus"),
@@ -132,7 +116,7 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(int family, Settings& settings, QWi
         connect(queryMode_, &RadioGroup::changed, this, &ExerciseOptionsDialog::queryModeChanged);
         layout->addWidget(queryMode_);
     }
-    if (family == 1) {
+    if (family == OptionsFamily::Questions) {
         falsch_ = new RadioGroup(
             QStringLiteral("ZuordnungFalsch"), QStringLiteral(" Abfragemodus "),
             {QStringLiteral(" Solange wiederholen, bis jede Frage richtig beantwortet wurde "),
@@ -150,10 +134,10 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(int family, Settings& settings, QWi
         layout->addWidget(texte_);
         layout->addWidget(ziele_);
     }
-    addTimeLimit(family == 1 ? QStringLiteral(" Zeitlimit von: ")
-                             : QStringLiteral(" Mit Zeitlimit: "));
+    addTimeLimit(family == OptionsFamily::Questions ? QStringLiteral(" Zeitlimit von: ")
+                                                    : QStringLiteral(" Mit Zeitlimit: "));
 
-    if (family == 0) {
+    if (family == OptionsFamily::Labelling) {
         extendedGroups_ = new QWidget(this);
         auto* groups = new QGridLayout(extendedGroups_);
         groups->setContentsMargins(0, 0, 0, 0);
@@ -201,13 +185,14 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(int family, Settings& settings, QWi
 
     showBefore_ =
         new QCheckBox(QStringLiteral(" Dieses Dialogfenster vor jeder Übung anzeigen "), this);
-    showBefore_->setObjectName(family == 1 ? QStringLiteral("UebOptFragenZeigenCheck")
-                                           : QStringLiteral("UebOptZeigenCheck"));
+    showBefore_->setObjectName(family == OptionsFamily::Questions
+                                   ? QStringLiteral("UebOptFragenZeigenCheck")
+                                   : QStringLiteral("UebOptZeigenCheck"));
     showBefore_->setChecked(true);
     layout->addWidget(showBefore_);
 
     auto* buttons = new QHBoxLayout;
-    if (family == 0) {
+    if (family == OptionsFamily::Labelling) {
         extendButton_ = new QPushButton(QStringLiteral("Erweitert..."), this);
         connect(extendButton_, &QPushButton::clicked, this, [this] { setExtended(!extended_); });
         buttons->addWidget(extendButton_);
@@ -268,14 +253,14 @@ void ExerciseOptionsDialog::queryModeChanged(int mode) {
     }
 }
 
-void ExerciseOptionsDialog::load(int dokTyp) {
+void ExerciseOptionsDialog::load(DocumentType type) {
     const auto time = [this](int limit, const QString& min, const QString& sek) {
         timeLimit_->setValue(limit);
         minutes_->setText(min);
         seconds_->setText(sek);
     };
     switch (family_) {
-    case 0: {
+    case OptionsFamily::Labelling: {
         const LabellingExerciseOptions& o = settings_.UebOpt;
         queryMode_->setValue(o.AbfrageModus);
         time(o.Zeitlimit, o.ZLimitMin, o.ZLimitSek);
@@ -287,36 +272,37 @@ void ExerciseOptionsDialog::load(int dokTyp) {
         queryModeChanged(o.AbfrageModus);
         break;
     }
-    case 1: {
+    case OptionsFamily::Questions: {
         const QuestionExerciseOptions& o = settings_.UebOptFragen;
         falsch_->setValue(o.ZuordnungFalsch);
-        texte_->setItemText(0, dokTyp == 3 ? QStringLiteral(" Wie vorgegeben geordnet ")
-                                           : QStringLiteral(" Alphabetisch geordnet "));
+        texte_->setItemText(0, type == DocumentType::MultipleChoice
+                                   ? QStringLiteral(" Wie vorgegeben geordnet ")
+                                   : QStringLiteral(" Alphabetisch geordnet "));
         texte_->setValue(o.Zuordnungstexte);
         ziele_->setValue(o.Zuordnungsziele);
         time(o.Zeitlimit, o.ZLimitMin, o.ZLimitSek);
         break;
     }
-    case 2: {
+    case OptionsFamily::Cluster: {
         const ClusterExerciseOptions& o = settings_.UebOptKorb;
         queryMode_->setValue(o.AbfrageModus);
         time(o.Zeitlimit, o.ZLimitMin, o.ZLimitSek);
         queryModeChanged(o.AbfrageModus);
         break;
     }
-    default: {
+    case OptionsFamily::CrossMatching: {
         const CrossMatchingExerciseOptions& o = settings_.UebOptKreuzverbindung;
         time(o.Zeitlimit, o.ZLimitMin, o.ZLimitSek);
         break;
     }
     }
-    if (family_ <= 1)
+    if (family_ == OptionsFamily::Labelling || family_ == OptionsFamily::Questions)
         showBefore_->setChecked(settings_.UebOptZeigen);
 }
 
 void ExerciseOptionsDialog::store() {
     switch (family_) {
-    case 0: {
+    case OptionsFamily::Labelling: {
         LabellingExerciseOptions& o = settings_.UebOpt;
         o.AbfrageModus = queryMode_->value();
         o.Zeitlimit = timeLimit_->value();
@@ -329,7 +315,7 @@ void ExerciseOptionsDialog::store() {
         o.AnzZeichenVorgeben = anzZeichen_->isChecked();
         break;
     }
-    case 1: {
+    case OptionsFamily::Questions: {
         QuestionExerciseOptions& o = settings_.UebOptFragen;
         o.ZuordnungFalsch = falsch_->value();
         o.Zuordnungstexte = texte_->value();
@@ -339,7 +325,7 @@ void ExerciseOptionsDialog::store() {
         o.ZLimitSek = seconds_->text();
         break;
     }
-    case 2: {
+    case OptionsFamily::Cluster: {
         ClusterExerciseOptions& o = settings_.UebOptKorb;
         o.AbfrageModus = queryMode_->value();
         o.Zeitlimit = timeLimit_->value();
@@ -347,7 +333,7 @@ void ExerciseOptionsDialog::store() {
         o.ZLimitSek = seconds_->text();
         break;
     }
-    default: {
+    case OptionsFamily::CrossMatching: {
         CrossMatchingExerciseOptions& o = settings_.UebOptKreuzverbindung;
         o.Zeitlimit = timeLimit_->value();
         o.ZLimitMin = minutes_->text();
@@ -355,12 +341,12 @@ void ExerciseOptionsDialog::store() {
         break;
     }
     }
-    if (family_ <= 1)
+    if (family_ == OptionsFamily::Labelling || family_ == OptionsFamily::Questions)
         settings_.UebOptZeigen = showBefore_->isChecked();
 }
 
-bool ExerciseOptionsDialog::showFor(int dokTyp) {
-    load(dokTyp);
+bool ExerciseOptionsDialog::showFor(DocumentType type) {
+    load(type);
     return exec() == QDialog::Accepted;
 }
 
@@ -418,7 +404,7 @@ private:
 
 } // namespace
 
-ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerciseKind,
+ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, Participation exerciseKind,
                               bool multipleChoice, const QString& clockLabel,
                               const QString& clockText, const ResultActions& actions) {
     QDialog dialog(parent);
@@ -457,7 +443,7 @@ ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerci
          QStringLiteral(" Nur Abfragen wiederholen, die nicht auf Anhieb korrekt gelöst wurden ")},
         &dialog);
     repeat->setValue(0);
-    repeat->setEnabled(exerciseKind == 0 && run.FailedAttempts > 0);
+    repeat->setEnabled(exerciseKind == Participation::Individual && run.FailedAttempts > 0);
     layout->addWidget(repeat, 1, 0);
 
     auto* note = new QLabel(&dialog);
@@ -504,7 +490,7 @@ ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerci
 
     ResultChoice choice;
     choice.repeat = dialog.exec() == QDialog::Accepted;
-    choice.repeatMode = repeat->isEnabled() ? repeat->value() : 0;
+    choice.what = repeat->isEnabled() && repeat->value() == 1 ? Repeat::FailedOnly : Repeat::All;
     return choice;
 }
 

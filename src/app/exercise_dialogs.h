@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_state.h"
 #include "exercise/exercise_surface.h"
 #include "exercise/run_state.h"
 #include "settings/settings.h"
@@ -43,25 +44,22 @@ private:
 class ExerciseOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // family 0 labelling and gap text, 1 questions, 2 cluster, 3 cross-matching.
-    ExerciseOptionsDialog(int family, Settings& settings, QWidget* parent = nullptr);
+    ExerciseOptionsDialog(OptionsFamily family, Settings& settings, QWidget* parent = nullptr);
     // Shows the dialog for a document of this type; true for "Übung starten".
-    bool showFor(int dokTyp);
+    bool showFor(DocumentType type);
     bool extended() const { return extended_; }
-
-    static int FamilyOf(int dokTyp);
 
 protected:
     void done(int result) override;
 
 private:
     void addTimeLimit(const QString& limitedItem);
-    void load(int dokTyp);
+    void load(DocumentType type);
     void store();
     void setExtended(bool extended);
     void queryModeChanged(int mode);
 
-    int family_;
+    OptionsFamily family_;
     Settings& settings_;
     bool extended_ = false;
     RadioGroup* queryMode_ = nullptr;
@@ -95,7 +93,7 @@ struct ResultActions {
 };
 
 // The result window "Übung beendet". Returns how the learner left it.
-ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, int exerciseKind,
+ResultChoice ShowResultWindow(QWidget* parent, const UebDataTyp& run, Participation exerciseKind,
                               bool multipleChoice, const QString& clockLabel,
                               const QString& clockText, const ResultActions& actions = {});
 

@@ -52,7 +52,7 @@ ExerciseStatusPanel::ExerciseStatusPanel(QWidget* parent) : QFrame(parent) {
     }
 }
 
-void ExerciseStatusPanel::setStatistics(const UebDataTyp& run, int exerciseKind,
+void ExerciseStatusPanel::setStatistics(const UebDataTyp& run, Participation exerciseKind,
                                         bool multipleChoice) {
     const StatisticsTexts texts = StatisticsTextsOf(run, exerciseKind, multipleChoice);
     name_->setText(texts.name);

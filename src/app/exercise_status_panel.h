@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_state.h"
 #include "exercise/run_state.h"
 
 #include <QFrame>
@@ -14,7 +15,7 @@ class ExerciseStatusPanel : public QFrame {
 public:
     explicit ExerciseStatusPanel(QWidget* parent = nullptr);
 
-    void setStatistics(const UebDataTyp& run, int exerciseKind, bool multipleChoice);
+    void setStatistics(const UebDataTyp& run, Participation exerciseKind, bool multipleChoice);
     void setClock(const QString& label, const QString& text, bool visible);
     QString clockLabel() const { return clockLabel_->text(); }
     QString clockText() const { return clock_->text(); }

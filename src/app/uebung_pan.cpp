@@ -19,11 +19,8 @@ namespace {
 
 constexpr int kCardWidth = 180;
 constexpr int kCardHeight = 46;
-constexpr int kOkObject = 26;
-
 bool IsPictureCard(const ObjDataTyp& o) {
-    return (o.Typ == KindQueryPicture || o.Typ == KindTableQueryPicture || o.Typ == 43) &&
-           !o.Picture.isEmpty();
+    return IsPictureQueryKind(o.Typ) && !o.Picture.isEmpty();
 }
 
 // The red frame around the target under a dragged card; the mouse goes through it.
@@ -83,8 +80,12 @@ void ExercisePanel::mouseMoveEvent(QMouseEvent* event) {
     setCursor(opens ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-int ExercisePanel::dokTyp() const {
-    return app_.session.header().DokTyp;
+const DocumentTypeRow& ExercisePanel::documentType() const {
+    return app_.session.header().Type();
+}
+
+QueryMode ExercisePanel::queryMode() const {
+    return run_ ? run_->queryMode() : QueryMode::Free;
 }
 
 QRect ExercisePanel::pageRect() const {
@@ -141,7 +142,7 @@ void ExercisePanel::protocolFinished(const QString& protocol) {
 }
 
 void ExercisePanel::enterExercise() {
-    app_.view.setExerciseQuery(run_ ? run_->data().AbfrageModusItemIndex : 0, -1);
+    app_.view.setExerciseQuery(queryMode(), -1);
     if (window_.entered)
         window_.entered();
     show();
@@ -171,7 +172,7 @@ void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
             fields_[static_cast<int>(i)] = field;
         }
         for (int i = 0; i < document.ObjectCount(); ++i) {
-            if (document.Object(i).Typ != kOkObject)
+            if (document.Object(i).Typ != ObjectKind::ChoiceOk)
                 continue;
             ok_ = new ElementPanel(QStringLiteral("UebElemPan%1").arg(i), this);
             ok_->setCaption(QStringLiteral("OK"));
@@ -304,8 +305,8 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
     for (auto& [index, field] : fields_) {
         const ObjDataTyp& t = document.Object(list_[static_cast<size_t>(index)].TargetObject);
         QFont font(document.FontName);
-        const int pixels = t.Typ == KindGap ? std::abs(document.Header.GapFontHeight)
-                                            : RoundHalfEven((2.0 * t.Fsize + 22.0) * s);
+        const int pixels = t.Typ == ObjectKind::Gap ? std::abs(document.Header.GapFontHeight)
+                                                    : RoundHalfEven((2.0 * t.Fsize + 22.0) * s);
         font.setPixelSize(std::max(1, pixels));
         field->setFont(font);
         const QFontMetrics m(font);
@@ -320,7 +321,7 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
         const QPoint p = pageToPanel(t.Kx, t.Ky);
         const int lift = RoundHalfEven(2 * s);
         QPoint topLeft;
-        if (t.Typ == KindGap) {
+        if (t.Typ == ObjectKind::Gap) {
             topLeft = {p.x() - (w + 1) / 2, p.y() - h - 4 - 2 * RoundHalfEven(s)};
         } else {
             switch (t.KAusrAkt) {
@@ -341,8 +342,8 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
         // w and h are the text's; the frame, the edit's own text margins and the cursor come
         // on top, centred on that text box, so the whole answer stays in view.
         const QRect text(topLeft, QSize(std::max(1, w), h));
-        field->setGeometry(text.adjusted(-kFieldMarginX, -kFieldMarginY, kFieldMarginX + 1,
-                                         kFieldMarginY));
+        field->setGeometry(
+            text.adjusted(-kFieldMarginX, -kFieldMarginY, kFieldMarginX + 1, kFieldMarginY));
         if (firstTime && run_ && run_->data().AnzZeichenVorgeben) {
             field->setText(QStringLiteral("<%1>").arg(caption.size()));
             field->setStyleSheet(
@@ -469,7 +470,7 @@ void ExercisePanel::showHighlight(int object) {
 
 void ExercisePanel::markTarget(int object) {
     marked_ = object;
-    app_.view.setExerciseQuery(run_ ? run_->data().AbfrageModusItemIndex : 0, object);
+    app_.view.setExerciseQuery(queryMode(), object);
     update();
 }
 
@@ -505,7 +506,8 @@ void ExercisePanel::cardPressed(ElementPanel*, QPoint local) {
 }
 
 void ExercisePanel::cardMoved(ElementPanel* card, QPoint parentPoint) {
-    if (!run_ || (dokTyp() != 0 && dokTyp() != 1 && dokTyp() != 4))
+    // Only cards are dragged; answers and elements are clicked.
+    if (!run_ || !documentType().cardColumn)
         return;
     // Kept inside the panel; the press point moves along, so the card follows the mouse
     // again as soon as it turns back.
@@ -531,7 +533,7 @@ void ExercisePanel::cardReleased(ElementPanel* card) {
 }
 
 void ExercisePanel::resizeEvent(QResizeEvent*) {
-    if (isHidden() || app_.state.ViewMode != ViewExercise)
+    if (isHidden() || app_.state.ViewMode != Mode::Exercise)
         return;
     layoutElementPanels();
     redrawView();
@@ -554,10 +556,9 @@ void ExercisePanel::paintEvent(QPaintEvent*) {
     font.setPointSize(10);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const int type = dokTyp();
-    const int mode = run_ ? run_->data().AbfrageModusItemIndex : 0;
     painter.drawText(QRect(documentAreaWidth_ + 5, 1, width() - documentAreaWidth_ - 5, height()),
-                     Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, InstructionText(type, mode));
+                     Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                     InstructionText(app_.session.header().DokTyp, queryMode()));
 }
 
 } // namespace quindor

@@ -88,7 +88,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int dokTyp() const;
+    const DocumentTypeRow& documentType() const;
+    QueryMode queryMode() const;
     QRect pageRect() const;
     void stackCards();
     void layoutInputFields(bool firstTime);

@@ -4,10 +4,10 @@ namespace quindor {
 
 bool MayLeaveCurrentActivity(const ProgramState& state, Messages& messages) {
     QString question;
-    if (state.ViewMode == ViewExercise && state.ExerciseEndState == EndRunning)
+    if (state.ViewMode == Mode::Exercise && state.ExerciseEndState == RunEnd::Running)
         question = QStringLiteral("Die aktuelle \u00dcbung ist noch nicht beendet.\r\n"
                                   "\u00dcbung wirklich abbrechen?");
-    else if (state.ViewMode == ViewPuzzle)
+    else if (state.ViewMode == Mode::Puzzle)
         question = QStringLiteral("Das aktuelle Schiebepuzzle ist noch nicht gel\u00f6st.\r\n"
                                   "\u00dcbung wirklich abbrechen?");
     if (question.isEmpty())

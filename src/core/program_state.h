@@ -7,19 +7,27 @@
 namespace quindor {
 
 // What the learning view shows and which commands are open.
-enum ViewModeValue { ViewLearning = 2, ViewExercise = 3, ViewPuzzle = 4 };
-enum ExerciseKindValue { ExerciseIndividual = 0, ExerciseParticipant = 1, ExerciseInitiator = 2 };
-enum ExerciseEndStateValue { EndRunning = 0, EndCompleted = 1, EndAborted = 2, EndTimeLimit = 3 };
-enum NumberingModeValue { NumberingQuestionMarks = 0, NumberingOrdered = 1, NumberingRandom = 2 };
+enum class Mode : int { Learning = 2, Exercise = 3, Puzzle = 4 };
+// Whose exercise runs on this computer: its own, a network exercise it takes part in, or one
+// it leads.
+enum class Participation : int { Individual = 0, Participant = 1, Initiator = 2 };
+// How the last run ended (or that it still runs).
+enum class RunEnd : int { Running = 0, Completed = 1, Aborted = 2, TimeLimit = 3 };
+// How a run of cards and positions asks (the settings' "Abfragemodus"): all cards at once, one
+// card at a time, one position at a time, or typed answers.
+enum class QueryMode : int { Free = 0, SingleCard = 1, SinglePosition = 2, Typing = 3 };
+
+// How the query fields are numbered: question marks, in order, at random.
+enum class Numbering : int { QuestionMarks = 0, Ordered = 1, Random = 2 };
 
 // Program-wide state of the main window and the program folders. Folders are kept with a
 // trailing separator, as the rest of the program joins file names to them directly.
 struct ProgramState {
-    int ViewMode = ViewLearning;
-    int ExerciseKind = ExerciseIndividual;
-    int ExerciseEndState = EndRunning;
+    Mode ViewMode = Mode::Learning;
+    Participation ExerciseKind = Participation::Individual;
+    RunEnd ExerciseEndState = RunEnd::Running;
     int TopicIndex = -1;
-    int NumberingMode = NumberingOrdered;
+    Numbering NumberingMode = Numbering::Ordered;
     bool FirstActivation = true;
     bool Closing = false;
     bool ResizeEnabled = true;

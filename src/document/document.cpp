@@ -11,40 +11,40 @@ void ResetHeader(HeaderDataTyp& header, const PageFormatDefaults& pageFormat) {
     header.SeitRatioArt = pageFormat.SeitRatioArt;
     header.SeitRatioBreite = pageFormat.SeitRatioBreite;
     header.SeitRatioHoehe = pageFormat.SeitRatioHoehe;
-    header.EinrueckRand = DefaultEinrueckRand(0);
+    header.EinrueckRand = DefaultEinrueckRand(DocumentType::Labelling);
 }
 
 void ClearObjects(Document& document) {
     document.Objects.clear();
 }
 
-int AddObject(Document& document, int32_t typ, int32_t ebene, const QString& cap,
-              int32_t frageNummer, double ky, double kx, int32_t kAusr, int32_t fsize) {
+int AddObject(Document& document, const NewObject& fields) {
     ObjDataTyp object;
     // Everything not named here starts at zero, empty or none.
+    object.Working() = ObjectWorkingFields{};
     object.Nummer = 0;
     object.Partner = 0;
     object.CardRect = FracRect{};
     object.DrawnLeft = 0;
     object.DrawnTop = 0;
-    object.Cap = cap;
-    object.State = -1;
-    object.Ebene = ebene;
-    object.Typ = typ;
+    object.HFarbe = 0;
+    object.LinieDicke = 0;
+    object.Cap = fields.Cap;
+    object.State = ObjectState::Covered;
+    object.Ebene = fields.Ebene;
+    object.Typ = fields.Typ;
     object.Sline = 0;
-    object.Fsize = fsize;
-    object.KAusr = kAusr;
+    object.Fsize = fields.Fsize;
+    object.KAusr = fields.KAusr;
     object.TAusr = 0;
-    object.Kx = kx;
-    object.Ky = ky;
-    object.Sx = kx;
-    object.Sy = ky;
-    object.FixedWidth = -1.0;
-    object.FixedHeight = -1.0;
+    object.Kx = fields.Kx;
+    object.Ky = fields.Ky;
+    object.Sx = fields.Kx;
+    object.Sy = fields.Ky;
     object.BildDeck = 100;
     object.Farbe = document.Header.TextCol;
-    object.HDeck = IsPointKind(typ) ? 100 : 0;
-    object.FrageNummer = frageNummer;
+    object.HDeck = IsPointKind(fields.Typ) ? 100 : 0;
+    object.FrageNummer = fields.FrageNummer;
     document.Objects.push_back(std::move(object));
     return document.ObjectCount() - 1;
 }

@@ -33,9 +33,21 @@ struct PageFormatDefaults {
 void ResetHeader(HeaderDataTyp& header, const PageFormatDefaults& pageFormat);
 // Releases every object with its pictures.
 void ClearObjects(Document& document);
-// Appends a generated object; see the document model for the fields it sets.
-int AddObject(Document& document, int32_t typ, int32_t ebene, const QString& cap,
-              int32_t frageNummer, double ky, double kx, int32_t kAusr, int32_t fsize);
+// The fields a layout gives a new object; every other field starts at zero, empty or none.
+struct NewObject {
+    ObjectKind Typ = ObjectKind::QueryLabel;
+    int32_t Ebene = 1;
+    QString Cap;
+    int32_t FrageNummer = -1;
+    double Kx = 0.0;
+    double Ky = 0.0;
+    int32_t KAusr = 1;
+    int32_t Fsize = 0;
+};
+
+// Appends a generated object (covered, at its card point, in the text colour) and returns its
+// index.
+int AddObject(Document& document, const NewObject& fields);
 // Removes one object; an index outside the list changes nothing.
 void DeleteObject(Document& document, int index);
 

@@ -4,40 +4,26 @@
 
 namespace quindor {
 
-bool IsPointKind(int typ) {
-    return typ == KindInfoPoint || typ == KindExternalLink || typ == KindDocumentLink;
-}
-
-bool IsPictureKind(int typ) {
-    return typ == KindQueryPicture || typ == KindFixedPicture || typ == KindPictureLink ||
-           typ == KindChoiceQuestionPicture;
-}
-
-bool IsTransientKind(int typ) {
-    return typ == KindGap || (typ >= KindChoicePartFirst && typ <= KindChoicePartLast) ||
-           typ == KindTableStaticPicture || typ == KindTableQueryPicture;
-}
-
-QString DefaultPointTitle(int typ) {
-    switch (typ) {
-    case KindInfoPoint:
+QString DefaultPointTitle(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::InfoPoint:
         return QStringLiteral("Info");
-    case KindExternalLink:
+    case ObjectKind::ExternalLink:
         return QStringLiteral("Link");
-    case KindDocumentLink:
+    case ObjectKind::DocumentLink:
         return QStringLiteral("Dok.");
     default:
         return QString();
     }
 }
 
-WinColor DefaultPointColour(int typ) {
-    switch (typ) {
-    case KindInfoPoint:
+WinColor DefaultPointColour(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::InfoPoint:
         return 0xFD5F00;
-    case KindExternalLink:
+    case ObjectKind::ExternalLink:
         return 0x2F35A4;
-    case KindDocumentLink:
+    case ObjectKind::DocumentLink:
         return 0x4A9829;
     default:
         return 0xFFFFFF;
@@ -85,7 +71,14 @@ const ColumnDataTyp& HeaderDataTyp::Column(int column) const {
 }
 
 bool HeaderDataTyp::HasGrid() const {
-    return (DokTyp == 1 && DokUnterTyp == 1) || DokTyp == 4 || DokTyp == 5;
+    switch (RowOf(DokTyp).grid) {
+    case DocumentTypeRow::Grid::Always:
+        return true;
+    case DocumentTypeRow::Grid::GapTableOnly:
+        return DokUnterTyp == DocumentSubtype::GapTable;
+    default:
+        return false;
+    }
 }
 
 quindor::Picture& ObjDataTyp::AnswerPicture(int index) {
@@ -98,52 +91,21 @@ const quindor::Picture& ObjDataTyp::AnswerPicture(int index) const {
 }
 
 bool CellHasPicture(const HeaderDataTyp& h, const CellDataTyp& cell) {
-    return (h.DokTyp == 1 && h.DokUnterTyp == 1 && cell.Art > 0) ||
-           ((h.DokTyp == 4 || h.DokTyp == 5) && (cell.Art == 2 || cell.Art == 3));
-}
-
-FracRect DefaultEinrueckRand(int dokTyp) {
-    switch (dokTyp) {
-    case 1:
-        return {0.035, 0.01, 0.035, 0.0};
-    case 2:
-        return {0.1, 0.165, 0.05, 0.195};
-    case 3:
-        return {0.05, 0.04, 0.05, 0.045};
-    case 4:
-    case 5:
-        return {0.035, 0.03, 0.035, 0.03};
+    switch (RowOf(h.DokTyp).grid) {
+    case DocumentTypeRow::Grid::GapTableOnly:
+        // Static, query and link pictures.
+        return h.DokUnterTyp == DocumentSubtype::GapTable && cell.Art > 0;
+    case DocumentTypeRow::Grid::Always:
+        // Static and query pictures; 0 and 1 are texts.
+        return cell.Art == 2 || cell.Art == 3;
     default:
-        return {0.0, 0.0, 0.0, 0.0};
+        return false;
     }
 }
 
-QString DocumentTypeName(int dokTyp, int dokUnterTyp) {
-    switch (dokTyp) {
-    case 0:
-        return QStringLiteral("Freie Text-Bild-/Bild-Text-Zuordnung");
-    case 1:
-        switch (dokUnterTyp) {
-        case 0:
-            return QStringLiteral("L\u00fcckentext");
-        case 1:
-            return QStringLiteral("Tabellarische Text-Bild-/Bild-Text-Zuordnung");
-        case 2:
-            return QStringLiteral("C-Test");
-        default:
-            return QString();
-        }
-    case 2:
-        return QStringLiteral("Einzelfragen");
-    case 3:
-        return QStringLiteral("Multiple-Choice-Fragen");
-    case 4:
-        return QStringLiteral("Cluster-\u00dcbung");
-    case 5:
-        return QStringLiteral("\u00dcber-Kreuz-Zuordnung");
-    default:
-        return QString();
-    }
+FracRect DefaultEinrueckRand(DocumentType type) {
+    const double* m = RowOf(type).margins;
+    return {m[0], m[1], m[2], m[3]};
 }
 
 } // namespace quindor

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/colour.h"
+#include "document/document_type.h"
+#include "document/object_kind.h"
+#include "document/object_state.h"
 #include "document/picture.h"
 
 #include <QString>
@@ -24,46 +27,9 @@ constexpr int kGridRows = 16;
 constexpr int kGridColumns = 12;
 constexpr int kAnswerPictures = 12;
 
-// Object kinds (ObjDataTyp::Typ).
-enum ObjectKind : int32_t {
-    KindQueryLabel = 0,
-    KindFixedLabel = 1,
-    KindInfoPoint = 2,
-    KindGap = 3,
-    KindExternalLink = 4,
-    KindDocumentLink = 5,
-    KindQueryPicture = 6,
-    KindFixedPicture = 7,
-    KindPictureLink = 8,
-    KindAnswerField = 10,
-    KindQuestionText = 11,
-    KindNavPrevious = 12,
-    KindNavNext = 13,
-    KindNavFirst = 14,
-    KindNavLast = 15,
-    KindNavRandom = 16,
-    KindStaticLabel = 17,
-    KindChoiceQuestion = 20,
-    KindChoiceQuestionPicture = 21,
-    KindChoicePartFirst = 22,
-    KindChoicePartLast = 27,
-    KindTableStaticPicture = 31,
-    KindTableQueryPicture = 32,
-    KindTablePictureLink = 33,
-    KindClusterFirst = 40,
-    KindClusterLast = 43,
-    KindPairFirst = 50,
-    KindPairLast = 53,
-};
-
-bool IsPointKind(int typ);
-// Kinds that carry their own Picture in the file.
-bool IsPictureKind(int typ);
-// Kinds that the layouts generate anew and the writer never stores.
-bool IsTransientKind(int typ);
 // Default title and card colour of a point kind; empty title and white for other kinds.
-QString DefaultPointTitle(int typ);
-WinColor DefaultPointColour(int typ);
+QString DefaultPointTitle(ObjectKind kind);
+WinColor DefaultPointColour(ObjectKind kind);
 
 struct ColumnDataTyp {
     WinColor Farbe = 0;
@@ -81,7 +47,18 @@ struct CellDataTyp {
     int32_t PunktInUebung = 0;
 };
 
-struct HeaderDataTyp {
+// The header fields that loading, the layouts and editing compute; the file never holds them.
+struct HeaderWorkingFields {
+    bool Modified = false;
+    int32_t MinZIndex = 0;
+    int32_t MaxZIndex = 0;
+    int32_t GapFontHeight = 0;
+    // How far the gap layouts shrank their text from the page's starting font (zero or
+    // negative); the view shrinks the gap cards by as much.
+    int32_t GapFontAdjustment = 0;
+};
+
+struct HeaderDataTyp : HeaderWorkingFields {
     QString FileName;
     QString Vers = QStringLiteral("1.00");
     QString Titel;
@@ -96,9 +73,8 @@ struct HeaderDataTyp {
     int32_t Linie = 0;
     WinColor LinieCol = 0xC0C0C0;
     int32_t AnzFrageNummern = 0;
-    int32_t DokTyp = 0;
-    int32_t DokUnterTyp = 0;
-    bool Modified = false;
+    DocumentType DokTyp = DocumentType::Labelling;
+    DocumentSubtype DokUnterTyp = DocumentSubtype::Plain;
     FracRect RandErw;
     int32_t NumArt = 0;
     int32_t GeordnetArt = 0;
@@ -114,13 +90,7 @@ struct HeaderDataTyp {
     WinColor FragBtnHtgdCol = 0xFF0000;
     WinColor FragBtnTextCol = 0xFFFFFF;
     int32_t MinLuecke = 3;
-    int32_t MinZIndex = 0;
-    int32_t MaxZIndex = 0;
     QString BilderPasswort;
-    int32_t GapFontHeight = 0;
-    // Runtime only: how far the gap layouts shrank their text from the page's starting font
-    // (zero or negative); the view shrinks the gap cards by as much.
-    int32_t GapFontAdjustment = 0;
     QString Arbeitsblatt;
     QString ABAufgabe = DefaultTaskLine();
     Picture ABLogo;
@@ -141,20 +111,35 @@ struct HeaderDataTyp {
     const ColumnDataTyp& Column(int column) const;
     // Whether the grid, and the column backgrounds, belong to this document type.
     bool HasGrid() const;
-    bool HasColumnBlock() const { return DokTyp == 4; }
+    bool HasColumnBlock() const { return RowOf(DokTyp).baskets; }
+    const DocumentTypeRow& Type() const { return RowOf(DokTyp); }
 };
 
-FracRect DefaultEinrueckRand(int dokTyp);
+FracRect DefaultEinrueckRand(DocumentType type);
 // Whether a cell of this document type stores a picture (and its picture fields).
 bool CellHasPicture(const HeaderDataTyp& header, const CellDataTyp& cell);
 
-struct ObjDataTyp {
+// The object fields that the view, the layouts and a run compute; the file never holds them.
+// A load starts every object with these values.
+struct ObjectWorkingFields {
+    double FixedWidth = -1.0;
+    double FixedHeight = -1.0;
+    ObjectState State = ObjectState::Covered;
+    int32_t Nummer = -1;
+    int32_t RunCounter1 = 0;
+    int32_t RunCounter2 = 0;
+    FracRect CardRect{-1.0, -1.0, -1.0, -1.0};
+    int32_t DrawnLeft = -1;
+    int32_t DrawnTop = -1;
+    int32_t Partner = -1;
+};
+
+// One object of the page. Its defaults are those a file gives a field it does not hold.
+struct ObjDataTyp : ObjectWorkingFields {
     double Sx = 0.0;
     double Sy = 0.0;
     double Kx = 0.0;
     double Ky = 0.0;
-    double FixedWidth = -1.0;
-    double FixedHeight = -1.0;
     QString Cap;
     QString PktCap;
     QString PktCap2;
@@ -162,40 +147,31 @@ struct ObjDataTyp {
     int32_t KAusr = 0;
     int32_t TAusr = 0;
     int32_t Ebene = 0;
-    int32_t Typ = 0;
+    ObjectKind Typ = ObjectKind::QueryLabel;
     int32_t Untertyp = 0;
     int32_t Sline = 0;
     int32_t Fsize = 0;
     int32_t Stil = 0;
     WinColor Farbe = 0;
     WinColor LinieFarbe = 0;
-    WinColor HFarbe = 0;
+    WinColor HFarbe = 0xFFFFFF;
     int32_t HDeck = 0;
-    int32_t LinieDicke = 0;
-    int32_t State = -1;
-    int32_t Nummer = -1;
+    int32_t LinieDicke = 1;
     int32_t FrageNummer = -1;
     int32_t AntwortAnz = 0;
-    int32_t RunCounter1 = 0;
-    int32_t RunCounter2 = 0;
-    FracRect CardRect{-1.0, -1.0, -1.0, -1.0};
     int32_t KAusrAkt = 0;
-    int32_t DrawnLeft = -1;
-    int32_t DrawnTop = -1;
     quindor::Picture Picture;
     int32_t BildDeck = 100;
     std::array<quindor::Picture, kAnswerPictures> AntwPics;
     int32_t ZIndex = 0;
     int32_t BildkarteAnpassen = 0;
     int32_t PunktInUebung = 0;
-    int32_t Partner = -1;
+
+    ObjectWorkingFields& Working() { return *this; }
 
     // Bounds-checked access to the answer pictures (programming error beyond 12).
     quindor::Picture& AnswerPicture(int index);
     const quindor::Picture& AnswerPicture(int index) const;
 };
-
-// Name of a document type as shown to the user; empty for an unknown type.
-QString DocumentTypeName(int dokTyp, int dokUnterTyp);
 
 } // namespace quindor

@@ -98,7 +98,7 @@ bool ReadHeader(ByteReader& in, const KeySet& keys, Document& document,
     if (keys.has(keys::AnzFrageNummern))
         h.AnzFrageNummern = in.readInt32();
     if (keys.has(keys::DokTyp))
-        h.DokTyp = in.readInt32();
+        h.DokTyp = TypeFromStored(in.readInt32());
     if (keys.has(keys::RandErw))
         h.RandErw = ReadRect(in);
     if (keys.has(keys::NumArt))
@@ -113,7 +113,7 @@ bool ReadHeader(ByteReader& in, const KeySet& keys, Document& document,
     if (keys.has(keys::MinLuecke))
         h.MinLuecke = in.readInt32();
     if (keys.has(keys::DokUnterTyp))
-        h.DokUnterTyp = in.readInt32();
+        h.DokUnterTyp = SubtypeFromStored(in.readInt32());
     if (!in.ok())
         return false;
 
@@ -171,27 +171,37 @@ bool ReadObject(ByteReader& in, const KeySet& keys, ObjDataTyp& o) {
     o.KAusr = in.readInt32();
     o.TAusr = in.readInt32();
     o.Ebene = in.readInt32();
-    o.Typ = in.readInt32();
+    o.Typ = KindFromStored(in.readInt32());
     o.Sline = in.readInt32();
     o.Fsize = in.readInt32();
     o.KAusrAkt = in.readInt32();
 
-    o.FrageNummer = keys.has(keys::FrageNummer) ? in.readInt32() : -1;
-    o.Stil = keys.has(keys::Stil) ? in.readInt32() : 0;
-    o.Farbe = keys.has(keys::Farbe) ? in.readInt32() : 0;
-    o.LinieFarbe = keys.has(keys::LinieFarbe) ? in.readInt32() : 0;
-    o.LinieDicke = keys.has(keys::LinieDicke) ? in.readInt32() : 1;
-    o.Untertyp = keys.has(keys::Untertyp) ? in.readInt32() : 0;
-    o.AntwortAnz = keys.has(keys::AntwortAnz) ? in.readInt32() : 0;
-    o.ZIndex = keys.has(keys::ZIndex) ? in.readInt32() : 0;
-    o.HFarbe = keys.has(keys::HFarbe) ? in.readInt32() : 0xFFFFFF;
-    o.HDeck = keys.has(keys::HDeck) ? in.readInt32() : 0;
-    o.PktCap = keys.has(keys::PktCap) ? in.readText() : DefaultPointTitle(o.Typ);
-    o.PktCap2 = keys.has(keys::PktCap2) ? in.readText() : QString();
-    o.BildKenn = keys.has(keys::BildKenn) ? in.readText() : QString();
-    o.BildDeck = keys.has(keys::BildDeck) ? in.readInt32() : 100;
-    o.BildkarteAnpassen = keys.has(keys::BildkarteAnpassen) ? in.readInt32() : 0;
-    o.PunktInUebung = keys.has(keys::PunktInUebung) ? in.readInt32() : 0;
+    // A field whose key the file lacks keeps the record's default.
+    const auto readInt = [&](const char* key, int32_t& field) {
+        if (keys.has(key))
+            field = in.readInt32();
+    };
+    const auto readText = [&](const char* key, QString& field) {
+        if (keys.has(key))
+            field = in.readText();
+    };
+    readInt(keys::FrageNummer, o.FrageNummer);
+    readInt(keys::Stil, o.Stil);
+    readInt(keys::Farbe, o.Farbe);
+    readInt(keys::LinieFarbe, o.LinieFarbe);
+    readInt(keys::LinieDicke, o.LinieDicke);
+    readInt(keys::Untertyp, o.Untertyp);
+    readInt(keys::AntwortAnz, o.AntwortAnz);
+    readInt(keys::ZIndex, o.ZIndex);
+    readInt(keys::HFarbe, o.HFarbe);
+    readInt(keys::HDeck, o.HDeck);
+    o.PktCap = DefaultPointTitle(o.Typ);
+    readText(keys::PktCap, o.PktCap);
+    readText(keys::PktCap2, o.PktCap2);
+    readText(keys::BildKenn, o.BildKenn);
+    readInt(keys::BildDeck, o.BildDeck);
+    readInt(keys::BildkarteAnpassen, o.BildkarteAnpassen);
+    readInt(keys::PunktInUebung, o.PunktInUebung);
     if (!in.ok())
         return false;
 
@@ -206,7 +216,8 @@ bool ReadObject(ByteReader& in, const KeySet& keys, ObjDataTyp& o) {
     if (IsPictureKind(o.Typ) && !ReadPicture(in, o.Picture))
         return false;
     if (keys.has(keys::BildAntw) &&
-        (o.Typ == KindChoiceQuestion || o.Typ == KindChoiceQuestionPicture) && o.Untertyp == 1) {
+        (o.Typ == ObjectKind::ChoiceQuestion || o.Typ == ObjectKind::ChoiceQuestionPicture) &&
+        o.Untertyp == 1) {
         const int count = std::clamp(o.AntwortAnz, 0, kAnswerPictures);
         for (int i = 0; i < count; ++i) {
             if (!ReadPicture(in, o.AnswerPicture(i)))
@@ -214,15 +225,7 @@ bool ReadObject(ByteReader& in, const KeySet& keys, ObjDataTyp& o) {
         }
     }
     // Working fields start fresh after every load.
-    o.State = -1;
-    o.Nummer = -1;
-    o.RunCounter1 = 0;
-    o.RunCounter2 = 0;
-    o.CardRect = FracRect{-1.0, -1.0, -1.0, -1.0};
-    o.DrawnLeft = -1;
-    o.DrawnTop = -1;
-    o.FixedWidth = -1.0;
-    o.FixedHeight = -1.0;
+    o.Working() = ObjectWorkingFields{};
     return true;
 }
 
@@ -270,7 +273,8 @@ ReadStatus ReadDocumentBytes(QByteArrayView bytes, Document& document, const Rea
     const int32_t count = in.readInt32();
     if (!in.ok() || count < 0 || count > in.remaining() / kMinObjectBytes)
         return ReadStatus::ReadError;
-    document.Objects.resize(static_cast<size_t>(count));
+    // Fresh records: a field the file lacks keeps its default.
+    document.Objects.assign(static_cast<size_t>(count), ObjDataTyp{});
     HeaderDataTyp& h = document.Header;
     h.MinZIndex = 0;
     h.MaxZIndex = 0;

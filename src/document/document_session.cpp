@@ -128,9 +128,9 @@ bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     state_.TopicIndex = -1;
     if (hooks_.prepareView)
         hooks_.prepareView();
-    // Types 0 and 2 get no layout at load (single-question objects are
-    // stored with the document), even when a layout is registered for them.
-    if (h.DokTyp != 0 && h.DokTyp != 2)
+    // Freely placed pages and single questions keep their stored objects; the other types
+    // create theirs anew.
+    if (h.Type().layoutAtLoad)
         layouts_.run(document_, true);
     if (rememberFolder)
         state_.CurrentFolder = FolderWithSeparator(path);

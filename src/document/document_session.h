@@ -58,10 +58,7 @@ public:
     void ClearObjects() { quindor::ClearObjects(document_); }
     void ClearDocument();
     void CloseDocument();
-    int AddObject(int32_t typ, int32_t ebene, const QString& cap, int32_t frageNummer, double ky,
-                  double kx, int32_t kAusr, int32_t fsize) {
-        return quindor::AddObject(document_, typ, ebene, cap, frageNummer, ky, kx, kAusr, fsize);
-    }
+    int AddObject(const NewObject& fields) { return quindor::AddObject(document_, fields); }
     void DeleteObject(int index) { quindor::DeleteObject(document_, index); }
     QString DocumentTypeName() const {
         return quindor::DocumentTypeName(document_.Header.DokTyp, document_.Header.DokUnterTyp);

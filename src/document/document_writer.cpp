@@ -47,19 +47,20 @@ private:
 
 void NormaliseObject(ObjDataTyp& o) {
     if (o.Picture.isNone()) {
-        if (o.Typ == KindQueryPicture)
-            o.Typ = KindQueryLabel;
-        else if (o.Typ == KindFixedPicture)
-            o.Typ = KindFixedLabel;
-        else if (o.Typ == KindChoiceQuestionPicture)
-            o.Typ = KindChoiceQuestion;
+        if (o.Typ == ObjectKind::QueryPicture)
+            o.Typ = ObjectKind::QueryLabel;
+        else if (o.Typ == ObjectKind::FixedPicture)
+            o.Typ = ObjectKind::FixedLabel;
+        else if (o.Typ == ObjectKind::ChoiceQuestionPicture)
+            o.Typ = ObjectKind::ChoiceQuestion;
     }
     if (IsPictureKind(o.Typ) && o.Picture.isEmpty())
         o.Picture = BlankPicture();
 }
 
 bool HasAnswerPictures(const ObjDataTyp& o) {
-    return (o.Typ == KindChoiceQuestion || o.Typ == KindChoiceQuestionPicture) && o.Untertyp == 1;
+    return (o.Typ == ObjectKind::ChoiceQuestion || o.Typ == ObjectKind::ChoiceQuestionPicture) &&
+           o.Untertyp == 1;
 }
 
 void WriteGrid(Writer& w, HeaderDataTyp& h) {
@@ -99,7 +100,7 @@ void WriteObject(Writer& w, ObjDataTyp& o) {
     out.writeInt32(o.KAusr);
     out.writeInt32(o.TAusr);
     out.writeInt32(o.Ebene);
-    out.writeInt32(o.Typ);
+    out.writeInt32(StoredKind(o.Typ));
     out.writeInt32(o.Sline);
     out.writeInt32(o.Fsize);
     out.writeInt32(o.KAusrAkt);
@@ -154,7 +155,7 @@ QByteArray WriteDocumentBytes(Document& document) {
     out.writeText(h.Lueckentext);
     out.writeText(h.Fragentext);
     out.writeInt32(h.AnzFrageNummern);
-    out.writeInt32(h.DokTyp);
+    out.writeInt32(StoredType(h.DokTyp));
     w.rect(h.RandErw);
     out.writeInt32(h.NumArt);
     out.writeInt32(h.GeordnetArt);
@@ -162,7 +163,7 @@ QByteArray WriteDocumentBytes(Document& document) {
     out.writeInt32(h.HtgdCol);
     out.writeInt32(h.BasisbildDeck);
     out.writeInt32(h.MinLuecke);
-    out.writeInt32(h.DokUnterTyp);
+    out.writeInt32(StoredSubtype(h.DokUnterTyp));
     if (h.HasGrid())
         WriteGrid(w, h);
     if (h.HasColumnBlock()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/document_type.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -26,13 +28,13 @@ struct LayoutPass {
 };
 
 // The one place where a loaded or changed document meets the layout of its document type.
-// Each layout registers itself for its DokTyp; types without a layout are placed freely.
+// Each layout registers itself for its document type; types without one are placed freely.
 class LayoutDispatch {
 public:
     using Layout = std::function<void(Document& document, const LayoutPass& pass)>;
 
-    void registerLayout(int dokTyp, Layout layout) { layouts_[dokTyp] = std::move(layout); }
-    bool hasLayout(int dokTyp) const { return layouts_.count(dokTyp) != 0; }
+    void registerLayout(DocumentType type, Layout layout) { layouts_[type] = std::move(layout); }
+    bool hasLayout(DocumentType type) const { return layouts_.count(type) != 0; }
     // The size of the page the view shows; a regenerating run without a page image places
     // its objects on a page of that size (the view moves them when it builds the page).
     void setPageSize(std::function<QSize()> pageSize) { pageSize_ = std::move(pageSize); }
@@ -43,7 +45,7 @@ public:
     void run(Document& document, bool regenerate) const;
 
 private:
-    std::map<int, Layout> layouts_;
+    std::map<DocumentType, Layout> layouts_;
     std::function<QSize()> pageSize_;
 };
 

@@ -9,24 +9,6 @@ namespace quindor {
 
 namespace {
 
-bool TakesPartInOrder(int typ) {
-    switch (typ) {
-    case 0:
-    case 3:
-    case 6:
-    case 20:
-    case 21:
-    case 32:
-    case 41:
-    case 43:
-    case 51:
-    case 53:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Selection sort: the first of equal entries keeps its place, as the order on screen expects.
 template <typename Less> void SelectionSort(std::vector<int>& order, Less less) {
     for (size_t i = 0; i < order.size(); ++i) {
@@ -39,32 +21,31 @@ template <typename Less> void SelectionSort(std::vector<int>& order, Less less) 
     }
 }
 
-std::vector<int> NumberingOrder(const Document& document, int mode, RandomGenerator& random) {
+std::vector<int> NumberingOrder(const Document& document, Numbering mode, RandomGenerator& random) {
     std::vector<int> order;
-    const int dokTyp = document.Header.DokTyp;
+    const std::vector<ObjectKind>& kinds = document.Header.Type().numberedKinds;
     for (int i = 0; i < document.ObjectCount(); ++i) {
-        const int typ = document.Objects[static_cast<size_t>(i)].Typ;
-        if ((dokTyp == 3 && typ == 24) || (dokTyp == 2 && typ == KindAnswerField) ||
-            (dokTyp != 2 && dokTyp != 3 && TakesPartInOrder(typ)))
+        if (Contains(kinds, document.Objects[static_cast<size_t>(i)].Typ))
             order.push_back(i);
     }
-    if (dokTyp == 2 || dokTyp == 3)
+    // Question answers keep their order; each question numbers its own (below).
+    if (document.Header.Type().questions)
         return order;
     const auto& objects = document.Objects;
-    if (mode == NumberingOrdered && document.Header.GeordnetArt == 1) {
+    if (mode == Numbering::Ordered && document.Header.GeordnetArt == 1) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         SelectionSort(order, [&](int a, int b) {
             return collator.compare(objects[static_cast<size_t>(a)].Cap,
                                     objects[static_cast<size_t>(b)].Cap) < 0;
         });
-    } else if (mode == NumberingOrdered) {
+    } else if (mode == Numbering::Ordered) {
         SelectionSort(order, [&](int a, int b) {
             const ObjDataTyp& oa = objects[static_cast<size_t>(a)];
             const ObjDataTyp& ob = objects[static_cast<size_t>(b)];
             return oa.Ky < ob.Ky || (oa.Ky == ob.Ky && oa.Kx < ob.Kx);
         });
-    } else if (mode == NumberingRandom) {
+    } else if (mode == Numbering::Random) {
         const int count = static_cast<int>(order.size());
         for (int i = 0; i < count; ++i)
             std::swap(order[static_cast<size_t>(i)],
@@ -91,34 +72,15 @@ std::vector<int> AnswerPermutation(int n, bool shuffled, RandomGenerator& random
 
 } // namespace
 
-bool IsNumberedKind(int typ) {
-    switch (typ) {
-    case 0:
-    case 3:
-    case 6:
-    case 32:
-    case 41:
-    case 43:
-    case 51:
-    case 53:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsCoverableKind(int typ) {
-    return IsNumberedKind(typ) || typ == KindAnswerField || typ == 24;
-}
-
 bool IsNumberedField(const Document& document, int index, int currentQuestion) {
     const ObjDataTyp& o = document.Objects.at(static_cast<size_t>(index));
     if (IsNumberedKind(o.Typ))
         return true;
-    return (o.Typ == KindAnswerField || o.Typ == 24) && o.FrageNummer == currentQuestion;
+    return (o.Typ == ObjectKind::AnswerField || o.Typ == ObjectKind::ChoiceMarker) &&
+           o.FrageNummer == currentQuestion;
 }
 
-void SetNumberingMode(Document& document, ProgramState& state, int mode) {
+void SetNumberingMode(Document& document, ProgramState& state, Numbering mode) {
     state.NumberingMode = mode;
     const std::vector<int> order = NumberingOrder(document, mode, state.Random);
     std::vector<int> permutation;
@@ -128,24 +90,24 @@ void SetNumberingMode(Document& document, ProgramState& state, int mode) {
     for (size_t p = 0; p < order.size(); ++p) {
         ObjDataTyp& o = document.Objects[static_cast<size_t>(order[p])];
         if (IsNumberedKind(o.Typ)) {
-            o.Nummer = mode != NumberingQuestionMarks ? static_cast<int>(p) + 1 : 0;
-        } else if (o.Typ == 24) {
+            o.Nummer = mode != Numbering::QuestionMarks ? static_cast<int>(p) + 1 : 0;
+        } else if (o.Typ == ObjectKind::ChoiceMarker) {
             if (firstAnswer || o.FrageNummer != permutationQuestion) {
                 // Each question numbers its answers anew; at most twelve take part.
                 permutation = AnswerPermutation(std::clamp(o.AntwortAnz, 0, kAnswerPictures),
-                                                mode == NumberingRandom, state.Random);
+                                                mode == Numbering::Random, state.Random);
                 permutationQuestion = o.FrageNummer;
                 next = 0;
                 firstAnswer = false;
             }
             const int value = next < permutation.size() ? permutation[next] : 0;
             ++next;
-            o.Nummer = mode != NumberingQuestionMarks ? value : 0;
-        } else if (o.Typ == KindAnswerField) {
+            o.Nummer = mode != Numbering::QuestionMarks ? value : 0;
+        } else if (o.Typ == ObjectKind::AnswerField) {
             o.Nummer = 0;
         } else {
             o.Nummer = -1;
-            o.State = 0;
+            o.State = ObjectState::Shown;
         }
     }
 }
@@ -161,31 +123,31 @@ QString NumberLabel(const Document& document, int index) {
 
 void CoverAll(Document& document) {
     for (ObjDataTyp& o : document.Objects)
-        o.State = -1;
+        o.State = ObjectState::Covered;
 }
 
 void UncoverAll(Document& document) {
     for (ObjDataTyp& o : document.Objects)
-        o.State = 0;
+        o.State = ObjectState::Shown;
 }
 
 void ToggleCover(ObjDataTyp& object) {
-    object.State = object.State == -1 ? 0 : -1;
+    object.State = object.State == ObjectState::Covered ? ObjectState::Shown : ObjectState::Covered;
 }
 
-int QuestionAfterButton(int buttonKind, int current, int count, RandomGenerator& random) {
+int QuestionAfterButton(ObjectKind buttonKind, int current, int count, RandomGenerator& random) {
     if (count <= 0)
         return current;
     switch (buttonKind) {
-    case KindNavPrevious:
+    case ObjectKind::NavPrevious:
         return std::max(1, current - 1);
-    case KindNavNext:
+    case ObjectKind::NavNext:
         return std::min(count, current + 1);
-    case KindNavFirst:
+    case ObjectKind::NavFirst:
         return 1;
-    case KindNavLast:
+    case ObjectKind::NavLast:
         return count;
-    case KindNavRandom: {
+    case ObjectKind::NavRandom: {
         if (count == 1)
             return 1;
         int drawn = current;

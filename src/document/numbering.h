@@ -8,18 +8,13 @@
 
 namespace quindor {
 
-// Query fields that are numbered and drawn covered: labels, gaps, query pictures and the query
-// objects of the table, cluster and pair layouts.
-bool IsNumberedKind(int typ);
-// Query fields the learner can cover and uncover by a click.
-bool IsCoverableKind(int typ);
 // Fields that carry numbers and the covered appearance; answer fields (10) and answer markers
 // (24) join while their question is shown.
 bool IsNumberedField(const Document& document, int index, int currentQuestion);
 
 // Numbers the query fields: 0 question marks, 1 ordered (top to bottom or alphabetical, by
 // the header), 2 random. Sets NumberingMode; recomposing is the caller's.
-void SetNumberingMode(Document& document, ProgramState& state, int mode);
+void SetNumberingMode(Document& document, ProgramState& state, Numbering mode);
 // "?" below 1; letters A-Z with an apostrophe per further round for NumArt 1; else the number.
 QString NumberLabel(const Document& document, int index);
 
@@ -30,6 +25,6 @@ void ToggleCover(ObjDataTyp& object);
 
 // The question shown after a question button (kinds 12 to 16); the random button never shows
 // the current question again when there are at least two.
-int QuestionAfterButton(int buttonKind, int current, int count, RandomGenerator& random);
+int QuestionAfterButton(ObjectKind buttonKind, int current, int count, RandomGenerator& random);
 
 } // namespace quindor

@@ -120,7 +120,7 @@ void TopicList::OpenTopic(int n) {
 }
 
 void TopicList::NextTopic() {
-    if (state_.ViewMode != ViewLearning)
+    if (state_.ViewMode != Mode::Learning)
         return;
     const int candidate =
         entries_.isEmpty() ? -1
@@ -130,7 +130,7 @@ void TopicList::NextTopic() {
 }
 
 void TopicList::PreviousTopic() {
-    if (state_.ViewMode != ViewLearning)
+    if (state_.ViewMode != Mode::Learning)
         return;
     const int candidate = entries_.isEmpty() ? -1 : std::max(state_.TopicIndex - 1, 0);
     if (candidate != state_.TopicIndex)
@@ -150,7 +150,7 @@ void TopicList::GoToStartPage() {
 }
 
 void TopicList::OpenPreviousDocument() {
-    if (state_.PreviousDocument.isEmpty() || state_.ViewMode != ViewLearning)
+    if (state_.PreviousDocument.isEmpty() || state_.ViewMode != Mode::Learning)
         return;
     session_.LoadDocument(state_.PreviousDocument, true);
     ReadTopicList();

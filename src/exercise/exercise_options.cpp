@@ -6,7 +6,7 @@ int TimeLimitSeconds(const QString& minutes, const QString& seconds) {
     return minutes.trimmed().toInt() * 60 + seconds.trimmed().toInt();
 }
 
-void TakeOptions(const Settings& settings, int dokTyp, UebDataTyp& run) {
+void TakeOptions(const Settings& settings, DocumentType type, UebDataTyp& run) {
     const auto common = [&run](int richtig, int falsch, int texte, int ziele, int modus,
                                int zeitlimit, const QString& min, const QString& sek,
                                bool anzZeichen) {
@@ -20,33 +20,31 @@ void TakeOptions(const Settings& settings, int dokTyp, UebDataTyp& run) {
         run.ZeitLimitWert = TimeLimitSeconds(min, sek);
         run.AnzZeichenVorgeben = anzZeichen ? 1 : 0;
     };
-    switch (dokTyp) {
-    case 0:
-    case 1: {
+    if (!IsKnownType(type))
+        return;
+    switch (RowOf(type).family) {
+    case OptionsFamily::Labelling: {
         const LabellingExerciseOptions& o = settings.UebOpt;
         common(o.ZuordnungRichtig, o.ZuordnungFalsch, o.Zuordnungstexte, o.Zuordnungsziele,
                o.AbfrageModus, o.Zeitlimit, o.ZLimitMin, o.ZLimitSek, o.AnzZeichenVorgeben);
         break;
     }
-    case 2:
-    case 3: {
+    case OptionsFamily::Questions: {
         const QuestionExerciseOptions& o = settings.UebOptFragen;
         common(0, o.ZuordnungFalsch, o.Zuordnungstexte, o.Zuordnungsziele, 0, o.Zeitlimit,
                o.ZLimitMin, o.ZLimitSek, false);
         break;
     }
-    case 4: {
+    case OptionsFamily::Cluster: {
         const ClusterExerciseOptions& o = settings.UebOptKorb;
         common(0, 0, 1, 2, o.AbfrageModus, o.Zeitlimit, o.ZLimitMin, o.ZLimitSek, false);
         break;
     }
-    case 5: {
+    case OptionsFamily::CrossMatching: {
         const CrossMatchingExerciseOptions& o = settings.UebOptKreuzverbindung;
         common(0, 0, 1, 2, 0, o.Zeitlimit, o.ZLimitMin, o.ZLimitSek, false);
         break;
     }
-    default:
-        return;
     }
     run.NoteMinQuote = settings.NoteMinQuote;
     run.PunkteMinQuote = settings.PunkteMinQuote;

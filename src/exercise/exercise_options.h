@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/document_type.h"
 #include "exercise/run_state.h"
 #include "settings/settings.h"
 
@@ -10,6 +11,6 @@ int TimeLimitSeconds(const QString& minutes, const QString& seconds);
 
 // Copies the options of the dialog that belongs to the document type, then the grade scale,
 // into the run state. Types without an exercise leave the options alone.
-void TakeOptions(const Settings& settings, int dokTyp, UebDataTyp& run);
+void TakeOptions(const Settings& settings, DocumentType type, UebDataTyp& run);
 
 } // namespace quindor

@@ -21,8 +21,6 @@ namespace quindor {
 
 namespace {
 
-constexpr int kOkObject = 26;
-
 bool Contains(const FracRect& r, QPointF p) {
     return p.x() >= r.Left && p.x() < r.Right && p.y() >= r.Top && p.y() < r.Bottom;
 }
@@ -30,22 +28,6 @@ bool Contains(const FracRect& r, QPointF p) {
 bool Overlaps(const FracRect& r, const QRectF& card) {
     return r.Left < card.right() && card.left() < r.Right && r.Top < card.bottom() &&
            card.top() < r.Bottom;
-}
-
-bool IsDropKind(int typ) {
-    switch (typ) {
-    case 0:
-    case 3:
-    case 6:
-    case 10:
-    case 24:
-    case 32:
-    case 41:
-    case 43:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -74,31 +56,19 @@ ExerciseRun::ExerciseRun(Document& document, ProgramState& state, Settings& sett
       computerName_(platform::HostIdentity::system().computerName()),
       userName_(platform::HostIdentity::system().userName()) {}
 
+QueryMode ExerciseRun::queryMode() const {
+    return static_cast<QueryMode>(run_.AbfrageModusItemIndex);
+}
+
 bool ExerciseRun::inputMode() const {
-    const int dokTyp = document_.Header.DokTyp;
-    return (dokTyp == 0 || dokTyp == 1) && run_.AbfrageModusItemIndex == 3;
+    return !document_.Header.Type().typedQueryKinds.empty() && queryMode() == QueryMode::Typing;
 }
 
 bool ExerciseRun::isQueryObject(const ObjDataTyp& o) const {
-    switch (document_.Header.DokTyp) {
-    case 0:
-    case 1:
-        return o.Typ == KindQueryLabel || o.Typ == KindGap || o.Typ == KindQueryPicture ||
-               o.Typ == KindTableQueryPicture;
-    case 2:
-        return o.Typ == KindAnswerField;
-    case 3:
-        return o.Typ == KindChoiceQuestion || o.Typ == KindChoiceQuestionPicture;
-    case 4:
-        return o.Typ == 41 || o.Typ == 43;
-    case 5:
-        return o.Typ == 51 || o.Typ == 53;
-    default:
-        return false;
-    }
+    return Contains(document_.Header.Type().queryKinds, o.Typ);
 }
 
-int ExerciseRun::countState(int value) const {
+int ExerciseRun::countState(ObjectState value) const {
     int n = 0;
     for (const ObjDataTyp& o : document_.Objects)
         n += o.State == value;
@@ -106,32 +76,33 @@ int ExerciseRun::countState(int value) const {
 }
 
 bool ExerciseRun::IndividualExerciseCommand() {
-    if (state_.ViewMode == ViewExercise || state_.ViewMode == ViewPuzzle) {
+    if (state_.ViewMode == Mode::Exercise || state_.ViewMode == Mode::Puzzle) {
         messages_.information(QStringLiteral(
             "Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung abbrechen\", um "
             "die aktuelle Übung vorzeitig abzubrechen."));
         return false;
     }
-    return StartExercise(settings_.UebOptZeigen, 0, ExerciseIndividual);
+    return StartExercise({.showDialog = settings_.UebOptZeigen});
 }
 
 bool ExerciseRun::SettingsCommand() {
-    if (state_.ViewMode == ViewExercise) {
+    if (state_.ViewMode == Mode::Exercise) {
         messages_.information(QStringLiteral(
             "Die Übungseinstellungen können nicht während der Übung geändert werden."));
         return false;
     }
-    return surface_.showSettingsDialog() && StartExercise(false, 0, ExerciseIndividual);
+    return surface_.showSettingsDialog() && StartExercise({});
 }
 
-bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
-    if (state_.ExerciseKind == ExerciseParticipant && kind != ExerciseParticipant) {
+bool ExerciseRun::StartExercise(const ExerciseStart& start) {
+    const Participation kind = start.participation;
+    if (state_.ExerciseKind == Participation::Participant && kind != Participation::Participant) {
         messages_.information(QStringLiteral(
             "Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine eigene Übung "
             "starten zu können."));
         return false;
     }
-    if (state_.ExerciseKind == ExerciseInitiator) {
+    if (state_.ExerciseKind == Participation::Initiator) {
         messages_.information(QStringLiteral(
             "Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst beendet werden "
             "muss. Daher kann im Moment keine eigene Übung gestartet werden."));
@@ -141,60 +112,67 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
         return false;
     // Questions, multiple choice, baskets and pairs have no checked run yet: a run that could
     // never judge an answer would hold the learner until the abort.
-    if (document_.Header.DokTyp > 1) {
+    if (document_.Header.Type().queryKinds != RowOf(DocumentType::Labelling).queryKinds) {
         messages_.information(ExerciseNotAvailableMessage(document_.Header));
         return false;
     }
-    if (showDialog && !surface_.showSettingsDialog())
+    if (start.showDialog && !surface_.showSettingsDialog())
         return false;
     HeaderDataTyp& h = document_.Header;
-    if (kind != ExerciseParticipant)
+    if (kind != Participation::Participant)
         TakeOptions(settings_, h.DokTyp, run_);
     const bool typing = inputMode();
 
     // The input mode's "OK" stands for a panel only; far outside the page, it is never shown.
     if (typing && std::none_of(document_.Objects.begin(), document_.Objects.end(),
-                               [](const ObjDataTyp& o) { return o.Typ == kOkObject; }))
-        AddObject(document_, kOkObject, 1, QStringLiteral("OK"), -1, 100.0, 100.0, 1, 1);
+                               [](const ObjDataTyp& o) { return o.Typ == ObjectKind::ChoiceOk; }))
+        AddObject(document_, {.Typ = ObjectKind::ChoiceOk,
+                              .Cap = QStringLiteral("OK"),
+                              .Kx = 100.0,
+                              .Ky = 100.0,
+                              .Fsize = 1});
 
     answerMap_ = BuildAnswerPlacementMap(
-        document_, h.DokTyp == 3 && run_.ZuordnungstexteItemIndex != 0, state_.Random);
+        document_, h.DokTyp == DocumentType::MultipleChoice && run_.ZuordnungstexteItemIndex != 0,
+        state_.Random);
 
     int total = 0;
     for (ObjDataTyp& o : document_.Objects) {
         if (!isQueryObject(o)) {
-            if ((h.DokTyp == 4 || h.DokTyp == 5) &&
-                (o.Typ == KindQueryLabel || o.Typ == KindQueryPicture))
-                o.State = 0;
+            if (Contains(h.Type().idleKinds, o.Typ))
+                o.State = ObjectState::Shown;
             continue;
         }
-        const bool repeat = repeatMode == 0 || o.RunCounter1 >= 1 || o.RunCounter2 >= 1;
-        o.State = repeat ? -5 : 0;
-        if (typing && (o.Typ == KindQueryPicture || o.Typ == KindTableQueryPicture))
-            o.State = 0;
+        const bool asked = start.repeat == Repeat::All || o.RunCounter1 >= 1 || o.RunCounter2 >= 1;
+        o.State = asked ? ObjectState::Open : ObjectState::Shown;
+        // Pictures cannot be typed: they show.
+        if (typing && !Contains(h.Type().typedQueryKinds, o.Typ))
+            o.State = ObjectState::Shown;
         o.RunCounter1 = 0;
         o.RunCounter2 = 0;
-        if (!typing || o.Typ == KindQueryLabel || o.Typ == KindGap)
+        if (!typing || Contains(h.Type().typedQueryKinds, o.Typ))
             ++total;
     }
-    const int count = repeatMode == 0 ? total : countState(-5);
+    const int count = start.repeat == Repeat::All ? total : countState(ObjectState::Open);
     if (count == 0) {
         messages_.information(QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
         return false;
     }
 
     run_.LearnerName.clear();
-    if (kind == ExerciseIndividual && settings_.OptUebNameEingabe)
+    if (kind == Participation::Individual && settings_.OptUebNameEingabe)
         run_.LearnerName = surface_.askLearnerName();
 
-    state_.ViewMode = ViewExercise;
+    state_.ViewMode = Mode::Exercise;
     run_.RunQueries = count;
     run_.TotalQueries = total;
     list_ = BuildQueryList(document_, run_, state_.Random);
+    const bool pairs = h.DokTyp == DocumentType::CrossMatching;
     for (size_t i = 0; i < list_.size(); ++i) {
         ObjDataTyp& t = document_.Object(list_[i].TargetObject);
-        t.State = h.DokTyp == 5 ? 5 : -5;
-        if (h.DokTyp == 5)
+        t.State = pairs ? ObjectState::PairOpen : ObjectState::Open;
+        // No line joins a pair before the learner joins it.
+        if (pairs)
             t.Sline = 0;
         t.RunCounter1 = 0;
         t.RunCounter2 = 0;
@@ -208,10 +186,10 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
     run_.FailedAttempts = 0;
     run_.SuccessQuota = 0;
     run_.Grade = 0;
-    state_.ExerciseEndState = EndRunning;
-    run_.OpenCount = h.DokTyp == 5 ? static_cast<int>(list_.size()) / 2 : countState(-5);
+    state_.ExerciseEndState = RunEnd::Running;
+    run_.OpenCount = pairs ? static_cast<int>(list_.size()) / 2 : countState(ObjectState::Open);
     run_.StartTicks = static_cast<int32_t>(clock_.ticks());
-    if (kind != ExerciseParticipant)
+    if (kind != Participation::Participant)
         run_.StartTime = clock_.now();
     run_.RemainingSeconds = run_.ZeitLimitWert;
     run_.CurrentIndex = 0;
@@ -222,8 +200,8 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
 
     surface_.enterExercise();
     surface_.createElementPanels(list_);
-    LogLine(1, QStringLiteral("Übung wird gestartet"), true);
-    if (h.DokTyp == 2 || h.DokTyp == 3)
+    LogLine(LogSection::Detail, QStringLiteral("Übung wird gestartet"), Stamp::WithTime);
+    if (h.Type().questions)
         state_.CurrentQuestion = document_.Object(list_.front().TargetObject).FrageNummer;
     surface_.redrawView();
     surface_.drawInstruction();
@@ -238,29 +216,31 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
 void ExerciseRun::presentQuery() {
     if (list_.empty())
         return;
-    const int dokTyp = document_.Header.DokTyp;
+    const DocumentType type = document_.Header.DokTyp;
     const QueryPair& entry = list_[static_cast<size_t>(run_.CurrentIndex)];
     if (inputMode()) {
         surface_.presentInput();
         return;
     }
-    switch (run_.AbfrageModusItemIndex) {
-    case 1: {
+    switch (queryMode()) {
+    case QueryMode::SingleCard: {
         surface_.presentCard(run_.CurrentIndex);
         const ObjDataTyp& card = document_.Object(entry.CardObject);
         // A picture card's panel shows no text.
-        const bool picture =
-            card.Typ == KindQueryPicture || card.Typ == KindTableQueryPicture || card.Typ == 43;
-        LogLine(1, PresentCardLine(dokTyp, picture ? QString() : NormaliseText(card.Cap)), true);
+        const bool picture = IsPictureQueryKind(card.Typ);
+        LogLine(LogSection::Detail,
+                PresentCardLine(type, picture ? QString() : NormaliseText(card.Cap)),
+                Stamp::WithTime);
         break;
     }
-    case 2:
-        if (dokTyp == 0 || dokTyp == 1) {
+    case QueryMode::SinglePosition:
+        // Only cards and positions ask position by position.
+        if (!document_.Header.Type().typedQueryKinds.empty()) {
             markedTarget_ = entry.TargetObject;
             surface_.markTarget(markedTarget_);
-            LogLine(1,
-                    PresentPositionLine(dokTyp, NormaliseText(document_.Object(markedTarget_).Cap)),
-                    true);
+            LogLine(LogSection::Detail,
+                    PresentPositionLine(type, NormaliseText(document_.Object(markedTarget_).Cap)),
+                    Stamp::WithTime);
             surface_.redrawView();
             surface_.drawInstruction();
         }
@@ -273,11 +253,12 @@ void ExerciseRun::presentQuery() {
 
 void ExerciseRun::nextQuery() {
     const int n = static_cast<int>(list_.size());
-    const bool byCard = run_.AbfrageModusItemIndex == 1;
+    const bool byCard = queryMode() == QueryMode::SingleCard;
     for (int step = 0; step < n; ++step) {
         run_.CurrentIndex = (run_.CurrentIndex + 1) % n;
         const QueryPair& entry = list_[static_cast<size_t>(run_.CurrentIndex)];
-        if (document_.Object(byCard ? entry.CardObject : entry.TargetObject).State == -5)
+        if (document_.Object(byCard ? entry.CardObject : entry.TargetObject).State ==
+            ObjectState::Open)
             break;
     }
     presentQuery();
@@ -287,9 +268,10 @@ int ExerciseRun::FindDropTarget(QPointF leftMid, const QRectF& card) {
     target_ = -1;
     const auto accepts = [&](int i) {
         const ObjDataTyp& o = document_.Object(i);
-        if (!IsDropKind(o.Typ) || o.Nummer < 0 || o.State != -5)
+        if (!IsDropTargetKind(o.Typ) || o.Nummer < 0 || o.State != ObjectState::Open)
             return false;
-        if ((o.Typ == KindAnswerField || o.Typ == 24) && o.FrageNummer != state_.CurrentQuestion)
+        if ((o.Typ == ObjectKind::AnswerField || o.Typ == ObjectKind::ChoiceMarker) &&
+            o.FrageNummer != state_.CurrentQuestion)
             return false;
         return markedTarget_ < 0 || i == markedTarget_;
     };
@@ -308,7 +290,8 @@ int ExerciseRun::FindDropTarget(QPointF leftMid, const QRectF& card) {
 }
 
 void ExerciseRun::CheckAction(int listIndex) {
-    if (state_.ViewMode != ViewExercise || state_.ExerciseEndState != EndRunning || checking_)
+    if (state_.ViewMode != Mode::Exercise || state_.ExerciseEndState != RunEnd::Running ||
+        checking_)
         return;
     // The feedback waits for its sounds; a clock tick in the meantime must not end the run
     // under the check.
@@ -323,7 +306,7 @@ void ExerciseRun::CheckAction(int listIndex) {
         return;
     const int target = target_;
     const ObjDataTyp& card = document_.Object(list_[static_cast<size_t>(listIndex)].CardObject);
-    if (card.Typ == 24)
+    if (card.Typ == ObjectKind::ChoiceMarker)
         return;
     const bool right = NormaliseText(document_.Object(target).Cap) == NormaliseText(card.Cap);
     if (right)
@@ -334,21 +317,22 @@ void ExerciseRun::CheckAction(int listIndex) {
 }
 
 void ExerciseRun::rightAction(int listIndex, int target) {
-    const int dokTyp = document_.Header.DokTyp;
     const int card = list_[static_cast<size_t>(listIndex)].CardObject;
-    LogLine(1,
-            RightLine(dokTyp, run_.AbfrageModusItemIndex, NormaliseText(document_.Object(card).Cap),
+    LogLine(LogSection::Detail,
+            RightLine(document_.Header.DokTyp, queryMode(),
+                      NormaliseText(document_.Object(card).Cap),
                       NormaliseText(document_.Object(target).Cap)),
-            true);
+            Stamp::WithTime);
     surface_.showBanner(Banner::Right);
     surface_.setPanelLook(listIndex, PanelLook::Right);
     playSound(QStringLiteral("richtig1"), false);
     refreshClock();
     surface_.pause(500);
     surface_.setPanelLook(listIndex, PanelLook::Normal);
-    document_.Object(target).State = run_.ZuordnungRichtigItemIndex == 1 ? -2 : 0;
+    document_.Object(target).State =
+        run_.ZuordnungRichtigItemIndex == 1 ? ObjectState::Ticked : ObjectState::Shown;
     surface_.showBanner(Banner::None);
-    if (run_.AbfrageModusItemIndex == 1)
+    if (queryMode() == QueryMode::SingleCard)
         surface_.hidePanel(listIndex);
     else
         surface_.removePanel(listIndex);
@@ -357,25 +341,25 @@ void ExerciseRun::rightAction(int listIndex, int target) {
 }
 
 void ExerciseRun::wrongAction(int listIndex, int target) {
-    const int dokTyp = document_.Header.DokTyp;
     const int card = list_[static_cast<size_t>(listIndex)].CardObject;
-    LogLine(1,
-            WrongLine(dokTyp, run_.AbfrageModusItemIndex, NormaliseText(document_.Object(card).Cap),
+    LogLine(LogSection::Detail,
+            WrongLine(document_.Header.DokTyp, queryMode(),
+                      NormaliseText(document_.Object(card).Cap),
                       NormaliseText(document_.Object(target).Cap)),
-            true);
+            Stamp::WithTime);
     surface_.setPanelLook(listIndex, PanelLook::Wrong);
     surface_.showBanner(Banner::Wrong);
     playSound(QStringLiteral("falsch1"), true);
     refreshClock();
     surface_.pause(100);
-    if (run_.AbfrageModusItemIndex == 1) {
+    if (queryMode() == QueryMode::SingleCard) {
         surface_.pause(900);
         surface_.hidePanel(listIndex);
     } else {
         surface_.slideHome(listIndex);
     }
     if (run_.ZuordnungFalschItemIndex == 1) {
-        document_.Object(target).State = -3;
+        document_.Object(target).State = ObjectState::Crossed;
         surface_.redrawObject(target);
     }
     surface_.setPanelLook(listIndex, PanelLook::Normal);
@@ -394,34 +378,34 @@ void ExerciseRun::checkTypedAnswers() {
             const QString answer = NormaliseText(typed);
             const QString caption = NormaliseText(target.Cap);
             if (answer == caption) {
-                LogLine(1,
+                LogLine(LogSection::Detail,
                         QStringLiteral("RICHTIG - Texteingabe ") + Quoted(caption) +
                             QStringLiteral(" wurde richtig eingegeben"),
-                        true);
+                        Stamp::WithTime);
                 surface_.setFieldLook(index, PanelLook::Right);
                 run_.CorrectCount += 1;
-            } else if (target.Typ == KindGap &&
+            } else if (target.Typ == ObjectKind::Gap &&
                        target.BildKenn.contains(QLatin1Char('|') + answer + QLatin1Char('|'))) {
-                LogLine(1,
+                LogLine(LogSection::Detail,
                         QStringLiteral("RICHTIG - alternative Texteingabe ") + Quoted(typed) +
                             QStringLiteral(" für ") + Quoted(caption) +
                             QStringLiteral(" eingegeben"),
-                        true);
+                        Stamp::WithTime);
                 surface_.setFieldLook(index, PanelLook::Right);
                 run_.CorrectCount += 1;
             } else {
-                LogLine(1,
+                LogLine(LogSection::Detail,
                         QStringLiteral("FALSCH - Texteingabe ") + Quoted(typed) +
                             QStringLiteral(" statt ") + Quoted(caption) +
                             QStringLiteral(" eingegeben"),
-                        true);
+                        Stamp::WithTime);
                 surface_.setFieldLook(index, PanelLook::Wrong);
                 run_.FailedAttempts += 1;
                 target.RunCounter1 += 1;
             }
         }
         // Every solution shows afterwards, also where no field was offered.
-        target.State = 0;
+        target.State = ObjectState::Shown;
     }
     if (run_.FailedAttempts != 0) {
         playSound(QStringLiteral("falsch1"), true);
@@ -438,12 +422,13 @@ void ExerciseRun::checkTypedAnswers() {
 }
 
 void ExerciseRun::afterAction() {
-    if (document_.Header.DokTyp != 5)
-        run_.OpenCount = countState(-5);
+    // Pairs count themselves as they are joined.
+    if (document_.Header.DokTyp != DocumentType::CrossMatching)
+        run_.OpenCount = countState(ObjectState::Open);
     refreshStatistics();
     target_ = -1;
     surface_.clearHighlight();
-    if (run_.OpenCount > 0 && state_.ExerciseEndState == EndRunning)
+    if (run_.OpenCount > 0 && state_.ExerciseEndState == RunEnd::Running)
         nextQuery();
     else
         finishRun();
@@ -451,12 +436,12 @@ void ExerciseRun::afterAction() {
 
 void ExerciseRun::finishRun() {
     clockRunning_ = false;
-    if (state_.ExerciseEndState == EndRunning)
-        state_.ExerciseEndState = EndCompleted;
+    if (state_.ExerciseEndState == RunEnd::Running)
+        state_.ExerciseEndState = RunEnd::Completed;
     run_.Grade = GradeOf(run_.TotalPerformance, ScaleOf(run_));
     // Only complete individual runs reach the best list; a partial repetition never does.
     bestListOffered_ = false;
-    if (state_.ExerciseKind == ExerciseIndividual && run_.RunQueries == run_.TotalQueries) {
+    if (state_.ExerciseKind == Participation::Individual && run_.RunQueries == run_.TotalQueries) {
         if (settings_.OptErgebBestListEintragen)
             EnterInBestList();
         else
@@ -473,24 +458,24 @@ void ExerciseRun::finishRun() {
     facts.dokTyp = document_.Header.DokTyp;
     facts.dokUnterTyp = document_.Header.DokUnterTyp;
     run_.SummaryLog +=
-        ProtocolSummary(run_, facts, document_.Header.DokTyp == 3,
+        ProtocolSummary(run_, facts, document_.Header.DokTyp == DocumentType::MultipleChoice,
                         run_.ZeitLimitIndex == 1 ? QStringLiteral("Verbleibende Zeit:")
                                                  : QStringLiteral("Benötigte Zeit:"),
                         clockText_);
     surface_.protocolFinished(run_.SummaryLog + run_.DetailLog);
     while (true) {
         ResultChoice choice;
-        if (settings_.OptUebErgebAnzeigen || state_.ExerciseKind == ExerciseParticipant) {
+        if (settings_.OptUebErgebAnzeigen || state_.ExerciseKind == Participation::Participant) {
             choice = surface_.showResult(run_);
         } else {
             messages_.information(QStringLiteral("Die Übung ist beendet."));
         }
         if (!choice.repeat)
             break;
-        if (StartExercise(settings_.UebOptZeigen, choice.repeatMode, ExerciseIndividual))
+        if (StartExercise({.showDialog = settings_.UebOptZeigen, .repeat = choice.what}))
             return;
     }
-    state_.ExerciseKind = ExerciseIndividual;
+    state_.ExerciseKind = Participation::Individual;
     takeDown(false);
 }
 
@@ -498,8 +483,8 @@ bool ExerciseRun::EnterInBestList() {
     if (run_.EnteredInBestList)
         return true;
     // Only an ended, complete individual run has a result for the list.
-    if (state_.ExerciseEndState == EndRunning || state_.ExerciseKind != ExerciseIndividual ||
-        run_.RunQueries != run_.TotalQueries)
+    if (state_.ExerciseEndState == RunEnd::Running ||
+        state_.ExerciseKind != Participation::Individual || run_.RunQueries != run_.TotalQueries)
         return false;
     const QString path = IndividualBestListPath(state_.BestListFolder, document_.Header.FileName);
     if (path.isEmpty())
@@ -514,7 +499,7 @@ bool ExerciseRun::EnterInBestList() {
 }
 
 void ExerciseRun::AbortExercise() {
-    if (state_.ViewMode != ViewExercise)
+    if (state_.ViewMode != Mode::Exercise)
         return;
     if (!MayLeaveCurrentActivity(state_, messages_))
         return;
@@ -522,10 +507,10 @@ void ExerciseRun::AbortExercise() {
 }
 
 void ExerciseRun::AbortConfirmed() {
-    if (state_.ViewMode != ViewExercise)
+    if (state_.ViewMode != Mode::Exercise)
         return;
-    const bool wasRunning = state_.ExerciseEndState == EndRunning;
-    state_.ExerciseKind = ExerciseIndividual;
+    const bool wasRunning = state_.ExerciseEndState == RunEnd::Running;
+    state_.ExerciseKind = Participation::Individual;
     takeDown(wasRunning);
 }
 
@@ -533,15 +518,15 @@ void ExerciseRun::takeDown(bool wasRunning) {
     clockRunning_ = false;
     surface_.removeElementPanels();
     for (ObjDataTyp& o : document_.Objects) {
-        if (o.State != -1 && o.State != 0)
-            o.State = 0;
+        if (IsRunState(o.State))
+            o.State = ObjectState::Shown;
     }
     if (wasRunning)
         state_.CurrentQuestion = 1;
     target_ = -1;
     markedTarget_ = -1;
     SetNumberingMode(document_, state_, state_.NumberingMode);
-    state_.ViewMode = ViewLearning;
+    state_.ViewMode = Mode::Learning;
     surface_.leaveExercise();
 }
 
@@ -552,9 +537,9 @@ void ExerciseRun::Tick() {
     if (run_.ZeitLimitIndex == 1 && run_.RemainingSeconds < 1) {
         clockRunning_ = false;
         surface_.clearHighlight();
-        state_.ExerciseEndState = EndTimeLimit;
+        state_.ExerciseEndState = RunEnd::TimeLimit;
         const QString text = QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet.");
-        LogLine(1, text, true);
+        LogLine(LogSection::Detail, text, Stamp::WithTime);
         messages_.information(text);
         if (inputMode()) {
             checkTypedAnswers();
@@ -593,12 +578,12 @@ void ExerciseRun::playSound(const QString& name, bool wait) {
     PlaySound(sound_, messages_, settings_, state_, name, wait);
 }
 
-void ExerciseRun::LogLine(int section, const QString& text, bool withTime) {
-    if (section == 0) {
+void ExerciseRun::LogLine(LogSection section, const QString& text, Stamp stamp) {
+    if (section == LogSection::Summary) {
         run_.SummaryLog += text + QStringLiteral("\r\n");
         return;
     }
-    if (withTime) {
+    if (stamp == Stamp::WithTime) {
         const int64_t elapsed = std::max<int64_t>(0, clock_.ticks() - run_.StartTicks);
         run_.DetailLog += ClockText(static_cast<int>(elapsed / 1000)) + QStringLiteral(" - ");
     }

@@ -24,6 +24,20 @@ namespace quindor {
 void PlaySound(platform::SoundPlayer& player, Messages& messages, const Settings& settings,
                const ProgramState& state, const QString& name, bool wait);
 
+// How a run starts: with the settings dialog first or not, asking everything or only what
+// failed, for this computer's own exercise or a network participant's.
+struct ExerciseStart {
+    bool showDialog = false;
+    Repeat repeat = Repeat::All;
+    Participation participation = Participation::Individual;
+};
+
+// The two running texts of a run: the summary and the detailed course (section 2 belongs to
+// a network initiator's solution text).
+enum class LogSection { Summary = 0, Detail = 1, Solution = 2 };
+// Whether a detail line starts with the run's time.
+enum class Stamp { Plain, WithTime };
+
 // The one exercise run: its start, the queries one after the other, the check of every
 // action with its feedback and counters, the clock, the end with its result and repeat, and
 // the abort. What the learner sees and does goes through the surface.
@@ -51,9 +65,7 @@ public:
     // "Übungseinstellungen...": the dialog of the document type, which may start a run at once;
     // refused during a run.
     bool SettingsCommand();
-    // repeatMode 0 asks everything, 1 only what was not solved at the first attempt; kind 0 an
-    // individual run, 1 a network participant's.
-    bool StartExercise(bool showDialog, int repeatMode, int kind);
+    bool StartExercise(const ExerciseStart& start);
     void AbortExercise();
     // Takes the run down when the learner has already agreed to leave it (another command).
     void AbortConfirmed();
@@ -69,7 +81,7 @@ public:
     // of the input mode.
     void CheckAction(int listIndex);
 
-    void LogLine(int section, const QString& text, bool withTime);
+    void LogLine(LogSection section, const QString& text, Stamp stamp);
 
     // The best list of the document: whether the ended run may still be entered (a complete
     // individual run not entered automatically), and the entry itself; at most once per run.
@@ -86,6 +98,7 @@ public:
     QString clockText() const { return clockText_; }
     int64_t elapsedMilliseconds() const { return elapsed_; }
     bool inputMode() const;
+    QueryMode queryMode() const;
 
 private:
     bool isQueryObject(const ObjDataTyp& o) const;
@@ -100,7 +113,7 @@ private:
     void refreshClock();
     void refreshStatistics();
     void playSound(const QString& name, bool wait);
-    int countState(int value) const;
+    int countState(ObjectState value) const;
 
     Document& document_;
     ProgramState& state_;

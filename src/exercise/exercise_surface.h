@@ -15,8 +15,7 @@ enum class Banner { None, Right, Wrong };
 // What the run asks of the result window: leave to the learning view, or repeat the run.
 struct ResultChoice {
     bool repeat = false;
-    // 0 everything, 1 only what was not solved at the first attempt.
-    int repeatMode = 0;
+    Repeat what = Repeat::All;
 };
 
 // The surface the learner works on during a run: the exercise panel with its element panels

@@ -82,9 +82,10 @@ QColor GradeColour(int wordIndex) {
     return ToQColor(kColours[static_cast<size_t>(std::clamp(wordIndex, 0, 5))]);
 }
 
-StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, int exerciseKind, bool multipleChoice) {
+StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, Participation exerciseKind,
+                                  bool multipleChoice) {
     StatisticsTexts texts;
-    texts.name = exerciseKind == 1 ? run.ParticipantName : run.LearnerName;
+    texts.name = exerciseKind == Participation::Participant ? run.ParticipantName : run.LearnerName;
     if (texts.name.trimmed().isEmpty())
         texts.name = QStringLiteral("-");
     texts.correct = Count(run.CorrectCount, multipleChoice);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_state.h"
 #include "exercise/run_state.h"
 
 #include <QColor>
@@ -43,7 +44,8 @@ struct StatisticsTexts {
 };
 // Counts with two decimals on multiple-choice documents, without otherwise; percentages
 // with one decimal and " %"; always a decimal point.
-StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, int exerciseKind, bool multipleChoice);
+StatisticsTexts StatisticsTextsOf(const UebDataTyp& run, Participation exerciseKind,
+                                  bool multipleChoice);
 // "Richtig gelöst:" of the result window: the count, two blanks, "von  " and the queries.
 QString CorrectOfText(const UebDataTyp& run, bool multipleChoice);
 

@@ -62,18 +62,20 @@ QString DurationText(int seconds) {
 QString SettingsBlock(const UebDataTyp& run, const ProtocolFacts& facts) {
     QString block;
     block += Line(QStringLiteral("Datum/Uhrzeit (Beginn):"), BestListDateText(run.StartTime));
-    QString name = facts.exerciseKind == 1   ? run.ParticipantName
-                   : facts.exerciseKind == 2 ? QStringLiteral("(Initiator der Netzwerk-Übung)")
-                                             : run.LearnerName;
+    QString name = facts.exerciseKind == Participation::Participant ? run.ParticipantName
+                   : facts.exerciseKind == Participation::Initiator
+                       ? QStringLiteral("(Initiator der Netzwerk-Übung)")
+                       : run.LearnerName;
     if (name.isEmpty())
         name = QStringLiteral("(nicht angegeben)");
     block += Line(QStringLiteral("Teilnehmername:"), name);
     block += Line(QStringLiteral("Rechnername:"), facts.computerName);
     block += Line(QStringLiteral("Rechnerbenutzer:"), facts.userName);
-    block += Line(QStringLiteral("Übungsart:"),
-                  Pick(facts.exerciseKind, {"Individual-Übung", "Teilnahme an Netzwerk-Übung",
-                                            "Initiierte Netzwerk-Übung"}));
-    if (facts.exerciseKind == 2) {
+    block += Line(
+        QStringLiteral("Übungsart:"),
+        Pick(static_cast<int>(facts.exerciseKind),
+             {"Individual-Übung", "Teilnahme an Netzwerk-Übung", "Initiierte Netzwerk-Übung"}));
+    if (facts.exerciseKind == Participation::Initiator) {
         block += Line(QStringLiteral("Kommunikationsordner:"), facts.commFolder);
         block += Line(QStringLiteral("Kommunikationskanal:"), facts.commChannel);
     }
@@ -89,15 +91,16 @@ QString SettingsBlock(const UebDataTyp& run, const ProtocolFacts& facts) {
                  : QStringLiteral("%1 von %2 Abfragen (Teilwiederholung)")
                        .arg(run.RunQueries)
                        .arg(run.TotalQueries));
-    const int type = facts.dokTyp;
-    if (type == 0 || type == 1 || type == 4) {
+    const DocumentTypeRow& type = RowOf(facts.dokTyp);
+    const QueryMode mode = static_cast<QueryMode>(run.AbfrageModusItemIndex);
+    if (type.queryModes) {
         block += Line(QStringLiteral("Abfragemodus:"),
                       Pick(run.AbfrageModusItemIndex, {"freie Zuordnung in beliebiger Reihenfolge",
                                                        "Einzelabfrage Texte/Bilder",
                                                        "Einzelabfrage Positionen", "Texteingabe"}));
         block += TimeLimitLine(run);
     }
-    if ((type == 0 || type == 1) && run.AbfrageModusItemIndex != 3) {
+    if (type.family == OptionsFamily::Labelling && mode != QueryMode::Typing) {
         block += Line(QStringLiteral("Verhalten bei richtiger Zuordnung:"),
                       Pick(run.ZuordnungRichtigItemIndex,
                            {"Beschriftung einblenden", "grünes Häkchen setzen"}));
@@ -113,7 +116,7 @@ QString SettingsBlock(const UebDataTyp& run, const ProtocolFacts& facts) {
                  Pick(run.ZuordnungszieleItemIndex,
                       {"geordnet nummeriert", "zufällig gemischt nummeriert", "Fragezeichen"}));
     }
-    if (type == 2 || type == 3) {
+    if (type.family == OptionsFamily::Questions) {
         block += Line(QStringLiteral("Abfragemodus:"),
                       Pick(run.ZuordnungFalschItemIndex,
                            {"solange wiederholen, bis jede Frage richtig beantwortet wurde",
@@ -121,8 +124,9 @@ QString SettingsBlock(const UebDataTyp& run, const ProtocolFacts& facts) {
         block += TimeLimitLine(run);
         block += Line(QStringLiteral("Antwortmöglichkeiten:"),
                       run.ZuordnungstexteItemIndex != 0 ? QStringLiteral("zufällig gemischt")
-                      : type == 2                       ? QStringLiteral("alphabetisch geordnet")
-                                  : QStringLiteral("wie vorgegeben geordnet"));
+                      : facts.dokTyp == DocumentType::Questions
+                          ? QStringLiteral("alphabetisch geordnet")
+                          : QStringLiteral("wie vorgegeben geordnet"));
         block += Line(
             QStringLiteral("Reihenfolge der Fragen:"),
             Pick(run.ZuordnungszieleItemIndex, {"wie vorgegeben geordnet", "zufällig gemischt"}));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/program_state.h"
+#include "document/document_type.h"
 #include "exercise/run_state.h"
 
 #include <QDateTime>
@@ -11,13 +13,13 @@ namespace quindor {
 struct ProtocolFacts {
     QString computerName;
     QString userName;
-    int exerciseKind = 0;
+    Participation exerciseKind = Participation::Individual;
     QString commFolder;
     QString commChannel;
     QString title;
     QString fileName;
-    int dokTyp = 0;
-    int dokUnterTyp = 0;
+    DocumentType dokTyp = DocumentType::Labelling;
+    DocumentSubtype dokUnterTyp = DocumentSubtype::Plain;
 };
 
 // "3 Min. 0 Sek.", "45 Sek.", "1 Std. 0 Min. 5 Sek.".

@@ -1,5 +1,6 @@
 #include "exercise/query_list.h"
 
+#include "core/program_state.h"
 #include "exercise/normalised_text.h"
 
 #include <QCollator>
@@ -10,31 +11,12 @@ namespace quindor {
 
 namespace {
 
-constexpr int kAnswerBox = 24;
-
-bool IsQueryKind(const Document& document, int typ, int abfrageModus) {
-    switch (document.Header.DokTyp) {
-    case 0:
-    case 1:
-        if (abfrageModus == 3)
-            return typ == KindQueryLabel || typ == KindGap;
-        return typ == KindQueryLabel || typ == KindGap || typ == KindQueryPicture ||
-               typ == KindTableQueryPicture;
-    case 2:
-        return typ == KindAnswerField;
-    case 3:
-        return typ == KindChoiceQuestion || typ == KindChoiceQuestionPicture;
-    case 4:
-        return typ == 41 || typ == 43;
-    case 5:
-        return typ == 51 || typ == 53;
-    default:
-        return false;
-    }
-}
-
-bool IsPictureCard(int typ) {
-    return typ == KindQueryPicture || typ == KindTableQueryPicture || typ == 43;
+// The objects a run asks in the query mode of the document type.
+bool IsQueryKind(const Document& document, ObjectKind kind, QueryMode mode) {
+    const DocumentTypeRow& type = document.Header.Type();
+    if (mode == QueryMode::Typing && !type.typedQueryKinds.empty())
+        return Contains(type.typedQueryKinds, kind);
+    return Contains(type.queryKinds, kind);
 }
 
 QString RandomIdentity(RandomGenerator& random) {
@@ -67,32 +49,36 @@ void SelectionSort(std::vector<int>& items, const std::function<bool(int, int)>&
 
 std::vector<QueryPair> BuildQueryList(Document& document, const UebDataTyp& run,
                                       RandomGenerator& random) {
-    const int dokTyp = document.Header.DokTyp;
+    const DocumentType type = document.Header.DokTyp;
+    const QueryMode mode = static_cast<QueryMode>(run.AbfrageModusItemIndex);
     std::vector<int> cards;
     for (int i = 0; i < document.ObjectCount(); ++i) {
         const ObjDataTyp& o = document.Object(i);
-        if (o.State == -5 && IsQueryKind(document, o.Typ, run.AbfrageModusItemIndex))
+        if (o.State == ObjectState::Open && IsQueryKind(document, o.Typ, mode))
             cards.push_back(i);
     }
     for (int i : cards) {
         ObjDataTyp& o = document.Object(i);
-        if (dokTyp == 5) {
-            if (o.Typ == 53)
+        if (type == DocumentType::CrossMatching) {
+            if (o.Typ == ObjectKind::PairPicture)
                 o.Cap = o.BildKenn + QStringLiteral(" (Bildkennung)");
-        } else if (IsPictureCard(o.Typ)) {
+        } else if (IsPictureQueryKind(o.Typ)) {
             o.Cap = o.BildKenn.trimmed().isEmpty()
                         ? RandomIdentity(random) + QStringLiteral(" (Zufallskennung für Bild)")
                         : o.BildKenn + QStringLiteral(" (Bildkennung)");
         }
     }
     std::vector<int> targets = cards;
-    const bool ordered =
-        !(((dokTyp == 0 || dokTyp == 1) && run.AbfrageModusItemIndex == 3) || dokTyp == 5);
+    // Typed answers and pairs keep the order of the page.
+    const bool typing =
+        mode == QueryMode::Typing && !document.Header.Type().typedQueryKinds.empty();
+    const bool ordered = !(typing || type == DocumentType::CrossMatching);
     if (ordered) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        if (dokTyp != 3) {
-            if (run.ZuordnungstexteItemIndex != 0 && dokTyp != 2) {
+        // Multiple-choice questions keep their order; single-question answers never mix here.
+        if (type != DocumentType::MultipleChoice) {
+            if (run.ZuordnungstexteItemIndex != 0 && type != DocumentType::Questions) {
                 Shuffle(cards, random);
             } else {
                 std::vector<QString> normalised(static_cast<size_t>(document.ObjectCount()));
@@ -106,7 +92,7 @@ std::vector<QueryPair> BuildQueryList(Document& document, const UebDataTyp& run,
         }
         if (run.ZuordnungszieleItemIndex != 0) {
             Shuffle(targets, random);
-        } else if (dokTyp != 3) {
+        } else if (type != DocumentType::MultipleChoice) {
             if (document.Header.GeordnetArt == 1) {
                 SelectionSort(targets, [&](int a, int b) {
                     return collator.compare(document.Object(a).Cap, document.Object(b).Cap) < 0;
@@ -134,11 +120,11 @@ std::vector<int> BuildAnswerPlacementMap(const Document& document, bool mix,
     if (mix) {
         for (int i = 0; i < n; ++i) {
             const ObjDataTyp& box = document.Object(i);
-            if (box.Typ != kAnswerBox)
+            if (box.Typ != ObjectKind::ChoiceMarker)
                 continue;
             const auto isFreeBox = [&](int j) {
                 const ObjDataTyp& o = document.Object(j);
-                return o.Typ == kAnswerBox && o.FrageNummer == box.FrageNummer &&
+                return o.Typ == ObjectKind::ChoiceMarker && o.FrageNummer == box.FrageNummer &&
                        map[static_cast<size_t>(j)] == -1;
             };
             int free = 0;

@@ -8,6 +8,9 @@
 
 namespace quindor {
 
+// What a run asks again: everything, or only what was not solved at the first attempt.
+enum class Repeat { All = 0, FailedOnly = 1 };
+
 // The state of the one exercise run, valid from its start until the next start.
 struct UebDataTyp {
     int32_t TotalQueries = 0;

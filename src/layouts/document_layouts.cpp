@@ -5,9 +5,10 @@
 namespace quindor {
 
 void RegisterLayouts(LayoutDispatch& layouts, ProgramState& state) {
-    layouts.registerLayout(1, [&state](Document& document, const LayoutPass& pass) {
-        GapTextLayout(document, pass, state);
-    });
+    layouts.registerLayout(DocumentType::GapText,
+                           [&state](Document& document, const LayoutPass& pass) {
+                               GapTextLayout(document, pass, state);
+                           });
 }
 
 } // namespace quindor

@@ -42,14 +42,22 @@ int GapObjectHandler::placeGap(QPainter*, const QFontMetrics& metrics, const QSt
     const int width = GapWidth(metrics, first, minLuecke_);
     ObjDataTyp* gap = nullptr;
     if (create_) {
-        const int index = AddObject(document_, KindGap, 1, first, 0, 0.0, 0.0, 2, 0);
+        const int index = AddObject(document_, {.Typ = ObjectKind::Gap,
+                                                .Ebene = 1,
+                                                .Cap = first,
+                                                .FrageNummer = 0,
+                                                .Kx = 0.0,
+                                                .Ky = 0.0,
+                                                .KAusr = 2,
+                                                .Fsize = 0});
         gap = &document_.Object(index);
         // A gap object starts zeroed but for the fields of a gap.
         gap->Farbe = 0;
         gap->BildKenn = QLatin1Char('|') + content + QLatin1Char('|');
         cursor_ = document_.Objects.size();
     } else {
-        while (cursor_ < document_.Objects.size() && document_.Objects[cursor_].Typ != KindGap)
+        while (cursor_ < document_.Objects.size() &&
+               document_.Objects[cursor_].Typ != ObjectKind::Gap)
             ++cursor_;
         if (cursor_ < document_.Objects.size())
             gap = &document_.Objects[cursor_++];

@@ -16,20 +16,22 @@ bool IsPictureCell(const CellDataTyp& cell) {
     return cell.Art >= 1 && cell.Art <= 3;
 }
 
-bool IsTablePictureKind(int typ) {
-    return typ == KindTableStaticPicture || typ == KindTableQueryPicture ||
-           typ == KindTablePictureLink;
-}
-
 void AddPictureObject(Document& document, const CellDataTyp& cell, double kx, double ky) {
-    const int32_t typ = KindTableStaticPicture + cell.Art - 1;
-    const QString cap = typ == KindTablePictureLink ? cell.Link : QString();
-    ObjDataTyp& o = document.Object(AddObject(document, typ, 1, cap, 0, ky, kx, 4, cell.Fsize));
+    const ObjectKind typ = KindAfter(ObjectKind::TableStaticPicture, cell.Art - 1);
+    const QString cap = typ == ObjectKind::TablePictureLink ? cell.Link : QString();
+    ObjDataTyp& o = document.Object(AddObject(document, {.Typ = typ,
+                                                         .Ebene = 1,
+                                                         .Cap = cap,
+                                                         .FrageNummer = 0,
+                                                         .Kx = kx,
+                                                         .Ky = ky,
+                                                         .KAusr = 4,
+                                                         .Fsize = cell.Fsize}));
     o.Picture = cell.Bild;
     o.Picture.Linear = true;
     o.BildKenn = cell.BildKenn;
     o.BildkarteAnpassen = cell.BildkarteAnpassen;
-    if (typ == KindTablePictureLink)
+    if (typ == ObjectKind::TablePictureLink)
         o.PunktInUebung = cell.PunktInUebung;
 }
 
@@ -171,8 +173,9 @@ void GapTableLayout(Document& document, const LayoutPass& pass, ProgramState& st
     HeaderDataTyp& h = document.Header;
     h.GapFontAdjustment = 0;
     if (pass.regenerate) {
-        DeleteObjectsOfKinds(document, {KindGap, KindTableStaticPicture, KindTableQueryPicture,
-                                        KindTablePictureLink});
+        DeleteObjectsOfKinds(document,
+                             {ObjectKind::Gap, ObjectKind::TableStaticPicture,
+                              ObjectKind::TableQueryPicture, ObjectKind::TablePictureLink});
     }
     // The reader refuses larger grids; an empty one has nothing to lay out.
     const int rows = std::min(h.Zeilen, kGridRows);

@@ -11,15 +11,15 @@ namespace quindor {
 
 void GapTextLayout(Document& document, const LayoutPass& pass, ProgramState& state) {
     HeaderDataTyp& h = document.Header;
-    if (h.DokTyp != 1)
+    if (h.DokTyp != DocumentType::GapText)
         return;
-    if (h.DokUnterTyp == 1) {
+    if (h.DokUnterTyp == DocumentSubtype::GapTable) {
         GapTableLayout(document, pass, state);
         return;
     }
     h.GapFontAdjustment = 0;
     if (pass.regenerate)
-        DeleteObjectsOfKinds(document, {KindGap});
+        DeleteObjectsOfKinds(document, {ObjectKind::Gap});
     if (h.Lueckentext.isEmpty())
         return;
 

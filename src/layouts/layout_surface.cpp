@@ -55,7 +55,7 @@ QStringList LayoutLines(const QString& text) {
     return lines;
 }
 
-void DeleteObjectsOfKinds(Document& document, std::initializer_list<int> kinds) {
+void DeleteObjectsOfKinds(Document& document, std::initializer_list<ObjectKind> kinds) {
     for (int i = document.ObjectCount() - 1; i >= 0; --i) {
         if (std::find(kinds.begin(), kinds.end(), document.Object(i).Typ) != kinds.end())
             DeleteObject(document, i);

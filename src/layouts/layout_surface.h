@@ -43,6 +43,6 @@ int GapFitStep(int fontHeight);
 // The lines of a layout text with their trailing blanks removed; none for an empty text.
 QStringList LayoutLines(const QString& text);
 // Deletes every object of the given kinds, from the last to the first.
-void DeleteObjectsOfKinds(Document& document, std::initializer_list<int> kinds);
+void DeleteObjectsOfKinds(Document& document, std::initializer_list<ObjectKind> kinds);
 
 } // namespace quindor

@@ -9,14 +9,14 @@ namespace {
 // What opening a point or link means.
 ClickOutcome OpenPoint(const ObjDataTyp& o, int index) {
     switch (o.Typ) {
-    case KindInfoPoint:
+    case ObjectKind::InfoPoint:
         return {ClickEffect::OpenInfo, index, QString()};
-    case KindExternalLink:
+    case ObjectKind::ExternalLink:
         return {ClickEffect::OpenExternal, index, o.Cap};
-    case KindDocumentLink:
+    case ObjectKind::DocumentLink:
         return {ClickEffect::OpenDocument, index, o.Cap};
-    case KindPictureLink:
-    case KindTablePictureLink:
+    case ObjectKind::PictureLink:
+    case ObjectKind::TablePictureLink:
         return {o.Cap.endsWith(QLatin1String(".qdr"), Qt::CaseInsensitive)
                     ? ClickEffect::OpenDocument
                     : ClickEffect::OpenExternal,
@@ -36,7 +36,7 @@ ClickOutcome ExerciseClickAt(const ViewComposer& view, const Document& document,
 }
 
 ClickOutcome ClickAt(ViewComposer& view, Document& document, ProgramState& state, QPoint point) {
-    if (state.ViewMode != ViewLearning)
+    if (state.ViewMode != Mode::Learning)
         return {};
     const int index = view.HitTest(point.x(), point.y());
     if (index < 0)
@@ -50,7 +50,8 @@ ClickOutcome ClickAt(ViewComposer& view, Document& document, ProgramState& state
     const ClickOutcome opened = OpenPoint(o, index);
     if (opened.effect != ClickEffect::None)
         return opened;
-    if (o.Typ >= KindNavPrevious && o.Typ <= KindNavRandom && document.Header.AnzFrageNummern > 0) {
+    if (o.Typ >= ObjectKind::NavPrevious && o.Typ <= ObjectKind::NavRandom &&
+        document.Header.AnzFrageNummern > 0) {
         state.CurrentQuestion = QuestionAfterButton(o.Typ, state.CurrentQuestion,
                                                     document.Header.AnzFrageNummern, state.Random);
         view.RecomposeObjects();

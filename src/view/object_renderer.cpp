@@ -33,45 +33,22 @@ QFont EmFont(const QString& family, int height, int style = 0) {
     return font;
 }
 
-bool IsPictureCardKind(int typ) {
-    switch (typ) {
-    case 6:
-    case 7:
-    case 8:
-    case 23:
-    case 24:
-    case 27:
-    case 31:
-    case 32:
-    case 33:
-    case 42:
-    case 43:
-    case 52:
-    case 53:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsButtonKind(int typ) {
-    return typ >= KindNavPrevious && typ <= KindNavRandom;
-}
-
-QString ButtonText(int typ) {
+QString ButtonText(ObjectKind kind) {
     static const char* const kTexts[] = {"<", ">", "|<", ">|", "?"};
-    return QString::fromLatin1(kTexts[typ - KindNavPrevious]);
+    return QString::fromLatin1(kTexts[StoredKind(kind) - StoredKind(ObjectKind::NavPrevious)]);
 }
 
 int CardFontHeight(const Document& document, const ObjDataTyp& o, const RenderContext& context) {
     const double base = (2.0 * o.Fsize + 22.0) * context.scale();
-    if (o.Typ == KindGap && document.Header.DokTyp == 1)
+    if (o.Typ == ObjectKind::Gap && document.Header.DokTyp == DocumentType::GapText)
         return RoundHalfEven(base + context.gapFontAdjustment);
     return RoundHalfEven(base);
 }
 
 QString CardText(const ObjDataTyp& o) {
-    if (o.Cap.isEmpty() && (o.Typ == 0 || o.Typ == 3 || o.Typ == 41 || o.Typ == 51))
+    // An empty text card of a query still gets a card to cover.
+    if (o.Cap.isEmpty() && (o.Typ == ObjectKind::QueryLabel || o.Typ == ObjectKind::Gap ||
+                            o.Typ == ObjectKind::ClusterText || o.Typ == ObjectKind::PairText))
         return QStringLiteral(" ");
     return QString(o.Cap).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -165,7 +142,8 @@ void DrawCoveredField(QPainter& painter, const Document& document, int index, co
     const double scale = context.scale();
     if (card.height() >= 1) {
         double height = 22 * scale;
-        if ((o.Typ == KindGap || o.Typ == KindTableQueryPicture) && document.Header.DokTyp == 1)
+        if ((o.Typ == ObjectKind::Gap || o.Typ == ObjectKind::TableQueryPicture) &&
+            document.Header.DokTyp == DocumentType::GapText)
             height += context.gapFontAdjustment;
         QFont font = EmFont(QStringLiteral("Arial"), RoundHalfEven(height), o.Stil);
         while (font.pixelSize() > 1 && QFontMetrics(font).height() > card.height())
@@ -198,19 +176,20 @@ void DrawCoveredField(QPainter& painter, const Document& document, int index, co
 bool OpenTargetHidden(const Document& document, const RenderContext& context) {
     if (!context.exercise)
         return false;
-    const int dokTyp = document.Header.DokTyp;
-    return dokTyp == 2 || dokTyp == 3 || dokTyp == 4 ||
-           ((dokTyp == 0 || dokTyp == 1) && context.exerciseQueryMode == 3);
+    const DocumentTypeRow& type = document.Header.Type();
+    return type.questions || type.baskets ||
+           (!type.typedQueryKinds.empty() && context.exerciseQueryMode == QueryMode::Typing);
 }
 
 void DrawRunStateMark(QPainter& painter, const Document& document, int index, const QRect& card,
                       const RenderContext& context) {
     const ObjDataTyp& o = document.Objects[static_cast<size_t>(index)];
-    if (o.State == -5 && OpenTargetHidden(document, context))
+    if (o.State == ObjectState::Open && OpenTargetHidden(document, context))
         return;
-    const int dokTyp = document.Header.DokTyp;
-    if (o.State == -5 && context.exercise && (dokTyp == 0 || dokTyp == 1) &&
-        context.exerciseQueryMode == 2 && index != context.askedTarget) {
+    // Single-position mode: the positions not asked now are grey.
+    if (o.State == ObjectState::Open && context.exercise &&
+        !document.Header.Type().typedQueryKinds.empty() &&
+        context.exerciseQueryMode == QueryMode::SinglePosition && index != context.askedTarget) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(ToQColor(0xB0B0B0));
@@ -221,16 +200,17 @@ void DrawRunStateMark(QPainter& painter, const Document& document, int index, co
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    if (o.State == -2 || o.State == -3) {
+    const bool ticked = o.State == ObjectState::Ticked;
+    if (ticked || o.State == ObjectState::Crossed) {
         // The tick and cross of the exercise marks, in a font that has them.
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(24);
         painter.setFont(font);
-        painter.setPen(o.State == -2 ? ToQColor(0x00C400) : ToQColor(0x0000DC));
-        const QPoint centre = card.topLeft() + QPoint(17, o.State == -2 ? 22 : 20);
+        painter.setPen(ticked ? ToQColor(0x00C400) : ToQColor(0x0000DC));
+        const QPoint centre = card.topLeft() + QPoint(17, ticked ? 22 : 20);
         painter.drawText(QRect(centre - QPoint(22, 19), QSize(44, 38)), Qt::AlignCenter,
-                         o.State == -2 ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
-    } else if (o.State == -5) {
+                         ticked ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
+    } else if (o.State == ObjectState::Open) {
         painter.setPen(Qt::black);
         painter.setBrush(ToQColor(0xE8ECEC));
         painter.drawEllipse(card.adjusted(0, 0, -1, -1));
@@ -277,36 +257,16 @@ void DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& o
 
 } // namespace
 
-bool IsFixedKind(int typ) {
-    switch (typ) {
-    case 1:
-    case 2:
-    case 4:
-    case 5:
-    case 7:
-    case 8:
-    case 31:
-    case 33:
-    case 40:
-    case 42:
-    case 50:
-    case 52:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsCoveredQueryField(const ObjDataTyp& o) {
-    if (o.State != -1)
+    if (o.State != ObjectState::Covered)
         return false;
     switch (o.Typ) {
-    case 0:
-    case 3:
-    case 6:
-    case 10:
-    case 24:
-    case 32:
+    case ObjectKind::QueryLabel:
+    case ObjectKind::Gap:
+    case ObjectKind::QueryPicture:
+    case ObjectKind::AnswerField:
+    case ObjectKind::ChoiceMarker:
+    case ObjectKind::TableQueryPicture:
         return true;
     default:
         return false;
@@ -324,12 +284,12 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     if (!context.layerVisible(o.Ebene))
         return;
     if (context.exercise && o.Ebene == 2) {
-        const bool point =
-            IsPointKind(o.Typ) || o.Typ == KindPictureLink || o.Typ == KindTablePictureLink;
+        const bool point = IsPointKind(o.Typ) || o.Typ == ObjectKind::PictureLink ||
+                           o.Typ == ObjectKind::TablePictureLink;
         if (!point || o.PunktInUebung != 1)
             return;
     }
-    if (context.exercise && IsButtonKind(o.Typ))
+    if (context.exercise && IsNavigationKind(o.Typ))
         return;
     const double scale = context.scale();
     const QSize image = context.imageSize;
@@ -345,16 +305,16 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     const bool numbered = IsNumberedField(document, index, context.currentQuestion);
     QSize size;
     bool sizedFromText = false;
-    if (IsPointKind(o.Typ) || IsButtonKind(o.Typ)) {
-        size = IsButtonKind(o.Typ) ? QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale))
-                                   : PointSize(o, context);
-    } else if (numbered && (o.State == -2 || o.State == -3)) {
+    if (IsPointKind(o.Typ) || IsNavigationKind(o.Typ)) {
+        size = IsNavigationKind(o.Typ) ? QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale))
+                                       : PointSize(o, context);
+    } else if (numbered && (o.State == ObjectState::Ticked || o.State == ObjectState::Crossed)) {
         size = QSize(44, 38);
-    } else if (numbered && o.State == -5) {
+    } else if (numbered && o.State == ObjectState::Open) {
         size = QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale));
     } else if (pictureCard) {
         int height = metrics.height();
-        if (o.Typ >= 42 && o.FixedHeight > 0)
+        if ((IsClusterKind(o.Typ) || IsPairKind(o.Typ)) && o.FixedHeight > 0)
             height = std::min(height, RoundHalfEven(image.height() * o.FixedHeight));
         const QSize picture = o.Picture.Image.size();
         const int width = std::max(RoundHalfEven(picture.width() * static_cast<double>(height) /
@@ -363,7 +323,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         size = QSize(width, height);
     } else {
         const QString text = CardText(o);
-        if ((o.Typ == 40 || o.Typ == 41 || o.Typ == 50 || o.Typ == 51) && o.FixedWidth > 0) {
+        if ((IsClusterKind(o.Typ) || IsPairKind(o.Typ)) && o.FixedWidth > 0) {
             const int width = RoundHalfEven(image.width() * o.FixedWidth);
             size = QSize(
                 width,
@@ -372,7 +332,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
             const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
             size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));
             sizedFromText = true;
-            if (o.Typ == KindQuestionText || o.Typ == 22) {
+            if (o.Typ == ObjectKind::QuestionText || o.Typ == ObjectKind::ChoiceText) {
                 size.setWidth(std::max(1, image.width() - 2 * cardPoint.x()));
                 sizedFromText = false;
             }
@@ -383,13 +343,14 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
 
     if (IsPointKind(o.Typ)) {
         DrawPoint(painter, o, card, context);
-    } else if (IsButtonKind(o.Typ)) {
+    } else if (IsNavigationKind(o.Typ)) {
         DrawButton(painter, document, o, card, context);
-    } else if (numbered && o.State == -1) {
+    } else if (numbered && o.State == ObjectState::Covered) {
         DrawCoveredField(painter, document, index, card, context);
-    } else if (numbered && (o.State == -2 || o.State == -3 || o.State == -5)) {
+    } else if (numbered && (o.State == ObjectState::Ticked || o.State == ObjectState::Crossed ||
+                            o.State == ObjectState::Open)) {
         DrawRunStateMark(painter, document, index, card, context);
-    } else if (!(numbered && o.State == -6)) {
+    } else if (!(numbered && o.State == ObjectState::QuestionClosed)) {
         if (o.HDeck >= 1)
             painter.fillRect(card, ToQColor(o.HFarbe, Alpha(o.HDeck)));
         if (pictureCard) {
@@ -402,7 +363,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
             const int align = o.TAusr == 1   ? Qt::AlignHCenter
                               : o.TAusr == 2 ? Qt::AlignRight
                                              : Qt::AlignLeft;
-            const QColor colour = o.Typ == KindGap ? ToQColor(0xFF0000) : ToQColor(o.Farbe);
+            const QColor colour = o.Typ == ObjectKind::Gap ? ToQColor(0xFF0000) : ToQColor(o.Farbe);
             DrawCardText(painter,
                          card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
                          CardText(o), font, align, colour, sizedFromText);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_state.h"
 #include "document/document.h"
 
 #include <QPainter>
@@ -9,8 +10,6 @@
 
 namespace quindor {
 
-// Kinds drawn on the static snapshot (never covered).
-bool IsFixedKind(int typ);
 // A query field that is covered and therefore drawn above everything else.
 bool IsCoveredQueryField(const ObjDataTyp& object);
 
@@ -26,7 +25,7 @@ struct RenderContext {
     int gapFontAdjustment = 0;
     bool drawLines = true;
     // During a run: its query mode and the position asked in single-position mode.
-    int exerciseQueryMode = 0;
+    QueryMode exerciseQueryMode = QueryMode::Free;
     int askedTarget = -1;
 
     double scale() const { return imageSize.width() / 870.0; }

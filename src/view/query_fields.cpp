@@ -8,7 +8,7 @@ namespace quindor {
 
 std::optional<int> QuestionAfterKey(const HeaderDataTyp& header, int current, int key) {
     const int count = header.AnzFrageNummern;
-    if ((header.DokTyp != 2 && header.DokTyp != 3) || count <= 0)
+    if (!header.Type().questions || count <= 0)
         return std::nullopt;
     switch (key) {
     case Qt::Key_Home:

@@ -12,36 +12,10 @@ namespace quindor {
 
 namespace {
 
-bool IsClickableKind(int typ) {
-    switch (typ) {
-    case 0:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 8:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 32:
-    case 33:
-    case 41:
-    case 43:
-    case 51:
-    case 53:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The gap, cluster and pair layouts write their text over the objects; the others lay out
 // below them.
-bool LayoutDrawsOverObjects(int dokTyp) {
-    return dokTyp == 1 || dokTyp == 4 || dokTyp == 5;
+bool LayoutDrawsOverObjects(const HeaderDataTyp& header) {
+    return header.Type().layoutStage == LayoutStage::OverObjects;
 }
 
 } // namespace
@@ -57,7 +31,7 @@ void ViewComposer::runLayout() {
         return;
     LayoutPass pass;
     pass.page = &page_;
-    pass.exerciseRunning = state_.ViewMode == ViewExercise;
+    pass.exerciseRunning = state_.ViewMode == Mode::Exercise;
     pass.drawText = layers_[1] || pass.exerciseRunning;
     layouts_->run(document_, pass);
 }
@@ -66,10 +40,10 @@ RenderContext ViewComposer::renderContext() const {
     RenderContext context;
     context.imageSize = page_.size();
     // The side of a card is judged on the page, which keeps its shape at every zoom.
-    context.displayAspect =
-        page_.isNull() ? geometry_.DisplayAspect
-                       : static_cast<double>(page_.width()) / std::max(1, page_.height());
-    context.exercise = state_.ViewMode == ViewExercise;
+    context.displayAspect = page_.isNull()
+                                ? geometry_.DisplayAspect
+                                : static_cast<double>(page_.width()) / std::max(1, page_.height());
+    context.exercise = state_.ViewMode == Mode::Exercise;
     context.layers = layers_;
     context.currentQuestion = state_.CurrentQuestion;
     context.gapFontAdjustment = document_.Header.GapFontAdjustment;
@@ -100,10 +74,10 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     // The page image is the fitted page enlarged by the zoom, so it keeps the page's aspect
     // whatever the shape of the picture area; the display shows the part that fits.
     const QSize pageSize = fit.zoomedSize;
-    const bool baseVisible = layers_[0] || state_.ViewMode == ViewExercise;
+    const bool baseVisible = layers_[0] || state_.ViewMode == Mode::Exercise;
     page_ = RenderPage(document_, base, pageSize, baseVisible);
     geometry_.PageImageSize = page_.size();
-    const bool overObjects = LayoutDrawsOverObjects(document_.Header.DokTyp);
+    const bool overObjects = LayoutDrawsOverObjects(document_.Header);
     if (!overObjects)
         runLayout();
     background_ = page_;
@@ -142,7 +116,7 @@ void ViewComposer::RecomposeObjects() {
         DrawAllObjects(document_, painter, renderContext());
         // The gap, cluster and pair layouts write their text over the objects, and the query
         // fields are drawn once more above that text.
-        if (LayoutDrawsOverObjects(document_.Header.DokTyp)) {
+        if (LayoutDrawsOverObjects(document_.Header)) {
             painter.end();
             runLayout();
             painter.begin(&page_);
@@ -188,7 +162,8 @@ int ViewComposer::HitTest(int x, int y) const {
         if (!context.layerVisible(o.Ebene))
             continue;
         const bool question =
-            (o.Typ == KindAnswerField || o.Typ == 24) && o.FrageNummer == state_.CurrentQuestion;
+            (o.Typ == ObjectKind::AnswerField || o.Typ == ObjectKind::ChoiceMarker) &&
+            o.FrageNummer == state_.CurrentQuestion;
         if (!IsClickableKind(o.Typ) && !question)
             continue;
         const FracRect& r = o.CardRect;
@@ -212,7 +187,7 @@ void ViewComposer::RedrawObject(int index) {
     }
     QPainter painter(&page_);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (o.State != -1 && o.CardRect.Left >= 0.0) {
+    if (o.State != ObjectState::Covered && o.CardRect.Left >= 0.0) {
         // Give the covered card area back its picture from before the objects were drawn.
         const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
                                 RoundHalfEven(o.CardRect.Top * page_.height())),
@@ -252,7 +227,7 @@ bool ViewComposer::SetZoom(ZoomLevel level) {
         return false;
     geometry_.Zoom = level;
     geometry_.ZoomFactor = ZoomFactorOf(level);
-    if (state_.ViewMode == ViewLearning && !pictureArea_.isEmpty())
+    if (state_.ViewMode == Mode::Learning && !pictureArea_.isEmpty())
         ComposeView(pictureArea_);
     return true;
 }

@@ -25,7 +25,7 @@ public:
     const ViewGeometry& geometry() const { return geometry_; }
     std::array<bool, 4>& layers() { return layers_; }
     // What a run shows of its open targets: its query mode and the position asked.
-    void setExerciseQuery(int queryMode, int askedTarget) {
+    void setExerciseQuery(QueryMode queryMode, int askedTarget) {
         exerciseQueryMode_ = queryMode;
         askedTarget_ = askedTarget;
     }
@@ -67,7 +67,7 @@ private:
     LayoutDispatch* layouts_;
     ViewGeometry geometry_;
     std::array<bool, 4> layers_{true, true, true, true};
-    int exerciseQueryMode_ = 0;
+    QueryMode exerciseQueryMode_ = QueryMode::Free;
     int askedTarget_ = -1;
     QSize pictureArea_;
     QImage page_;

@@ -62,15 +62,21 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         Document document;
-        document.Header.DokTyp = 1;
+        document.Header.DokTyp = DocumentType::GapText;
         document.Header.Titel = QStringLiteral("Sonne");
-        document.Header.EinrueckRand = DefaultEinrueckRand(1);
+        document.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::GapText);
         document.Header.Lueckentext =
             QStringLiteral("Die Sonne geht im <<Osten|Morgen>> auf und im <<Westen>> unter.");
         // Two info points, one of them released for exercises.
         for (double y : {0.7, 0.85}) {
-            const int point =
-                AddObject(document, KindInfoPoint, 2, QStringLiteral("Hinweis"), -1, y, 0.5, 1, 0);
+            const int point = AddObject(document, {.Typ = ObjectKind::InfoPoint,
+                                                   .Ebene = 2,
+                                                   .Cap = QStringLiteral("Hinweis"),
+                                                   .FrageNummer = -1,
+                                                   .Kx = 0.5,
+                                                   .Ky = y,
+                                                   .KAusr = 1,
+                                                   .Fsize = 0});
             document.Object(point).PktCap = QStringLiteral("Info");
             document.Object(point).PunktInUebung = y < 0.8 ? 1 : 0;
         }
@@ -114,7 +120,7 @@ protected:
     int gap(const QString& caption) const {
         const Document& d = app.session.document();
         for (int i = 0; i < d.ObjectCount(); ++i) {
-            if (d.Object(i).Typ == KindGap && d.Object(i).Cap == caption)
+            if (d.Object(i).Typ == ObjectKind::Gap && d.Object(i).Cap == caption)
                 return i;
         }
         return -1;
@@ -145,7 +151,7 @@ protected:
 
 TEST_F(ExerciseWindowTest, CardsDraggedOntoTheirGaps) {
     window.IndividualExerciseCommand();
-    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_FALSE(window.pageArea()->isVisible());
     EXPECT_TRUE(window.exerciseStatusPanel()->isVisible());
@@ -187,18 +193,19 @@ TEST_F(ExerciseWindowTest, CardsDraggedOntoTheirGaps) {
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].CorrectCount, 2);
     EXPECT_EQ(results[0].LearnerName, QStringLiteral("Ada"));
-    EXPECT_EQ(app.state.ViewMode, ViewLearning);
+    EXPECT_EQ(app.state.ViewMode, Mode::Learning);
     EXPECT_TRUE(window.pageArea()->isVisible());
     EXPECT_FALSE(panel()->isVisible());
     for (const ObjDataTyp& o : app.session.document().Objects)
-        EXPECT_TRUE(o.State == 0 || o.State == -1) << o.Cap.toStdString();
+        EXPECT_TRUE(o.State == ObjectState::Shown || o.State == ObjectState::Covered)
+            << o.Cap.toStdString();
 }
 
 TEST_F(ExerciseWindowTest, TypedAnswersInTheFields) {
     app.settings.UebOpt.AbfrageModus = 3;
     app.settings.UebOpt.AnzZeichenVorgeben = true;
     window.IndividualExerciseCommand();
-    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     auto* first = panel()->findChild<QLineEdit*>(QStringLiteral("UebElemPan0"));
     auto* second = panel()->findChild<QLineEdit*>(QStringLiteral("UebElemPan1"));
     ASSERT_TRUE(first && second);
@@ -218,7 +225,7 @@ TEST_F(ExerciseWindowTest, TypedAnswersInTheFields) {
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].CorrectCount, 1);
     EXPECT_EQ(results[0].FailedAttempts, 1);
-    EXPECT_EQ(app.state.ViewMode, ViewLearning);
+    EXPECT_EQ(app.state.ViewMode, Mode::Learning);
 }
 
 // The whole answer and the placeholder stay in view: a field that had to scroll would show
@@ -227,7 +234,7 @@ TEST_F(ExerciseWindowTest, InputFieldsShowTheWholeAnswer) {
     app.settings.UebOpt.AbfrageModus = 3;
     app.settings.UebOpt.AnzZeichenVorgeben = true;
     window.IndividualExerciseCommand();
-    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     for (int entry : {0, 1}) {
         auto* field = panel()->findChild<QLineEdit*>(QStringLiteral("UebElemPan%1").arg(entry));
         ASSERT_TRUE(field);
@@ -246,7 +253,7 @@ TEST_F(ExerciseWindowTest, InputFieldsShowTheWholeAnswer) {
 
 TEST_F(ExerciseWindowTest, CommandsRefusedDuringARun) {
     window.IndividualExerciseCommand();
-    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     EXPECT_FALSE(window.action(QStringLiteral("Notenskala1"))->isEnabled());
     window.ExerciseSettingsCommand();
     EXPECT_EQ(
@@ -254,14 +261,14 @@ TEST_F(ExerciseWindowTest, CommandsRefusedDuringARun) {
         QStringLiteral("Die Übungseinstellungen können nicht während der Übung geändert werden."));
     messages.queueAnswer(Answer::Yes);
     window.AbortExerciseCommand();
-    EXPECT_EQ(app.state.ViewMode, ViewLearning);
+    EXPECT_EQ(app.state.ViewMode, Mode::Learning);
     EXPECT_TRUE(window.action(QStringLiteral("Notenskala1"))->isEnabled());
     EXPECT_TRUE(results.empty());
 }
 
 TEST_F(ExerciseWindowTest, OnlyPointsReleasedForExercisesOpen) {
     window.IndividualExerciseCommand();
-    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     const auto clickPoint = [this](int index) {
         const FracRect& r = app.session.document().Object(index).CardRect;
         const QPoint centre = panel()->pageToPanel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
@@ -273,7 +280,7 @@ TEST_F(ExerciseWindowTest, OnlyPointsReleasedForExercisesOpen) {
     const Document& d = app.session.document();
     int released = -1, locked = -1;
     for (int i = 0; i < d.ObjectCount(); ++i) {
-        if (d.Object(i).Typ == KindInfoPoint)
+        if (d.Object(i).Typ == ObjectKind::InfoPoint)
             (d.Object(i).PunktInUebung ? released : locked) = i;
     }
     clickPoint(locked);
@@ -283,7 +290,7 @@ TEST_F(ExerciseWindowTest, OnlyPointsReleasedForExercisesOpen) {
     box = window.findChild<QDialog*>(QStringLiteral("InfoBox"));
     ASSERT_TRUE(box);
     EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(app.state.ViewMode, ViewExercise);
+    EXPECT_EQ(app.state.ViewMode, Mode::Exercise);
 }
 
 TEST_F(ExerciseWindowTest, ManyCardsCascadeAndRelayoutOnResize) {
@@ -293,8 +300,14 @@ TEST_F(ExerciseWindowTest, ManyCardsCascadeAndRelayoutOnResize) {
     paper.fill(Qt::white);
     many.BaseImage.Image = paper;
     for (int i = 0; i < 30; ++i)
-        AddObject(many, KindQueryLabel, 1, QStringLiteral("Teil %1").arg(i, 2, 10, QChar(u'0')), -1,
-                  0.1 + (i / 6) * 0.15, 0.1 + (i % 6) * 0.15, 1, 0);
+        AddObject(many, {.Typ = ObjectKind::QueryLabel,
+                         .Ebene = 1,
+                         .Cap = QStringLiteral("Teil %1").arg(i, 2, 10, QChar(u'0')),
+                         .FrageNummer = -1,
+                         .Kx = 0.1 + (i % 6) * 0.15,
+                         .Ky = 0.1 + (i / 6) * 0.15,
+                         .KAusr = 1,
+                         .Fsize = 0});
     const QString file = dir.path() + QStringLiteral("/viele.qdr");
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
@@ -304,7 +317,7 @@ TEST_F(ExerciseWindowTest, ManyCardsCascadeAndRelayoutOnResize) {
     window.resize(800, 240);
     QCoreApplication::processEvents();
     window.IndividualExerciseCommand();
-    ASSERT_EQ(app.state.ViewMode, ViewExercise);
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     const int width = panel()->width();
     const int stacks = (width - 185 - panel()->documentAreaWidth()) / 12 + 1;
     EXPECT_GT(stacks, 1);
@@ -337,7 +350,7 @@ TEST_F(ExerciseWindowTest, ProtocolOfTheRunSavedMailedAndCommented) {
     window.IndividualExerciseCommand();
     dragOnto(card(entryOf(QStringLiteral("Osten"))), gap(QStringLiteral("Osten")));
     dragOnto(card(entryOf(QStringLiteral("Westen"))), gap(QStringLiteral("Westen")));
-    ASSERT_EQ(app.state.ViewMode, ViewLearning);
+    ASSERT_EQ(app.state.ViewMode, Mode::Learning);
     ProtocolWindow* protocol = window.protocolWindow();
     ASSERT_FALSE(protocol->content().empty());
     EXPECT_EQ(protocol->content()[0], (RichParagraph{QStringLiteral("Übungsprotokoll"), true, 9}));
@@ -595,7 +608,7 @@ TEST(GradeScaleDialogTest, RefusesGradesOutOfOrderAndStoresValidOnes) {
 
 TEST(ExerciseOptionsDialogTest, TypingALimitChoosesItAndClosingKeepsTheChanges) {
     Settings settings;
-    ExerciseOptionsDialog dialog(0, settings);
+    ExerciseOptionsDialog dialog(OptionsFamily::Labelling, settings);
     EXPECT_EQ(
         dialog.windowTitle(),
         QStringLiteral("Übungseinstellungen für Text-Bild- / Bild-Text-Zuordnung und Lückentext"));
@@ -608,7 +621,7 @@ TEST(ExerciseOptionsDialogTest, TypingALimitChoosesItAndClosingKeepsTheChanges) 
         QCoreApplication::sendEvent(minutes, &press);
         dialog.reject();
     });
-    EXPECT_FALSE(dialog.showFor(0));
+    EXPECT_FALSE(dialog.showFor(DocumentType::Labelling));
     EXPECT_EQ(settings.UebOpt.Zeitlimit, 1);
     EXPECT_EQ(settings.UebOpt.ZLimitMin, QStringLiteral("5"));
     EXPECT_FALSE(dialog.extended());

@@ -125,11 +125,11 @@ TEST(ActivityGuard, AsksOnlyWhileAnExerciseOrPuzzleRuns) {
     RecordingMessages messages;
     ProgramState state;
     EXPECT_TRUE(MayLeaveCurrentActivity(state, messages));
-    state.ViewMode = ViewExercise;
-    state.ExerciseEndState = EndCompleted;
+    state.ViewMode = Mode::Exercise;
+    state.ExerciseEndState = RunEnd::Completed;
     EXPECT_TRUE(MayLeaveCurrentActivity(state, messages));
     EXPECT_TRUE(messages.entries().isEmpty());
-    state.ViewMode = ViewPuzzle;
+    state.ViewMode = Mode::Puzzle;
     messages.queueAnswer(Answer::No);
     EXPECT_FALSE(MayLeaveCurrentActivity(state, messages));
     EXPECT_EQ(messages.texts().last(),
@@ -279,13 +279,13 @@ TEST_F(MainWindowTest, LongTopicListsShowInTwoColumns) {
 TEST_F(MainWindowTest, ModeControlsFollowTheViewMode) {
     window.FirstActivation({});
     EXPECT_FALSE(window.action(QStringLiteral("UebungAbbrechenItem"))->isEnabled());
-    app.state.ViewMode = ViewExercise;
+    app.state.ViewMode = Mode::Exercise;
     window.UpdateModeControls();
     EXPECT_TRUE(window.action(QStringLiteral("UebungAbbrechenItem"))->isEnabled());
     EXPECT_FALSE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
     EXPECT_FALSE(window.action(QStringLiteral("SchliessenItem"))->isEnabled());
     EXPECT_FALSE(window.topicMenu()->menuAction()->isEnabled());
-    app.state.ViewMode = ViewLearning;
+    app.state.ViewMode = Mode::Learning;
     window.UpdateModeControls();
     EXPECT_TRUE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
     EXPECT_TRUE(window.topicMenu()->menuAction()->isEnabled());
@@ -294,11 +294,11 @@ TEST_F(MainWindowTest, ModeControlsFollowTheViewMode) {
 TEST_F(MainWindowTest, EveryCloseGuardKeepsTheProgramOpen) {
     window.FirstActivation({});
     // A running exercise, not aborted.
-    app.state.ViewMode = ViewExercise;
+    app.state.ViewMode = Mode::Exercise;
     messages.queueAnswer(Answer::No);
     EXPECT_FALSE(tryClose());
     EXPECT_FALSE(app.state.Closing);
-    app.state.ViewMode = ViewLearning;
+    app.state.ViewMode = Mode::Learning;
     // The save question cancelled.
     app.session.header().Modified = true;
     messages.queueAnswer(Answer::Cancel);
@@ -382,14 +382,32 @@ protected:
         Document document;
         document.Header.Titel = QStringLiteral("Start");
         document.BaseImage.Image = test::PatternImage(870, 600);
-        label = AddObject(document, KindQueryLabel, 1, QStringLiteral("Bl\u00fcte"), -1, 0.3, 0.3,
-                          1, 0);
-        info = AddObject(document, KindInfoPoint, 2, QStringLiteral("<B>Erkl\u00e4rung</B>"), -1,
-                         0.6, 0.6, 1, 0);
+        label = AddObject(document, {.Typ = ObjectKind::QueryLabel,
+                                     .Ebene = 1,
+                                     .Cap = QStringLiteral("Bl\u00fcte"),
+                                     .FrageNummer = -1,
+                                     .Kx = 0.3,
+                                     .Ky = 0.3,
+                                     .KAusr = 1,
+                                     .Fsize = 0});
+        info = AddObject(document, {.Typ = ObjectKind::InfoPoint,
+                                    .Ebene = 2,
+                                    .Cap = QStringLiteral("<B>Erkl\u00e4rung</B>"),
+                                    .FrageNummer = -1,
+                                    .Kx = 0.6,
+                                    .Ky = 0.6,
+                                    .KAusr = 1,
+                                    .Fsize = 0});
         document.Object(info).PktCap = QStringLiteral("Info");
         document.Object(info).BildKenn = QStringLiteral("Geheim");
-        link = AddObject(document, KindDocumentLink, 2, QStringLiteral("ziel.qdr"), -1, 0.8, 0.8, 1,
-                         0);
+        link = AddObject(document, {.Typ = ObjectKind::DocumentLink,
+                                    .Ebene = 2,
+                                    .Cap = QStringLiteral("ziel.qdr"),
+                                    .FrageNummer = -1,
+                                    .Kx = 0.8,
+                                    .Ky = 0.8,
+                                    .KAusr = 1,
+                                    .Fsize = 0});
         document.Object(link).PktCap = QStringLiteral("Dok.");
         QFile file(folder + QStringLiteral("start.qdr"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -411,14 +429,14 @@ protected:
 
 TEST_F(LearningViewTest, ClickUncoversOneFieldAndCoversItAgain) {
     ObjDataTyp& o = app.session.document().Object(label);
-    ASSERT_EQ(o.State, -1);
+    ASSERT_EQ(o.State, ObjectState::Covered);
     EXPECT_EQ(o.Nummer, 1);
     window.pagePressed(centreOf(label), Qt::LeftButton);
-    EXPECT_EQ(o.State, 0);
+    EXPECT_EQ(o.State, ObjectState::Shown);
     window.pagePressed(centreOf(label), Qt::LeftButton);
-    EXPECT_EQ(o.State, -1);
+    EXPECT_EQ(o.State, ObjectState::Covered);
     window.action(QStringLiteral("AlleAufdeckenItem"))->trigger();
-    EXPECT_EQ(o.State, 0);
+    EXPECT_EQ(o.State, ObjectState::Shown);
 }
 
 TEST_F(LearningViewTest, InfoPointAsksForItsExactPassword) {
@@ -446,7 +464,7 @@ TEST_F(LearningViewTest, DocumentLinkOpensTheOtherDocument) {
 
 TEST_F(LearningViewTest, NumberingModesAndLayersComeFromTheMenu) {
     window.action(QStringLiteral("FragezeichenItem"))->trigger();
-    EXPECT_EQ(app.state.NumberingMode, NumberingQuestionMarks);
+    EXPECT_EQ(app.state.NumberingMode, Numbering::QuestionMarks);
     EXPECT_EQ(app.session.document().Object(label).Nummer, 0);
     window.action(QStringLiteral("Ebene2Item"))->trigger();
     EXPECT_FALSE(window.findChild<QCheckBox*>(QStringLiteral("Ebene2Check"))->isChecked());

@@ -26,8 +26,8 @@ void FillGapTable(DocumentSession& session) {
     h.FileName = QStringLiteral("/tmp/tabelle.qdr");
     h.Vers = "3.1";
     h.Titel = "Tiere";
-    h.DokTyp = 1;
-    h.DokUnterTyp = 1;
+    h.DokTyp = DocumentType::GapText;
+    h.DokUnterTyp = DocumentSubtype::GapTable;
     h.Zeilen = 16;
     h.Spalten = 12;
     h.Linie = 1;
@@ -67,7 +67,14 @@ TEST(ResetDocument, GapTableDocumentBecomesEmpty) {
     SessionFixture f;
     f.session.setPageFormatDefaults({0, 16, 9});
     FillGapTable(f.session);
-    f.session.AddObject(KindQueryLabel, 1, "bleibt", -1, 0.5, 0.5, 0, 0);
+    f.session.AddObject({.Typ = ObjectKind::QueryLabel,
+                         .Ebene = 1,
+                         .Cap = "bleibt",
+                         .FrageNummer = -1,
+                         .Kx = 0.5,
+                         .Ky = 0.5,
+                         .KAusr = 0,
+                         .Fsize = 0});
     f.state.TopicIndex = 3;
     f.state.CurrentQuestion = 4;
 
@@ -101,8 +108,8 @@ TEST(ResetDocument, GapTableDocumentBecomesEmpty) {
     EXPECT_EQ(h.Spalten, 2);
     EXPECT_EQ(h.Linie, 0);
     EXPECT_EQ(h.LinieCol, 0xC0C0C0);
-    EXPECT_EQ(h.DokTyp, 0);
-    EXPECT_EQ(h.DokUnterTyp, 0);
+    EXPECT_EQ(h.DokTyp, DocumentType::Labelling);
+    EXPECT_EQ(h.DokUnterTyp, DocumentSubtype::Plain);
     EXPECT_FALSE(h.Modified);
     EXPECT_EQ(h.RandErw, (FracRect{0, 0, 0, 0}));
     EXPECT_EQ(h.EinrueckRand, (FracRect{0, 0, 0, 0}));
@@ -153,7 +160,14 @@ TEST(ClearAndCloseDocument, ClearEmptiesObjectsCloseShowsTheStartPicture) {
     f.session.hooks().documentClosed = [&] { ++closed; };
     FillGapTable(f.session);
     f.session.document().BaseImage = SomePicture();
-    f.session.AddObject(KindFixedLabel, 1, "x", -1, 0, 0, 0, 0);
+    f.session.AddObject({.Typ = ObjectKind::FixedLabel,
+                         .Ebene = 1,
+                         .Cap = "x",
+                         .FrageNummer = -1,
+                         .Kx = 0,
+                         .Ky = 0,
+                         .KAusr = 0,
+                         .Fsize = 0});
 
     f.session.ClearDocument();
     EXPECT_EQ(f.session.document().ObjectCount(), 0);
@@ -162,7 +176,14 @@ TEST(ClearAndCloseDocument, ClearEmptiesObjectsCloseShowsTheStartPicture) {
     EXPECT_EQ(closed, 0);
 
     FillGapTable(f.session);
-    f.session.AddObject(KindFixedLabel, 1, "x", -1, 0, 0, 0, 0);
+    f.session.AddObject({.Typ = ObjectKind::FixedLabel,
+                         .Ebene = 1,
+                         .Cap = "x",
+                         .FrageNummer = -1,
+                         .Kx = 0,
+                         .Ky = 0,
+                         .KAusr = 0,
+                         .Fsize = 0});
     f.session.CloseDocument();
     EXPECT_EQ(f.session.document().ObjectCount(), 0);
     EXPECT_FALSE(f.session.header().Modified);
@@ -176,13 +197,20 @@ TEST(ClearAndCloseDocument, ClearEmptiesObjectsCloseShowsTheStartPicture) {
 TEST(AddObject, SetsTheNamedFieldsAndZeroesTheRest) {
     Document d;
     d.Header.TextCol = 0x3366CC;
-    const int index = AddObject(d, KindQueryLabel, 3, "Wort", 4, 0.25, 0.75, 2, 5);
+    const int index = AddObject(d, {.Typ = ObjectKind::QueryLabel,
+                                    .Ebene = 3,
+                                    .Cap = "Wort",
+                                    .FrageNummer = 4,
+                                    .Kx = 0.75,
+                                    .Ky = 0.25,
+                                    .KAusr = 2,
+                                    .Fsize = 5});
     ASSERT_EQ(index, 0);
     const ObjDataTyp& o = d.Object(index);
     EXPECT_EQ(o.Cap, "Wort");
-    EXPECT_EQ(o.State, -1);
+    EXPECT_EQ(o.State, ObjectState::Covered);
     EXPECT_EQ(o.Ebene, 3);
-    EXPECT_EQ(o.Typ, KindQueryLabel);
+    EXPECT_EQ(o.Typ, ObjectKind::QueryLabel);
     EXPECT_EQ(o.Sline, 0);
     EXPECT_EQ(o.Fsize, 5);
     EXPECT_EQ(o.KAusr, 2);
@@ -203,23 +231,57 @@ TEST(AddObject, SetsTheNamedFieldsAndZeroesTheRest) {
     EXPECT_TRUE(o.PktCap.isEmpty());
     EXPECT_TRUE(o.Picture.isNone());
 
-    EXPECT_EQ(AddObject(d, KindFixedLabel, 1, "", -1, 0, 0, 0, 0), 1);
+    EXPECT_EQ(AddObject(d, {.Typ = ObjectKind::FixedLabel,
+                            .Ebene = 1,
+                            .FrageNummer = -1,
+                            .Kx = 0,
+                            .Ky = 0,
+                            .KAusr = 0,
+                            .Fsize = 0}),
+              1);
     EXPECT_EQ(d.ObjectCount(), 2);
 }
 
 TEST(AddObject, PointKindsGetOpaqueCards) {
     Document d;
-    for (const int typ : {KindInfoPoint, KindExternalLink, KindDocumentLink})
-        EXPECT_EQ(d.Object(AddObject(d, typ, 2, "", -1, 0, 0, 0, 0)).HDeck, 100) << typ;
-    for (const int typ :
-         {KindQueryLabel, KindFixedLabel, KindQueryPicture, KindChoiceQuestion, KindClusterFirst})
-        EXPECT_EQ(d.Object(AddObject(d, typ, 1, "", -1, 0, 0, 0, 0)).HDeck, 0) << typ;
+    for (const ObjectKind typ :
+         {ObjectKind::InfoPoint, ObjectKind::ExternalLink, ObjectKind::DocumentLink})
+        EXPECT_EQ(d.Object(AddObject(d, {.Typ = typ,
+                                         .Ebene = 2,
+                                         .FrageNummer = -1,
+                                         .Kx = 0,
+                                         .Ky = 0,
+                                         .KAusr = 0,
+                                         .Fsize = 0}))
+                      .HDeck,
+                  100)
+            << StoredKind(typ);
+    for (const ObjectKind typ :
+         {ObjectKind::QueryLabel, ObjectKind::FixedLabel, ObjectKind::QueryPicture,
+          ObjectKind::ChoiceQuestion, ObjectKind::ClusterStaticText})
+        EXPECT_EQ(d.Object(AddObject(d, {.Typ = typ,
+                                         .Ebene = 1,
+                                         .FrageNummer = -1,
+                                         .Kx = 0,
+                                         .Ky = 0,
+                                         .KAusr = 0,
+                                         .Fsize = 0}))
+                      .HDeck,
+                  0)
+            << StoredKind(typ);
 }
 
 Document ThreeObjects() {
     Document d;
     for (const char* cap : {"A", "B", "C"})
-        AddObject(d, KindFixedLabel, 1, cap, -1, 0, 0, 0, 0);
+        AddObject(d, {.Typ = ObjectKind::FixedLabel,
+                      .Ebene = 1,
+                      .Cap = cap,
+                      .FrageNummer = -1,
+                      .Kx = 0,
+                      .Ky = 0,
+                      .KAusr = 0,
+                      .Fsize = 0});
     return d;
 }
 
@@ -276,51 +338,73 @@ TEST(GridAccess, OutOfBoundsIsAProgrammingError) {
 }
 
 TEST(DocumentTypeName, EveryRowOfTheTable) {
-    EXPECT_EQ(DocumentTypeName(0, 0), QString::fromUtf8("Freie Text-Bild-/Bild-Text-Zuordnung"));
-    EXPECT_EQ(DocumentTypeName(0, 5), QString::fromUtf8("Freie Text-Bild-/Bild-Text-Zuordnung"));
-    EXPECT_EQ(DocumentTypeName(1, 0), QString::fromUtf8("L\u00FCckentext"));
-    EXPECT_EQ(DocumentTypeName(1, 1),
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(0), SubtypeFromStored(0)),
+              QString::fromUtf8("Freie Text-Bild-/Bild-Text-Zuordnung"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(0), SubtypeFromStored(5)),
+              QString::fromUtf8("Freie Text-Bild-/Bild-Text-Zuordnung"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(1), SubtypeFromStored(0)),
+              QString::fromUtf8("L\u00FCckentext"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(1), SubtypeFromStored(1)),
               QString::fromUtf8("Tabellarische Text-Bild-/Bild-Text-Zuordnung"));
-    EXPECT_EQ(DocumentTypeName(1, 2), QString::fromUtf8("C-Test"));
-    EXPECT_EQ(DocumentTypeName(2, 0), QString::fromUtf8("Einzelfragen"));
-    EXPECT_EQ(DocumentTypeName(2, 3), QString::fromUtf8("Einzelfragen"));
-    EXPECT_EQ(DocumentTypeName(3, 0), QString::fromUtf8("Multiple-Choice-Fragen"));
-    EXPECT_EQ(DocumentTypeName(3, 1), QString::fromUtf8("Multiple-Choice-Fragen"));
-    EXPECT_EQ(DocumentTypeName(4, 0), QString::fromUtf8("Cluster-\u00DCbung"));
-    EXPECT_EQ(DocumentTypeName(4, 2), QString::fromUtf8("Cluster-\u00DCbung"));
-    EXPECT_EQ(DocumentTypeName(5, 0), QString::fromUtf8("\u00DCber-Kreuz-Zuordnung"));
-    EXPECT_EQ(DocumentTypeName(5, 9), QString::fromUtf8("\u00DCber-Kreuz-Zuordnung"));
-    EXPECT_TRUE(DocumentTypeName(6, 0).isEmpty());
-    EXPECT_TRUE(DocumentTypeName(-1, 0).isEmpty());
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(1), SubtypeFromStored(2)),
+              QString::fromUtf8("C-Test"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(2), SubtypeFromStored(0)),
+              QString::fromUtf8("Einzelfragen"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(2), SubtypeFromStored(3)),
+              QString::fromUtf8("Einzelfragen"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(3), SubtypeFromStored(0)),
+              QString::fromUtf8("Multiple-Choice-Fragen"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(3), SubtypeFromStored(1)),
+              QString::fromUtf8("Multiple-Choice-Fragen"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(4), SubtypeFromStored(0)),
+              QString::fromUtf8("Cluster-\u00DCbung"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(4), SubtypeFromStored(2)),
+              QString::fromUtf8("Cluster-\u00DCbung"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(5), SubtypeFromStored(0)),
+              QString::fromUtf8("\u00DCber-Kreuz-Zuordnung"));
+    EXPECT_EQ(DocumentTypeName(TypeFromStored(5), SubtypeFromStored(9)),
+              QString::fromUtf8("\u00DCber-Kreuz-Zuordnung"));
+    EXPECT_TRUE(DocumentTypeName(TypeFromStored(6), SubtypeFromStored(0)).isEmpty());
+    EXPECT_TRUE(DocumentTypeName(TypeFromStored(-1), SubtypeFromStored(0)).isEmpty());
 
     SessionFixture f;
-    f.session.header().DokTyp = 4;
+    f.session.header().DokTyp = DocumentType::Cluster;
     EXPECT_EQ(f.session.DocumentTypeName(), QString::fromUtf8("Cluster-\u00DCbung"));
 }
 
 TEST(DocumentModel, EinrueckRandDefaultsByDokTyp) {
-    EXPECT_EQ(DefaultEinrueckRand(0), (FracRect{0, 0, 0, 0}));
-    EXPECT_EQ(DefaultEinrueckRand(1), (FracRect{0.035, 0.01, 0.035, 0}));
-    EXPECT_EQ(DefaultEinrueckRand(2), (FracRect{0.1, 0.165, 0.05, 0.195}));
-    EXPECT_EQ(DefaultEinrueckRand(3), (FracRect{0.05, 0.04, 0.05, 0.045}));
-    EXPECT_EQ(DefaultEinrueckRand(4), (FracRect{0.035, 0.03, 0.035, 0.03}));
-    EXPECT_EQ(DefaultEinrueckRand(5), (FracRect{0.035, 0.03, 0.035, 0.03}));
-    EXPECT_EQ(DefaultEinrueckRand(7), (FracRect{0, 0, 0, 0}));
+    EXPECT_EQ(DefaultEinrueckRand(DocumentType::Labelling), (FracRect{0, 0, 0, 0}));
+    EXPECT_EQ(DefaultEinrueckRand(DocumentType::GapText), (FracRect{0.035, 0.01, 0.035, 0}));
+    EXPECT_EQ(DefaultEinrueckRand(DocumentType::Questions), (FracRect{0.1, 0.165, 0.05, 0.195}));
+    EXPECT_EQ(DefaultEinrueckRand(DocumentType::MultipleChoice),
+              (FracRect{0.05, 0.04, 0.05, 0.045}));
+    EXPECT_EQ(DefaultEinrueckRand(DocumentType::Cluster), (FracRect{0.035, 0.03, 0.035, 0.03}));
+    EXPECT_EQ(DefaultEinrueckRand(DocumentType::CrossMatching),
+              (FracRect{0.035, 0.03, 0.035, 0.03}));
+    EXPECT_EQ(DefaultEinrueckRand(TypeFromStored(7)), (FracRect{0, 0, 0, 0}));
 }
 
 TEST(DocumentModel, KindClassesAndPointDefaults) {
-    EXPECT_EQ(DefaultPointTitle(2), "Info");
-    EXPECT_EQ(DefaultPointTitle(4), "Link");
-    EXPECT_EQ(DefaultPointTitle(5), "Dok.");
-    EXPECT_TRUE(DefaultPointTitle(0).isEmpty());
-    EXPECT_EQ(DefaultPointColour(2), 0xFD5F00);
-    EXPECT_EQ(DefaultPointColour(4), 0x2F35A4);
-    EXPECT_EQ(DefaultPointColour(5), 0x4A9829);
+    EXPECT_EQ(DefaultPointTitle(KindFromStored(2)), "Info");
+    EXPECT_EQ(DefaultPointTitle(KindFromStored(4)), "Link");
+    EXPECT_EQ(DefaultPointTitle(KindFromStored(5)), "Dok.");
+    EXPECT_TRUE(DefaultPointTitle(KindFromStored(0)).isEmpty());
+    EXPECT_EQ(DefaultPointColour(KindFromStored(2)), 0xFD5F00);
+    EXPECT_EQ(DefaultPointColour(KindFromStored(4)), 0x2F35A4);
+    EXPECT_EQ(DefaultPointColour(KindFromStored(5)), 0x4A9829);
     for (int typ = -1; typ <= 60; ++typ) {
-        EXPECT_EQ(IsPointKind(typ), typ == 2 || typ == 4 || typ == 5) << typ;
-        EXPECT_EQ(IsPictureKind(typ), typ == 6 || typ == 7 || typ == 8 || typ == 21) << typ;
-        EXPECT_EQ(IsTransientKind(typ),
-                  typ == 3 || (typ >= 22 && typ <= 27) || typ == 31 || typ == 32)
+        const ObjectKind kind = KindFromStored(typ);
+        EXPECT_EQ(IsPointKind(kind), kind == ObjectKind::InfoPoint ||
+                                         kind == ObjectKind::ExternalLink ||
+                                         kind == ObjectKind::DocumentLink)
+            << typ;
+        EXPECT_EQ(IsPictureKind(kind),
+                  kind == ObjectKind::QueryPicture || kind == ObjectKind::FixedPicture ||
+                      kind == ObjectKind::PictureLink || kind == ObjectKind::ChoiceQuestionPicture)
+            << typ;
+        EXPECT_EQ(IsTransientKind(kind), kind == ObjectKind::Gap || (typ >= 22 && typ <= 27) ||
+                                             kind == ObjectKind::TableStaticPicture ||
+                                             kind == ObjectKind::TableQueryPicture)
             << typ;
     }
 }
@@ -335,8 +419,8 @@ TEST(DocumentModel, GridBelongsToGapTablesClustersAndCrossMatching) {
         {2, 1, false, false}, {3, 1, false, false}, {4, 0, true, true},  {5, 0, true, false},
     };
     for (const auto& row : rows) {
-        h.DokTyp = row.typ;
-        h.DokUnterTyp = row.sub;
+        h.DokTyp = TypeFromStored(row.typ);
+        h.DokUnterTyp = SubtypeFromStored(row.sub);
         EXPECT_EQ(h.HasGrid(), row.grid) << row.typ << "/" << row.sub;
         EXPECT_EQ(h.HasColumnBlock(), row.columns) << row.typ << "/" << row.sub;
     }

@@ -168,23 +168,26 @@ private:
 // The picture condition of a cell, with the Art the file holds (0 when it stores none).
 bool CellStoresPicture(const FileBuilder& b, const HeaderDataTyp& h, const CellDataTyp& cell) {
     const int art = b.has("HD-LueckenTabelleBild") ? cell.Art : 0;
-    return (h.DokTyp == 1 && h.DokUnterTyp == 1 && art > 0) ||
-           ((h.DokTyp == 4 || h.DokTyp == 5) && (art == 2 || art == 3));
+    return (h.DokTyp == DocumentType::GapText && h.DokUnterTyp == DocumentSubtype::GapTable &&
+            art > 0) ||
+           ((h.DokTyp == DocumentType::Cluster || h.DokTyp == DocumentType::CrossMatching) &&
+            (art == 2 || art == 3));
 }
 
 // Header fields 3 to 28.
 void AddHeader(FileBuilder& b, const HeaderDataTyp& h, const QString& font) {
     b.text(h.Vers).text(h.Titel).text(h.Autor).text(h.Bemerkung);
     b.text("HD-lueckentext", h.Lueckentext).text("HD-fragentext", h.Fragentext);
-    b.int32("HD-AnzFrageNummern", h.AnzFrageNummern).int32("HD-DokTyp", h.DokTyp);
+    b.int32("HD-AnzFrageNummern", h.AnzFrageNummern).int32("HD-DokTyp", StoredType(h.DokTyp));
     b.rect("HD-RandErw", h.RandErw).int32("HD-NumArt", h.NumArt);
     b.int32("HD-GeordnetArt", h.GeordnetArt)
         .rect("HD-Einr\xFC"
               "ckRand",
               h.EinrueckRand);
     b.int32("HD-HtgdCol", h.HtgdCol).int32("HD-BasisbildDeck", h.BasisbildDeck);
-    b.int32("HD-MinLuecke", h.MinLuecke).int32("HD-DokUnterTyp", h.DokUnterTyp);
-    if ((h.DokTyp == 1 && h.DokUnterTyp == 1) || h.DokTyp == 4 || h.DokTyp == 5) {
+    b.int32("HD-MinLuecke", h.MinLuecke).int32("HD-DokUnterTyp", StoredSubtype(h.DokUnterTyp));
+    if ((h.DokTyp == DocumentType::GapText && h.DokUnterTyp == DocumentSubtype::GapTable) ||
+        h.DokTyp == DocumentType::Cluster || h.DokTyp == DocumentType::CrossMatching) {
         b.int32("HD-LueckenTabelleZeilen", h.Zeilen).int32("HD-LueckenTabelleSpalten", h.Spalten);
         for (int row = 0; row < h.Zeilen; ++row) {
             for (int column = 0; column < h.Spalten; ++column) {
@@ -200,7 +203,7 @@ void AddHeader(FileBuilder& b, const HeaderDataTyp& h, const QString& font) {
         }
         b.int32("HD-LueckenTabelleLinie", h.Linie).int32("HD-LueckenTabelleLinieCol", h.LinieCol);
     }
-    if (h.DokTyp == 4 && b.has("HD-LueckentabelleSpaltenHtgd")) {
+    if (h.DokTyp == DocumentType::Cluster && b.has("HD-LueckentabelleSpaltenHtgd")) {
         for (int column = 0; column < h.Spalten; ++column)
             b.int32(h.Column(column).Farbe).int32(h.Column(column).Deck);
     }
@@ -222,7 +225,12 @@ void AddHeader(FileBuilder& b, const HeaderDataTyp& h, const QString& font) {
 
 void AddObjectBlock(FileBuilder& b, const ObjDataTyp& o) {
     b.real(o.Sx).real(o.Sy).real(o.Kx).real(o.Ky).text(EncodeCaption(o.Cap));
-    b.int32(o.KAusr).int32(o.TAusr).int32(o.Ebene).int32(o.Typ).int32(o.Sline).int32(o.Fsize);
+    b.int32(o.KAusr)
+        .int32(o.TAusr)
+        .int32(o.Ebene)
+        .int32(StoredKind(o.Typ))
+        .int32(o.Sline)
+        .int32(o.Fsize);
     b.int32(o.KAusrAkt);
     b.int32("OB-FrageNummer", o.FrageNummer).int32("OB-Stil", o.Stil).int32("OB-Farbe", o.Farbe);
     b.int32("OB-LinieFarbe", o.LinieFarbe).int32("OB-LinieDicke", o.LinieDicke);
@@ -231,9 +239,12 @@ void AddObjectBlock(FileBuilder& b, const ObjDataTyp& o) {
     b.text("OB-PktCap", o.PktCap).text("OB-PktCap2", o.PktCap2).text("OB-BildKenn", o.BildKenn);
     b.int32("OB-BildDeck", o.BildDeck).int32("OB-BildkarteAnpassen", o.BildkarteAnpassen);
     b.int32("OB-PunktInUebung", o.PunktInUebung);
-    if (o.Typ == 6 || o.Typ == 7 || o.Typ == 8 || o.Typ == 21)
+    if (o.Typ == ObjectKind::QueryPicture || o.Typ == ObjectKind::FixedPicture ||
+        o.Typ == ObjectKind::PictureLink || o.Typ == ObjectKind::ChoiceQuestionPicture)
         b.picture(o.Picture.Image);
-    if (b.has("OB-BildAntw") && (o.Typ == 20 || o.Typ == 21) && o.Untertyp == 1) {
+    if (b.has("OB-BildAntw") &&
+        (o.Typ == ObjectKind::ChoiceQuestion || o.Typ == ObjectKind::ChoiceQuestionPicture) &&
+        o.Untertyp == 1) {
         for (int i = 0; i < o.AntwortAnz; ++i)
             b.picture(o.AntwPics[static_cast<size_t>(i)].Image);
     }
@@ -249,7 +260,7 @@ QByteArray BuildFile(const char* magic, const QList<QByteArray>& keys, const Doc
     return b.take();
 }
 
-ObjDataTyp MakeObject(int typ, const QString& cap) {
+ObjDataTyp MakeObject(ObjectKind typ, const QString& cap) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Cap = cap;
@@ -277,13 +288,14 @@ ObjDataTyp MakeObject(int typ, const QString& cap) {
     o.BildDeck = 60;
     o.BildkarteAnpassen = 1;
     o.PunktInUebung = 1;
-    if (typ == 6 || typ == 7 || typ == 8 || typ == 21)
-        o.Picture.Image = PatternImage(5, 4, typ == 7);
+    if (typ == ObjectKind::QueryPicture || typ == ObjectKind::FixedPicture ||
+        typ == ObjectKind::PictureLink || typ == ObjectKind::ChoiceQuestionPicture)
+        o.Picture.Image = PatternImage(5, 4, typ == ObjectKind::FixedPicture);
     return o;
 }
 
 // A free document with one object of each of the interesting kinds.
-Document SampleDocument(int dokTyp = 0) {
+Document SampleDocument(DocumentType dokTyp = DocumentType::Labelling) {
     Document d;
     ResetHeader(d.Header, {});
     d.Header.Vers = "2.00";
@@ -294,18 +306,18 @@ Document SampleDocument(int dokTyp = 0) {
     d.Header.BasisbildDeck = 20;
     d.Header.MinLuecke = 7;
     d.FontName = "Courier New";
-    d.Objects.push_back(MakeObject(KindQueryLabel, "Wort"));
-    d.Objects.push_back(MakeObject(KindInfoPoint, "Erkl\u00E4rung"));
-    d.Objects.push_back(MakeObject(KindExternalLink, "http://x.de"));
-    d.Objects.push_back(MakeObject(KindDocumentLink, "b.qdr"));
-    d.Objects.push_back(MakeObject(KindQueryPicture, "Bild"));
-    ObjDataTyp choice = MakeObject(KindChoiceQuestion, "Frage,a,b");
+    d.Objects.push_back(MakeObject(ObjectKind::QueryLabel, "Wort"));
+    d.Objects.push_back(MakeObject(ObjectKind::InfoPoint, "Erkl\u00E4rung"));
+    d.Objects.push_back(MakeObject(ObjectKind::ExternalLink, "http://x.de"));
+    d.Objects.push_back(MakeObject(ObjectKind::DocumentLink, "b.qdr"));
+    d.Objects.push_back(MakeObject(ObjectKind::QueryPicture, "Bild"));
+    ObjDataTyp choice = MakeObject(ObjectKind::ChoiceQuestion, "Frage,a,b");
     choice.Untertyp = 1;
     choice.AntwortAnz = 2;
     choice.AntwPics[0].Image = PatternImage(3, 3, true);
     choice.AntwPics[1].Image = PatternImage(4, 2);
     d.Objects.push_back(choice);
-    d.Objects.push_back(MakeObject(KindFixedLabel, "Ende"));
+    d.Objects.push_back(MakeObject(ObjectKind::FixedLabel, "Ende"));
     d.BaseImage.Image = PatternImage(20, 10);
     return d;
 }
@@ -329,7 +341,8 @@ TEST(DocumentFileLayout, WriterKeyListIsThe62KeysOf215InOrder) {
 }
 
 TEST(DocumentFileLayout, WriterOutputEqualsTheHandAssembledFile) {
-    for (const int dokTyp : {0, 1, 4}) {
+    for (const DocumentType dokTyp :
+         {DocumentType::Labelling, DocumentType::GapText, DocumentType::Cluster}) {
         Document d = SampleDocument(dokTyp);
         HeaderDataTyp& h = d.Header;
         h.BilderPasswort = QString::fromUtf8("Gr\u00FCn");
@@ -337,14 +350,14 @@ TEST(DocumentFileLayout, WriterOutputEqualsTheHandAssembledFile) {
         h.ABLogo.Image = PatternImage(3, 2);
         h.Fusszeile = "Fuss";
         h.RandErw = {0.01, 0.02, 0.03, 0.04};
-        if (dokTyp == 1) {
-            h.DokUnterTyp = 1;
+        if (dokTyp == DocumentType::GapText) {
+            h.DokUnterTyp = DocumentSubtype::GapTable;
             h.Zeilen = 2;
             h.Spalten = 2;
             h.Cell(0, 1).Art = 2;
             h.Cell(0, 1).Bild.Image = PatternImage(2, 2);
             h.Cell(0, 1).Link = "link";
-        } else if (dokTyp == 4) {
+        } else if (dokTyp == DocumentType::Cluster) {
             h.Zeilen = 1;
             h.Spalten = 3;
             h.Cell(0, 2).Art = 3;
@@ -377,7 +390,7 @@ TEST(OldVersions, Vkl101WithKeysUpToLinieDickeLoadsWithDefaults) {
     EXPECT_EQ(h.MinLuecke, 3);
     EXPECT_EQ(h.HtgdCol, 0xFFFFFF);
     EXPECT_EQ(h.BasisbildDeck, 100);
-    EXPECT_EQ(h.DokUnterTyp, 0);
+    EXPECT_EQ(h.DokUnterTyp, DocumentSubtype::Plain);
     EXPECT_FALSE(h.HasGrid());
     EXPECT_EQ(h.Zeilen, 5);
     EXPECT_EQ(h.Spalten, 2);
@@ -395,10 +408,12 @@ TEST(OldVersions, Vkl101WithKeysUpToLinieDickeLoadsWithDefaults) {
 
     ASSERT_EQ(d.ObjectCount(), 7);
     const struct {
-        int typ;
+        ObjectKind typ;
         const char* title;
         WinColor card;
-    } points[] = {{2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
+    } points[] = {{ObjectKind::InfoPoint, "Info", 0xFD5F00},
+                  {ObjectKind::ExternalLink, "Link", 0x2F35A4},
+                  {ObjectKind::DocumentLink, "Dok.", 0x4A9829}};
     for (int i = 0; i < 3; ++i) {
         const ObjDataTyp& p = d.Object(1 + i);
         ASSERT_EQ(p.Typ, points[i].typ);
@@ -479,10 +494,12 @@ TEST(OldVersions, WithoutPktCapPointsGetDefaultTitlesAndColours) {
     Document d;
     ASSERT_EQ(Read(file, d), ReadStatus::Ok);
     const struct {
-        int typ;
+        ObjectKind typ;
         const char* title;
         WinColor card;
-    } points[] = {{2, "Info", 0xFD5F00}, {4, "Link", 0x2F35A4}, {5, "Dok.", 0x4A9829}};
+    } points[] = {{ObjectKind::InfoPoint, "Info", 0xFD5F00},
+                  {ObjectKind::ExternalLink, "Link", 0x2F35A4},
+                  {ObjectKind::DocumentLink, "Dok.", 0x4A9829}};
     for (int i = 0; i < 3; ++i) {
         const ObjDataTyp& p = d.Object(1 + i);
         EXPECT_EQ(p.PktCap, points[i].title);
@@ -515,7 +532,7 @@ TEST(OldVersions, EinrueckRandDefaultsByDokTypWhenTheKeyIsAbsent) {
                                  {0.035, 0.03, 0.035, 0.03},
                                  {0, 0, 0, 0}};
     for (int dokTyp = 0; dokTyp <= 6; ++dokTyp) {
-        Document source = SampleDocument(dokTyp);
+        Document source = SampleDocument(TypeFromStored(dokTyp));
         const QByteArray file = BuildFile("QDR-1.50",
                                           KeysWithout({"HD-Einr\xFC"
                                                        "ckRand"}),
@@ -523,14 +540,14 @@ TEST(OldVersions, EinrueckRandDefaultsByDokTypWhenTheKeyIsAbsent) {
         Document d;
         ASSERT_EQ(Read(file, d), ReadStatus::Ok) << dokTyp;
         EXPECT_EQ(d.Header.EinrueckRand, expected[dokTyp]) << dokTyp;
-        EXPECT_EQ(d.Header.DokTyp, dokTyp);
+        EXPECT_EQ(StoredType(d.Header.DokTyp), dokTyp) << "an unknown type stays readable";
         EXPECT_EQ(d.ObjectCount(), 7);
     }
 }
 
 TEST(OldVersions, GridWithoutPictureKeysHoldsOnlyTexts) {
-    Document source = SampleDocument(1);
-    source.Header.DokUnterTyp = 1;
+    Document source = SampleDocument(DocumentType::GapText);
+    source.Header.DokUnterTyp = DocumentSubtype::GapTable;
     source.Header.Zeilen = 2;
     source.Header.Spalten = 2;
     source.Header.Cell(1, 1).Text = "unten rechts";

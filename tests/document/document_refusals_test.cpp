@@ -37,11 +37,18 @@ QByteArray GoodDocumentBytes(bool gapTable = false, int objects = 1) {
     ResetHeader(d.Header, {});
     d.Header.Titel = "Gut";
     if (gapTable) {
-        d.Header.DokTyp = 1;
-        d.Header.DokUnterTyp = 1;
+        d.Header.DokTyp = DocumentType::GapText;
+        d.Header.DokUnterTyp = DocumentSubtype::GapTable;
     }
     for (int i = 0; i < objects; ++i)
-        AddObject(d, KindFixedLabel, 1, "Objekt", -1, 0.5, 0.5, 0, 0);
+        AddObject(d, {.Typ = ObjectKind::FixedLabel,
+                      .Ebene = 1,
+                      .Cap = "Objekt",
+                      .FrageNummer = -1,
+                      .Kx = 0.5,
+                      .Ky = 0.5,
+                      .KAusr = 0,
+                      .Fsize = 0});
     d.BaseImage.Image = PatternImage(40, 30);
     return WriteDocumentBytes(d);
 }
@@ -84,7 +91,7 @@ protected:
         EXPECT_FALSE(f_.session.hasDocument());
         EXPECT_EQ(d.ObjectCount(), 0);
         EXPECT_TRUE(d.Header.Titel.isEmpty());
-        EXPECT_EQ(d.Header.DokTyp, 0);
+        EXPECT_EQ(d.Header.DokTyp, DocumentType::Labelling);
         EXPECT_FALSE(d.Header.Modified);
         EXPECT_TRUE(SameImage(f_.session.startPicture().Image, d.BaseImage.Image));
         EXPECT_EQ(closed_, 1);
@@ -227,7 +234,7 @@ TEST_F(Refusals, PngCutShort) {
     Document d;
     ResetHeader(d.Header, {});
     ObjDataTyp picture;
-    picture.Typ = KindFixedPicture;
+    picture.Typ = ObjectKind::FixedPicture;
     picture.Picture.Image = PatternImage(30, 30);
     d.Objects.push_back(picture);
     d.BaseImage.Image = PatternImage(10, 10);

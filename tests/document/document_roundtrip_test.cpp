@@ -104,7 +104,7 @@ void ExpectHeaderFields(const Document& expected, const Document& actual) {
 }
 
 // An object with every stored field set to a value of its own (seed makes them differ).
-ObjDataTyp FullObject(int typ, int seed) {
+ObjDataTyp FullObject(ObjectKind typ, int seed) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Sx = 0.01 * seed;
@@ -135,7 +135,7 @@ ObjDataTyp FullObject(int typ, int seed) {
     o.BildkarteAnpassen = seed % 2;
     o.PunktInUebung = (seed + 1) % 2;
     // Working fields the file does not hold: they start fresh after a load.
-    o.State = 0;
+    o.State = ObjectState::Shown;
     o.Nummer = seed;
     o.RunCounter1 = 3;
     o.RunCounter2 = 4;
@@ -178,7 +178,7 @@ void ExpectStoredFields(const ObjDataTyp& e, const ObjDataTyp& a, int index) {
     EXPECT_EQ(a.BildkarteAnpassen, e.BildkarteAnpassen);
     EXPECT_EQ(a.PunktInUebung, e.PunktInUebung);
     // Working fields after load.
-    EXPECT_EQ(a.State, -1);
+    EXPECT_EQ(a.State, ObjectState::Covered);
     EXPECT_EQ(a.Nummer, -1);
     EXPECT_EQ(a.RunCounter1, 0);
     EXPECT_EQ(a.RunCounter2, 0);
@@ -190,17 +190,29 @@ void ExpectStoredFields(const ObjDataTyp& e, const ObjDataTyp& a, int index) {
 }
 
 // Every stored kind of a free document.
-const int kStoredKinds[] = {0,  1,  2,  4,  5,  6,  7,  8,  10, 11, 12, 13, 14, 15,
-                            16, 17, 20, 21, 33, 40, 41, 42, 43, 50, 51, 52, 53};
+const ObjectKind kStoredKinds[] = {ObjectKind::QueryLabel,       ObjectKind::FixedLabel,
+                                   ObjectKind::InfoPoint,        ObjectKind::ExternalLink,
+                                   ObjectKind::DocumentLink,     ObjectKind::QueryPicture,
+                                   ObjectKind::FixedPicture,     ObjectKind::PictureLink,
+                                   ObjectKind::AnswerField,      ObjectKind::QuestionText,
+                                   ObjectKind::NavPrevious,      ObjectKind::NavNext,
+                                   ObjectKind::NavFirst,         ObjectKind::NavLast,
+                                   ObjectKind::NavRandom,        ObjectKind::StaticLabel,
+                                   ObjectKind::ChoiceQuestion,   ObjectKind::ChoiceQuestionPicture,
+                                   ObjectKind::TablePictureLink, ObjectKind::ClusterStaticText,
+                                   ObjectKind::ClusterText,      ObjectKind::ClusterStaticPicture,
+                                   ObjectKind::ClusterPicture,   ObjectKind::PairStaticText,
+                                   ObjectKind::PairText,         ObjectKind::PairStaticPicture,
+                                   ObjectKind::PairPicture};
 
 TEST(DocumentRoundTrip, EveryHeaderAndObjectField) {
     Document d;
     FillHeader(d);
     int seed = 1;
-    for (const int typ : kStoredKinds) {
+    for (const ObjectKind typ : kStoredKinds) {
         ObjDataTyp o = FullObject(typ, seed++);
         if (IsPictureKind(typ))
-            o.Picture = Pic(6 + seed % 5, 4, typ == 7);
+            o.Picture = Pic(6 + seed % 5, 4, typ == ObjectKind::FixedPicture);
         d.Objects.push_back(o);
     }
     const Document back = WriteAndRead(d);
@@ -244,9 +256,9 @@ TEST(DocumentRoundTrip, NoLogoAndEmptyDocument) {
 TEST(DocumentRoundTrip, PicturesKeepAlphaAndGetTheirMarks) {
     Document d;
     FillHeader(d);
-    ObjDataTyp withAlpha = FullObject(KindFixedPicture, 1);
+    ObjDataTyp withAlpha = FullObject(ObjectKind::FixedPicture, 1);
     withAlpha.Picture = Pic(9, 7, true);
-    ObjDataTyp opaque = FullObject(KindQueryPicture, 2);
+    ObjDataTyp opaque = FullObject(ObjectKind::QueryPicture, 2);
     opaque.Picture = Pic(9, 7, false);
     d.Objects = {withAlpha, opaque};
     const Document back = WriteAndRead(d);
@@ -266,22 +278,22 @@ TEST(DocumentRoundTrip, PicturesKeepAlphaAndGetTheirMarks) {
 TEST(DocumentRoundTrip, AnswerPicturesOfChoiceQuestions) {
     Document d;
     FillHeader(d);
-    ObjDataTyp q = FullObject(KindChoiceQuestion, 3);
+    ObjDataTyp q = FullObject(ObjectKind::ChoiceQuestion, 3);
     q.Untertyp = 1;
     q.AntwortAnz = 3;
     for (int i = 0; i < 3; ++i)
         q.AntwPics[static_cast<size_t>(i)] = Pic(4 + i, 3, i == 1);
-    ObjDataTyp qp = FullObject(KindChoiceQuestionPicture, 4);
+    ObjDataTyp qp = FullObject(ObjectKind::ChoiceQuestionPicture, 4);
     qp.Picture = Pic(8, 8);
     qp.Untertyp = 1;
     qp.AntwortAnz = 2;
     qp.AntwPics[0] = Pic(2, 2);
     qp.AntwPics[1] = Pic(3, 3, true);
     // Untertyp 0: answers are texts, no answer picture is stored.
-    ObjDataTyp textAnswers = FullObject(KindChoiceQuestion, 5);
+    ObjDataTyp textAnswers = FullObject(ObjectKind::ChoiceQuestion, 5);
     textAnswers.AntwortAnz = 3;
     textAnswers.AntwPics[0] = Pic(2, 2);
-    d.Objects = {q, qp, textAnswers, FullObject(KindFixedLabel, 6)};
+    d.Objects = {q, qp, textAnswers, FullObject(ObjectKind::FixedLabel, 6)};
 
     const Document back = WriteAndRead(d);
     ASSERT_EQ(back.ObjectCount(), 4);
@@ -302,12 +314,12 @@ TEST(DocumentRoundTrip, AnswerPicturesOfChoiceQuestions) {
 TEST(DocumentRoundTrip, AtMostTwelveAnswerPictures) {
     Document d;
     FillHeader(d);
-    ObjDataTyp q = FullObject(KindChoiceQuestion, 3);
+    ObjDataTyp q = FullObject(ObjectKind::ChoiceQuestion, 3);
     q.Untertyp = 1;
     q.AntwortAnz = 14; // a damaged value: the file still holds at most 12 pictures
     for (int i = 0; i < kAnswerPictures; ++i)
         q.AntwPics[static_cast<size_t>(i)] = Pic(2 + i, 2);
-    d.Objects = {q, FullObject(KindFixedLabel, 6)};
+    d.Objects = {q, FullObject(ObjectKind::FixedLabel, 6)};
     const Document back = WriteAndRead(d);
     ASSERT_EQ(back.ObjectCount(), 2);
     EXPECT_EQ(back.Object(0).AntwortAnz, 14);
@@ -319,8 +331,8 @@ TEST(DocumentRoundTrip, GapTableGridWithTextAndPictureCells) {
     Document d;
     FillHeader(d);
     HeaderDataTyp& h = d.Header;
-    h.DokTyp = 1;
-    h.DokUnterTyp = 1;
+    h.DokTyp = DocumentType::GapText;
+    h.DokUnterTyp = DocumentSubtype::GapTable;
     h.Zeilen = 3;
     h.Spalten = 4;
     h.Linie = 1;
@@ -339,7 +351,7 @@ TEST(DocumentRoundTrip, GapTableGridWithTextAndPictureCells) {
         }
     }
     h.Cell(5, 5).Text = "ausserhalb"; // beyond Zeilen x Spalten: not stored
-    d.Objects.push_back(FullObject(KindFixedLabel, 1));
+    d.Objects.push_back(FullObject(ObjectKind::FixedLabel, 1));
 
     const Document back = WriteAndRead(d);
     ExpectHeaderFields(d, back);
@@ -381,7 +393,7 @@ TEST(DocumentRoundTrip, ClusterDocumentWithColumnBlock) {
     Document d;
     FillHeader(d);
     HeaderDataTyp& h = d.Header;
-    h.DokTyp = 4;
+    h.DokTyp = DocumentType::Cluster;
     h.Zeilen = 2;
     h.Spalten = 3;
     for (int column = 0; column < 3; ++column) {
@@ -397,7 +409,7 @@ TEST(DocumentRoundTrip, ClusterDocumentWithColumnBlock) {
     h.Column(5) = ColumnDataTyp{0x777777, 99}; // beyond Spalten: not stored
     const Document back = WriteAndRead(d);
     const HeaderDataTyp& b = back.Header;
-    EXPECT_EQ(b.DokTyp, 4);
+    EXPECT_EQ(b.DokTyp, DocumentType::Cluster);
     for (int column = 0; column < 3; ++column) {
         EXPECT_EQ(b.Column(column).Farbe, 0x101010 * (column + 1));
         EXPECT_EQ(b.Column(column).Deck, 10 + column);
@@ -423,7 +435,7 @@ TEST(DocumentRoundTrip, ZIndexRangeOverZeroAndAllObjects) {
         Document d;
         FillHeader(d);
         for (const int z : c.z) {
-            ObjDataTyp o = FullObject(KindFixedLabel, 1);
+            ObjDataTyp o = FullObject(ObjectKind::FixedLabel, 1);
             o.ZIndex = z;
             d.Objects.push_back(o);
         }
@@ -443,20 +455,28 @@ TEST(DocumentRoundTrip, ZIndexRangeOverZeroAndAllObjects) {
 TEST(DocumentWriter, GeneratedKindsAreNeverStored) {
     Document d;
     FillHeader(d);
-    const int transient[] = {3, 22, 23, 24, 25, 26, 27, 31, 32};
-    d.Objects.push_back(FullObject(KindQueryLabel, 1));
-    for (const int typ : transient) {
-        ObjDataTyp o = FullObject(typ, typ);
+    const ObjectKind transient[] = {ObjectKind::Gap,
+                                    ObjectKind::ChoiceText,
+                                    ObjectKind::ChoicePicture,
+                                    ObjectKind::ChoiceMarker,
+                                    ObjectKind::ChoiceAnswerText,
+                                    ObjectKind::ChoiceOk,
+                                    ObjectKind::ChoiceAnswerPicture,
+                                    ObjectKind::TableStaticPicture,
+                                    ObjectKind::TableQueryPicture};
+    d.Objects.push_back(FullObject(ObjectKind::QueryLabel, 1));
+    for (const ObjectKind typ : transient) {
+        ObjDataTyp o = FullObject(typ, StoredKind(typ));
         o.Picture = Pic(2, 2);
         d.Objects.push_back(o);
     }
-    d.Objects.push_back(FullObject(KindTablePictureLink, 2));
+    d.Objects.push_back(FullObject(ObjectKind::TablePictureLink, 2));
     EXPECT_EQ(StoredObjectCount(d), 2);
     const QByteArray bytes = WriteDocumentBytes(d);
     const Document back = ReadBack(bytes);
     ASSERT_EQ(back.ObjectCount(), 2);
-    EXPECT_EQ(back.Object(0).Typ, KindQueryLabel);
-    EXPECT_EQ(back.Object(1).Typ, KindTablePictureLink);
+    EXPECT_EQ(back.Object(0).Typ, ObjectKind::QueryLabel);
+    EXPECT_EQ(back.Object(1).Typ, ObjectKind::TablePictureLink);
     // The generated objects stay in memory.
     EXPECT_EQ(d.ObjectCount(), 11);
 }
@@ -464,29 +484,30 @@ TEST(DocumentWriter, GeneratedKindsAreNeverStored) {
 TEST(DocumentWriter, PictureKindsWithoutPictureBecomeTextKinds) {
     Document d;
     FillHeader(d);
-    d.Objects = {FullObject(KindQueryPicture, 1), FullObject(KindFixedPicture, 2),
-                 FullObject(KindChoiceQuestionPicture, 3), FullObject(KindPictureLink, 4)};
+    d.Objects = {FullObject(ObjectKind::QueryPicture, 1), FullObject(ObjectKind::FixedPicture, 2),
+                 FullObject(ObjectKind::ChoiceQuestionPicture, 3),
+                 FullObject(ObjectKind::PictureLink, 4)};
     const Document back = WriteAndRead(d);
     // The change stays in the open document.
-    EXPECT_EQ(d.Object(0).Typ, KindQueryLabel);
-    EXPECT_EQ(d.Object(1).Typ, KindFixedLabel);
-    EXPECT_EQ(d.Object(2).Typ, KindChoiceQuestion);
+    EXPECT_EQ(d.Object(0).Typ, ObjectKind::QueryLabel);
+    EXPECT_EQ(d.Object(1).Typ, ObjectKind::FixedLabel);
+    EXPECT_EQ(d.Object(2).Typ, ObjectKind::ChoiceQuestion);
     EXPECT_TRUE(d.Object(0).Picture.isNone());
     ASSERT_EQ(back.ObjectCount(), 4);
-    EXPECT_EQ(back.Object(0).Typ, KindQueryLabel);
+    EXPECT_EQ(back.Object(0).Typ, ObjectKind::QueryLabel);
     EXPECT_TRUE(back.Object(0).Picture.isNone());
-    EXPECT_EQ(back.Object(1).Typ, KindFixedLabel);
-    EXPECT_EQ(back.Object(2).Typ, KindChoiceQuestion);
+    EXPECT_EQ(back.Object(1).Typ, ObjectKind::FixedLabel);
+    EXPECT_EQ(back.Object(2).Typ, ObjectKind::ChoiceQuestion);
     // A picture link keeps its kind and gets the blank picture, in memory and in the file.
-    EXPECT_EQ(d.Object(3).Typ, KindPictureLink);
+    EXPECT_EQ(d.Object(3).Typ, ObjectKind::PictureLink);
     ASSERT_FALSE(d.Object(3).Picture.isNone());
     EXPECT_TRUE(SameImage(BlankPicture().Image, d.Object(3).Picture.Image));
     EXPECT_TRUE(d.Object(3).Picture.Linear);
-    EXPECT_EQ(back.Object(3).Typ, KindPictureLink);
+    EXPECT_EQ(back.Object(3).Typ, ObjectKind::PictureLink);
     EXPECT_TRUE(SameImage(BlankPicture().Image, back.Object(3).Picture.Image));
     // Every other field of the normalised object is stored as it was.
-    ObjDataTyp expected = FullObject(KindQueryPicture, 1);
-    expected.Typ = KindQueryLabel;
+    ObjDataTyp expected = FullObject(ObjectKind::QueryPicture, 1);
+    expected.Typ = ObjectKind::QueryLabel;
     ExpectStoredFields(expected, back.Object(0), 0);
 }
 

@@ -35,15 +35,29 @@ protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     // Puts a small document into the session without a file name.
-    void fill(int dokTyp = 0) {
+    void fill(DocumentType dokTyp = DocumentType::Labelling) {
         HeaderDataTyp& h = f_.session.header();
         h.Titel = QString::fromUtf8("Bl\u00FCten");
         h.Vers = "1.07";
         h.DokTyp = dokTyp;
         h.RandErw = {0.125, 0.0625, 0.25, 0.5};
         h.Modified = true;
-        f_.session.AddObject(KindQueryLabel, 1, "Stempel", -1, 0.4, 0.6, 0, 0);
-        f_.session.AddObject(KindInfoPoint, 2, "Info-Text", -1, 0.2, 0.3, 0, 0);
+        f_.session.AddObject({.Typ = ObjectKind::QueryLabel,
+                              .Ebene = 1,
+                              .Cap = "Stempel",
+                              .FrageNummer = -1,
+                              .Kx = 0.6,
+                              .Ky = 0.4,
+                              .KAusr = 0,
+                              .Fsize = 0});
+        f_.session.AddObject({.Typ = ObjectKind::InfoPoint,
+                              .Ebene = 2,
+                              .Cap = "Info-Text",
+                              .FrageNummer = -1,
+                              .Kx = 0.3,
+                              .Ky = 0.2,
+                              .KAusr = 0,
+                              .Fsize = 0});
         f_.session.document().BaseImage.Image = PatternImage(40, 30);
     }
 
@@ -119,19 +133,20 @@ TEST_F(Session, LoadRunsTheLayoutOfTheDocumentType) {
         bool regenerate = false;
         int objectsSeen = -1;
         for (int typ = 0; typ <= 5; ++typ) {
-            g.session.layouts().registerLayout(typ, [&, typ](Document& d, const LayoutPass& pass) {
-                runs.append(typ);
-                regenerate = pass.regenerate;
-                objectsSeen = d.ObjectCount();
-            });
+            g.session.layouts().registerLayout(TypeFromStored(typ),
+                                               [&, typ](Document& d, const LayoutPass& pass) {
+                                                   runs.append(typ);
+                                                   regenerate = pass.regenerate;
+                                                   objectsSeen = d.ObjectCount();
+                                               });
         }
         test::SessionFixture w;
-        w.session.header().DokTyp = dokTyp;
-        w.session.AddObject(KindFixedLabel, 1, "x", -1, 0, 0, 0, 0);
+        w.session.header().DokTyp = TypeFromStored(dokTyp);
+        w.session.AddObject({.Typ = ObjectKind::FixedLabel, .Cap = "x", .KAusr = 0});
         const QString file = path(QString("typ%1.qdr").arg(dokTyp));
         ASSERT_TRUE(w.session.WriteDocument(file, false));
         ASSERT_TRUE(g.session.LoadDocument(file, true));
-        // Types 0 and 2 get no layout at load: single questions are stored with the document.
+        // Free pages and single questions get no layout at load: their objects are stored.
         if (dokTyp == 0 || dokTyp == 2) {
             EXPECT_TRUE(runs.isEmpty()) << dokTyp;
         } else {

@@ -17,7 +17,7 @@ TEST(ExerciseOptions, EachTypeTakesItsOwnDialog) {
     settings.NoteMinQuote[1] = 0.9;
 
     UebDataTyp run;
-    TakeOptions(settings, 1, run);
+    TakeOptions(settings, DocumentType::GapText, run);
     EXPECT_EQ(run.AbfrageModusItemIndex, 3);
     EXPECT_EQ(run.ZeitLimitIndex, 1);
     EXPECT_EQ(run.ZeitLimitWert, 150);
@@ -29,20 +29,20 @@ TEST(ExerciseOptions, EachTypeTakesItsOwnDialog) {
     EXPECT_EQ(run.BewertSkala, 2);
     EXPECT_EQ(run.NoteMinQuote[1], 0.9);
 
-    TakeOptions(settings, 3, run);
+    TakeOptions(settings, DocumentType::MultipleChoice, run);
     EXPECT_EQ(run.AbfrageModusItemIndex, 0);
     EXPECT_EQ(run.ZuordnungRichtigItemIndex, 0);
     EXPECT_EQ(run.ZuordnungFalschItemIndex, 1);
     EXPECT_EQ(run.ZuordnungstexteItemIndex, 0);
     EXPECT_EQ(run.AnzZeichenVorgeben, 0);
 
-    TakeOptions(settings, 4, run);
+    TakeOptions(settings, DocumentType::Cluster, run);
     EXPECT_EQ(run.AbfrageModusItemIndex, 1);
     EXPECT_EQ(run.ZuordnungstexteItemIndex, 1);
     EXPECT_EQ(run.ZuordnungszieleItemIndex, 2);
 
     // Cross-matching always runs with the fixed values.
-    TakeOptions(settings, 5, run);
+    TakeOptions(settings, DocumentType::CrossMatching, run);
     EXPECT_EQ(run.AbfrageModusItemIndex, 0);
     EXPECT_EQ(run.ZuordnungstexteItemIndex, 1);
     EXPECT_EQ(run.ZuordnungszieleItemIndex, 2);
@@ -60,17 +60,21 @@ TEST(ExerciseTexts, ClockAndLines) {
     EXPECT_EQ(ClockText(0), QStringLiteral("00:00"));
     EXPECT_EQ(ClockText(75), QStringLiteral("01:15"));
     EXPECT_EQ(ClockText(100 * 60 + 5), QStringLiteral("100:05"));
-    EXPECT_EQ(InstructionText(1, 3), QStringLiteral("Fülle die Textlücken richtig aus!"));
-    EXPECT_EQ(InstructionText(0, 0),
+    EXPECT_EQ(InstructionText(DocumentType::GapText, QueryMode::Typing),
+              QStringLiteral("Fülle die Textlücken richtig aus!"));
+    EXPECT_EQ(InstructionText(DocumentType::Labelling, QueryMode::Free),
               QStringLiteral("Ziehe die Kärtchen an die jeweils richtige Position!"));
-    EXPECT_EQ(RightLine(1, 2, QStringLiteral("a"), QStringLiteral("b")),
+    EXPECT_EQ(RightLine(DocumentType::GapText, QueryMode::SinglePosition, QStringLiteral("a"),
+                        QStringLiteral("b")),
               QStringLiteral("RICHTIG - Der Lücke \"b\" wird der richtige Lückentext zugeordnet"));
-    EXPECT_EQ(WrongLine(1, 1, QStringLiteral("a"), QStringLiteral("b")),
+    EXPECT_EQ(WrongLine(DocumentType::GapText, QueryMode::SingleCard, QStringLiteral("a"),
+                        QStringLiteral("b")),
               QStringLiteral("FALSCH - Lückentext \"a\" wird der Lücke von \"b\" zugeordnet"));
-    EXPECT_EQ(WrongLine(4, 1, QStringLiteral("a"), QString()),
-              QStringLiteral("FALSCH - Text-/Bildkärtchen \"a\" wird dem falschen Korb  "
-                             "zugeordnet"));
-    EXPECT_EQ(PresentCardLine(1, QStringLiteral("Osten")),
+    EXPECT_EQ(
+        WrongLine(DocumentType::Cluster, QueryMode::SingleCard, QStringLiteral("a"), QString()),
+        QStringLiteral("FALSCH - Text-/Bildkärtchen \"a\" wird dem falschen Korb  "
+                       "zugeordnet"));
+    EXPECT_EQ(PresentCardLine(DocumentType::GapText, QStringLiteral("Osten")),
               QStringLiteral("Lückentext \"Osten\" soll der richtigen Lücke zugeordnet werden"));
 }
 

@@ -103,8 +103,15 @@ protected:
     }
 
     // A query label at (x, y) whose card covers a small square around it.
-    int label(const QString& cap, double x, double y, int typ = KindQueryLabel) {
-        const int i = AddObject(document, typ, 1, cap, 0, y, x, 1, 0);
+    int label(const QString& cap, double x, double y, ObjectKind typ = ObjectKind::QueryLabel) {
+        const int i = AddObject(document, {.Typ = typ,
+                                           .Ebene = 1,
+                                           .Cap = cap,
+                                           .FrageNummer = 0,
+                                           .Kx = x,
+                                           .Ky = y,
+                                           .KAusr = 1,
+                                           .Fsize = 0});
         document.Object(i).CardRect = {x - 0.02, y - 0.02, x + 0.02, y + 0.02};
         return i;
     }
@@ -149,11 +156,11 @@ protected:
 TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
     const int blatt = label(QStringLiteral("Blatt"), 0.2, 0.2);
     const int wurzel = label(QStringLiteral("Wurzel"), 0.2, 0.8);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
-    EXPECT_EQ(state.ViewMode, ViewExercise);
+    ASSERT_TRUE(run.StartExercise({}));
+    EXPECT_EQ(state.ViewMode, Mode::Exercise);
     EXPECT_EQ(surface.panels, 2u);
     EXPECT_EQ(run.data().OpenCount, 2);
-    EXPECT_EQ(document.Object(blatt).State, -5);
+    EXPECT_EQ(document.Object(blatt).State, ObjectState::Open);
     EXPECT_EQ(document.Object(blatt).Nummer, 1);
     EXPECT_EQ(document.Object(wurzel).Nummer, 2);
 
@@ -161,14 +168,14 @@ TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
     drop(entryOfCard(blatt), wurzel);
     EXPECT_EQ(run.data().FailedAttempts, 1);
     EXPECT_EQ(surface.slid, std::vector<int>{entryOfCard(blatt)});
-    EXPECT_EQ(document.Object(wurzel).State, -5);
+    EXPECT_EQ(document.Object(wurzel).State, ObjectState::Open);
     EXPECT_EQ(document.Object(wurzel).RunCounter1, 1);
     EXPECT_EQ(document.Object(blatt).RunCounter2, 1);
     EXPECT_EQ(player.played.back(), QStringLiteral("falsch1.wav wait"));
 
     drop(entryOfCard(blatt), blatt);
     EXPECT_EQ(run.data().CorrectCount, 1);
-    EXPECT_EQ(document.Object(blatt).State, 0);
+    EXPECT_EQ(document.Object(blatt).State, ObjectState::Shown);
     EXPECT_EQ(surface.removed, std::vector<int>{entryOfCard(blatt)});
     EXPECT_EQ(player.played.back(), QStringLiteral("richtig1.wav"));
     EXPECT_EQ(surface.banners, (std::vector<Banner>{Banner::Wrong, Banner::Right}));
@@ -188,17 +195,17 @@ TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
     ASSERT_EQ(surface.results.size(), 1u);
     EXPECT_EQ(surface.results[0].CorrectCount, 2);
     EXPECT_EQ(surface.results[0].Grade, GradeOf(2.0 / 3.0, ScaleOf(run.data())));
-    EXPECT_EQ(state.ExerciseEndState, EndCompleted);
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ExerciseEndState, RunEnd::Completed);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
     EXPECT_EQ(surface.calls.back(), "leave");
 }
 
 // Until questions, multiple choice, baskets and pairs can be judged, their runs do not start.
 TEST_F(ExerciseRunTest, DocumentTypesWithoutACheckedRunAreRefused) {
     label(QStringLiteral("Blatt"), 0.2, 0.2);
-    document.Header.DokTyp = 3;
-    EXPECT_FALSE(run.StartExercise(false, 0, 0));
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    document.Header.DokTyp = DocumentType::MultipleChoice;
+    EXPECT_FALSE(run.StartExercise({}));
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
     EXPECT_EQ(messages.texts(),
               QStringList{QStringLiteral("Übungen zu Dokumenten der Art \"Multiple-Choice-Fragen\" "
                                          "sind in dieser Programmversion noch nicht möglich.")});
@@ -206,7 +213,7 @@ TEST_F(ExerciseRunTest, DocumentTypesWithoutACheckedRunAreRefused) {
 
 TEST_F(ExerciseRunTest, ADropWithoutTargetCountsNothing) {
     label(QStringLiteral("Blatt"), 0.2, 0.2);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     EXPECT_EQ(run.FindDropTarget(QPointF(0.6, 0.6), QRectF(0.6, 0.6, 0.05, 0.05)), -1);
     run.CheckAction(0);
     EXPECT_EQ(run.data().FailedAttempts, 0);
@@ -217,7 +224,7 @@ TEST_F(ExerciseRunTest, ADropWithoutTargetCountsNothing) {
 TEST_F(ExerciseRunTest, TargetUnderTheLeftEdgeFirstThenAnyOverlap) {
     const int left = label(QStringLiteral("links"), 0.2, 0.5);
     const int right = label(QStringLiteral("rechts"), 0.3, 0.5);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     // The left edge's midpoint lies on the right field, the card overlaps both.
     const QRectF card(QPointF(0.29, 0.49), QPointF(0.5, 0.52));
     EXPECT_EQ(run.FindDropTarget(QPointF(0.29, 0.5), card), right);
@@ -233,20 +240,20 @@ TEST_F(ExerciseRunTest, TargetUnderTheLeftEdgeFirstThenAnyOverlap) {
 TEST_F(ExerciseRunTest, EqualCaptionsAreInterchangeable) {
     const int a = label(QStringLiteral("Ast"), 0.2, 0.2);
     const int b = label(QStringLiteral(" Ast "), 0.5, 0.2);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), b);
     EXPECT_EQ(run.data().CorrectCount, 1);
-    EXPECT_EQ(document.Object(a).State, -5);
+    EXPECT_EQ(document.Object(a).State, ObjectState::Open);
     drop(entryOfCard(b), a);
     EXPECT_EQ(run.data().CorrectCount, 2);
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
 }
 
 TEST_F(ExerciseRunTest, SingleCardAndSinglePosition) {
     settings.UebOpt.AbfrageModus = 1;
     const int top = label(QStringLiteral("oben"), 0.5, 0.1);
     const int bottom = label(QStringLiteral("unten"), 0.5, 0.9);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     // Cards in alphabetical order: "oben" first.
     ASSERT_EQ(surface.presented, std::vector<int>{0});
     EXPECT_EQ(run.queryList()[0].CardObject, top);
@@ -259,12 +266,12 @@ TEST_F(ExerciseRunTest, SingleCardAndSinglePosition) {
     drop(1, bottom);
     EXPECT_EQ(surface.presented, (std::vector<int>{0, 1, 0}));
     drop(0, top);
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
 
     // Single position: only the marked position takes a card.
     settings.UebOpt.AbfrageModus = 2;
     surface.results.clear();
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     ASSERT_EQ(surface.marked, std::vector<int>{top});
     EXPECT_EQ(detailLines().back(),
               QStringLiteral("00:00 - Der Position \"oben\" soll das richtige Text- oder "
@@ -281,21 +288,21 @@ TEST_F(ExerciseRunTest, SingleCardAndSinglePosition) {
     drop(entryOfCard(bottom), bottom);
     EXPECT_EQ(surface.marked, (std::vector<int>{top, bottom, top}));
     drop(entryOfCard(top), top);
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
 }
 
 TEST_F(ExerciseRunTest, TypedAnswersWithAlternatives) {
-    document.Header.DokTyp = 1;
+    document.Header.DokTyp = DocumentType::GapText;
     settings.UebOpt.AbfrageModus = 3;
     std::vector<int> gaps;
     for (int i = 0; i < 5; ++i) {
-        gaps.push_back(label(QStringLiteral("vier"), 0.1 + i * 0.15, 0.5, KindGap));
+        gaps.push_back(label(QStringLiteral("vier"), 0.1 + i * 0.15, 0.5, ObjectKind::Gap));
         document.Object(gaps.back()).BildKenn = QStringLiteral("|vier|Vier|4|");
     }
-    label(QString(), 0.5, 0.9, KindTableQueryPicture);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    label(QString(), 0.5, 0.9, ObjectKind::TableQueryPicture);
+    ASSERT_TRUE(run.StartExercise({}));
     // The hidden "OK" object and no field for the picture.
-    EXPECT_EQ(document.Objects.back().Typ, 26);
+    EXPECT_EQ(document.Objects.back().Typ, ObjectKind::ChoiceOk);
     EXPECT_EQ(document.Objects.back().Kx, 100.0);
     EXPECT_EQ(surface.panels, 5u);
     EXPECT_EQ(run.data().RunQueries, 5);
@@ -316,10 +323,10 @@ TEST_F(ExerciseRunTest, TypedAnswersWithAlternatives) {
         "00:00 - RICHTIG - alternative Texteingabe \"Vier\" für \"vier\" eingegeben")));
     EXPECT_TRUE(lines.contains(
         QStringLiteral("00:00 - FALSCH - Texteingabe \"VIER\" statt \"vier\" eingegeben")));
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
     // A second run finds the "OK" object and adds none.
     const int count = document.ObjectCount();
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     EXPECT_EQ(document.ObjectCount(), count);
 }
 
@@ -329,15 +336,15 @@ TEST_F(ExerciseRunTest, RedCrossClosesThePosition) {
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
     label(QStringLiteral("C"), 0.2, 0.8);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), b);
-    EXPECT_EQ(document.Object(b).State, -3);
+    EXPECT_EQ(document.Object(b).State, ObjectState::Crossed);
     EXPECT_EQ(run.data().OpenCount, 2);
     // A closed position takes no card.
     const FracRect& r = document.Object(b).CardRect;
     EXPECT_EQ(run.FindDropTarget(QPointF(r.Left + 0.01, r.Top + 0.01), QRectF()), -1);
     drop(entryOfCard(a), a);
-    EXPECT_EQ(document.Object(a).State, -2);
+    EXPECT_EQ(document.Object(a).State, ObjectState::Ticked);
     // The closed position is neither right nor open; C still is.
     EXPECT_EQ(run.data().OpenCount, 1);
     EXPECT_DOUBLE_EQ(run.data().TotalPerformance, 1.0 / 3.0);
@@ -347,20 +354,20 @@ TEST_F(ExerciseRunTest, RepeatAsksOnlyWhatFailed) {
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
     const int c = label(QStringLiteral("C"), 0.2, 0.8);
-    surface.choices = {{true, 1}};
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    surface.choices = {{true, Repeat::FailedOnly}};
+    ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), b);
     drop(entryOfCard(a), a);
     drop(entryOfCard(b), b);
     drop(entryOfCard(c), c);
     // The result window chose to repeat what failed: target b and card a.
     ASSERT_EQ(surface.results.size(), 1u);
-    EXPECT_EQ(state.ViewMode, ViewExercise);
+    EXPECT_EQ(state.ViewMode, Mode::Exercise);
     EXPECT_EQ(run.data().RunQueries, 2);
     EXPECT_EQ(run.data().TotalQueries, 3);
-    EXPECT_EQ(document.Object(a).State, -5);
-    EXPECT_EQ(document.Object(b).State, -5);
-    EXPECT_EQ(document.Object(c).State, 0);
+    EXPECT_EQ(document.Object(a).State, ObjectState::Open);
+    EXPECT_EQ(document.Object(b).State, ObjectState::Open);
+    EXPECT_EQ(document.Object(c).State, ObjectState::Shown);
     EXPECT_EQ(document.Object(a).Nummer, 1);
     EXPECT_EQ(document.Object(b).Nummer, 2);
     EXPECT_EQ(document.Object(a).RunCounter1 + document.Object(a).RunCounter2, 0);
@@ -377,8 +384,8 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
     const int c = label(QStringLiteral("C"), 0.2, 0.8);
-    surface.choices = {{true, 1}};
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    surface.choices = {{true, Repeat::FailedOnly}};
+    ASSERT_TRUE(run.StartExercise({}));
     ticks += 12'000;
     drop(entryOfCard(a), b);
     drop(entryOfCard(a), a);
@@ -399,7 +406,7 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
 
     // The repeat of what failed (A and B of three) is a partial run: never entered, never
     // offered.
-    ASSERT_EQ(state.ViewMode, ViewExercise);
+    ASSERT_EQ(state.ViewMode, Mode::Exercise);
     EXPECT_EQ(run.data().RunQueries, 2);
     drop(entryOfCard(a), a);
     drop(entryOfCard(b), b);
@@ -409,7 +416,7 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
 
     // Without the automatic entry a complete run offers it.
     settings.OptErgebBestListEintragen = false;
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), a);
     drop(entryOfCard(b), b);
     drop(entryOfCard(c), c);
@@ -427,7 +434,7 @@ TEST_F(ExerciseRunTest, TimeLimitOfNothingEndsAtTheFirstTick) {
     settings.UebOpt.ZLimitSek = QStringLiteral("0");
     label(QStringLiteral("A"), 0.2, 0.2);
     label(QStringLiteral("B"), 0.2, 0.5);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     EXPECT_EQ(surface.clock, QStringLiteral("Verbleibende Zeit: 00:00"));
     run.Tick();
     const QString text = QStringLiteral("Das Zeitlimit ist erreicht, die Übung wird beendet.");
@@ -436,13 +443,13 @@ TEST_F(ExerciseRunTest, TimeLimitOfNothingEndsAtTheFirstTick) {
     ASSERT_EQ(surface.results.size(), 1u);
     EXPECT_EQ(surface.results[0].OpenCount, 2);
     EXPECT_EQ(surface.results[0].TotalPerformance, 0.0);
-    EXPECT_EQ(state.ExerciseEndState, EndTimeLimit);
+    EXPECT_EQ(state.ExerciseEndState, RunEnd::TimeLimit);
     EXPECT_FALSE(run.clockRunning());
 
     // In the input mode the fields are checked first.
-    document.Header.DokTyp = 1;
+    document.Header.DokTyp = DocumentType::GapText;
     settings.UebOpt.AbfrageModus = 3;
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     surface.fields = {{0, QStringLiteral("A")}, {1, QStringLiteral("x")}};
     run.Tick();
     ASSERT_EQ(surface.results.size(), 2u);
@@ -452,7 +459,7 @@ TEST_F(ExerciseRunTest, TimeLimitOfNothingEndsAtTheFirstTick) {
 
 TEST_F(ExerciseRunTest, ClockCountsUpWithoutLimit) {
     label(QStringLiteral("A"), 0.2, 0.2);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     EXPECT_EQ(surface.clock, QStringLiteral("Benötigte Zeit: 00:00"));
     ticks += 75'400;
     run.Tick();
@@ -464,44 +471,44 @@ TEST_F(ExerciseRunTest, AbortShowsEveryCaption) {
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
     settings.UebOpt.ZuordnungFalsch = 1;
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), b);
     messages.queueAnswer(Answer::No);
     run.AbortExercise();
-    EXPECT_EQ(state.ViewMode, ViewExercise);
+    EXPECT_EQ(state.ViewMode, Mode::Exercise);
     messages.queueAnswer(Answer::Yes);
     run.AbortExercise();
-    EXPECT_EQ(state.ViewMode, ViewLearning);
-    EXPECT_EQ(document.Object(a).State, 0);
-    EXPECT_EQ(document.Object(b).State, 0);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
+    EXPECT_EQ(document.Object(a).State, ObjectState::Shown);
+    EXPECT_EQ(document.Object(b).State, ObjectState::Shown);
     EXPECT_FALSE(run.clockRunning());
     EXPECT_TRUE(surface.results.empty());
 }
 
 TEST_F(ExerciseRunTest, StartsThatAreRefused) {
-    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    EXPECT_FALSE(run.StartExercise({}));
     EXPECT_EQ(messages.texts().back(),
               QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
 
     label(QStringLiteral("A"), 0.2, 0.2);
     surface.settingsAnswer = false;
-    EXPECT_FALSE(run.StartExercise(true, 0, 0));
+    EXPECT_FALSE(run.StartExercise({.showDialog = true}));
     EXPECT_FALSE(run.SettingsCommand());
-    EXPECT_EQ(state.ViewMode, ViewLearning);
+    EXPECT_EQ(state.ViewMode, Mode::Learning);
 
-    state.ExerciseKind = ExerciseInitiator;
-    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    state.ExerciseKind = Participation::Initiator;
+    EXPECT_FALSE(run.StartExercise({}));
     EXPECT_EQ(messages.texts().back(),
               QStringLiteral("Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst "
                              "beendet werden muss. Daher kann im Moment keine eigene Übung "
                              "gestartet werden."));
-    state.ExerciseKind = ExerciseParticipant;
-    EXPECT_FALSE(run.StartExercise(false, 0, 0));
+    state.ExerciseKind = Participation::Participant;
+    EXPECT_FALSE(run.StartExercise({}));
     EXPECT_EQ(messages.texts().back(),
               QStringLiteral("Die aktuelle Netzwerk-Übung muss zunächst beendet werden, um eine "
                              "eigene Übung starten zu können."));
-    state.ExerciseKind = ExerciseIndividual;
+    state.ExerciseKind = Participation::Individual;
 
     surface.settingsAnswer = true;
     ASSERT_TRUE(run.IndividualExerciseCommand());
@@ -519,7 +526,7 @@ TEST_F(ExerciseRunTest, MissingSoundIsReportedAndTheRunGoesOn) {
     QFile::remove(sounds.filePath(QStringLiteral("falsch1.wav")));
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
-    ASSERT_TRUE(run.StartExercise(false, 0, 0));
+    ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), b);
     EXPECT_EQ(messages.texts().back(), QStringLiteral("Sounddatei \"falsch1\" nicht gefunden."));
     EXPECT_EQ(run.data().FailedAttempts, 1);

@@ -22,7 +22,7 @@ TEST(Statistics, QuotaAndPerformanceOfARun) {
     run.OpenCount = 2;
     run.RunQueries = 10;
     RefreshStatistics(run);
-    const StatisticsTexts texts = StatisticsTextsOf(run, 0, false);
+    const StatisticsTexts texts = StatisticsTextsOf(run, Participation::Individual, false);
     EXPECT_EQ(texts.quota, QStringLiteral("80.0 %"));
     EXPECT_EQ(texts.performance, QStringLiteral("66.7 %"));
     EXPECT_EQ(texts.correct, QStringLiteral("8"));
@@ -34,7 +34,8 @@ TEST(Statistics, QuotaAndPerformanceOfARun) {
 
     // Multiple choice counts in fractions.
     run.CorrectCount = 2.5;
-    EXPECT_EQ(StatisticsTextsOf(run, 0, true).correct, QStringLiteral("2.50"));
+    EXPECT_EQ(StatisticsTextsOf(run, Participation::Individual, true).correct,
+              QStringLiteral("2.50"));
     EXPECT_EQ(CorrectOfText(run, true), QStringLiteral("2.50  von  10"));
 }
 
@@ -45,7 +46,8 @@ TEST(Statistics, ARunWithoutActionsScoresNothing) {
     RefreshStatistics(run);
     EXPECT_EQ(run.SuccessQuota, 0.0);
     EXPECT_EQ(run.TotalPerformance, 0.0);
-    EXPECT_EQ(StatisticsTextsOf(run, 0, false).quota, QStringLiteral("0.0 %"));
+    EXPECT_EQ(StatisticsTextsOf(run, Participation::Individual, false).quota,
+              QStringLiteral("0.0 %"));
     EXPECT_EQ(GradeOf(0.0, Scale(0)), 6);
     EXPECT_EQ(GradeOf(0.0, Scale(1)), 5);
     EXPECT_EQ(GradeOf(0.0, Scale(2)), 0);
@@ -55,11 +57,13 @@ TEST(Statistics, ARunWithoutActionsScoresNothing) {
 TEST(Statistics, NameOfTheLearnerOrADash) {
     UebDataTyp run;
     run.LearnerName = QStringLiteral("  Ada ");
-    EXPECT_EQ(StatisticsTextsOf(run, 0, false).name, QStringLiteral("  Ada "));
+    EXPECT_EQ(StatisticsTextsOf(run, Participation::Individual, false).name,
+              QStringLiteral("  Ada "));
     run.LearnerName = QStringLiteral("   ");
-    EXPECT_EQ(StatisticsTextsOf(run, 0, false).name, QStringLiteral("-"));
+    EXPECT_EQ(StatisticsTextsOf(run, Participation::Individual, false).name, QStringLiteral("-"));
     run.ParticipantName = QStringLiteral("Tisch 3");
-    EXPECT_EQ(StatisticsTextsOf(run, 1, false).name, QStringLiteral("Tisch 3"));
+    EXPECT_EQ(StatisticsTextsOf(run, Participation::Participant, false).name,
+              QStringLiteral("Tisch 3"));
 }
 
 TEST(Grades, ThresholdsCountAsReached) {

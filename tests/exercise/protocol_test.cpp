@@ -46,7 +46,7 @@ ProtocolFacts Facts() {
     facts.userName = QStringLiteral("lehrer");
     facts.title = QStringLiteral("Sonne");
     facts.fileName = QStringLiteral("/themen/sonne.qdr");
-    facts.dokTyp = 1;
+    facts.dokTyp = DocumentType::GapText;
     return facts;
 }
 
@@ -81,10 +81,10 @@ TEST(Protocol, InitiatorPointsScaleAndQuestions) {
     run.BewertSkala = 2;
     run.RunQueries = 12;
     ProtocolFacts facts = Facts();
-    facts.exerciseKind = 2;
+    facts.exerciseKind = Participation::Initiator;
     facts.commFolder = QStringLiteral("/netz/");
     facts.commChannel = QStringLiteral("MASTER-1");
-    facts.dokTyp = 3;
+    facts.dokTyp = DocumentType::MultipleChoice;
     const QString block = SettingsBlock(run, facts);
     EXPECT_TRUE(
         block.contains(QStringLiteral("Teilnehmername:\t(Initiator der Netzwerk-Übung)\r\n")));
@@ -99,7 +99,7 @@ TEST(Protocol, InitiatorPointsScaleAndQuestions) {
                                               "85.0%")));
     EXPECT_TRUE(block.endsWith(QStringLiteral("30.0% / 25.0% / 0.0%\r\n\r\n")));
 
-    facts.exerciseKind = 0;
+    facts.exerciseKind = Participation::Individual;
     EXPECT_TRUE(SettingsBlock(run, facts)
                     .contains(QStringLiteral("Teilnehmername:\t(nicht angegeben)\r\n")));
 }

@@ -23,9 +23,16 @@ TEST(NormalisedText, FoldsLineBreaksBlanksAndSoftHyphens) {
 
 class QueryListTest : public ::testing::Test {
 protected:
-    int add(int typ, const QString& cap, double kx, double ky) {
-        const int i = AddObject(document, typ, 1, cap, 0, ky, kx, 1, 0);
-        document.Object(i).State = -5;
+    int add(ObjectKind typ, const QString& cap, double kx, double ky) {
+        const int i = AddObject(document, {.Typ = typ,
+                                           .Ebene = 1,
+                                           .Cap = cap,
+                                           .FrageNummer = 0,
+                                           .Kx = kx,
+                                           .Ky = ky,
+                                           .KAusr = 1,
+                                           .Fsize = 0});
+        document.Object(i).State = ObjectState::Open;
         return i;
     }
     std::vector<int> cards(const std::vector<QueryPair>& list) const {
@@ -47,11 +54,11 @@ protected:
 };
 
 TEST_F(QueryListTest, TargetsTopToBottomThenLeftToRightCardsAlphabetical) {
-    add(KindQueryLabel, QStringLiteral("birne"), 0.8, 0.5);
-    add(KindQueryLabel, QStringLiteral("  Apfel "), 0.6, 0.2);
-    add(KindQueryLabel, QStringLiteral("Apfel"), 0.1, 0.2);
-    const int other = add(KindFixedLabel, QStringLiteral("fest"), 0.0, 0.0);
-    document.Object(other).State = -5;
+    add(ObjectKind::QueryLabel, QStringLiteral("birne"), 0.8, 0.5);
+    add(ObjectKind::QueryLabel, QStringLiteral("  Apfel "), 0.6, 0.2);
+    add(ObjectKind::QueryLabel, QStringLiteral("Apfel"), 0.1, 0.2);
+    const int other = add(ObjectKind::FixedLabel, QStringLiteral("fest"), 0.0, 0.0);
+    document.Object(other).State = ObjectState::Open;
     const std::vector<QueryPair> list = BuildQueryList(document, run, random);
     EXPECT_EQ(targets(list), (std::vector<int>{2, 1, 0}));
     // Equal normalised captions keep their order.
@@ -60,16 +67,16 @@ TEST_F(QueryListTest, TargetsTopToBottomThenLeftToRightCardsAlphabetical) {
 
 TEST_F(QueryListTest, AlphabeticalTargetsUseTheStoredCaption) {
     document.Header.GeordnetArt = 1;
-    add(KindQueryLabel, QStringLiteral("Zebra"), 0.1, 0.1);
-    add(KindQueryLabel, QStringLiteral(" zebra"), 0.1, 0.2);
-    add(KindQueryLabel, QStringLiteral("affe"), 0.1, 0.3);
+    add(ObjectKind::QueryLabel, QStringLiteral("Zebra"), 0.1, 0.1);
+    add(ObjectKind::QueryLabel, QStringLiteral(" zebra"), 0.1, 0.2);
+    add(ObjectKind::QueryLabel, QStringLiteral("affe"), 0.1, 0.3);
     EXPECT_EQ(targets(BuildQueryList(document, run, random)), (std::vector<int>{1, 2, 0}));
 }
 
 TEST_F(QueryListTest, ShufflesArePermutationsAndOnlyOpenObjectsTakePart) {
     for (int i = 0; i < 12; ++i)
-        add(KindGap, QStringLiteral("w%1").arg(i), i / 12.0, 0.5);
-    document.Object(3).State = 0;
+        add(ObjectKind::Gap, QStringLiteral("w%1").arg(i), i / 12.0, 0.5);
+    document.Object(3).State = ObjectState::Shown;
     run.ZuordnungstexteItemIndex = 1;
     run.ZuordnungszieleItemIndex = 1;
     const std::vector<QueryPair> list = BuildQueryList(document, run, random);
@@ -85,9 +92,9 @@ TEST_F(QueryListTest, ShufflesArePermutationsAndOnlyOpenObjectsTakePart) {
 }
 
 TEST_F(QueryListTest, TypingKeepsObjectOrderAndLeavesPicturesOut) {
-    add(KindGap, QStringLiteral("b"), 0.5, 0.9);
-    add(KindQueryPicture, QString(), 0.5, 0.5);
-    add(KindQueryLabel, QStringLiteral("a"), 0.5, 0.1);
+    add(ObjectKind::Gap, QStringLiteral("b"), 0.5, 0.9);
+    add(ObjectKind::QueryPicture, QString(), 0.5, 0.5);
+    add(ObjectKind::QueryLabel, QStringLiteral("a"), 0.5, 0.1);
     run.AbfrageModusItemIndex = 3;
     run.ZuordnungstexteItemIndex = 1;
     const std::vector<QueryPair> list = BuildQueryList(document, run, random);
@@ -95,13 +102,13 @@ TEST_F(QueryListTest, TypingKeepsObjectOrderAndLeavesPicturesOut) {
 }
 
 TEST_F(QueryListTest, PictureCardsGetAnIdentity) {
-    const int named = add(KindQueryPicture, QString(), 0.1, 0.1);
+    const int named = add(ObjectKind::QueryPicture, QString(), 0.1, 0.1);
     document.Object(named).BildKenn = QStringLiteral("Apfel");
-    const int twin = add(KindTableQueryPicture, QString(), 0.2, 0.1);
+    const int twin = add(ObjectKind::TableQueryPicture, QString(), 0.2, 0.1);
     document.Object(twin).BildKenn = QStringLiteral("Apfel");
-    const int blank = add(KindQueryPicture, QString(), 0.3, 0.1);
+    const int blank = add(ObjectKind::QueryPicture, QString(), 0.3, 0.1);
     document.Object(blank).BildKenn = QStringLiteral("  ");
-    const int other = add(KindQueryPicture, QString(), 0.4, 0.1);
+    const int other = add(ObjectKind::QueryPicture, QString(), 0.4, 0.1);
     BuildQueryList(document, run, random);
     EXPECT_EQ(document.Object(named).Cap, QStringLiteral("Apfel (Bildkennung)"));
     EXPECT_EQ(document.Object(twin).Cap, document.Object(named).Cap);
@@ -118,21 +125,41 @@ TEST_F(QueryListTest, PictureCardsGetAnIdentity) {
 }
 
 TEST_F(QueryListTest, SingleQuestionCardsAreAlwaysSorted) {
-    document.Header.DokTyp = 2;
-    add(KindAnswerField, QStringLiteral("c"), 0.1, 0.1);
-    add(KindAnswerField, QStringLiteral("a"), 0.2, 0.2);
-    add(KindAnswerField, QStringLiteral("b"), 0.3, 0.3);
+    document.Header.DokTyp = DocumentType::Questions;
+    add(ObjectKind::AnswerField, QStringLiteral("c"), 0.1, 0.1);
+    add(ObjectKind::AnswerField, QStringLiteral("a"), 0.2, 0.2);
+    add(ObjectKind::AnswerField, QStringLiteral("b"), 0.3, 0.3);
     run.ZuordnungstexteItemIndex = 1;
     EXPECT_EQ(cards(BuildQueryList(document, run, random)), (std::vector<int>{1, 2, 0}));
 }
 
 // Question q with `answers` boxes, each followed by its answer object.
 void AddChoiceQuestion(Document& document, int q, int answers) {
-    AddObject(document, KindChoiceQuestion, 1, QStringLiteral("Frage %1").arg(q), q, 0, 0, 0, 0);
+    AddObject(document, {.Typ = ObjectKind::ChoiceQuestion,
+                         .Ebene = 1,
+                         .Cap = QStringLiteral("Frage %1").arg(q),
+                         .FrageNummer = q,
+                         .Kx = 0,
+                         .Ky = 0,
+                         .KAusr = 0,
+                         .Fsize = 0});
     for (int a = 0; a < answers; ++a) {
-        const int box = AddObject(document, 24, 1, QString(), q, 0, 0, 0, 0);
+        const int box = AddObject(document, {.Typ = ObjectKind::ChoiceMarker,
+                                             .Ebene = 1,
+                                             .FrageNummer = q,
+                                             .Kx = 0,
+                                             .Ky = 0,
+                                             .KAusr = 0,
+                                             .Fsize = 0});
         document.Object(box).AntwortAnz = answers;
-        AddObject(document, 25, 1, QStringLiteral("Antwort %1.%2").arg(q).arg(a), q, 0, 0, 0, 0);
+        AddObject(document, {.Typ = ObjectKind::ChoiceAnswerText,
+                             .Ebene = 1,
+                             .Cap = QStringLiteral("Antwort %1.%2").arg(q).arg(a),
+                             .FrageNummer = q,
+                             .Kx = 0,
+                             .Ky = 0,
+                             .KAusr = 0,
+                             .Fsize = 0});
     }
 }
 
@@ -156,13 +183,13 @@ TEST(AnswerPlacement, MixedBoxesTradePlacesWithinTheirQuestion) {
         for (int x = 0; x < document.ObjectCount(); ++x) {
             const ObjDataTyp& o = document.Object(x);
             const int at = map[static_cast<size_t>(x)];
-            if (o.Typ == 24) {
-                EXPECT_EQ(document.Object(at).Typ, 24);
+            if (o.Typ == ObjectKind::ChoiceMarker) {
+                EXPECT_EQ(document.Object(at).Typ, ObjectKind::ChoiceMarker);
                 EXPECT_EQ(document.Object(at).FrageNummer, o.FrageNummer);
                 places.insert(at);
                 // The answer moves with its box.
                 EXPECT_EQ(map[static_cast<size_t>(x + 1)], at + 1);
-            } else if (o.Typ == KindChoiceQuestion) {
+            } else if (o.Typ == ObjectKind::ChoiceQuestion) {
                 EXPECT_EQ(at, x);
             }
         }

@@ -44,7 +44,7 @@ protected:
     QRgb pixel(int x, int y) const { return f.page.pixel(x, y); }
     QRgb gridColour() const { return QColor::fromRgb(WinColorToArgb(kGrid)).rgba(); }
 
-    LayoutFixture f{1};
+    LayoutFixture f{DocumentSubtype::GapTable};
 };
 
 TEST_F(GapTableLayoutTest, ColumnsShareTheWidthBetweenTheMargins) {
@@ -72,7 +72,9 @@ TEST_F(GapTableLayoutTest, EveryCellKindMakesItsObject) {
     layout();
 
     ASSERT_EQ(f.document.ObjectCount(), 5);
-    const std::vector<int> kinds = {31, 32, 33, 3, 3};
+    const std::vector<ObjectKind> kinds = {
+        ObjectKind::TableStaticPicture, ObjectKind::TableQueryPicture, ObjectKind::TablePictureLink,
+        ObjectKind::Gap, ObjectKind::Gap};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(f.document.Object(i).Typ, kinds[static_cast<size_t>(i)]) << i;
 
@@ -168,17 +170,17 @@ TEST_F(GapTableLayoutTest, RelayoutMovesOnlyTheCardPoints) {
     pictureCell(1, 0, 3);
     layout();
     ASSERT_EQ(f.document.ObjectCount(), 3);
-    f.document.Object(0).State = 1;
+    f.document.Object(0).State = ObjectState::Ticked;
     const ObjDataTyp before = f.document.Object(2);
 
     f.resize(QSize(600, 900));
     layout(false);
     ASSERT_EQ(f.document.ObjectCount(), 3);
-    EXPECT_EQ(f.document.Object(0).State, 1);
-    EXPECT_EQ(f.document.Object(1).Typ, KindGap);
+    EXPECT_EQ(f.document.Object(0).State, ObjectState::Ticked);
+    EXPECT_EQ(f.document.Object(1).Typ, ObjectKind::Gap);
     // The second row starts lower on the narrower, taller page; the anchor stays.
     const ObjDataTyp& after = f.document.Object(2);
-    EXPECT_EQ(after.Typ, KindTablePictureLink);
+    EXPECT_EQ(after.Typ, ObjectKind::TablePictureLink);
     EXPECT_EQ(after.Sx, before.Sx);
     EXPECT_EQ(after.Sy, before.Sy);
     EXPECT_NE(after.Ky, before.Ky);
@@ -208,7 +210,7 @@ TEST_F(GapTableLayoutTest, TooMuchTextShrinksTheFont) {
     EXPECT_LT(f.document.Header.GapFontHeight, 0);
     EXPECT_GT(f.document.Header.GapFontHeight, -22);
     EXPECT_EQ(f.document.Header.GapFontAdjustment, -22 - f.document.Header.GapFontHeight);
-    EXPECT_EQ(f.ofKind(KindGap).size(), 40u);
+    EXPECT_EQ(f.ofKind(ObjectKind::Gap).size(), 40u);
 }
 
 TEST(GapTableLoad, StoredPictureLinksAreNeverDoubled) {
@@ -217,8 +219,8 @@ TEST(GapTableLoad, StoredPictureLinksAreNeverDoubled) {
     test::SessionFixture writer;
     RegisterLayouts(writer.session.layouts(), writer.state);
     HeaderDataTyp& h = writer.session.header();
-    h.DokTyp = 1;
-    h.DokUnterTyp = 1;
+    h.DokTyp = DocumentType::GapText;
+    h.DokUnterTyp = DocumentSubtype::GapTable;
     h.Zeilen = 2;
     h.Spalten = 2;
     for (int row = 0; row < 2; ++row) {
@@ -239,8 +241,8 @@ TEST(GapTableLoad, StoredPictureLinksAreNeverDoubled) {
         int links = 0;
         int gaps = 0;
         for (const ObjDataTyp& o : d.Objects) {
-            links += o.Typ == KindTablePictureLink;
-            gaps += o.Typ == KindGap;
+            links += o.Typ == ObjectKind::TablePictureLink;
+            gaps += o.Typ == ObjectKind::Gap;
         }
         EXPECT_EQ(links, 2);
         EXPECT_EQ(gaps, 2);

@@ -35,15 +35,29 @@ protected:
         return 2 * (gap.Kx * f.page.width() - RoundHalfEven(f.page.width() * 0.035));
     }
 
-    LayoutFixture f{0};
+    LayoutFixture f{DocumentSubtype::Plain};
 };
 
 TEST_F(GapTextLayoutTest, EmptyTextDrawsNothingAndRemovesTheOldGaps) {
-    AddObject(f.document, KindGap, 1, QStringLiteral("alt"), 0, 0.5, 0.5, 2, 0);
-    AddObject(f.document, KindFixedLabel, 1, QStringLiteral("bleibt"), 0, 0.5, 0.5, 0, 0);
+    AddObject(f.document, {.Typ = ObjectKind::Gap,
+                           .Ebene = 1,
+                           .Cap = QStringLiteral("alt"),
+                           .FrageNummer = 0,
+                           .Kx = 0.5,
+                           .Ky = 0.5,
+                           .KAusr = 2,
+                           .Fsize = 0});
+    AddObject(f.document, {.Typ = ObjectKind::FixedLabel,
+                           .Ebene = 1,
+                           .Cap = QStringLiteral("bleibt"),
+                           .FrageNummer = 0,
+                           .Kx = 0.5,
+                           .Ky = 0.5,
+                           .KAusr = 0,
+                           .Fsize = 0});
     layout(QString());
     ASSERT_EQ(f.document.ObjectCount(), 1);
-    EXPECT_EQ(f.document.Object(0).Typ, KindFixedLabel);
+    EXPECT_EQ(f.document.Object(0).Typ, ObjectKind::FixedLabel);
     EXPECT_TRUE(f.pageIsWhite());
 }
 
@@ -51,7 +65,7 @@ TEST_F(GapTextLayoutTest, AlternativesGiveCaptionAndIdentification) {
     layout(QStringLiteral("Ein Kleeblatt hat <<vier|Vier|4>> Bl\u00e4tter."));
     ASSERT_EQ(f.document.ObjectCount(), 1);
     const ObjDataTyp& gap = f.document.Object(0);
-    EXPECT_EQ(gap.Typ, KindGap);
+    EXPECT_EQ(gap.Typ, ObjectKind::Gap);
     EXPECT_EQ(gap.Cap, QStringLiteral("vier"));
     EXPECT_EQ(gap.BildKenn, QStringLiteral("|vier|Vier|4|"));
     EXPECT_EQ(gap.Ebene, 1);
@@ -61,7 +75,7 @@ TEST_F(GapTextLayoutTest, AlternativesGiveCaptionAndIdentification) {
     EXPECT_EQ(gap.Fsize, 0);
     EXPECT_EQ(gap.Farbe, 0u);
     EXPECT_EQ(gap.FrageNummer, 0);
-    EXPECT_EQ(gap.State, -1);
+    EXPECT_EQ(gap.State, ObjectState::Covered);
     EXPECT_EQ(gap.Kx, gap.Sx);
     EXPECT_EQ(gap.Ky, gap.Sy);
 }
@@ -179,7 +193,7 @@ TEST_F(GapTextLayoutTest, RelayoutMovesTheGapsAndKeepsTheirStates) {
     for (const ObjDataTyp& o : f.document.Objects)
         numbers.push_back(o.Nummer);
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
-    f.document.Object(1).State = 1;
+    f.document.Object(1).State = ObjectState::Ticked;
     const double oldKx = f.document.Object(2).Kx;
     const double oldKy = f.document.Object(2).Ky;
 
@@ -189,7 +203,7 @@ TEST_F(GapTextLayoutTest, RelayoutMovesTheGapsAndKeepsTheirStates) {
     EXPECT_EQ(f.document.Object(0).Cap, QStringLiteral("a"));
     EXPECT_EQ(f.document.Object(2).Cap, QStringLiteral("c"));
     EXPECT_EQ(f.document.Object(2).BildKenn, QStringLiteral("|c|C|"));
-    EXPECT_EQ(f.document.Object(1).State, 1);
+    EXPECT_EQ(f.document.Object(1).State, ObjectState::Ticked);
     EXPECT_EQ(f.document.Object(1).Nummer, 2);
     EXPECT_NE(f.document.Object(2).Kx, oldKx);
     EXPECT_NE(f.document.Object(2).Ky, oldKy);
@@ -198,7 +212,7 @@ TEST_F(GapTextLayoutTest, RelayoutMovesTheGapsAndKeepsTheirStates) {
     // Regenerating again creates them anew instead of adding to them.
     GapTextLayout(f.document, f.pass(true), f.state);
     EXPECT_EQ(f.document.ObjectCount(), 3);
-    EXPECT_EQ(f.document.Object(1).State, -1);
+    EXPECT_EQ(f.document.Object(1).State, ObjectState::Covered);
 }
 
 TEST_F(GapTextLayoutTest, TextLayerOffPlacesTheGapsWithoutDrawing) {
@@ -217,7 +231,7 @@ TEST_F(GapTextLayoutTest, WithoutAPageTheGapsAreStillCreated) {
     pass.regenerate = true;
     pass.pageSize = QSize(870, 600);
     GapTextLayout(f.document, pass, f.state);
-    EXPECT_EQ(f.ofKind(KindGap).size(), 2u);
+    EXPECT_EQ(f.ofKind(ObjectKind::Gap).size(), 2u);
     EXPECT_GT(f.document.Object(1).Kx, f.document.Object(0).Kx);
 }
 
@@ -229,8 +243,15 @@ TEST_F(GapTextLayoutTest, UnbalancedMarkersAreTextAndMakeNoGaps) {
 }
 
 TEST_F(GapTextLayoutTest, OtherDocumentTypesAreLeftAlone) {
-    f.document.Header.DokTyp = 0;
-    AddObject(f.document, KindGap, 1, QStringLiteral("bleibt"), 0, 0.5, 0.5, 2, 0);
+    f.document.Header.DokTyp = DocumentType::Labelling;
+    AddObject(f.document, {.Typ = ObjectKind::Gap,
+                           .Ebene = 1,
+                           .Cap = QStringLiteral("bleibt"),
+                           .FrageNummer = 0,
+                           .Kx = 0.5,
+                           .Ky = 0.5,
+                           .KAusr = 2,
+                           .Fsize = 0});
     layout(QStringLiteral("Ein <<Satz>>."));
     EXPECT_EQ(f.document.ObjectCount(), 1);
     EXPECT_TRUE(f.pageIsWhite());

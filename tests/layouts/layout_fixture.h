@@ -14,12 +14,12 @@ namespace quindor::test {
 
 // A document of DokTyp 1 and a white page image that its layout draws on.
 struct LayoutFixture {
-    explicit LayoutFixture(int dokUnterTyp, QSize pageSize = QSize(870, 600))
+    explicit LayoutFixture(DocumentSubtype dokUnterTyp, QSize pageSize = QSize(870, 600))
         : page(pageSize, QImage::Format_ARGB32_Premultiplied) {
-        document.Header.DokTyp = 1;
+        document.Header.DokTyp = DocumentType::GapText;
         document.Header.DokUnterTyp = dokUnterTyp;
-        document.Header.EinrueckRand = DefaultEinrueckRand(1);
-        state.NumberingMode = 1;
+        document.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::GapText);
+        state.NumberingMode = Numbering::Ordered;
         page.fill(Qt::white);
     }
 
@@ -36,7 +36,7 @@ struct LayoutFixture {
         page.fill(Qt::white);
     }
 
-    std::vector<const ObjDataTyp*> ofKind(int typ) const {
+    std::vector<const ObjDataTyp*> ofKind(ObjectKind typ) const {
         std::vector<const ObjDataTyp*> found;
         for (const ObjDataTyp& o : document.Objects) {
             if (o.Typ == typ)

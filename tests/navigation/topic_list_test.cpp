@@ -126,7 +126,7 @@ TEST_F(TopicListTest, ListingFindsTheOpenDocumentAndNothingMovesOutsideTheLearni
     ASSERT_TRUE(fixture.session.LoadDocument(folder + QStringLiteral("b.qdr"), true));
     topics.ReadTopicList();
     EXPECT_EQ(fixture.state.TopicIndex, 1);
-    fixture.state.ViewMode = ViewExercise;
+    fixture.state.ViewMode = Mode::Exercise;
     topics.PreviousTopic();
     EXPECT_EQ(fixture.state.TopicIndex, 1);
 }
@@ -143,7 +143,7 @@ TEST_F(TopicListTest, RefusedGuardsLeaveDocumentAndIndexAlone) {
     EXPECT_EQ(fixture.session.header().Titel, QStringLiteral("A"));
 
     fixture.session.header().Modified = false;
-    fixture.state.ViewMode = ViewExercise;
+    fixture.state.ViewMode = Mode::Exercise;
     fixture.messages.queueAnswer(Answer::No);
     topics.OpenTopic(1);
     EXPECT_EQ(fixture.session.header().Titel, QStringLiteral("A"));

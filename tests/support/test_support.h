@@ -13,6 +13,26 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+namespace quindor {
+
+// Named values in test messages and failures: the name's stored number.
+inline std::ostream& operator<<(std::ostream& out, ObjectKind kind) {
+    return out << "ObjectKind " << StoredKind(kind);
+}
+inline std::ostream& operator<<(std::ostream& out, DocumentType type) {
+    return out << "DocumentType " << StoredType(type);
+}
+inline std::ostream& operator<<(std::ostream& out, DocumentSubtype subtype) {
+    return out << "DocumentSubtype " << StoredSubtype(subtype);
+}
+inline std::ostream& operator<<(std::ostream& out, ObjectState state) {
+    return out << "ObjectState " << static_cast<int32_t>(state);
+}
+
+} // namespace quindor
+
 namespace quindor::test {
 
 // A document session with a recording message port, as the tests drive it.

@@ -33,7 +33,7 @@ QJsonObject DumpThroughFile(Document& document, QString* text = nullptr) {
 TEST(DocumentJson, ClusterDocumentShowsHeaderGridColumnsAndObjects) {
     Document d;
     HeaderDataTyp& h = d.Header;
-    h.DokTyp = 4;
+    h.DokTyp = DocumentType::Cluster;
     h.Titel = QStringLiteral("Tiere");
     h.Bemerkung = QStringLiteral("erste Zeile\r\nzweite Zeile");
     h.RandErw = {0.125, 0.0, 0.25, 0.5};
@@ -47,7 +47,7 @@ TEST(DocumentJson, ClusterDocumentShowsHeaderGridColumnsAndObjects) {
     h.Column(1).Farbe = 0xFF0000;
     h.Column(1).Deck = 80;
     ObjDataTyp o;
-    o.Typ = KindFixedPicture;
+    o.Typ = ObjectKind::FixedPicture;
     o.Cap = QStringLiteral("Amsel, schwarz\r\n\"Drossel\"");
     o.Farbe = 0xFF0000;
     o.ZIndex = -2;
@@ -122,7 +122,7 @@ TEST(DocumentJson, FreeDocumentHasNoGridColumnsOrLogo) {
 
 TEST(DocumentJson, DamagedGridCountsStayWithinTheGrid) {
     Document d;
-    d.Header.DokTyp = 4;
+    d.Header.DokTyp = DocumentType::Cluster;
     d.Header.Zeilen = 40;
     d.Header.Spalten = 99;
     const QJsonObject json = doc::DocumentToJson(d, ReadDetails());

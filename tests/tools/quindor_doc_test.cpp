@@ -37,13 +37,34 @@ class QuindorDocTool : public ::testing::Test {
 protected:
     void SetUp() override {
         Document d;
-        d.Header.DokTyp = 1;
+        d.Header.DokTyp = DocumentType::GapText;
         d.Header.Titel = QStringLiteral("Lesen");
         d.Header.Lueckentext = QStringLiteral("Ein <<Satz>>.");
         d.BaseImage.Image = test::PatternImage(30, 20);
-        AddObject(d, KindQueryLabel, 1, QStringLiteral("eins"), -1, 0.2, 0.2, 1, 0);
-        AddObject(d, KindQueryLabel, 1, QStringLiteral("zwei"), -1, 0.4, 0.4, 1, 0);
-        AddObject(d, KindInfoPoint, 2, QStringLiteral("<B>Info</B>"), -1, 0.6, 0.6, 1, 0);
+        AddObject(d, {.Typ = ObjectKind::QueryLabel,
+                      .Ebene = 1,
+                      .Cap = QStringLiteral("eins"),
+                      .FrageNummer = -1,
+                      .Kx = 0.2,
+                      .Ky = 0.2,
+                      .KAusr = 1,
+                      .Fsize = 0});
+        AddObject(d, {.Typ = ObjectKind::QueryLabel,
+                      .Ebene = 1,
+                      .Cap = QStringLiteral("zwei"),
+                      .FrageNummer = -1,
+                      .Kx = 0.4,
+                      .Ky = 0.4,
+                      .KAusr = 1,
+                      .Fsize = 0});
+        AddObject(d, {.Typ = ObjectKind::InfoPoint,
+                      .Ebene = 2,
+                      .Cap = QStringLiteral("<B>Info</B>"),
+                      .FrageNummer = -1,
+                      .Kx = 0.6,
+                      .Ky = 0.6,
+                      .KAusr = 1,
+                      .Fsize = 0});
         good = dir.filePath(QStringLiteral("gut.qdr"));
         goodBytes = WriteDocumentBytes(d);
         WriteFile(good, goodBytes);

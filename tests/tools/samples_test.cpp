@@ -20,7 +20,7 @@ namespace {
 
 const QString kSamples = QStringLiteral(QUINDOR_SAMPLES_DIR);
 
-std::vector<const ObjDataTyp*> OfKind(const Document& d, int typ) {
+std::vector<const ObjDataTyp*> OfKind(const Document& d, ObjectKind typ) {
     std::vector<const ObjDataTyp*> found;
     for (const ObjDataTyp& o : d.Objects) {
         if (o.Typ == typ)
@@ -52,9 +52,9 @@ protected:
 
 TEST_F(SampleFolder, PlantLabelsPointAtTheirSpots) {
     const Document& d = load(QStringLiteral("01_Pflanze.qdr"));
-    EXPECT_EQ(d.Header.DokTyp, 0);
+    EXPECT_EQ(d.Header.DokTyp, DocumentType::Labelling);
     EXPECT_EQ(d.Header.Autor, QStringLiteral("Quindor-Beispiele"));
-    const auto labels = OfKind(d, KindQueryLabel);
+    const auto labels = OfKind(d, ObjectKind::QueryLabel);
     EXPECT_GE(labels.size(), 5u);
     EXPECT_LE(labels.size(), 8u);
     for (const ObjDataTyp* o : labels) {
@@ -65,30 +65,30 @@ TEST_F(SampleFolder, PlantLabelsPointAtTheirSpots) {
         EXPECT_EQ(o->HDeck, 100);
         EXPECT_GT(std::abs(o->Kx - o->Sx) + std::abs(o->Ky - o->Sy), 0.05) << o->Cap.toStdString();
     }
-    EXPECT_GE(OfKind(d, KindFixedLabel).size(), 2u);
+    EXPECT_GE(OfKind(d, ObjectKind::FixedLabel).size(), 2u);
 
-    const auto info = OfKind(d, KindInfoPoint);
+    const auto info = OfKind(d, ObjectKind::InfoPoint);
     ASSERT_FALSE(info.empty());
     EXPECT_EQ(info[0]->Ebene, 2);
     EXPECT_EQ(info[0]->PktCap, QStringLiteral("Info"));
     EXPECT_TRUE(info[0]->Cap.contains(QStringLiteral("<B>")));
 
     // The link must lead to a document of the same folder.
-    const auto links = OfKind(d, KindDocumentLink);
+    const auto links = OfKind(d, ObjectKind::DocumentLink);
     ASSERT_EQ(links.size(), 1u);
     EXPECT_TRUE(QFileInfo::exists(QDir(kSamples).filePath(links[0]->Cap)));
-    EXPECT_EQ(OfKind(d, KindExternalLink).size(), 1u);
+    EXPECT_EQ(OfKind(d, ObjectKind::ExternalLink).size(), 1u);
     EXPECT_LT(d.Header.MinZIndex, d.Header.MaxZIndex);
 }
 
 TEST_F(SampleFolder, GapTextAndCTestCarryTheirGaps) {
     const Document& gaps = load(QStringLiteral("02_Lueckentext.qdr"));
-    EXPECT_EQ(gaps.Header.DokTyp, 1);
-    EXPECT_EQ(gaps.Header.DokUnterTyp, 0);
+    EXPECT_EQ(gaps.Header.DokTyp, DocumentType::GapText);
+    EXPECT_EQ(gaps.Header.DokUnterTyp, DocumentSubtype::Plain);
     EXPECT_TRUE(gaps.Header.Lueckentext.contains(QStringLiteral("<<vier|Vier|4>>.")));
     EXPECT_EQ(gaps.BaseImage.Image.size(), QSize(870, 1100));
     // The gaps become objects in text order, numbered.
-    const auto gapObjects = OfKind(gaps, KindGap);
+    const auto gapObjects = OfKind(gaps, ObjectKind::Gap);
     ASSERT_EQ(gapObjects.size(), 8u);
     EXPECT_EQ(gapObjects.size(), gaps.Objects.size());
     EXPECT_EQ(gapObjects[0]->Cap, QStringLiteral("N\u00e4hrstoffe"));
@@ -96,28 +96,28 @@ TEST_F(SampleFolder, GapTextAndCTestCarryTheirGaps) {
     EXPECT_EQ(gapObjects[7]->Cap, QStringLiteral("Samen"));
 
     const Document& ctest = load(QStringLiteral("03_C-Test.qdr"));
-    EXPECT_EQ(ctest.Header.DokTyp, 1);
-    EXPECT_EQ(ctest.Header.DokUnterTyp, 2);
+    EXPECT_EQ(ctest.Header.DokTyp, DocumentType::GapText);
+    EXPECT_EQ(ctest.Header.DokUnterTyp, DocumentSubtype::CTest);
     EXPECT_GE(ctest.Header.Lueckentext.count(QStringLiteral("<<")), 20);
     EXPECT_EQ(ctest.Header.Lueckentext.count(QStringLiteral("<<")),
               ctest.Header.Lueckentext.count(QStringLiteral(">>")));
-    EXPECT_EQ(static_cast<qsizetype>(OfKind(ctest, KindGap).size()),
+    EXPECT_EQ(static_cast<qsizetype>(OfKind(ctest, ObjectKind::Gap).size()),
               ctest.Header.Lueckentext.count(QStringLiteral("<<")));
 }
 
 TEST_F(SampleFolder, SignTableHasEveryCellKind) {
     const Document& d = load(QStringLiteral("05_Verkehrszeichen.qdr"));
-    EXPECT_EQ(d.Header.DokTyp, 1);
-    EXPECT_EQ(d.Header.DokUnterTyp, 1);
+    EXPECT_EQ(d.Header.DokTyp, DocumentType::GapText);
+    EXPECT_EQ(d.Header.DokUnterTyp, DocumentSubtype::GapTable);
     EXPECT_EQ(d.Header.Linie, 1);
-    EXPECT_EQ(OfKind(d, KindTableStaticPicture).size(), 1u);
-    EXPECT_EQ(OfKind(d, KindTableQueryPicture).size(), 2u);
-    const auto links = OfKind(d, KindTablePictureLink);
+    EXPECT_EQ(OfKind(d, ObjectKind::TableStaticPicture).size(), 1u);
+    EXPECT_EQ(OfKind(d, ObjectKind::TableQueryPicture).size(), 2u);
+    const auto links = OfKind(d, ObjectKind::TablePictureLink);
     ASSERT_EQ(links.size(), 1u);
     EXPECT_TRUE(QFileInfo::exists(QDir(kSamples).filePath(links[0]->Cap)));
     EXPECT_EQ(links[0]->PunktInUebung, 1);
-    EXPECT_EQ(OfKind(d, KindGap).size(), 4u);
-    for (const ObjDataTyp* query : OfKind(d, KindTableQueryPicture)) {
+    EXPECT_EQ(OfKind(d, ObjectKind::Gap).size(), 4u);
+    for (const ObjDataTyp* query : OfKind(d, ObjectKind::TableQueryPicture)) {
         EXPECT_FALSE(query->BildKenn.isEmpty());
         EXPECT_GE(query->Nummer, 1);
     }
@@ -125,17 +125,17 @@ TEST_F(SampleFolder, SignTableHasEveryCellKind) {
 
 TEST_F(SampleFolder, SchoolWayKeepsItsPictures) {
     const Document& d = load(QStringLiteral("04_Schulweg.qdr"));
-    const auto query = OfKind(d, KindQueryPicture);
+    const auto query = OfKind(d, ObjectKind::QueryPicture);
     ASSERT_GE(query.size(), 2u);
     for (const ObjDataTyp* o : query) {
         EXPECT_FALSE(o->Picture.isEmpty());
         EXPECT_FALSE(o->BildKenn.isEmpty());
         EXPECT_TRUE(o->Picture.Blended);
     }
-    const auto fixed = OfKind(d, KindFixedPicture);
+    const auto fixed = OfKind(d, ObjectKind::FixedPicture);
     ASSERT_EQ(fixed.size(), 1u);
     EXPECT_FALSE(fixed[0]->Picture.isEmpty());
-    EXPECT_GE(OfKind(d, KindQueryLabel).size(), 3u);
+    EXPECT_GE(OfKind(d, ObjectKind::QueryLabel).size(), 3u);
 }
 
 // No query field of a sample lies under another card, at the sizes a teacher meets.
@@ -149,8 +149,9 @@ TEST_F(SampleFolder, NoFieldHidesAnother) {
             composer.ComposeView(area);
             for (int i = 0; i < d.ObjectCount(); ++i) {
                 const ObjDataTyp& field = d.Object(i);
-                if (field.Typ != KindQueryLabel && field.Typ != KindGap &&
-                    field.Typ != KindQueryPicture && field.Typ != KindTableQueryPicture)
+                if (field.Typ != ObjectKind::QueryLabel && field.Typ != ObjectKind::Gap &&
+                    field.Typ != ObjectKind::QueryPicture &&
+                    field.Typ != ObjectKind::TableQueryPicture)
                     continue;
                 const FracRect& a = field.CardRect;
                 for (int j = 0; j < d.ObjectCount(); ++j) {
@@ -194,12 +195,13 @@ TEST(SampleCorpus, SeedsAreSmallAndLoadSilently) {
         ASSERT_TRUE(f.session.LoadDocument(path, false)) << name.toStdString();
         EXPECT_TRUE(f.messages.texts().isEmpty());
         const Document& d = f.session.document();
-        gridPicture = gridPicture || (d.Header.DokTyp == 1 && d.Header.DokUnterTyp == 1 &&
+        gridPicture = gridPicture || (d.Header.DokTyp == DocumentType::GapText &&
+                                      d.Header.DokUnterTyp == DocumentSubtype::GapTable &&
                                       !d.Header.Cell(0, 0).Bild.isEmpty());
-        cluster = cluster || d.Header.DokTyp == 4;
+        cluster = cluster || d.Header.DokTyp == DocumentType::Cluster;
         answerPictures =
             answerPictures || std::any_of(d.Objects.begin(), d.Objects.end(), [](const auto& o) {
-                return o.Typ == KindChoiceQuestion && !o.AntwPics[0].isEmpty();
+                return o.Typ == ObjectKind::ChoiceQuestion && !o.AntwPics[0].isEmpty();
             });
     }
     EXPECT_TRUE(gridPicture);
@@ -252,12 +254,12 @@ TEST_F(SampleFolder, EveryLabellingAndGapSampleRunsInEveryQueryMode) {
             SolvingSurface surface(view, d, list);
             ExerciseRun run(d, f.state, settings, f.messages, sound, surface,
                             {[] { return int64_t{0}; }, [] { return 0.0; }});
-            ASSERT_TRUE(run.StartExercise(false, 0, 0)) << name << " mode " << mode;
+            ASSERT_TRUE(run.StartExercise({})) << name << " mode " << mode;
             list = run.queryList();
             const int queries = run.data().RunQueries;
             EXPECT_GT(queries, 0);
             // Drop every card asked on the field of the same object (typing: the solutions).
-            for (int step = 0; step < 500 && f.state.ViewMode == ViewExercise; ++step) {
+            for (int step = 0; step < 500 && f.state.ViewMode == Mode::Exercise; ++step) {
                 if (run.inputMode()) {
                     run.CheckAction(-1);
                     break;
@@ -267,7 +269,7 @@ TEST_F(SampleFolder, EveryLabellingAndGapSampleRunsInEveryQueryMode) {
                 const QueryPair& entry = list[static_cast<size_t>(run.data().CurrentIndex)];
                 int object = mode == 2 ? entry.TargetObject : entry.CardObject;
                 for (size_t i = 0; i < list.size() && mode == 0; ++i) {
-                    if (d.Object(list[i].CardObject).State == -5) {
+                    if (d.Object(list[i].CardObject).State == ObjectState::Open) {
                         object = list[i].CardObject;
                         break;
                     }
@@ -285,7 +287,7 @@ TEST_F(SampleFolder, EveryLabellingAndGapSampleRunsInEveryQueryMode) {
             ASSERT_EQ(surface.results().size(), 1u) << name << " mode " << mode;
             EXPECT_EQ(surface.results()[0].OpenCount, 0) << name << " mode " << mode;
             EXPECT_EQ(surface.results()[0].CorrectCount, queries) << name << " mode " << mode;
-            EXPECT_EQ(f.state.ViewMode, ViewLearning);
+            EXPECT_EQ(f.state.ViewMode, Mode::Learning);
         }
     }
 }

@@ -13,7 +13,7 @@ namespace {
 TEST(InfoPointPassword, OnlyTheExactTextOpensThePoint) {
     RecordingMessages messages;
     ObjDataTyp point;
-    point.Typ = KindInfoPoint;
+    point.Typ = ObjectKind::InfoPoint;
     int asked = 0;
     std::optional<QString> typed;
     const PasswordPrompt prompt = [&] {

@@ -9,7 +9,7 @@
 namespace quindor {
 namespace {
 
-ObjDataTyp Field(int typ, double ky = 0.0, double kx = 0.0, const QString& cap = QString()) {
+ObjDataTyp Field(ObjectKind typ, double ky = 0.0, double kx = 0.0, const QString& cap = QString()) {
     ObjDataTyp o;
     o.Typ = typ;
     o.Ky = ky;
@@ -19,7 +19,7 @@ ObjDataTyp Field(int typ, double ky = 0.0, double kx = 0.0, const QString& cap =
 }
 
 ObjDataTyp Answer(int question, int answerCount) {
-    ObjDataTyp o = Field(24);
+    ObjDataTyp o = Field(ObjectKind::ChoiceMarker);
     o.FrageNummer = question;
     o.AntwortAnz = answerCount;
     return o;
@@ -39,33 +39,35 @@ std::vector<int> Sorted(std::vector<int> values) {
 
 TEST(Numbering, TopToBottomByRowThenColumn) {
     Document document;
-    document.Objects = {Field(KindQueryLabel, 0.5, 0.8), Field(KindGap, 0.2, 0.6),
-                        Field(KindQueryPicture, 0.2, 0.1)};
+    document.Objects = {Field(ObjectKind::QueryLabel, 0.5, 0.8), Field(ObjectKind::Gap, 0.2, 0.6),
+                        Field(ObjectKind::QueryPicture, 0.2, 0.1)};
     ProgramState state;
-    SetNumberingMode(document, state, NumberingOrdered);
-    EXPECT_EQ(state.NumberingMode, NumberingOrdered);
+    SetNumberingMode(document, state, Numbering::Ordered);
+    EXPECT_EQ(state.NumberingMode, Numbering::Ordered);
     EXPECT_EQ(Numbers(document), (std::vector<int>{3, 2, 1}));
 }
 
 TEST(Numbering, AlphabeticalIgnoresCaseAndKeepsEqualCaptionsInListOrder) {
     Document document;
     document.Header.GeordnetArt = 1;
-    document.Objects = {
-        Field(0, 0, 0, QStringLiteral("birne")), Field(0, 0, 0, QStringLiteral("Apfel")),
-        Field(0, 0, 0, QStringLiteral("apfel")), Field(0, 0, 0, QStringLiteral("Birne")),
-        Field(0, 0, 0, QStringLiteral("Zitrone"))};
+    document.Objects = {Field(ObjectKind::QueryLabel, 0, 0, QStringLiteral("birne")),
+                        Field(ObjectKind::QueryLabel, 0, 0, QStringLiteral("Apfel")),
+                        Field(ObjectKind::QueryLabel, 0, 0, QStringLiteral("apfel")),
+                        Field(ObjectKind::QueryLabel, 0, 0, QStringLiteral("Birne")),
+                        Field(ObjectKind::QueryLabel, 0, 0, QStringLiteral("Zitrone"))};
     ProgramState state;
-    SetNumberingMode(document, state, NumberingOrdered);
+    SetNumberingMode(document, state, Numbering::Ordered);
     EXPECT_EQ(Numbers(document), (std::vector<int>{3, 1, 2, 4, 5}));
 }
 
 TEST(Numbering, RandomIsAReproduciblePermutation) {
     Document document;
     for (int i = 0; i < 12; ++i)
-        document.Objects.push_back(Field(i % 2 == 0 ? KindQueryLabel : KindTableQueryPicture));
+        document.Objects.push_back(
+            Field(i % 2 == 0 ? ObjectKind::QueryLabel : ObjectKind::TableQueryPicture));
     ProgramState state;
     state.Random.seed(4711);
-    SetNumberingMode(document, state, NumberingRandom);
+    SetNumberingMode(document, state, Numbering::Random);
     const std::vector<int> first = Numbers(document);
     std::vector<int> expected(12);
     for (int i = 0; i < 12; ++i)
@@ -74,31 +76,32 @@ TEST(Numbering, RandomIsAReproduciblePermutation) {
     EXPECT_NE(first, expected);
 
     state.Random.seed(4711);
-    SetNumberingMode(document, state, NumberingRandom);
+    SetNumberingMode(document, state, Numbering::Random);
     EXPECT_EQ(Numbers(document), first);
 }
 
 TEST(Numbering, QuestionMarksAndKindsOutsideTheNumbers) {
     Document document;
-    document.Objects = {Field(KindQueryLabel), Field(KindChoiceQuestion),
-                        Field(KindChoiceQuestionPicture), Field(KindFixedLabel),
-                        Field(KindPairLast)};
+    document.Objects = {Field(ObjectKind::QueryLabel), Field(ObjectKind::ChoiceQuestion),
+                        Field(ObjectKind::ChoiceQuestionPicture), Field(ObjectKind::FixedLabel),
+                        Field(ObjectKind::PairPicture)};
     ProgramState state;
-    SetNumberingMode(document, state, NumberingQuestionMarks);
+    SetNumberingMode(document, state, Numbering::QuestionMarks);
     EXPECT_EQ(Numbers(document), (std::vector<int>{0, -1, -1, -1, 0}));
     // Question objects in the order are uncovered; kinds outside it are left alone.
-    EXPECT_EQ(document.Objects[1].State, 0);
-    EXPECT_EQ(document.Objects[2].State, 0);
-    EXPECT_EQ(document.Objects[0].State, -1);
-    EXPECT_EQ(document.Objects[3].State, -1);
+    EXPECT_EQ(document.Objects[1].State, ObjectState::Shown);
+    EXPECT_EQ(document.Objects[2].State, ObjectState::Shown);
+    EXPECT_EQ(document.Objects[0].State, ObjectState::Covered);
+    EXPECT_EQ(document.Objects[3].State, ObjectState::Covered);
 }
 
 TEST(Numbering, SingleQuestionAnswerFieldsAlwaysShowQuestionMarks) {
     Document document;
-    document.Header.DokTyp = 2;
-    document.Objects = {Field(KindAnswerField), Field(KindQueryLabel), Field(KindAnswerField)};
+    document.Header.DokTyp = DocumentType::Questions;
+    document.Objects = {Field(ObjectKind::AnswerField), Field(ObjectKind::QueryLabel),
+                        Field(ObjectKind::AnswerField)};
     ProgramState state;
-    for (int mode : {NumberingOrdered, NumberingRandom}) {
+    for (Numbering mode : {Numbering::Ordered, Numbering::Random}) {
         SetNumberingMode(document, state, mode);
         EXPECT_EQ(document.Objects[0].Nummer, 0);
         EXPECT_EQ(document.Objects[2].Nummer, 0);
@@ -109,20 +112,20 @@ TEST(Numbering, SingleQuestionAnswerFieldsAlwaysShowQuestionMarks) {
 
 TEST(Numbering, MultipleChoiceNumbersEachQuestionsAnswersAnew) {
     Document document;
-    document.Header.DokTyp = 3;
+    document.Header.DokTyp = DocumentType::MultipleChoice;
     document.Objects = {
-        Answer(1, 4), Answer(1, 4), Answer(1, 4), Answer(1, 4), Field(KindQuestionText),
+        Answer(1, 4), Answer(1, 4), Answer(1, 4), Answer(1, 4), Field(ObjectKind::QuestionText),
         Answer(2, 3), Answer(2, 3), Answer(2, 3)};
     ProgramState state;
-    SetNumberingMode(document, state, NumberingOrdered);
+    SetNumberingMode(document, state, Numbering::Ordered);
     EXPECT_EQ(Numbers(document), (std::vector<int>{1, 2, 3, 4, -1, 1, 2, 3}));
 
-    SetNumberingMode(document, state, NumberingQuestionMarks);
+    SetNumberingMode(document, state, Numbering::QuestionMarks);
     EXPECT_EQ(Numbers(document), (std::vector<int>{0, 0, 0, 0, -1, 0, 0, 0}));
 
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         state.Random.seed(seed);
-        SetNumberingMode(document, state, NumberingRandom);
+        SetNumberingMode(document, state, Numbering::Random);
         const std::vector<int> n = Numbers(document);
         EXPECT_EQ(Sorted({n[0], n[1], n[2], n[3]}), (std::vector<int>{1, 2, 3, 4}));
         EXPECT_EQ(Sorted({n[5], n[6], n[7]}), (std::vector<int>{1, 2, 3}));
@@ -131,15 +134,15 @@ TEST(Numbering, MultipleChoiceNumbersEachQuestionsAnswersAnew) {
 
 TEST(Numbering, AnswersWithAnEmptyLineTakeNumbersOfTheFullQuestion) {
     Document document;
-    document.Header.DokTyp = 3;
+    document.Header.DokTyp = DocumentType::MultipleChoice;
     document.Objects = {Answer(1, 4), Answer(1, 4), Answer(1, 4)};
     ProgramState state;
-    SetNumberingMode(document, state, NumberingOrdered);
+    SetNumberingMode(document, state, Numbering::Ordered);
     EXPECT_EQ(Numbers(document), (std::vector<int>{1, 2, 3}));
 
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         state.Random.seed(seed);
-        SetNumberingMode(document, state, NumberingRandom);
+        SetNumberingMode(document, state, Numbering::Random);
         std::vector<int> n = Sorted(Numbers(document));
         EXPECT_TRUE(std::adjacent_find(n.begin(), n.end()) == n.end());
         EXPECT_GE(n.front(), 1);
@@ -168,12 +171,13 @@ TEST(NumberLabel, LettersNumbersAndQuestionMarks) {
 
 TEST(Covering, KindSetsAndToggling) {
     for (int typ : {0, 3, 6, 10, 24, 32, 41, 43, 51, 53})
-        EXPECT_TRUE(IsCoverableKind(typ)) << typ;
+        EXPECT_TRUE(IsCoverableKind(KindFromStored(typ))) << typ;
     for (int typ : {1, 2, 7, 20, 21, 40, 42, 50, 52})
-        EXPECT_FALSE(IsCoverableKind(typ)) << typ;
+        EXPECT_FALSE(IsCoverableKind(KindFromStored(typ))) << typ;
 
     Document document;
-    document.Objects = {Field(KindAnswerField), Answer(2, 4), Field(KindQueryLabel)};
+    document.Objects = {Field(ObjectKind::AnswerField), Answer(2, 4),
+                        Field(ObjectKind::QueryLabel)};
     document.Objects[0].FrageNummer = 1;
     EXPECT_TRUE(IsNumberedField(document, 0, 1));
     EXPECT_FALSE(IsNumberedField(document, 0, 2));
@@ -183,34 +187,34 @@ TEST(Covering, KindSetsAndToggling) {
 
     UncoverAll(document);
     ToggleCover(document.Objects[1]);
-    EXPECT_EQ(document.Objects[0].State, 0);
-    EXPECT_EQ(document.Objects[1].State, -1);
+    EXPECT_EQ(document.Objects[0].State, ObjectState::Shown);
+    EXPECT_EQ(document.Objects[1].State, ObjectState::Covered);
     ToggleCover(document.Objects[1]);
-    EXPECT_EQ(document.Objects[1].State, 0);
+    EXPECT_EQ(document.Objects[1].State, ObjectState::Shown);
     // A field in a run state is covered by a click, not uncovered.
-    document.Objects[2].State = -2;
+    document.Objects[2].State = ObjectState::Ticked;
     ToggleCover(document.Objects[2]);
-    EXPECT_EQ(document.Objects[2].State, -1);
+    EXPECT_EQ(document.Objects[2].State, ObjectState::Covered);
     CoverAll(document);
     for (const ObjDataTyp& o : document.Objects)
-        EXPECT_EQ(o.State, -1);
+        EXPECT_EQ(o.State, ObjectState::Covered);
 }
 
 TEST(QuestionNavigation, ButtonsClampAndRandomNeverRepeats) {
     RandomGenerator random(99);
-    EXPECT_EQ(QuestionAfterButton(KindNavPrevious, 1, 5, random), 1);
-    EXPECT_EQ(QuestionAfterButton(KindNavPrevious, 3, 5, random), 2);
-    EXPECT_EQ(QuestionAfterButton(KindNavNext, 5, 5, random), 5);
-    EXPECT_EQ(QuestionAfterButton(KindNavFirst, 4, 5, random), 1);
-    EXPECT_EQ(QuestionAfterButton(KindNavLast, 1, 5, random), 5);
-    EXPECT_EQ(QuestionAfterButton(KindNavRandom, 1, 1, random), 1);
-    EXPECT_EQ(QuestionAfterButton(KindNavNext, 0, 0, random), 0);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavPrevious, 1, 5, random), 1);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavPrevious, 3, 5, random), 2);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavNext, 5, 5, random), 5);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavFirst, 4, 5, random), 1);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavLast, 1, 5, random), 5);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavRandom, 1, 1, random), 1);
+    EXPECT_EQ(QuestionAfterButton(ObjectKind::NavNext, 0, 0, random), 0);
 
     for (int count : {2, 3, 7}) {
         int current = 1;
         std::vector<bool> seen(static_cast<size_t>(count) + 1, false);
         for (int i = 0; i < 300; ++i) {
-            const int next = QuestionAfterButton(KindNavRandom, current, count, random);
+            const int next = QuestionAfterButton(ObjectKind::NavRandom, current, count, random);
             ASSERT_NE(next, current);
             ASSERT_GE(next, 1);
             ASSERT_LE(next, count);
@@ -223,7 +227,7 @@ TEST(QuestionNavigation, ButtonsClampAndRandomNeverRepeats) {
 
 TEST(QuestionNavigation, KeysClampAndActOnlyInQuestionDocuments) {
     HeaderDataTyp header;
-    header.DokTyp = 3;
+    header.DokTyp = DocumentType::MultipleChoice;
     header.AnzFrageNummern = 4;
     EXPECT_EQ(QuestionAfterKey(header, 3, Qt::Key_Home), 1);
     EXPECT_EQ(QuestionAfterKey(header, 2, Qt::Key_End), 4);
@@ -235,12 +239,12 @@ TEST(QuestionNavigation, KeysClampAndActOnlyInQuestionDocuments) {
     EXPECT_EQ(QuestionAfterKey(header, 0, Qt::Key_Left), 1);
     EXPECT_FALSE(QuestionAfterKey(header, 2, Qt::Key_Up));
 
-    header.DokTyp = 2;
+    header.DokTyp = DocumentType::Questions;
     EXPECT_EQ(QuestionAfterKey(header, 2, Qt::Key_Right), 3);
     header.AnzFrageNummern = 0;
     EXPECT_FALSE(QuestionAfterKey(header, 0, Qt::Key_Home));
     header.AnzFrageNummern = 4;
-    header.DokTyp = 0;
+    header.DokTyp = DocumentType::Labelling;
     EXPECT_FALSE(QuestionAfterKey(header, 2, Qt::Key_Home));
 }
 

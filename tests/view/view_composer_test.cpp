@@ -53,8 +53,15 @@ class ComposerTest : public ::testing::Test {
 protected:
     ComposerTest() : document(PlainDocument(870, 600)), composer(document, state) {}
 
-    int addLabel(int typ, double kx, double ky, const QString& cap, int z = 0) {
-        const int index = AddObject(document, typ, 1, cap, -1, ky, kx, 1, 0);
+    int addLabel(ObjectKind typ, double kx, double ky, const QString& cap, int z = 0) {
+        const int index = AddObject(document, {.Typ = typ,
+                                               .Ebene = 1,
+                                               .Cap = cap,
+                                               .FrageNummer = -1,
+                                               .Kx = kx,
+                                               .Ky = ky,
+                                               .KAusr = 1,
+                                               .Fsize = 0});
         ObjDataTyp& o = document.Object(index);
         o.HDeck = 100;
         o.HFarbe = 0xFFFFFF;
@@ -87,8 +94,8 @@ TEST_F(ComposerTest, ZoomTwoHundredShowsTheMiddleOfThePage) {
 // A picture area wider than the page: the page keeps its shape at every zoom, and what is
 // drawn, the page fractions of a click and the drag limits agree.
 TEST_F(ComposerTest, ZoomKeepsThePageShapeInAnAreaOfAnotherShape) {
-    const int left = addLabel(KindQueryLabel, 0.45, 0.5, QStringLiteral("Blatt"));
-    const int right = addLabel(KindQueryLabel, 0.55, 0.5, QStringLiteral("Stiel"));
+    const int left = addLabel(ObjectKind::QueryLabel, 0.45, 0.5, QStringLiteral("Blatt"));
+    const int right = addLabel(ObjectKind::QueryLabel, 0.55, 0.5, QStringLiteral("Stiel"));
     for (ZoomLevel level : {ZoomLevel::Percent150, ZoomLevel::Percent200}) {
         composer.SetZoom(ZoomLevel::Percent100);
         composer.ComposeView(QSize(1000, 600));
@@ -130,7 +137,7 @@ TEST_F(ComposerTest, ZoomKeepsThePageShapeInAnAreaOfAnotherShape) {
 
 // The colours of the covered appearance and of the run marks, as red, green and blue.
 TEST_F(ComposerTest, CoverAndRunMarkColours) {
-    const int query = addLabel(KindQueryLabel, 0.4, 0.4, QStringLiteral("Wurzelwerk"));
+    const int query = addLabel(ObjectKind::QueryLabel, 0.4, 0.4, QStringLiteral("Wurzelwerk"));
     document.Object(query).Nummer = 0;
     composer.ComposeView(QSize(870, 600));
     const FracRect& r = document.Object(query).CardRect;
@@ -140,8 +147,8 @@ TEST_F(ComposerTest, CoverAndRunMarkColours) {
         << "light blue fill";
 
     // An open target of a run: a light grey ellipse with its number.
-    state.ViewMode = ViewExercise;
-    document.Object(query).State = -5;
+    state.ViewMode = Mode::Exercise;
+    document.Object(query).State = ObjectState::Open;
     document.Object(query).Nummer = 1;
     composer.ComposeView(QSize(870, 600));
     const FracRect& mark = document.Object(query).CardRect;
@@ -151,9 +158,15 @@ TEST_F(ComposerTest, CoverAndRunMarkColours) {
 }
 
 TEST_F(ComposerTest, LayerSwitchHidesTextCardsButNotPoints) {
-    const int label = addLabel(KindFixedLabel, 0.3, 0.3, QStringLiteral("Blatt"));
-    const int point =
-        AddObject(document, KindInfoPoint, 2, QStringLiteral("Text"), -1, 0.6, 0.6, 1, 0);
+    const int label = addLabel(ObjectKind::FixedLabel, 0.3, 0.3, QStringLiteral("Blatt"));
+    const int point = AddObject(document, {.Typ = ObjectKind::InfoPoint,
+                                           .Ebene = 2,
+                                           .Cap = QStringLiteral("Text"),
+                                           .FrageNummer = -1,
+                                           .Kx = 0.6,
+                                           .Ky = 0.6,
+                                           .KAusr = 1,
+                                           .Fsize = 0});
     document.Object(point).PktCap = QStringLiteral("Info");
     document.Object(point).HFarbe = 0xFD5F00;
     composer.layers()[1] = false;
@@ -165,14 +178,20 @@ TEST_F(ComposerTest, LayerSwitchHidesTextCardsButNotPoints) {
     EXPECT_EQ(composer.HitTest(inside.x(), inside.y()), point);
     // A card that was not drawn keeps the empty rectangle it was created with.
     EXPECT_EQ(document.Object(label).CardRect.Right, 0.0);
-    state.ViewMode = ViewExercise;
+    state.ViewMode = Mode::Exercise;
     composer.ComposeView(QSize(870, 600));
     EXPECT_GT(document.Object(label).CardRect.Right, 0.3);
 }
 
 TEST_F(ComposerTest, CoveredFieldLiesAboveHigherObjectsAndHitsFromTheTop) {
-    const int query = addLabel(KindQueryLabel, 0.4, 0.4, QStringLiteral("Wurzel"), 0);
-    const int picture = AddObject(document, KindFixedPicture, 1, QString(), -1, 0.4, 0.4, 1, 20);
+    const int query = addLabel(ObjectKind::QueryLabel, 0.4, 0.4, QStringLiteral("Wurzel"), 0);
+    const int picture = AddObject(document, {.Typ = ObjectKind::FixedPicture,
+                                             .Ebene = 1,
+                                             .FrageNummer = -1,
+                                             .Kx = 0.4,
+                                             .Ky = 0.4,
+                                             .KAusr = 1,
+                                             .Fsize = 20});
     QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::blue);
     document.Object(picture).Picture.Image = image;
@@ -187,14 +206,14 @@ TEST_F(ComposerTest, CoveredFieldLiesAboveHigherObjectsAndHitsFromTheTop) {
               QColor(202, 228, 255));
     EXPECT_EQ(composer.HitTest(x, y), query);
     // Uncovering by click redraws only that card from the static snapshot.
-    document.Object(query).State = 0;
+    document.Object(query).State = ObjectState::Shown;
     composer.RedrawObject(query);
     EXPECT_NE(composer.pageImage().pixelColor(x, RoundHalfEven(r.Top * 600) + 1),
               QColor(202, 228, 255));
 }
 
 TEST_F(ComposerTest, ConnectingLineUsesASquareBrush) {
-    const int index = addLabel(KindFixedLabel, 0.8, 0.5, QStringLiteral("Stiel"));
+    const int index = addLabel(ObjectKind::FixedLabel, 0.8, 0.5, QStringLiteral("Stiel"));
     ObjDataTyp& o = document.Object(index);
     o.Sx = 0.2;
     o.Sy = 0.5;
@@ -215,8 +234,8 @@ TEST_F(ComposerTest, ConnectingLineUsesASquareBrush) {
 class GapTextComposerTest : public ::testing::Test {
 protected:
     GapTextComposerTest() : document(PlainDocument(870, 600, Qt::white)) {
-        document.Header.DokTyp = 1;
-        document.Header.EinrueckRand = DefaultEinrueckRand(1);
+        document.Header.DokTyp = DocumentType::GapText;
+        document.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::GapText);
         document.Header.Lueckentext = QStringLiteral("Die Sonne geht im <<Osten>> auf.");
         RegisterLayouts(layouts, state);
         layouts.run(document, true);
@@ -262,16 +281,16 @@ TEST_F(GapTextComposerTest, TextStaysOnThePageThroughRecomposingAndUncovering) {
 // is limited to the card, leaves nothing behind.
 TEST_F(GapTextComposerTest, UncoveringLeavesNothingOfTheCoveredField) {
     document.Object(0).Nummer = 1;
-    document.Object(0).State = 0;
+    document.Object(0).State = ObjectState::Shown;
     composer.ComposeView(QSize(870, 600));
     const QImage uncovered = composer.pageImage().copy();
     const FracRect r = document.Object(0).CardRect;
     const QRect card(QPoint(RoundHalfEven(r.Left * 870), RoundHalfEven(r.Top * 600)),
                      QPoint(RoundHalfEven(r.Right * 870) - 1, RoundHalfEven(r.Bottom * 600) - 1));
 
-    document.Object(0).State = -1;
+    document.Object(0).State = ObjectState::Covered;
     composer.ComposeView(QSize(870, 600));
-    document.Object(0).State = 0;
+    document.Object(0).State = ObjectState::Shown;
     composer.RedrawObject(0);
     const QImage& page = composer.pageImage();
     for (int y = card.top() - 4; y <= card.bottom() + 4; ++y) {

@@ -21,8 +21,8 @@ Picture MakePicture(const QImage& image) {
     return picture;
 }
 
-Document NewDocument(int dokTyp, int dokUnterTyp, const QString& titel, const QString& bemerkung,
-                     const QImage& base) {
+Document NewDocument(DocumentType dokTyp, DocumentSubtype dokUnterTyp, const QString& titel,
+                     const QString& bemerkung, const QImage& base) {
     Document d;
     HeaderDataTyp& h = d.Header;
     h.DokTyp = dokTyp;
@@ -42,7 +42,8 @@ public:
     Placer(Document& document, double width, double height)
         : document_(document), width_(width), height_(height) {}
 
-    ObjDataTyp& add(int typ, int ebene, const QString& cap, QPointF spot, QPointF card, int kAusr) {
+    ObjDataTyp& add(ObjectKind typ, int ebene, const QString& cap, QPointF spot, QPointF card,
+                    int kAusr) {
         ObjDataTyp o;
         o.Typ = typ;
         o.Ebene = ebene;
@@ -60,7 +61,7 @@ public:
 
     // A white card with a line to the spot it names.
     ObjDataTyp& queryLabel(const QString& cap, QPointF spot, QPointF card, int kAusr) {
-        ObjDataTyp& o = add(KindQueryLabel, 1, cap, spot, card, kAusr);
+        ObjDataTyp& o = add(ObjectKind::QueryLabel, 1, cap, spot, card, kAusr);
         o.Sline = 1;
         o.LinieDicke = 2;
         o.LinieFarbe = kLineColour;
@@ -71,7 +72,7 @@ public:
         return o;
     }
 
-    ObjDataTyp& point(int typ, const QString& cap, QPointF at) {
+    ObjDataTyp& point(ObjectKind typ, const QString& cap, QPointF at) {
         ObjDataTyp& o = add(typ, 2, cap, at, at, 1);
         o.HFarbe = DefaultPointColour(typ);
         o.Farbe = kWhite;
@@ -81,7 +82,8 @@ public:
         return o;
     }
 
-    ObjDataTyp& picture(int typ, const QImage& image, QPointF spot, QPointF card, int kAusr) {
+    ObjDataTyp& picture(ObjectKind typ, const QImage& image, QPointF spot, QPointF card,
+                        int kAusr) {
         ObjDataTyp& o = add(typ, 1, QString(), spot, card, kAusr);
         o.Picture = MakePicture(image);
         o.Fsize = 20;
@@ -96,7 +98,8 @@ private:
 };
 
 NamedDocument PlantDocument() {
-    Document d = NewDocument(0, 0, QStringLiteral("Die Teile einer Pflanze"),
+    Document d = NewDocument(DocumentType::Labelling, DocumentSubtype::Plain,
+                             QStringLiteral("Die Teile einer Pflanze"),
                              QStringLiteral("Biologie, Klasse 5\r\n"
                                             "Benenne die Teile der Bl\u00fctenpflanze."),
                              DrawPlant(1000, 720));
@@ -108,18 +111,18 @@ NamedDocument PlantDocument() {
     place.queryLabel(QStringLiteral("St\u00e4ngel"), {502, 412}, {720, 420}, 1);
     place.queryLabel(QStringLiteral("Wurzel"), {500, 545}, {760, 590}, 1);
 
-    ObjDataTyp& sun =
-        place.add(KindFixedLabel, 1, QStringLiteral("Sonnenlicht"), {110, 162}, {110, 162}, 4);
+    ObjDataTyp& sun = place.add(ObjectKind::FixedLabel, 1, QStringLiteral("Sonnenlicht"),
+                                {110, 162}, {110, 162}, 4);
     sun.Fsize = 1;
     sun.TAusr = 1;
     sun.ZIndex = 1;
     ObjDataTyp& soil =
-        place.add(KindFixedLabel, 1, QStringLiteral("Erdboden"), {30, 690}, {30, 690}, 1);
+        place.add(ObjectKind::FixedLabel, 1, QStringLiteral("Erdboden"), {30, 690}, {30, 690}, 1);
     soil.Farbe = kWhite;
     soil.Stil = 1;
     soil.ZIndex = 1;
 
-    place.point(KindInfoPoint,
+    place.point(ObjectKind::InfoPoint,
                 QStringLiteral("<B>Fotosynthese</B>\r\n"
                                "In den gr\u00fcnen <B>Laubbl\u00e4ttern</B> stellt die Pflanze mit "
                                "Hilfe von <I>Sonnenlicht</I> aus Wasser und Kohlenstoffdioxid "
@@ -128,21 +131,22 @@ NamedDocument PlantDocument() {
                 {260, 420});
     // The teacher's hint behind a password ("Lehrer"), to show protected info texts.
     ObjDataTyp& roots =
-        place.point(KindInfoPoint,
+        place.point(ObjectKind::InfoPoint,
                     QStringLiteral("<B>Die Wurzeln</B>\r\n"
                                    "Sie halten die Pflanze im Boden fest und nehmen <I>Wasser</I> "
                                    "und <I>N\u00e4hrsalze</I> auf."),
                     {360, 620});
     roots.BildKenn = QStringLiteral("Lehrer");
     roots.PktCap = QStringLiteral("Lehrer");
-    place.point(KindDocumentLink, QStringLiteral("02_Lueckentext.qdr"), {930, 630});
-    place.point(KindExternalLink, QStringLiteral("https://de.wikipedia.org/wiki/Pflanze"),
+    place.point(ObjectKind::DocumentLink, QStringLiteral("02_Lueckentext.qdr"), {930, 630});
+    place.point(ObjectKind::ExternalLink, QStringLiteral("https://de.wikipedia.org/wiki/Pflanze"),
                 {930, 685});
     return {QStringLiteral("01_Pflanze.qdr"), d};
 }
 
 NamedDocument GapTextDocument() {
-    Document d = NewDocument(1, 0, QStringLiteral("Was Pflanzen zum Leben brauchen"),
+    Document d = NewDocument(DocumentType::GapText, DocumentSubtype::Plain,
+                             QStringLiteral("Was Pflanzen zum Leben brauchen"),
                              QStringLiteral("L\u00fcckentext zu den Teilen einer Pflanze"),
                              DrawPaper(870, 1100));
     d.Header.Lueckentext = QStringLiteral(
@@ -163,9 +167,9 @@ NamedDocument GapTextDocument() {
 }
 
 NamedDocument CTestDocument() {
-    Document d =
-        NewDocument(1, 2, QStringLiteral("C-Test: Der Igel"),
-                    QStringLiteral("Erg\u00e4nze die fehlenden Wortteile."), DrawPaper(870, 1100));
+    Document d = NewDocument(
+        DocumentType::GapText, DocumentSubtype::CTest, QStringLiteral("C-Test: Der Igel"),
+        QStringLiteral("Erg\u00e4nze die fehlenden Wortteile."), DrawPaper(870, 1100));
     d.Header.MinLuecke = 2;
     d.Header.Lueckentext =
         QStringLiteral("<B>Der Igel</B>\r\n"
@@ -181,7 +185,8 @@ NamedDocument CTestDocument() {
 }
 
 NamedDocument SchoolWayDocument() {
-    Document d = NewDocument(0, 0, QStringLiteral("Verkehrszeichen auf dem Schulweg"),
+    Document d = NewDocument(DocumentType::Labelling, DocumentSubtype::Plain,
+                             QStringLiteral("Verkehrszeichen auf dem Schulweg"),
                              QStringLiteral("Sachunterricht, Klasse 3\r\n"
                                             "Ordne die Verkehrszeichen und Orte zu."),
                              DrawTownMap(1100, 760));
@@ -200,14 +205,14 @@ NamedDocument SchoolWayDocument() {
     };
     for (const auto& s : signs) {
         ObjDataTyp& o =
-            place.picture(KindQueryPicture, DrawSign(s.sign, 96), s.spot, s.card, s.kAusr);
+            place.picture(ObjectKind::QueryPicture, DrawSign(s.sign, 96), s.spot, s.card, s.kAusr);
         o.BildKenn = QString::fromUtf8(s.name);
         o.Sline = 1;
         o.LinieDicke = 2;
         o.LinieFarbe = kLineColour;
     }
     ObjDataTyp& compass =
-        place.picture(KindFixedPicture, DrawCompassRose(120), {1035, 12}, {1035, 12}, 4);
+        place.picture(ObjectKind::FixedPicture, DrawCompassRose(120), {1035, 12}, {1035, 12}, 4);
     compass.Fsize = 30;
     compass.ZIndex = 1;
 
@@ -216,7 +221,7 @@ NamedDocument SchoolWayDocument() {
     place.queryLabel(QStringLiteral("Park"), {660, 560}, {570, 700}, 3);
     place.queryLabel(QStringLiteral("Fluss"), {938, 540}, {1040, 620}, 4);
     place.queryLabel(QStringLiteral("Br\u00fccke"), {935, 380}, {1040, 300}, 2);
-    place.point(KindInfoPoint,
+    place.point(ObjectKind::InfoPoint,
                 QStringLiteral("<B>Am Zebrastreifen</B>\r\n"
                                "Bleib am Bordstein stehen, schau nach links und rechts und "
                                "warte, bis die Autos halten.\r\n"
@@ -226,7 +231,8 @@ NamedDocument SchoolWayDocument() {
 }
 
 NamedDocument SignTableDocument() {
-    Document d = NewDocument(1, 1, QStringLiteral("Verkehrszeichen und ihre Bedeutung"),
+    Document d = NewDocument(DocumentType::GapText, DocumentSubtype::GapTable,
+                             QStringLiteral("Verkehrszeichen und ihre Bedeutung"),
                              QStringLiteral("Schreibe zu jedem Zeichen, wie es hei\u00dft."),
                              DrawPaper(870, 1000));
     HeaderDataTyp& h = d.Header;
@@ -279,11 +285,13 @@ void Shrink(Document& d) {
 
 NamedDocument EmptySeed() {
     return {QStringLiteral("10_Leer.qdr"),
-            NewDocument(0, 0, QStringLiteral("Leer"), QString(), DrawPaper(40, 30))};
+            NewDocument(DocumentType::Labelling, DocumentSubtype::Plain, QStringLiteral("Leer"),
+                        QString(), DrawPaper(40, 30))};
 }
 
 NamedDocument GapTableSeed() {
-    Document d = NewDocument(1, 1, QStringLiteral("Obst"), QString(), DrawPaper(60, 40));
+    Document d = NewDocument(DocumentType::GapText, DocumentSubtype::GapTable,
+                             QStringLiteral("Obst"), QString(), DrawPaper(60, 40));
     HeaderDataTyp& h = d.Header;
     h.Zeilen = 3;
     h.Spalten = 2;
@@ -305,7 +313,8 @@ NamedDocument GapTableSeed() {
 }
 
 NamedDocument ClusterSeed() {
-    Document d = NewDocument(4, 0, QStringLiteral("Tiere sortieren"), QString(), DrawPaper(60, 40));
+    Document d = NewDocument(DocumentType::Cluster, DocumentSubtype::Plain,
+                             QStringLiteral("Tiere sortieren"), QString(), DrawPaper(60, 40));
     HeaderDataTyp& h = d.Header;
     h.Zeilen = 3;
     h.Spalten = 2;
@@ -322,9 +331,10 @@ NamedDocument ClusterSeed() {
 }
 
 NamedDocument ChoiceSeed() {
-    Document d = NewDocument(3, 0, QStringLiteral("Tiere erkennen"), QString(), DrawPaper(60, 40));
+    Document d = NewDocument(DocumentType::MultipleChoice, DocumentSubtype::Plain,
+                             QStringLiteral("Tiere erkennen"), QString(), DrawPaper(60, 40));
     ObjDataTyp question;
-    question.Typ = KindChoiceQuestion;
+    question.Typ = ObjectKind::ChoiceQuestion;
     question.Untertyp = 1;
     question.FrageNummer = 1;
     question.Cap = QStringLiteral("Welches Tier kann fliegen?\r\n-\r\n+\r\n-");
@@ -333,7 +343,7 @@ NamedDocument ChoiceSeed() {
         question.AnswerPicture(i) = MakePicture(DrawSymbol(i + 1, 16));
     d.Objects.push_back(question);
     ObjDataTyp withPicture;
-    withPicture.Typ = KindChoiceQuestionPicture;
+    withPicture.Typ = ObjectKind::ChoiceQuestionPicture;
     withPicture.FrageNummer = 2;
     withPicture.Cap = QStringLiteral("Was zeigt das Bild?\r\n+Einen Apfel\r\n-Eine Birne");
     withPicture.AntwortAnz = 2;

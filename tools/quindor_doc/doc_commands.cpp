@@ -20,44 +20,44 @@ namespace quindor::doc {
 
 namespace {
 
-QString KindName(int typ) {
-    switch (typ) {
-    case KindQueryLabel:
+QString KindName(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::QueryLabel:
         return QStringLiteral("Abfragetext");
-    case KindFixedLabel:
+    case ObjectKind::FixedLabel:
         return QStringLiteral("Fester Text");
-    case KindInfoPoint:
+    case ObjectKind::InfoPoint:
         return QStringLiteral("Infopunkt");
-    case KindExternalLink:
+    case ObjectKind::ExternalLink:
         return QStringLiteral("Externer Link");
-    case KindDocumentLink:
+    case ObjectKind::DocumentLink:
         return QStringLiteral("Dokument-Link");
-    case KindQueryPicture:
+    case ObjectKind::QueryPicture:
         return QStringLiteral("Abfragebild");
-    case KindFixedPicture:
+    case ObjectKind::FixedPicture:
         return QStringLiteral("Festes Bild");
-    case KindPictureLink:
+    case ObjectKind::PictureLink:
         return QStringLiteral("Bild-Link");
-    case KindAnswerField:
+    case ObjectKind::AnswerField:
         return QStringLiteral("Antwortfeld");
-    case KindQuestionText:
+    case ObjectKind::QuestionText:
         return QStringLiteral("Fragetext");
-    case KindStaticLabel:
+    case ObjectKind::StaticLabel:
         return QStringLiteral("Feste Beschriftung");
-    case KindChoiceQuestion:
+    case ObjectKind::ChoiceQuestion:
         return QStringLiteral("Multiple-Choice-Frage");
-    case KindChoiceQuestionPicture:
+    case ObjectKind::ChoiceQuestionPicture:
         return QStringLiteral("Multiple-Choice-Frage mit Bild");
-    case KindTablePictureLink:
+    case ObjectKind::TablePictureLink:
         return QStringLiteral("Tabellen-Bild-Link");
     default:
         break;
     }
-    if (typ >= KindNavPrevious && typ <= KindNavRandom)
+    if (IsNavigationKind(kind))
         return QStringLiteral("Navigation");
-    if (typ >= KindClusterFirst && typ <= KindClusterLast)
+    if (IsClusterKind(kind))
         return QStringLiteral("Cluster-Element");
-    if (typ >= KindPairFirst && typ <= KindPairLast)
+    if (IsPairKind(kind))
         return QStringLiteral("Zuordnungs-Element");
     return QStringLiteral("unbekannt");
 }
@@ -127,8 +127,8 @@ QString InfoText(const QString& path, const Document& document, const QString& s
     QString text;
     QTextStream s(&text);
     s << "Datei:       " << path << '\n';
-    s << "Dokumenttyp: " << typeName << " (DokTyp " << h.DokTyp << ", DokUnterTyp " << h.DokUnterTyp
-      << ")\n";
+    s << "Dokumenttyp: " << typeName << " (DokTyp " << StoredType(h.DokTyp) << ", DokUnterTyp "
+      << StoredSubtype(h.DokUnterTyp) << ")\n";
     s << "Titel:       " << h.Titel << '\n';
     s << "Autor:       " << h.Autor << '\n';
     s << "Version:     " << h.Vers << '\n';
@@ -146,11 +146,11 @@ QString InfoText(const QString& path, const Document& document, const QString& s
     if (h.HasGrid())
         s << "Raster:      " << h.Zeilen << " Zeilen x " << h.Spalten << " Spalten\n";
     s << "Objekte:     " << StoredObjectCount(document) << '\n';
-    std::map<int, int> byKind;
+    std::map<int32_t, int> byKind;
     for (const ObjDataTyp& object : document.Objects)
-        ++byKind[object.Typ];
+        ++byKind[StoredKind(object.Typ)];
     for (const auto& [typ, count] : byKind)
-        s << "  Typ " << typ << " (" << KindName(typ) << "): " << count << '\n';
+        s << "  Typ " << typ << " (" << KindName(KindFromStored(typ)) << "): " << count << '\n';
     return text;
 }
 

@@ -25,8 +25,8 @@ QJsonObject HeaderJson(const HeaderDataTyp& h) {
     o["Lueckentext"] = h.Lueckentext;
     o["Fragentext"] = h.Fragentext;
     o["AnzFrageNummern"] = h.AnzFrageNummern;
-    o["DokTyp"] = h.DokTyp;
-    o["DokUnterTyp"] = h.DokUnterTyp;
+    o["DokTyp"] = StoredType(h.DokTyp);
+    o["DokUnterTyp"] = StoredSubtype(h.DokUnterTyp);
     o["RandErw"] = RectJson(h.RandErw);
     o["NumArt"] = h.NumArt;
     o["GeordnetArt"] = h.GeordnetArt;
@@ -103,7 +103,7 @@ QJsonObject ObjectJson(const ObjDataTyp& ob) {
     o["KAusr"] = ob.KAusr;
     o["TAusr"] = ob.TAusr;
     o["Ebene"] = ob.Ebene;
-    o["Typ"] = ob.Typ;
+    o["Typ"] = StoredKind(ob.Typ);
     o["Sline"] = ob.Sline;
     o["Fsize"] = ob.Fsize;
     o["KAusrAkt"] = ob.KAusrAkt;

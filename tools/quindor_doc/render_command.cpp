@@ -16,7 +16,7 @@ struct RenderOptions {
     int width = 1280;
     int height = 900;
     bool uncovered = false;
-    int numbering = NumberingOrdered;
+    int numbering = static_cast<int>(Numbering::Ordered);
 };
 
 bool ParseNumber(const QString& text, int low, int high, int& value) {
@@ -70,7 +70,7 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
         return 1;
     }
     Document& document = session.document();
-    SetNumberingMode(document, state, options.numbering);
+    SetNumberingMode(document, state, static_cast<Numbering>(options.numbering));
     if (options.uncovered)
         UncoverAll(document);
     ViewComposer view(document, state, &session.layouts());
