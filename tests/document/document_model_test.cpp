@@ -233,6 +233,7 @@ TEST(AddObject, SetsTheNamedFieldsAndZeroesTheRest) {
 
     EXPECT_EQ(AddObject(d, {.Typ = ObjectKind::FixedLabel,
                             .Ebene = 1,
+                            .Cap = QString(),
                             .FrageNummer = -1,
                             .Kx = 0,
                             .Ky = 0,
@@ -248,6 +249,7 @@ TEST(AddObject, PointKindsGetOpaqueCards) {
          {ObjectKind::InfoPoint, ObjectKind::ExternalLink, ObjectKind::DocumentLink})
         EXPECT_EQ(d.Object(AddObject(d, {.Typ = typ,
                                          .Ebene = 2,
+                                         .Cap = QString(),
                                          .FrageNummer = -1,
                                          .Kx = 0,
                                          .Ky = 0,
@@ -261,6 +263,7 @@ TEST(AddObject, PointKindsGetOpaqueCards) {
           ObjectKind::ChoiceQuestion, ObjectKind::ClusterStaticText})
         EXPECT_EQ(d.Object(AddObject(d, {.Typ = typ,
                                          .Ebene = 1,
+                                         .Cap = QString(),
                                          .FrageNummer = -1,
                                          .Kx = 0,
                                          .Ky = 0,

@@ -146,6 +146,7 @@ void AddChoiceQuestion(Document& document, int q, int answers) {
     for (int a = 0; a < answers; ++a) {
         const int box = AddObject(document, {.Typ = ObjectKind::ChoiceMarker,
                                              .Ebene = 1,
+                                             .Cap = QString(),
                                              .FrageNummer = q,
                                              .Kx = 0,
                                              .Ky = 0,

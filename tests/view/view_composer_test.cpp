@@ -187,6 +187,7 @@ TEST_F(ComposerTest, CoveredFieldLiesAboveHigherObjectsAndHitsFromTheTop) {
     const int query = addLabel(ObjectKind::QueryLabel, 0.4, 0.4, QStringLiteral("Wurzel"), 0);
     const int picture = AddObject(document, {.Typ = ObjectKind::FixedPicture,
                                              .Ebene = 1,
+                                             .Cap = QString(),
                                              .FrageNummer = -1,
                                              .Kx = 0.4,
                                              .Ky = 0.4,
