@@ -17,7 +17,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -372,6 +375,59 @@ TEST_F(ExerciseWindowTest, ProtocolOfTheRunSavedMailedAndCommented) {
         QStringLiteral("\r\n\r\nDas Übungsprotokoll konnte nicht automatisch gespeichert werden. "
                        "Überprüfen Sie die Einstellungen unter \"Optionen / Ordner für "
                        "Protokolle und Bestenlisten\".")));
+}
+
+// The protocol stays reachable from the menu until the next run starts, also without the
+// result window, and a comment of several lines is saved as the window shows it.
+TEST_F(ExerciseWindowTest, LastProtocolFromTheMenuWithAMultiLineComment) {
+    QAction* item = window.action(QStringLiteral("ProtokollderletztenUebung1"));
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->text(), QStringLiteral("&Protokoll der letzten Übung..."));
+    EXPECT_FALSE(item->isEnabled());
+    app.settings.OptUebErgebAnzeigen = false;
+    window.IndividualExerciseCommand();
+    EXPECT_FALSE(item->isEnabled());
+    dragOnto(card(entryOf(QStringLiteral("Osten"))), gap(QStringLiteral("Osten")));
+    dragOnto(card(entryOf(QStringLiteral("Westen"))), gap(QStringLiteral("Westen")));
+    ASSERT_EQ(app.state.ViewMode, ViewLearning);
+    EXPECT_TRUE(item->isEnabled());
+    ProtocolWindow* protocol = window.protocolWindow();
+    bool shown = false;
+    QTimer::singleShot(0, protocol, [&] {
+        shown = protocol->isVisible() && protocol->isModal();
+        protocol->accept();
+    });
+    item->trigger();
+    EXPECT_TRUE(shown);
+
+    protocol->addComment(QStringLiteral("Erste Zeile\nzweite Zeile\n\nnach einer Leerzeile"));
+    QStringList blocks;
+    for (QTextBlock b = protocol->area()->document()->begin(); b.isValid(); b = b.next())
+        blocks.append(b.text());
+    QStringList saved;
+    for (const RichParagraph& p : protocol->content())
+        saved.append(p.text);
+    EXPECT_EQ(saved, blocks);
+    EXPECT_EQ(saved.mid(saved.size() - 4),
+              (QStringList{QStringLiteral("Erste Zeile"), QStringLiteral("zweite Zeile"), QString(),
+                           QStringLiteral("nach einer Leerzeile")}));
+
+    const QString path = dir.filePath(QStringLiteral("kommentiert.rtf"));
+    ASSERT_TRUE(protocol->saveAs(path));
+    const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+    if (unrtf.isEmpty())
+        GTEST_SKIP() << "unrtf is not installed";
+    QProcess reader;
+    reader.start(unrtf, {QStringLiteral("--text"), path});
+    ASSERT_TRUE(reader.waitForFinished(20'000));
+    const QString text = QString::fromLatin1(reader.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Erste Zeile\nzweite Zeile\n\nnach einer Leerzeile")))
+        << text.toStdString();
+
+    // A new run starts without the old protocol.
+    window.IndividualExerciseCommand();
+    EXPECT_FALSE(item->isEnabled());
+    EXPECT_TRUE(protocol->content().empty());
 }
 
 TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
