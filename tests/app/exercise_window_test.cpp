@@ -579,6 +579,29 @@ TEST(ExerciseOptionsDialogTest, TypingALimitChoosesItAndClosingKeepsTheChanges) 
     EXPECT_FALSE(dialog.extended());
 }
 
+// Minutes and seconds go from 0 to 59: a key that would make more is refused.
+TEST(ExerciseOptionsDialogTest, TimeFieldsTakeNoMoreThan59) {
+    Settings settings;
+    ExerciseOptionsDialog dialog(2, settings);
+    const auto typed = [](QLineEdit* field, const QString& keys) {
+        field->clear();
+        for (const QChar key : keys) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + key.digitValue(), Qt::NoModifier,
+                            QString(key));
+            QCoreApplication::sendEvent(field, &press);
+        }
+        return field->text();
+    };
+    auto* minutes = dialog.findChild<QLineEdit*>(QStringLiteral("ZLimitMin"));
+    auto* seconds = dialog.findChild<QLineEdit*>(QStringLiteral("ZLimitSek"));
+    ASSERT_TRUE(minutes && seconds);
+    EXPECT_EQ(typed(minutes, QStringLiteral("99")), QStringLiteral("9"));
+    EXPECT_EQ(typed(minutes, QStringLiteral("60")), QStringLiteral("6"));
+    EXPECT_EQ(typed(minutes, QStringLiteral("59")), QStringLiteral("59"));
+    EXPECT_EQ(typed(seconds, QStringLiteral("075")), QStringLiteral("07"));
+    EXPECT_EQ(typed(seconds, QStringLiteral("0")), QStringLiteral("0"));
+}
+
 } // namespace
 } // namespace quindor
 
