@@ -204,7 +204,7 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
     run_.Grade = 0;
     state_.ExerciseEndState = EndRunning;
     run_.OpenCount = h.DokTyp == 5 ? static_cast<int>(list_.size()) / 2 : countState(-5);
-    run_.StartTicks = static_cast<int32_t>(clock_.ticks());
+    run_.StartTicks = clock_.ticks();
     if (kind != ExerciseParticipant)
         run_.StartTime = clock_.now();
     run_.RemainingSeconds = run_.ZeitLimitWert;
@@ -213,6 +213,8 @@ bool ExerciseRun::StartExercise(bool showDialog, int repeatMode, int kind) {
     target_ = -1;
     markedTarget_ = -1;
     elapsed_ = 0;
+    // The first refresh shows this run's clock even when its text is the last run's.
+    clockText_.clear();
 
     surface_.enterExercise();
     surface_.createElementPanels(list_);
