@@ -1,6 +1,7 @@
 #include "exercise/exercise_run.h"
 
 #include "core/activity_guard.h"
+#include "core/program_folders.h"
 #include "core/rounding.h"
 #include "document/numbering.h"
 #include "exercise/best_list.h"
@@ -502,6 +503,7 @@ bool ExerciseRun::EnterInBestList() {
         return false;
     const BestListDataTyp entry = RunBestListEntry(run_.LearnerName, computerName_, run_.StartTime,
                                                    elapsed_, run_.TotalPerformance);
+    CreateDefaultFolder(state_, state_.BestListFolder);
     if (!AppendBestListEntry(path, entry, false, messages_))
         return false;
     run_.EnteredInBestList = true;
