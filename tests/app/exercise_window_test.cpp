@@ -5,11 +5,13 @@
 #include "app/info_box.h"
 #include "app/print_commands.h"
 #include "app/protocol_window.h"
+#include "core/program_folders.h"
 #include "document/document_writer.h"
 #include "platform/host_identity.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -428,6 +430,49 @@ TEST_F(ExerciseWindowTest, LastProtocolFromTheMenuWithAMultiLineComment) {
     window.IndividualExerciseCommand();
     EXPECT_FALSE(item->isEnabled());
     EXPECT_TRUE(protocol->content().empty());
+}
+
+// Installed where the program's folder cannot be written: the results go into the user's
+// data folder, whose folders are made at their first use.
+TEST_F(ExerciseWindowTest, FreshInstallSavesResultsInTheUsersDataFolder) {
+    const QString user = dir.filePath(QStringLiteral("home/.local/share/Quindor"));
+    ComputeProgramFolders(app.state, dir.path(), user);
+    app.state.SoundFolder = dir.path() + QLatin1Char('/');
+    app.settings.OptAutoProtSpeichern = true;
+    app.settings.OptErgebBestListEintragen = true;
+    window.IndividualExerciseCommand();
+    dragOnto(card(entryOf(QStringLiteral("Osten"))), gap(QStringLiteral("Osten")));
+    dragOnto(card(entryOf(QStringLiteral("Westen"))), gap(QStringLiteral("Westen")));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+    EXPECT_TRUE(QFile::exists(user + QStringLiteral("/bestenlisten/sonne.hsc")));
+    EXPECT_EQ(
+        QDir(user + QStringLiteral("/protokolle")).entryList({QStringLiteral("*.rtf")}).size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(user + QStringLiteral("/chronik")));
+
+    // The folders dialog, where the messages send the user, takes the defaults as they are.
+    QMenu* options = window.findChild<QMenu*>(QStringLiteral("OptionenMenu"));
+    ASSERT_TRUE(options);
+    QAction* item = nullptr;
+    for (QAction* a : options->actions()) {
+        if (a->text().remove(u'&') == QStringLiteral("Ordner für Protokolle und Bestenlisten..."))
+            item = a;
+    }
+    ASSERT_TRUE(item);
+    for (QAction* entry : {item, window.action(QStringLiteral("OrdnerBestenlisten1"))}) {
+        QString caption;
+        QTimer::singleShot(0, &window, [&caption] {
+            auto* dialog = qobject_cast<FolderDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            caption = dialog->windowTitle();
+            dialog->accept();
+        });
+        entry->trigger();
+        EXPECT_EQ(caption, QStringLiteral("Dateiordner"));
+    }
+    EXPECT_TRUE(QFileInfo(user + QStringLiteral("/chronik")).isDir());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
 
 TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
