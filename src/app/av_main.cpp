@@ -249,6 +249,10 @@ void MainWindow::createOptionsMenu() {
         options_.append({item, field});
     }
     menu->addSeparator();
+    // Where the messages about protocols and best lists send the user.
+    connect(addAction(menu, QStringLiteral("OrdnerProtokolleItem"),
+                      QStringLiteral("&Ordner f\u00fcr Protokolle und Bestenlisten...")),
+            &QAction::triggered, this, &MainWindow::FolderCommand);
     connect(addAction(menu, QStringLiteral("SchriftartItem"), QStringLiteral("Schrift&art...")),
             &QAction::triggered, this, &MainWindow::FontCommand);
     QMenu* side = menu->addMenu(QStringLiteral("&Werkzeugleiste"));

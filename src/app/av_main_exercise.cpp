@@ -45,6 +45,11 @@ void MainWindow::createExerciseMenu() {
     connect(addAction(menu, QStringLiteral("Notenskala1"), QStringLiteral("Notens&kala...")),
             &QAction::triggered, this, &MainWindow::GradeScaleCommand);
     menu->addSeparator();
+    // The protocol of the last run, until the next run starts.
+    QAction* protocol = addAction(menu, QStringLiteral("ProtokollderletztenUebung1"),
+                                  QStringLiteral("&Protokoll der letzten Übung..."));
+    protocol->setEnabled(false);
+    connect(protocol, &QAction::triggered, this, [this] { protocolWindow_->exec(); });
     connect(addAction(menu, QStringLiteral("Bestenliste1"),
                       QStringLiteral("&Bestenliste Individual-Übung...")),
             &QAction::triggered, this, [this] {
@@ -184,6 +189,7 @@ ExercisePanel::WindowPart MainWindow::exerciseWindowPart() {
     };
     part.protocol = [this](const QString& text) {
         protocolWindow_->setProtocol(text);
+        action(QStringLiteral("ProtokollderletztenUebung1"))->setEnabled(true);
         if (app_.settings.OptAutoProtSpeichern)
             protocolWindow_->AutoSaveProtocol(QDateTime::currentDateTime(),
                                               platform::HostIdentity::system().computerName());
@@ -227,6 +233,9 @@ void MainWindow::exerciseEntered() {
     page_->hide();
     title_->hide();
     app_.view.SetZoom(ZoomLevel::Percent100);
+    // The last run's protocol and its comments go with the new run.
+    protocolWindow_->setProtocol(QString());
+    action(QStringLiteral("ProtokollderletztenUebung1"))->setEnabled(false);
     placeExercisePanel();
     UpdateModeControls();
     zeitTimer_->start();

@@ -2,6 +2,7 @@
 
 #include "app/print_commands.h"
 #include "core/file_replace.h"
+#include "core/program_folders.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -183,6 +184,8 @@ void FolderDialog::accept() {
         if (!text.isEmpty() && !text.endsWith(QDir::separator()) && !text.endsWith(u'/'))
             text += QDir::separator();
         field->setText(text);
+        // The folders of a fresh installation do not exist before their first use.
+        CreateDefaultFolder(state_, text);
         if (!QFileInfo(QDir::fromNativeSeparators(text)).isDir()) {
             messages_.error(QString::fromUtf8(check.error));
             field->setFocus();

@@ -8,12 +8,12 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -63,7 +63,9 @@ QLineEdit* NumberField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setMaxLength(2);
-    field->setValidator(new QIntValidator(0, 59, field));
+    // A range validator would let 60 to 99 stand as "intermediate" input.
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-5]?[0-9]")), field));
     field->setFixedWidth(34);
     return field;
 }

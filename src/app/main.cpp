@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -22,8 +23,11 @@ int main(int argc, char** argv) {
     quindor::platform::QtSoundPlayer sound;
     quindor::platform::XdgEmailSender mail;
     quindor::AppState app(messages, pickers, busy, shell, store, sound, mail);
+    const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     quindor::ComputeProgramFolders(
-        app.state, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+        app.state, programFolder,
+        quindor::DefaultDataFolder(
+            programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 
     // The screen must show the program usably; the user may start anyway.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

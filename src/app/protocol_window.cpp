@@ -1,6 +1,7 @@
 #include "app/protocol_window.h"
 
 #include "core/file_replace.h"
+#include "core/program_folders.h"
 #include "document/document_session.h"
 #include "exercise/protocol.h"
 #include "platform/host_identity.h"
@@ -112,6 +113,7 @@ bool ReportWindow::saveAs(const QString& path) {
 }
 
 bool ProtocolWindow::AutoSaveProtocol(const QDateTime& now, const QString& computer) {
+    CreateDefaultFolder(app_.state, app_.state.ProtocolFolder);
     QString path;
     for (int i = 0;; ++i) {
         path = app_.state.ProtocolFolder + AutoProtocolFileName(now, computer, i);
@@ -128,6 +130,8 @@ bool ProtocolWindow::AutoSaveProtocol(const QDateTime& now, const QString& compu
 }
 
 void ReportWindow::saveCommand() {
+    // The dialog starts in the protocol folder, so it must be there.
+    CreateDefaultFolder(app_.state, app_.state.ProtocolFolder);
     const QString path = app_.pickers.saveFile(
         QStringLiteral("Übungsprotokoll in Datei speichern"),
         QStringLiteral("Rich Text Dokument (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*"),
@@ -174,6 +178,7 @@ void ProtocolWindow::commentCommand() {
 }
 
 void ProtocolWindow::mailCommand(const QDateTime& now) {
+    CreateDefaultFolder(app_.state, app_.state.ProtocolFolder);
     QString path;
     for (int i = 0;; ++i) {
         path = app_.state.ProtocolFolder + MailProtocolFileName(now, i);

@@ -33,6 +33,9 @@ struct ProgramState {
     bool ResizeEnabled = true;
 
     QString ProgramFolder;
+    // Where the default protocol, best-list and chronicle folders lie: the program's folder,
+    // or the user's data folder when the program's folder cannot be written.
+    QString DataFolder;
     QString SoundFolder;
     QString HelpFolder;
     QString ChronicleFolder;

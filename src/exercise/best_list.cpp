@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
 
@@ -19,9 +20,136 @@ namespace {
 const QString kMagic = QStringLiteral("ZWK-HSC-1.00");
 const QString kFields = QStringLiteral("|HSC-Name|HSC-Rechner|HSC-Beginn|HSC-Dauer|HSC-Leistung|");
 constexpr int kTries = 5;
+// The tries are this far apart; waiting for the lock is part of it.
 constexpr int kPauseMs = 100;
-// How long one try waits for the other holders of the lock.
-constexpr int kLockWaitMs = 500;
+
+// The fields a file's field list names; its entries hold these and no others.
+struct FieldSet {
+    bool name = true, computer = true, begin = true, duration = true, performance = true;
+    bool any() const { return name || computer || begin || duration || performance; }
+};
+
+FieldSet FieldsOf(const QString& list) {
+    const auto has = [&list](const char* key) { return list.contains(QLatin1String(key)); };
+    return {has("HSC-Name"), has("HSC-Rechner"), has("HSC-Beginn"), has("HSC-Dauer"),
+            has("HSC-Leistung")};
+}
+
+QByteArray EncodeEntry(const BestListDataTyp& entry, const FieldSet& fields) {
+    ByteWriter writer;
+    if (fields.name)
+        writer.writeText(entry.Name);
+    if (fields.computer)
+        writer.writeText(entry.Rechner);
+    if (fields.begin)
+        writer.writeDouble(entry.Beginn);
+    if (fields.duration)
+        writer.writeInt32(entry.Dauer);
+    if (fields.performance)
+        writer.writeDouble(entry.Leistung);
+    return writer.take();
+}
+
+// What a file holds: a best list whose entries are all whole, one whose last entry is cut
+// short, or no best list at all. `whole` is where the last whole entry ends.
+struct Scan {
+    enum State { Whole, Torn, Foreign } state = Foreign;
+    qsizetype whole = 0;
+    FieldSet fields;
+};
+
+Scan ScanBestList(const QByteArray& bytes, std::vector<BestListDataTyp>* entries) {
+    Scan scan;
+    ByteReader reader(bytes);
+    if (reader.readText() != kMagic || !reader.ok())
+        return scan;
+    const QString list = reader.readText();
+    if (!reader.ok())
+        return scan;
+    scan.fields = FieldsOf(list);
+    // A field list that names no field would read nothing forever.
+    if (!scan.fields.any()) {
+        if (reader.atEnd())
+            scan.state = Scan::Whole;
+        return scan;
+    }
+    const FieldSet& f = scan.fields;
+    // Without a list to fill (a writer looking for the end) the texts are only stepped over.
+    const auto text = [&reader, entries](QString& into) {
+        if (entries)
+            into = reader.readText();
+        else
+            reader.skip(reader.readInt32());
+    };
+    scan.whole = reader.position();
+    while (!reader.atEnd()) {
+        BestListDataTyp entry;
+        if (f.name)
+            text(entry.Name);
+        if (f.computer)
+            text(entry.Rechner);
+        if (f.begin)
+            entry.Beginn = reader.readDouble();
+        if (f.duration)
+            entry.Dauer = reader.readInt32();
+        if (f.performance)
+            entry.Leistung = reader.readDouble();
+        if (!reader.ok()) {
+            scan.state = Scan::Torn;
+            return scan;
+        }
+        scan.whole = reader.position();
+        if (entries)
+            entries->push_back(std::move(entry));
+    }
+    scan.state = Scan::Whole;
+    return scan;
+}
+
+// Where an earlier try of one append put its entry.
+struct Placed {
+    qint64 offset = -1;
+    QByteArray bytes;
+};
+
+// One try of an append, under the writers' lock. The entry goes right after the last whole
+// entry, so a torn one that a writer left when it died is cut off; a file that is empty or
+// holds only the start of a header begins anew. A failed write is cut back at once, so the
+// lock is never let go with a torn entry in the file. An earlier try whose entry arrived whole
+// though the try failed (its sync, say) counts: no entry is written twice.
+bool AppendOnce(platform::LockedFile& file, const BestListDataTyp& entry, Placed& placed) {
+    QByteArray content;
+    if (!file.readAll(content))
+        return false;
+    if (placed.offset >= 0 && placed.offset <= content.size() &&
+        QByteArrayView(content).sliced(placed.offset).startsWith(placed.bytes))
+        return true;
+    const QByteArray header = BestListFileHeader();
+    qint64 end = 0;
+    FieldSet fields;
+    if (content.size() >= header.size() || !header.startsWith(content)) {
+        const Scan scan = ScanBestList(content, nullptr);
+        // Entries appended to what is no best list would be lost all the same.
+        if (scan.state == Scan::Foreign || !scan.fields.any())
+            return false;
+        end = scan.whole;
+        fields = scan.fields;
+    }
+    const QByteArray bytes = EncodeEntry(entry, fields);
+    placed = {end == 0 ? header.size() : end, bytes};
+    if ((end == content.size() || file.truncate(end)) &&
+        file.writeAt(end, end == 0 ? header + bytes : bytes))
+        return true;
+    file.truncate(end);
+    return false;
+}
+
+// Sleeps out the rest of a try's slot.
+void PauseAfter(const QElapsedTimer& tryTimer) {
+    const qint64 rest = kPauseMs - tryTimer.elapsed();
+    if (rest > 0)
+        QThread::msleep(static_cast<unsigned long>(rest));
+}
 
 } // namespace
 
@@ -43,48 +171,15 @@ QByteArray BestListFileHeader() {
 }
 
 QByteArray EncodeBestListEntry(const BestListDataTyp& entry) {
-    ByteWriter writer;
-    writer.writeText(entry.Name);
-    writer.writeText(entry.Rechner);
-    writer.writeDouble(entry.Beginn);
-    writer.writeInt32(entry.Dauer);
-    writer.writeDouble(entry.Leistung);
-    return writer.take();
+    return EncodeEntry(entry, FieldSet());
 }
 
 bool ParseBestList(const QByteArray& bytes, std::vector<BestListDataTyp>& entries) {
     entries.clear();
-    ByteReader reader(bytes);
-    if (reader.readText() != kMagic || !reader.ok())
-        return false;
-    const QString fields = reader.readText();
-    if (!reader.ok())
-        return false;
-    const auto has = [&fields](const char* key) { return fields.contains(QLatin1String(key)); };
-    const bool name = has("HSC-Name"), computer = has("HSC-Rechner"), begin = has("HSC-Beginn"),
-               duration = has("HSC-Dauer"), performance = has("HSC-Leistung");
-    // A field list that names no field would read nothing forever.
-    if (!(name || computer || begin || duration || performance))
-        return reader.atEnd();
-    while (!reader.atEnd()) {
-        BestListDataTyp entry;
-        if (name)
-            entry.Name = reader.readText();
-        if (computer)
-            entry.Rechner = reader.readText();
-        if (begin)
-            entry.Beginn = reader.readDouble();
-        if (duration)
-            entry.Dauer = reader.readInt32();
-        if (performance)
-            entry.Leistung = reader.readDouble();
-        if (!reader.ok()) {
-            entries.clear();
-            return false;
-        }
-        entries.push_back(std::move(entry));
-    }
-    return true;
+    if (ScanBestList(bytes, &entries).state == Scan::Whole)
+        return true;
+    entries.clear();
+    return false;
 }
 
 void SortBestList(std::vector<BestListDataTyp>& entries) {
@@ -143,18 +238,17 @@ BestListDataTyp RunBestListEntry(const QString& learnerName, const QString& comp
 
 bool AppendBestListEntry(const QString& path, const BestListDataTyp& entry, bool network,
                          Messages& messages) {
-    const QByteArray bytes = EncodeBestListEntry(entry);
+    Placed placed;
     for (int attempt = 0; attempt < kTries; ++attempt) {
+        QElapsedTimer timer;
+        timer.start();
         platform::LockedFile file;
-        if (file.open(path, platform::LockedFile::Mode::ExclusiveWrite, kLockWaitMs)) {
-            const qint64 size = file.size();
-            const bool written =
-                size >= 0 && (size > 0 || file.append(BestListFileHeader())) && file.append(bytes);
-            if (written)
-                return true;
-        }
+        if (file.open(path, platform::LockedFile::Mode::ExclusiveWrite, kPauseMs) &&
+            AppendOnce(file, entry, placed))
+            return true;
         file.close();
-        QThread::msleep(kPauseMs);
+        if (attempt + 1 < kTries)
+            PauseAfter(timer);
     }
     QString text = DocumentSession::WriteErrorMessage(path);
     if (!network)
@@ -178,13 +272,18 @@ bool LoadBestList(const QString& path, bool network, std::vector<BestListDataTyp
         return false;
     }
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        platform::LockedFile file;
+        QElapsedTimer timer;
+        timer.start();
         QByteArray bytes;
-        if (file.open(path, platform::LockedFile::Mode::SharedRead, kLockWaitMs) &&
-            file.readAll(bytes) && ParseBestList(bytes, entries))
-            return true;
+        platform::LockedFile file;
+        const bool read = file.open(path, platform::LockedFile::Mode::SharedRead, kPauseMs) &&
+                          file.readAll(bytes);
+        // Writers need not wait for the parsing.
         file.close();
-        QThread::msleep(kPauseMs);
+        if (read && ParseBestList(bytes, entries))
+            return true;
+        if (attempt + 1 < kTries)
+            PauseAfter(timer);
     }
     entries.clear();
     messages.error(

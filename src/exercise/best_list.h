@@ -51,8 +51,10 @@ QString BestListTable(const std::vector<BestListDataTyp>& ranked);
 BestListDataTyp RunBestListEntry(const QString& learnerName, const QString& computer,
                                  double startTime, int64_t elapsedMs, double performance);
 
-// Appends an entry under the writers' lock: up to 5 tries, 100 ms apart; after the last the
-// write error (with the individual list's hint) is shown.
+// Appends an entry under the writers' lock: up to 5 tries, 100 ms apart, the wait for the lock
+// included; after the last the write error (with the individual list's hint) is shown. The
+// file is left with the whole entry or as it was, never with a part of it; a torn entry that a
+// writer left when it died is cut off, and a file that is no best list is not written.
 bool AppendBestListEntry(const QString& path, const BestListDataTyp& entry, bool network,
                          Messages& messages);
 // Reads the list under the readers' lock, with the same tries and the messages for a missing

@@ -3,7 +3,11 @@
 namespace quindor {
 
 int TimeLimitSeconds(const QString& minutes, const QString& seconds) {
-    return minutes.trimmed().toInt() * 60 + seconds.trimmed().toInt();
+    const auto field = [](const QString& text) {
+        const QString trimmed = text.trimmed();
+        return IsTimeFieldText(trimmed) ? trimmed.toInt() : 0;
+    };
+    return field(minutes) * 60 + field(seconds);
 }
 
 void TakeOptions(const Settings& settings, DocumentType type, UebDataTyp& run) {

@@ -6,7 +6,8 @@
 
 namespace quindor {
 
-// Seconds of a time limit typed as minutes and seconds (empty or invalid fields count 0).
+// Seconds of a time limit typed as minutes and seconds; an empty field, or one that is no
+// number from 0 to 59, counts 0.
 int TimeLimitSeconds(const QString& minutes, const QString& seconds);
 
 // Copies the options of the dialog that belongs to the document type, then the grade scale,

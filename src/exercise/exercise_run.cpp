@@ -1,6 +1,7 @@
 #include "exercise/exercise_run.h"
 
 #include "core/activity_guard.h"
+#include "core/program_folders.h"
 #include "core/rounding.h"
 #include "document/numbering.h"
 #include "exercise/best_list.h"
@@ -188,7 +189,7 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     run_.Grade = 0;
     state_.ExerciseEndState = RunEnd::Running;
     run_.OpenCount = pairs ? static_cast<int>(list_.size()) / 2 : countState(ObjectState::Open);
-    run_.StartTicks = static_cast<int32_t>(clock_.ticks());
+    run_.StartTicks = clock_.ticks();
     if (kind != Participation::Participant)
         run_.StartTime = clock_.now();
     run_.RemainingSeconds = run_.ZeitLimitWert;
@@ -197,6 +198,8 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     target_ = -1;
     markedTarget_ = -1;
     elapsed_ = 0;
+    // The first refresh shows this run's clock even when its text is the last run's.
+    clockText_.clear();
 
     surface_.enterExercise();
     surface_.createElementPanels(list_);
@@ -491,6 +494,7 @@ bool ExerciseRun::EnterInBestList() {
         return false;
     const BestListDataTyp entry = RunBestListEntry(run_.LearnerName, computerName_, run_.StartTime,
                                                    elapsed_, run_.TotalPerformance);
+    CreateDefaultFolder(state_, state_.BestListFolder);
     if (!AppendBestListEntry(path, entry, false, messages_))
         return false;
     run_.EnteredInBestList = true;

@@ -21,7 +21,8 @@ struct UebDataTyp {
     double SuccessQuota = 0.0;
     double TotalPerformance = 0.0;
     int32_t Grade = 0;
-    int32_t StartTicks = 0;
+    // The millisecond counter passes 2^31 after 25 days of uptime.
+    int64_t StartTicks = 0;
     double StartTime = 0.0;
     int32_t DocumentAreaWidth = 0;
     // The options copied at the start.

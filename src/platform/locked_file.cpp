@@ -61,10 +61,18 @@ qint64 LockedFile::size() const {
     return handle_ && GetFileSizeEx(handle_, &size) ? size.QuadPart : -1;
 }
 
-bool LockedFile::append(const QByteArray& bytes) {
-    if (!handle_)
+bool LockedFile::truncate(qint64 size) {
+    LARGE_INTEGER position;
+    position.QuadPart = size;
+    return handle_ && SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN) &&
+           SetEndOfFile(handle_);
+}
+
+bool LockedFile::writeAt(qint64 offset, const QByteArray& bytes) {
+    LARGE_INTEGER position;
+    position.QuadPart = offset;
+    if (!handle_ || !SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN))
         return false;
-    SetFilePointer(handle_, 0, nullptr, FILE_END);
     DWORD written = 0;
     return WriteFile(handle_, bytes.constData(), static_cast<DWORD>(bytes.size()), &written,
                      nullptr) &&
@@ -144,20 +152,31 @@ bool LockedFile::readAll(QByteArray& out) {
     return true;
 }
 
-bool LockedFile::append(const QByteArray& bytes) {
-    if (fd_ < 0 || lseek(fd_, 0, SEEK_END) < 0)
+bool LockedFile::truncate(qint64 size) {
+    while (fd_ >= 0) {
+        if (ftruncate(fd_, static_cast<off_t>(size)) == 0)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+    return false;
+}
+
+bool LockedFile::writeAt(qint64 offset, const QByteArray& bytes) {
+    if (fd_ < 0)
         return false;
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n =
-            ::write(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            ::pwrite(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done),
+                     static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             return false;
         done += n;
     }
-    // The entry reaches the disk (or the server) before the lock is let go.
+    // The bytes reach the disk (or the server) before the lock is let go.
     return fsync(fd_) == 0;
 }
 

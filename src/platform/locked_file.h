@@ -25,8 +25,11 @@ public:
     // The whole content; false on a read error.
     bool readAll(QByteArray& out);
     qint64 size() const;
-    // Writes at the end of the file; false unless every byte was written.
-    bool append(const QByteArray& bytes);
+    // Cuts the file to size bytes.
+    bool truncate(qint64 size);
+    // Writes the bytes at offset and waits until they reached the disk (or the server);
+    // false unless every byte got there.
+    bool writeAt(qint64 offset, const QByteArray& bytes);
     void close();
 
 private:

@@ -1,5 +1,6 @@
 #include "print/report.h"
 
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -7,7 +8,10 @@ namespace quindor {
 
 std::vector<RichParagraph> ProtocolParagraphs(const QString& text) {
     std::vector<RichParagraph> paragraphs;
-    QStringList lines = text.split(QStringLiteral("\r\n"));
+    // Protocol lines end with CR LF; a typed comment's lines with LF alone. A break of any
+    // kind left inside a paragraph would be shown as a new line but lost in the rich text.
+    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    QStringList lines = text.split(kLineBreak);
     // The text ends with a line break; that is no further line.
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();

@@ -2,6 +2,16 @@
 
 namespace quindor {
 
+bool IsTimeFieldText(const QString& text) {
+    if (text.size() > 2)
+        return false;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return text.toInt() <= 59;
+}
+
 QString ExpandEnvironmentVariables(const QString& text) {
     QString result;
     qsizetype pos = 0;

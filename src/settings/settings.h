@@ -46,6 +46,10 @@ struct CrossMatchingExerciseOptions {
     QString ZLimitSek = QStringLiteral("0");
 };
 
+// A minute or second field of a time limit as the settings dialogs take it: empty, or one or
+// two digits from 0 to 59.
+bool IsTimeFieldText(const QString& text);
+
 // Replaces every %NAME% whose variable is set by its value; unknown names stay as written.
 QString ExpandEnvironmentVariables(const QString& text);
 // The on-screen keyboard program with the environment variables expanded.

@@ -61,8 +61,8 @@ void VisitUserValues(S& s, P& state, Visitor& v) {
     v.value(QStringLiteral("UebOpt-ZuordnungFalsch"), ueb.ZuordnungFalsch);
     v.value(QStringLiteral("UebOpt-Zuordnungstexte"), ueb.Zuordnungstexte);
     v.value(QStringLiteral("UebOpt-Zuordnungsziele"), ueb.Zuordnungsziele);
-    v.value(QStringLiteral("UebOpt-ZLimitMin"), ueb.ZLimitMin);
-    v.value(QStringLiteral("UebOpt-ZLimitSek"), ueb.ZLimitSek);
+    v.time(QStringLiteral("UebOpt-ZLimitMin"), ueb.ZLimitMin);
+    v.time(QStringLiteral("UebOpt-ZLimitSek"), ueb.ZLimitSek);
     v.value(QStringLiteral("UebOpt-AnzZeichenVorgeben"), ueb.AnzZeichenVorgeben);
 
     auto& fragen = s.UebOptFragen;
@@ -70,14 +70,14 @@ void VisitUserValues(S& s, P& state, Visitor& v) {
     v.value(QStringLiteral("UebOptFragen-Zuordnungstexte"), fragen.Zuordnungstexte);
     v.value(QStringLiteral("UebOptFragen-Zeitlimit"), fragen.Zeitlimit);
     v.value(QStringLiteral("UebOptFragen-Zuordnungsziele"), fragen.Zuordnungsziele);
-    v.value(QStringLiteral("UebOptFragen-ZLimitMin"), fragen.ZLimitMin);
-    v.value(QStringLiteral("UebOptFragen-ZLimitSek"), fragen.ZLimitSek);
+    v.time(QStringLiteral("UebOptFragen-ZLimitMin"), fragen.ZLimitMin);
+    v.time(QStringLiteral("UebOptFragen-ZLimitSek"), fragen.ZLimitSek);
 
     auto& korb = s.UebOptKorb;
     v.value(QStringLiteral("UebOptKorb-AbfrageModus"), korb.AbfrageModus);
     v.value(QStringLiteral("UebOptKorb-Zeitlimit"), korb.Zeitlimit);
-    v.value(QStringLiteral("UebOptKorb-ZLimitMin"), korb.ZLimitMin);
-    v.value(QStringLiteral("UebOptKorb-ZLimitSek"), korb.ZLimitSek);
+    v.time(QStringLiteral("UebOptKorb-ZLimitMin"), korb.ZLimitMin);
+    v.time(QStringLiteral("UebOptKorb-ZLimitSek"), korb.ZLimitSek);
 
     v.value(QStringLiteral("Dok-SeitRatioArt"), s.DokSeitRatioArt);
     v.value(QStringLiteral("Dok-SeitRatioBreite"), s.DokSeitRatioBreite);
@@ -100,6 +100,12 @@ struct StoreReader {
     void value(const QString& name, double& v) { Assign(v, store.readDouble(name)); }
     void value(const QString& name, QString& v) { Assign(v, store.readString(name)); }
     void folder(const QString& name, QString& v) { Assign(v, AsFolder(store.readString(name))); }
+    // A time field the dialog could not have stored keeps its default.
+    void time(const QString& name, QString& v) {
+        const std::optional<QString> text = store.readString(name);
+        if (text && IsTimeFieldText(*text))
+            v = *text;
+    }
 };
 
 struct StoreWriter {
@@ -110,6 +116,7 @@ struct StoreWriter {
     void value(const QString& name, double v) { store.writeDouble(name, v); }
     void value(const QString& name, const QString& v) { store.writeString(name, v); }
     void folder(const QString& name, const QString& v) { store.writeString(name, v); }
+    void time(const QString& name, const QString& v) { store.writeString(name, v); }
 };
 
 // One section of config.ini; its keys count only while the section's switch is on.

@@ -5,11 +5,13 @@
 #include "app/info_box.h"
 #include "app/print_commands.h"
 #include "app/protocol_window.h"
+#include "core/program_folders.h"
 #include "document/document_writer.h"
 #include "platform/host_identity.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,7 +19,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -410,6 +415,102 @@ TEST_F(ExerciseWindowTest, ProtocolOfTheRunSavedMailedAndCommented) {
                        "Protokolle und Bestenlisten\".")));
 }
 
+// The protocol stays reachable from the menu until the next run starts, also without the
+// result window, and a comment of several lines is saved as the window shows it.
+TEST_F(ExerciseWindowTest, LastProtocolFromTheMenuWithAMultiLineComment) {
+    QAction* item = window.action(QStringLiteral("ProtokollderletztenUebung1"));
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->text(), QStringLiteral("&Protokoll der letzten Übung..."));
+    EXPECT_FALSE(item->isEnabled());
+    app.settings.OptUebErgebAnzeigen = false;
+    window.IndividualExerciseCommand();
+    EXPECT_FALSE(item->isEnabled());
+    dragOnto(card(entryOf(QStringLiteral("Osten"))), gap(QStringLiteral("Osten")));
+    dragOnto(card(entryOf(QStringLiteral("Westen"))), gap(QStringLiteral("Westen")));
+    ASSERT_EQ(app.state.ViewMode, Mode::Learning);
+    EXPECT_TRUE(item->isEnabled());
+    ProtocolWindow* protocol = window.protocolWindow();
+    bool shown = false;
+    QTimer::singleShot(0, protocol, [&] {
+        shown = protocol->isVisible() && protocol->isModal();
+        protocol->accept();
+    });
+    item->trigger();
+    EXPECT_TRUE(shown);
+
+    protocol->addComment(QStringLiteral("Erste Zeile\nzweite Zeile\n\nnach einer Leerzeile"));
+    QStringList blocks;
+    for (QTextBlock b = protocol->area()->document()->begin(); b.isValid(); b = b.next())
+        blocks.append(b.text());
+    QStringList saved;
+    for (const RichParagraph& p : protocol->content())
+        saved.append(p.text);
+    EXPECT_EQ(saved, blocks);
+    EXPECT_EQ(saved.mid(saved.size() - 4),
+              (QStringList{QStringLiteral("Erste Zeile"), QStringLiteral("zweite Zeile"), QString(),
+                           QStringLiteral("nach einer Leerzeile")}));
+
+    const QString path = dir.filePath(QStringLiteral("kommentiert.rtf"));
+    ASSERT_TRUE(protocol->saveAs(path));
+    const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+    if (unrtf.isEmpty())
+        GTEST_SKIP() << "unrtf is not installed";
+    QProcess reader;
+    reader.start(unrtf, {QStringLiteral("--text"), path});
+    ASSERT_TRUE(reader.waitForFinished(20'000));
+    const QString text = QString::fromLatin1(reader.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Erste Zeile\nzweite Zeile\n\nnach einer Leerzeile")))
+        << text.toStdString();
+
+    // A new run starts without the old protocol.
+    window.IndividualExerciseCommand();
+    EXPECT_FALSE(item->isEnabled());
+    EXPECT_TRUE(protocol->content().empty());
+}
+
+// Installed where the program's folder cannot be written: the results go into the user's
+// data folder, whose folders are made at their first use.
+TEST_F(ExerciseWindowTest, FreshInstallSavesResultsInTheUsersDataFolder) {
+    const QString user = dir.filePath(QStringLiteral("home/.local/share/Quindor"));
+    ComputeProgramFolders(app.state, dir.path(), user);
+    app.state.SoundFolder = dir.path() + QLatin1Char('/');
+    app.settings.OptAutoProtSpeichern = true;
+    app.settings.OptErgebBestListEintragen = true;
+    window.IndividualExerciseCommand();
+    dragOnto(card(entryOf(QStringLiteral("Osten"))), gap(QStringLiteral("Osten")));
+    dragOnto(card(entryOf(QStringLiteral("Westen"))), gap(QStringLiteral("Westen")));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+    EXPECT_TRUE(QFile::exists(user + QStringLiteral("/bestenlisten/sonne.hsc")));
+    EXPECT_EQ(
+        QDir(user + QStringLiteral("/protokolle")).entryList({QStringLiteral("*.rtf")}).size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(user + QStringLiteral("/chronik")));
+
+    // The folders dialog, where the messages send the user, takes the defaults as they are.
+    QMenu* options = window.findChild<QMenu*>(QStringLiteral("OptionenMenu"));
+    ASSERT_TRUE(options);
+    QAction* item = nullptr;
+    for (QAction* a : options->actions()) {
+        if (a->text().remove(u'&') == QStringLiteral("Ordner für Protokolle und Bestenlisten..."))
+            item = a;
+    }
+    ASSERT_TRUE(item);
+    for (QAction* entry : {item, window.action(QStringLiteral("OrdnerBestenlisten1"))}) {
+        QString caption;
+        QTimer::singleShot(0, &window, [&caption] {
+            auto* dialog = qobject_cast<FolderDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            caption = dialog->windowTitle();
+            dialog->accept();
+        });
+        entry->trigger();
+        EXPECT_EQ(caption, QStringLiteral("Dateiordner"));
+    }
+    EXPECT_TRUE(QFileInfo(user + QStringLiteral("/chronik")).isDir());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+}
+
 TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
     RecordingMessages messages;
     NoPickers pickers;
@@ -625,6 +726,29 @@ TEST(ExerciseOptionsDialogTest, TypingALimitChoosesItAndClosingKeepsTheChanges) 
     EXPECT_EQ(settings.UebOpt.Zeitlimit, 1);
     EXPECT_EQ(settings.UebOpt.ZLimitMin, QStringLiteral("5"));
     EXPECT_FALSE(dialog.extended());
+}
+
+// Minutes and seconds go from 0 to 59: a key that would make more is refused.
+TEST(ExerciseOptionsDialogTest, TimeFieldsTakeNoMoreThan59) {
+    Settings settings;
+    ExerciseOptionsDialog dialog(OptionsFamily::Cluster, settings);
+    const auto typed = [](QLineEdit* field, const QString& keys) {
+        field->clear();
+        for (const QChar key : keys) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + key.digitValue(), Qt::NoModifier,
+                            QString(key));
+            QCoreApplication::sendEvent(field, &press);
+        }
+        return field->text();
+    };
+    auto* minutes = dialog.findChild<QLineEdit*>(QStringLiteral("ZLimitMin"));
+    auto* seconds = dialog.findChild<QLineEdit*>(QStringLiteral("ZLimitSek"));
+    ASSERT_TRUE(minutes && seconds);
+    EXPECT_EQ(typed(minutes, QStringLiteral("99")), QStringLiteral("9"));
+    EXPECT_EQ(typed(minutes, QStringLiteral("60")), QStringLiteral("6"));
+    EXPECT_EQ(typed(minutes, QStringLiteral("59")), QStringLiteral("59"));
+    EXPECT_EQ(typed(seconds, QStringLiteral("075")), QStringLiteral("07"));
+    EXPECT_EQ(typed(seconds, QStringLiteral("0")), QStringLiteral("0"));
 }
 
 } // namespace

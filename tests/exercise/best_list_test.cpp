@@ -1,16 +1,20 @@
 #include "exercise/best_list.h"
 
 #include "core/binary_stream.h"
+#include "platform/locked_file.h"
 #include "support/test_support.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 namespace quindor {
 namespace {
@@ -113,6 +117,110 @@ TEST_F(BestListTest, MissingFileAndWriteFailureMessages) {
                                  "Die Bestenliste konnte nicht gespeichert werden. Überprüfen "
                                  "Sie die Einstellungen unter \"Optionen / Ordner für "
                                  "Protokolle und Bestenlisten\"."));
+}
+
+// A write that fails half-way (a full disk, a quota, a share that drops) leaves the list as it
+// was; a writer that dies in the middle leaves a torn entry that the next append cuts off.
+TEST_F(BestListTest, AppendCutOffByAFullDiskKeepsEveryWholeEntry) {
+    const QString file = path(QStringLiteral("klasse.hsc"));
+    ASSERT_TRUE(AppendBestListEntry(file, Entry("Ada", 0.5, 1000), false, messages));
+    ASSERT_TRUE(AppendBestListEntry(file, Entry("Bo", 0.7, 2000), false, messages));
+    const QByteArray before = test::ReadFileBytes(file);
+    const QString limit = QString::number(before.size() + 10);
+
+    QProcess full;
+    full.start(QStringLiteral(BEST_LIST_WORKER_PATH),
+               {QStringLiteral("append-cut"), file, limit, QStringLiteral("Voll")});
+    ASSERT_TRUE(full.waitForFinished(30'000));
+    EXPECT_EQ(full.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(full.exitCode(), 3) << full.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(full.readAllStandardOutput())
+                    .contains(QStringLiteral("Die Bestenliste konnte nicht gespeichert werden.")));
+    EXPECT_EQ(test::ReadFileBytes(file), before);
+
+    QProcess dying;
+    dying.start(QStringLiteral(BEST_LIST_WORKER_PATH),
+                {QStringLiteral("append-cut"), file, limit, QStringLiteral("Weg"),
+                 QStringLiteral("killed")});
+    ASSERT_TRUE(dying.waitForFinished(30'000));
+    EXPECT_EQ(dying.exitStatus(), QProcess::CrashExit);
+    ASSERT_EQ(test::ReadFileBytes(file).size(), before.size() + 10);
+
+    ASSERT_TRUE(AppendBestListEntry(file, Entry("Cleo", 0.9, 3000), false, messages));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    std::vector<BestListDataTyp> entries;
+    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    const std::vector<BestListDataTyp> expected = {Entry("Ada", 0.5, 1000), Entry("Bo", 0.7, 2000),
+                                                   Entry("Cleo", 0.9, 3000)};
+    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(test::ReadFileBytes(file), before + EncodeBestListEntry(expected[2]));
+}
+
+// An append starts a list whose header was cut short, keeps the field list of an older file
+// and leaves a file that is no best list alone.
+TEST_F(BestListTest, AppendFollowsTheFileItFinds) {
+    const QString torn = path(QStringLiteral("angefangen.hsc"));
+    test::WriteFileBytes(torn, BestListFileHeader().left(30));
+    ASSERT_TRUE(AppendBestListEntry(torn, Entry("Ada", 0.5, 1000), false, messages));
+    EXPECT_EQ(test::ReadFileBytes(torn),
+              BestListFileHeader() + EncodeBestListEntry(Entry("Ada", 0.5, 1000)));
+
+    ByteWriter older;
+    older.writeText(QStringLiteral("ZWK-HSC-1.00"));
+    older.writeText(QStringLiteral("|HSC-Name|HSC-Beginn|HSC-Dauer|HSC-Leistung|"));
+    older.writeText(QStringLiteral("Cleo"));
+    older.writeDouble(46001.25);
+    older.writeInt32(75000);
+    older.writeDouble(0.9);
+    const QString old = path(QStringLiteral("alt.hsc"));
+    test::WriteFileBytes(old, older.bytes());
+    ASSERT_TRUE(AppendBestListEntry(old, Entry("Bo", 0.7, 2000), false, messages));
+    std::vector<BestListDataTyp> entries;
+    ASSERT_TRUE(LoadBestList(old, false, entries, messages));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].Name, QStringLiteral("Cleo"));
+    EXPECT_EQ(entries[1], (BestListDataTyp{"Bo", QString(), 46000.5, 2000, 0.7}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    const QString foreign = path(QStringLiteral("fremd.hsc"));
+    test::WriteFileBytes(foreign, "ZWK-HSC-9.99 and more");
+    EXPECT_FALSE(AppendBestListEntry(foreign, Entry("Ada", 0.5, 1000), true, messages));
+    EXPECT_EQ(test::ReadFileBytes(foreign), QByteArray("ZWK-HSC-9.99 and more"));
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].endsWith(QStringLiteral("Fehlende Schreibzugriffsberechtigung "
+                                                            "im Netzwerk")));
+}
+
+// A list held by another computer blocks the window no longer than the five tries 100 ms
+// apart; a holder that lets go within them is waited for.
+TEST_F(BestListTest, LockWaitingStaysWithinTheTries) {
+    const QString file = path(QStringLiteral("gesperrt.hsc"));
+    ASSERT_TRUE(AppendBestListEntry(file, Entry("Ada", 0.5, 1000), false, messages));
+    {
+        platform::LockedFile holder;
+        ASSERT_TRUE(holder.open(file, platform::LockedFile::Mode::ExclusiveWrite, 0));
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(AppendBestListEntry(file, Entry("Bo", 0.7, 2000), false, messages));
+        std::vector<BestListDataTyp> entries;
+        EXPECT_FALSE(LoadBestList(file, false, entries, messages));
+        // Two operations of five tries each, 100 ms apart, with room for a busy machine.
+        EXPECT_LT(timer.elapsed(), 1600);
+        EXPECT_EQ(messages.texts().size(), 2);
+    }
+    messages.clear();
+    auto holder = std::make_unique<platform::LockedFile>();
+    ASSERT_TRUE(holder->open(file, platform::LockedFile::Mode::ExclusiveWrite, 0));
+    std::thread release([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        holder->close();
+    });
+    EXPECT_TRUE(AppendBestListEntry(file, Entry("Bo", 0.7, 2000), false, messages));
+    release.join();
+    std::vector<BestListDataTyp> entries;
+    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    EXPECT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST(BestListRanking, PerformanceThenTimeThenScanOrder) {

@@ -54,6 +54,10 @@ TEST(ExerciseOptions, TimeLimitFromTheTypedFields) {
     EXPECT_EQ(TimeLimitSeconds(QStringLiteral("0"), QStringLiteral("0")), 0);
     EXPECT_EQ(TimeLimitSeconds(QStringLiteral("59"), QStringLiteral("59")), 3599);
     EXPECT_EQ(TimeLimitSeconds(QString(), QStringLiteral("7")), 7);
+    // Stored values are only as good as the store: nothing outside 0 to 59 counts.
+    EXPECT_EQ(TimeLimitSeconds(QStringLiteral("99999999"), QStringLiteral("5")), 5);
+    EXPECT_EQ(TimeLimitSeconds(QStringLiteral("2"), QStringLiteral("60")), 120);
+    EXPECT_EQ(TimeLimitSeconds(QStringLiteral("-3"), QStringLiteral("+4")), 0);
 }
 
 TEST(ExerciseTexts, ClockAndLines) {

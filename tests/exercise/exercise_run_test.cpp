@@ -59,8 +59,9 @@ public:
     void markTarget(int object) override { marked.push_back(object); }
     void redrawObject(int) override {}
     void redrawView() override {}
-    void refreshClock(const QString& label, const QString& text, bool) override {
+    void refreshClock(const QString& label, const QString& text, bool visible) override {
         clock = label + QLatin1Char(' ') + text;
+        clockVisible = visible;
     }
     void refreshStatistics(const UebDataTyp&) override {}
     void pause(int milliseconds) override { paused += milliseconds; }
@@ -75,6 +76,7 @@ public:
     std::map<int, PanelLook> fieldLooks;
     std::vector<Banner> banners;
     QString clock;
+    bool clockVisible = false;
     QString protocol;
     int paused = 0;
 };
@@ -465,6 +467,44 @@ TEST_F(ExerciseRunTest, ClockCountsUpWithoutLimit) {
     run.Tick();
     EXPECT_EQ(surface.clock, QStringLiteral("Benötigte Zeit: 01:15"));
     EXPECT_EQ(run.elapsedMilliseconds(), 75'400);
+}
+
+// The clock of a new run shows from its start, whatever the last run's clock showed.
+TEST_F(ExerciseRunTest, ClockOfANewRunShowsAtOnce) {
+    settings.UebOpt.Zeitlimit = 1;
+    settings.UebOpt.ZLimitMin = QStringLiteral("0");
+    settings.UebOpt.ZLimitSek = QStringLiteral("0");
+    label(QStringLiteral("A"), 0.2, 0.2);
+    ASSERT_TRUE(run.StartExercise({}));
+    run.Tick();
+    ASSERT_EQ(surface.results.size(), 1u);
+    EXPECT_EQ(surface.clock, QStringLiteral("Verbleibende Zeit: 00:00"));
+
+    settings.UebOpt.Zeitlimit = 0;
+    ASSERT_TRUE(run.StartExercise({}));
+    EXPECT_EQ(surface.clock, QStringLiteral("Benötigte Zeit: 00:00"));
+    EXPECT_TRUE(surface.clockVisible);
+    run.AbortExercise();
+
+    settings.UebOpt.Zeitlimit = 2;
+    ASSERT_TRUE(run.StartExercise({}));
+    EXPECT_FALSE(surface.clockVisible);
+}
+
+// The millisecond counter runs past 2^31 after 25 days: runs still last as long as they last.
+TEST_F(ExerciseRunTest, ClockAfterWeeksOfUptime) {
+    ticks = 3'000'000'000;
+    settings.UebOpt.Zeitlimit = 1;
+    settings.UebOpt.ZLimitMin = QStringLiteral("3");
+    settings.UebOpt.ZLimitSek = QStringLiteral("0");
+    label(QStringLiteral("A"), 0.2, 0.2);
+    ASSERT_TRUE(run.StartExercise({}));
+    ticks += 1000;
+    run.Tick();
+    EXPECT_TRUE(run.clockRunning());
+    EXPECT_EQ(surface.clock, QStringLiteral("Verbleibende Zeit: 02:59"));
+    EXPECT_EQ(run.elapsedMilliseconds(), 1000);
+    EXPECT_TRUE(surface.results.empty());
 }
 
 TEST_F(ExerciseRunTest, AbortShowsEveryCaption) {

@@ -43,6 +43,21 @@ TEST(Report, HeadingsAreBoldWithASmallEmptyLineAfter) {
     EXPECT_EQ(first.next().next().blockFormat().tabPositions().size(), 1);
 }
 
+// Text typed into a multi-line field ends its lines with LF alone; every kind of line break
+// starts a paragraph of its own, as the report area shows it.
+TEST(Report, EveryLineBreakStartsAParagraph) {
+    const std::vector<RichParagraph> paragraphs =
+        ProtocolParagraphs(QStringLiteral("eins\nzwei\rdrei\r\nvier\r\n"));
+    const std::vector<RichParagraph> expected = {{QStringLiteral("eins"), false, 9},
+                                                 {QStringLiteral("zwei"), false, 9},
+                                                 {QStringLiteral("drei"), false, 9},
+                                                 {QStringLiteral("vier"), false, 9}};
+    EXPECT_EQ(paragraphs, expected);
+    QTextDocument document;
+    AppendToDocument(document, paragraphs, 160);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("eins\nzwei\ndrei\nvier"));
+}
+
 // A word processor's reader must find the text, the umlauts and the heading in the file.
 TEST(RtfWriter, FileReadsBackInAnRtfReader) {
     const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));

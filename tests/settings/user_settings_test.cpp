@@ -107,6 +107,28 @@ TEST_F(UserSettingsTest, ValuesAndFoldersComeBack) {
     EXPECT_EQ(readState.ChronicleFolder, state.ChronicleFolder);
 }
 
+// A time limit the dialog could never have stored keeps the default of its field.
+TEST_F(UserSettingsTest, TimeFieldsOutsideTheirRangeKeepTheirDefaults) {
+    {
+        UserSettingsStore store(path());
+        store.writeString(QStringLiteral("UebOpt-ZLimitMin"), QStringLiteral("99999999"));
+        store.writeString(QStringLiteral("UebOpt-ZLimitSek"), QStringLiteral("45"));
+        store.writeString(QStringLiteral("UebOptFragen-ZLimitMin"), QStringLiteral("60"));
+        store.writeString(QStringLiteral("UebOptFragen-ZLimitSek"), QStringLiteral(""));
+        store.writeString(QStringLiteral("UebOptKorb-ZLimitMin"), QStringLiteral("-1"));
+        store.writeString(QStringLiteral("UebOptKorb-ZLimitSek"), QStringLiteral("1 0"));
+        ASSERT_TRUE(store.sync());
+    }
+    Settings read;
+    ReadUserSettings(UserSettingsStore(path()), read, state);
+    EXPECT_EQ(read.UebOpt.ZLimitMin, QStringLiteral("3"));
+    EXPECT_EQ(read.UebOpt.ZLimitSek, QStringLiteral("45"));
+    EXPECT_EQ(read.UebOptFragen.ZLimitMin, QStringLiteral("3"));
+    EXPECT_EQ(read.UebOptFragen.ZLimitSek, QString());
+    EXPECT_EQ(read.UebOptKorb.ZLimitMin, QStringLiteral("3"));
+    EXPECT_EQ(read.UebOptKorb.ZLimitSek, QStringLiteral("0"));
+}
+
 TEST_F(UserSettingsTest, OtherTypesKeepDefaultsAndNamesIgnoreCase) {
     {
         UserSettingsStore store(path());
