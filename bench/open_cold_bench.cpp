@@ -8,6 +8,7 @@
 #include "document/document.h"
 #include "document/document_writer.h"
 #include "document/png_codec.h"
+#include "process_runs.h"
 #include "sample_images.h"
 
 #include <QBuffer>
@@ -17,62 +18,14 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <time.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 using namespace quindor;
-
-struct Sample {
-    double seconds = 0;
-    double peakMegabytes = 0;
-};
-
-// Runs the program to its end; false when it cannot be started or fails.
-bool RunOnce(const std::vector<std::string>& command, Sample& sample, bool quiet = true) {
-    std::vector<char*> argv;
-    for (const std::string& part : command)
-        argv.push_back(const_cast<char*>(part.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (quiet)
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    timespec start{};
-    timespec end{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return false;
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        return false;
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    sample.seconds = static_cast<double>(end.tv_sec - start.tv_sec) +
-                     static_cast<double>(end.tv_nsec - start.tv_nsec) * 1e-9;
-    sample.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 struct Pair {
     const char* name;
@@ -90,32 +43,27 @@ struct Result {
 
 bool Measure(const Pair& pair, int runs, Result& result) {
     std::vector<double> t, tb, m, mb;
-    Sample sample;
+    bench::ProcessSample sample;
     // One unmeasured run each fills the page cache with the programs, libraries and files.
-    if (!RunOnce(pair.measured, sample) || !RunOnce(pair.baseline, sample))
+    if (!bench::RunProcess(pair.measured, sample) || !bench::RunProcess(pair.baseline, sample))
         return false;
+    // Alternately, so that a change of the machine's load meets both alike.
     for (int i = 0; i < runs; ++i) {
-        if (!RunOnce(pair.measured, sample))
+        if (!bench::RunProcess(pair.measured, sample))
             return false;
         t.push_back(sample.seconds);
         m.push_back(sample.peakMegabytes);
-        if (!RunOnce(pair.baseline, sample))
+        if (!bench::RunProcess(pair.baseline, sample))
             return false;
         tb.push_back(sample.seconds);
         mb.push_back(sample.peakMegabytes);
     }
-    result = {Median(t), Median(tb), Median(m), Median(mb)};
+    result = {bench::Median(t), bench::Median(tb), bench::Median(m), bench::Median(mb)};
     std::printf("%-28s median %7.1f ms  peak RSS %6.1f MB  (%d runs)\n", pair.name,
                 result.seconds * 1000, result.peak, runs);
     std::printf("%-28s median %7.1f ms  peak RSS %6.1f MB  (%d runs)\n", pair.baselineName,
                 result.baselineSeconds * 1000, result.baselinePeak, runs);
     return true;
-}
-
-void PrintRatio(const std::string& measured, const std::string& baseline, double ratio,
-                double goal) {
-    std::printf("ratio %s / %s = %.2f (goal <= %.2f) %s\n", measured.c_str(), baseline.c_str(),
-                ratio, goal, ratio <= goal ? "ok" : "MISSED");
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
@@ -147,7 +95,8 @@ int Prepare(const QString& folder, int width, int height) {
     writer.setCompression(56);
     writer.write(document.BaseImage.Image.convertToFormat(QImage::Format_RGBA8888));
     const QByteArray foreignBytes = fileBytes.left(fileBytes.size() - ownPng.size()) + qtPng.data();
-    if (!fileBytes.endsWith(ownPng) || !WriteFile(folder + QStringLiteral("/foto.qdr"), fileBytes) ||
+    if (!fileBytes.endsWith(ownPng) ||
+        !WriteFile(folder + QStringLiteral("/foto.qdr"), fileBytes) ||
         !WriteFile(folder + QStringLiteral("/foto.png"), ownPng) ||
         !WriteFile(folder + QStringLiteral("/foto_fremd.qdr"), foreignBytes) ||
         !WriteFile(folder + QStringLiteral("/foto_fremd.png"), qtPng.data())) {
@@ -198,11 +147,11 @@ int main(int argc, char** argv) {
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
 
-    Sample prepared;
+    bench::ProcessSample prepared;
     const std::string self = QCoreApplication::applicationFilePath().toStdString();
-    if (!RunOnce({self, "--prepare", folder.toStdString(), std::to_string(width),
-                  std::to_string(height)},
-                 prepared, false)) {
+    if (!bench::RunProcess({self, "--prepare", folder.toStdString(), std::to_string(width),
+                            std::to_string(height)},
+                           prepared, true)) {
         std::fprintf(stderr, "preparing the test files failed\n");
         return 1;
     }
@@ -212,10 +161,12 @@ int main(int argc, char** argv) {
         (QCoreApplication::applicationDirPath() + QStringLiteral("/png_decode_baseline"))
             .toStdString();
     const std::string dir = folder.toStdString();
-    const Pair own{"OpenDocumentCold", "QtDecodePngCold",
+    const Pair own{"OpenDocumentCold",
+                   "QtDecodePngCold",
                    {tool, "info", dir + "/foto.qdr"},
                    {baseline, dir + "/foto.png"}};
-    const Pair foreign{"OpenForeignPngDocumentCold", "QtDecodeForeignPngCold",
+    const Pair foreign{"OpenForeignPngDocumentCold",
+                       "QtDecodeForeignPngCold",
                        {tool, "info", dir + "/foto_fremd.qdr"},
                        {baseline, dir + "/foto_fremd.png"}};
     Result a;
@@ -225,11 +176,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("\n");
-    PrintRatio("OpenDocumentCold", "QtDecodePngCold", a.seconds / a.baselineSeconds, 0.8);
-    PrintRatio("OpenDocumentColdPeakRss", "QtDecodePngColdPeakRss", a.peak / a.baselinePeak, 1.2);
-    PrintRatio("OpenForeignPngDocumentCold", "QtDecodeForeignPngCold",
-               b.seconds / b.baselineSeconds, 0.8);
-    PrintRatio("OpenForeignPngDocumentColdPeakRss", "QtDecodeForeignPngColdPeakRss",
-               b.peak / b.baselinePeak, 1.2);
+    bench::PrintRatio("OpenDocumentCold", "QtDecodePngCold", a.seconds / a.baselineSeconds, 0.8);
+    bench::PrintRatio("OpenDocumentColdPeakRss", "QtDecodePngColdPeakRss", a.peak / a.baselinePeak,
+                      1.2);
+    bench::PrintRatio("OpenForeignPngDocumentCold", "QtDecodeForeignPngCold",
+                      b.seconds / b.baselineSeconds, 0.8);
+    bench::PrintRatio("OpenForeignPngDocumentColdPeakRss", "QtDecodeForeignPngColdPeakRss",
+                      b.peak / b.baselinePeak, 1.2);
     return 0;
 }

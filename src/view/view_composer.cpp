@@ -66,9 +66,9 @@ RenderContext ViewComposer::renderContext() const {
     RenderContext context;
     context.imageSize = page_.size();
     // The side of a card is judged on the page, which keeps its shape at every zoom.
-    context.displayAspect =
-        page_.isNull() ? geometry_.DisplayAspect
-                       : static_cast<double>(page_.width()) / std::max(1, page_.height());
+    context.displayAspect = page_.isNull()
+                                ? geometry_.DisplayAspect
+                                : static_cast<double>(page_.width()) / std::max(1, page_.height());
     context.exercise = state_.ViewMode == ViewExercise;
     context.layers = layers_;
     context.currentQuestion = state_.CurrentQuestion;
@@ -110,7 +110,10 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     if (overObjects)
         runLayout();
     static_ = page_;
-    {
+    const auto& objects = document_.Objects;
+    // A painter makes the picture its own (a copy); without anything to draw it stays shared.
+    if (std::any_of(objects.begin(), objects.end(),
+                    [](const ObjDataTyp& o) { return IsFixedKind(o.Typ); })) {
         QPainter painter(&static_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         const RenderContext context = renderContext();
@@ -135,8 +138,10 @@ void ViewComposer::drawQueryAppearance(QPainter& painter) {
 void ViewComposer::RecomposeObjects() {
     if (background_.isNull())
         return;
-    page_ = background_.copy();
-    {
+    page_ = background_;
+    // An empty page (the start picture) needs no copy of its own: a painter on the shared
+    // picture would make one only to draw nothing.
+    if (document_.ObjectCount() > 0 || LayoutDrawsOverObjects(document_.Header.DokTyp)) {
         QPainter painter(&page_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         DrawAllObjects(document_, painter, renderContext());
