@@ -103,7 +103,8 @@ void UnfilterAverage(uint8_t* out, const uint8_t* in, const uint8_t* prior, size
     __m128i a = zero;
     for (size_t i = 0; i < size; i += kBytesPerPixel) {
         const __m128i b = LoadPixel(prior + i);
-        const __m128i value = _mm_add_epi16(LoadPixel(in + i), _mm_srli_epi16(_mm_add_epi16(a, b), 1));
+        const __m128i value =
+            _mm_add_epi16(LoadPixel(in + i), _mm_srli_epi16(_mm_add_epi16(a, b), 1));
         a = _mm_and_si128(value, _mm_set1_epi16(0xFF));
         StorePixel(out + i, a);
     }

@@ -523,7 +523,10 @@ TEST(DocumentReader, ReadingFromALentBufferGivesTheSameDocument) {
         char length[4];
         qToBigEndian<uint32_t>(static_cast<uint32_t>(part.size()), length);
         char crc[4];
-        qToBigEndian<uint32_t>(static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), typed.size())), crc);
+        qToBigEndian<uint32_t>(
+            static_cast<uint32_t>(
+                crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), typed.size())),
+            crc);
         split += QByteArray(length, 4) + typed + QByteArray(crc, 4);
     }
     split += ownPng.right(12);

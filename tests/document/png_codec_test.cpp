@@ -4,8 +4,8 @@
 #include <QBuffer>
 #include <QtEndian>
 
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <zlib.h>
 
 namespace quindor {
@@ -288,7 +288,8 @@ TEST(PngCodec, AFailedJoinInTheLentBufferPutsTheBytesBack) {
     const uint32_t length = qFromBigEndian<uint32_t>(png.constData() + second - 4);
     for (int i = 0; i < 40; ++i)
         png[second + 4 + 100 + i] = static_cast<char>(0xFF);
-    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(png.constData() + second), 4 + length);
+    const uLong crc =
+        crc32(0, reinterpret_cast<const Bytef*>(png.constData() + second), 4 + length);
     qToBigEndian<uint32_t>(static_cast<uint32_t>(crc), png.data() + second + 4 + length);
     QByteArray lent = png;
     Picture picture;
