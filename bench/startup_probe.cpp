@@ -1,6 +1,7 @@
 // Starts either the program window or a bare main window with the same menus, paints it once
 // and quits: the two processes the start-up benchmark times.
 #include "app/av_main.h"
+#include "app/german_language.h"
 #include "core/program_folders.h"
 #include "platform/qt_sound_player.h"
 
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
         bare.grab();
         return 0;
     }
+    // The program starts with Qt's German texts, as the real one does.
+    UseGermanLanguage(application);
     RecordingMessages messages;
     SilentPickers pickers;
     NoBusyIndicator busy;

@@ -8,7 +8,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     quindor::Document document;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    quindor::ReadDocumentBytes(bytes, document, quindor::ReadOptions());
+    const quindor::ReadStatus status =
+        quindor::ReadDocumentBytes(bytes, document, quindor::ReadOptions());
+    // The loader's way, with the bytes lent as scratch space, must come to the same verdict.
+    QByteArray lent = bytes.toByteArray();
+    quindor::Document fromBuffer;
+    if (quindor::ReadDocumentBuffer(lent, fromBuffer, quindor::ReadOptions()) != status)
+        __builtin_trap();
     quindor::HeaderDataTyp preview;
     quindor::ReadPreviewBytes(bytes, preview);
     return 0;

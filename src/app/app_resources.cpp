@@ -43,22 +43,37 @@ QCursor ArrowWithBadge(const std::function<void(QPainter&)>& badge) {
 
 } // namespace
 
+QCursor CursorTable::cursor(int slot) const {
+    const auto made = cursors_.constFind(slot);
+    if (made != cursors_.constEnd())
+        return *made;
+    const auto maker = makers_.constFind(slot);
+    if (maker == makers_.constEnd())
+        return QCursor(Qt::ArrowCursor);
+    return cursors_[slot] = (*maker)();
+}
+
 void CursorTable::registerProgramCursors() {
+    // Each cursor is drawn the first time a tool asks for it, not while the program starts.
     // DRAGBLACK: a black arrow carrying a small sheet.
-    cursors_[CursorLibraryDrag] = QCursor(Qt::DragMoveCursor);
-    cursors_[CursorDrag] = ArrowWithBadge([](QPainter& p) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(16, 18, 12, 9);
-    });
+    makers_[CursorLibraryDrag] = [] { return QCursor(Qt::DragMoveCursor); };
+    makers_[CursorDrag] = [] {
+        return ArrowWithBadge([](QPainter& p) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(16, 18, 12, 9);
+        });
+    };
     // PFEILMOVE: an arrow with a four-way cross for moving cards.
-    cursors_[CursorMoveCard] = ArrowWithBadge([](QPainter& p) {
-        p.setPen(QPen(Qt::black, 2));
-        p.drawLine(17, 23, 29, 23);
-        p.drawLine(23, 17, 23, 29);
-    });
-    {
-        // RADIER32: an eraser block, hot spot at its lower left edge.
+    makers_[CursorMoveCard] = [] {
+        return ArrowWithBadge([](QPainter& p) {
+            p.setPen(QPen(Qt::black, 2));
+            p.drawLine(17, 23, 29, 23);
+            p.drawLine(23, 17, 23, 29);
+        });
+    };
+    // RADIER32: an eraser block, hot spot at its lower left edge.
+    makers_[CursorEraser] = [] {
         QPixmap pixmap = Canvas();
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
@@ -70,10 +85,10 @@ void CursorTable::registerProgramCursors() {
         p.setBrush(Qt::white);
         p.drawRect(5, -6, 7, 12);
         p.end();
-        cursors_[CursorEraser] = QCursor(pixmap, 6, 24);
-    }
-    {
-        // TEXTEINGABE: an I-beam with serifs.
+        return QCursor(pixmap, 6, 24);
+    };
+    // TEXTEINGABE: an I-beam with serifs.
+    makers_[CursorTextInput] = [] {
         QPixmap pixmap = Canvas();
         QPainter p(&pixmap);
         p.setPen(QPen(Qt::white, 3));
@@ -83,10 +98,10 @@ void CursorTable::registerProgramCursors() {
         p.drawLine(12, 6, 20, 6);
         p.drawLine(12, 26, 20, 26);
         p.end();
-        cursors_[CursorTextInput] = QCursor(pixmap, 16, 16);
-    }
-    {
-        // HAND: an open hand for shifting the view.
+        return QCursor(pixmap, 16, 16);
+    };
+    // HAND: an open hand for shifting the view.
+    makers_[CursorHand] = [] {
         QPixmap pixmap = Canvas();
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
@@ -97,10 +112,10 @@ void CursorTable::registerProgramCursors() {
         p.drawRoundedRect(QRectF(3, 14, 6, 4), 2, 2);
         p.drawRoundedRect(QRectF(7, 14, 19, 14), 5, 5);
         p.end();
-        cursors_[CursorHand] = QCursor(pixmap, 16, 16);
-    }
-    {
-        // STIFT5: a pen, tip at the lower left.
+        return QCursor(pixmap, 16, 16);
+    };
+    // STIFT5: a pen, tip at the lower left.
+    makers_[CursorPen] = [] {
         QPixmap pixmap = Canvas();
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
@@ -115,10 +130,10 @@ void CursorTable::registerProgramCursors() {
         pen.closeSubpath();
         p.drawPath(pen);
         p.end();
-        cursors_[CursorPen] = QCursor(pixmap, 1, 31);
-    }
-    {
-        // STEMPEL: a stamp with its handle.
+        return QCursor(pixmap, 1, 31);
+    };
+    // STEMPEL: a stamp with its handle.
+    makers_[CursorStamp] = [] {
         QPixmap pixmap = Canvas();
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
@@ -129,8 +144,8 @@ void CursorTable::registerProgramCursors() {
         p.setBrush(QColor(0xC0, 0x30, 0x30));
         p.drawRect(6, 18, 20, 6);
         p.end();
-        cursors_[CursorStamp] = QCursor(pixmap, 16, 26);
-    }
+        return QCursor(pixmap, 16, 26);
+    };
 }
 
 WindowPictures WindowPictures::create() {

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QMap>
 
+#include <functional>
+
 namespace quindor {
 
 // The program's own cursors, by the slot numbers the tools use.
@@ -21,14 +23,15 @@ enum CursorSlot {
 
 class CursorTable {
 public:
-    // Draws every cursor of the program (resource names DRAGBLACK, RADIER32, PFEILMOVE,
-    // TEXTEINGABE, HAND, STIFT5, STEMPEL) and registers it under its slot.
+    // Registers every cursor of the program (resource names DRAGBLACK, RADIER32, PFEILMOVE,
+    // TEXTEINGABE, HAND, STIFT5, STEMPEL) under its slot; each is drawn on first use.
     void registerProgramCursors();
-    QCursor cursor(int slot) const { return cursors_.value(slot, QCursor(Qt::ArrowCursor)); }
-    bool has(int slot) const { return cursors_.contains(slot); }
+    QCursor cursor(int slot) const;
+    bool has(int slot) const { return makers_.contains(slot); }
 
 private:
-    QMap<int, QCursor> cursors_;
+    QMap<int, std::function<QCursor()>> makers_;
+    mutable QMap<int, QCursor> cursors_;
 };
 
 // Background pictures of the window areas; the panel colours are sampled from them so that

@@ -1,5 +1,6 @@
 #include "app/av_main.h"
 #include "app/dialog_ports.h"
+#include "app/german_language.h"
 #include "core/display_check.h"
 #include "core/program_folders.h"
 #include "platform/qt_sound_player.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("Quindor"));
+    quindor::UseGermanLanguage(application);
 
     quindor::DialogMessages messages;
     quindor::DialogPickers pickers;

@@ -27,20 +27,16 @@ const QString kFolderHint = QStringLiteral("Überprüfen Sie die Einstellungen u
 
 ReportWindow::ReportWindow(AppState& app, const QString& objectName, const QString& caption,
                            QWidget* parent)
-    : QDialog(parent), app_(app), area_(new QTextEdit(this)), buttons_(new QHBoxLayout) {
+    : QDialog(parent), app_(app), layout_(new QVBoxLayout(this)), buttons_(new QHBoxLayout) {
     setObjectName(objectName);
     setWindowTitle(caption);
-    area_->setReadOnly(true);
-    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(area_, 1);
     connect(addButton(QStringLiteral("In Zwischenablage kopieren")), &QPushButton::clicked, this,
             [this] {
-                area_->selectAll();
-                area_->copy();
-                QTextCursor cursor = area_->textCursor();
+                area()->selectAll();
+                area()->copy();
+                QTextCursor cursor = area()->textCursor();
                 cursor.clearSelection();
-                area_->setTextCursor(cursor);
+                area()->setTextCursor(cursor);
             });
     connect(addButton(QStringLiteral("Speichern...")), &QPushButton::clicked, this,
             &ReportWindow::saveCommand);
@@ -54,8 +50,25 @@ ReportWindow::ReportWindow(AppState& app, const QString& objectName, const QStri
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons_->addWidget(close);
-    layout->addLayout(buttons_);
+    layout_->addLayout(buttons_);
     resize(760, 560);
+}
+
+QTextEdit* ReportWindow::area() {
+    // The rich-text area is made when first needed: the protocol window exists from the start
+    // of the program, its text only after a run.
+    if (!area_) {
+        area_ = new QTextEdit(this);
+        area_->setReadOnly(true);
+        area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        layout_->insertWidget(0, area_, 1);
+    }
+    return area_;
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+    area();
+    QDialog::showEvent(event);
 }
 
 QPushButton* ReportWindow::addButton(const QString& text) {
@@ -67,11 +80,11 @@ QPushButton* ReportWindow::addButton(const QString& text) {
 
 void ReportWindow::render(const QString& text, bool clear) {
     if (clear) {
-        area_->clear();
+        area()->clear();
         content_.clear();
     }
     const std::vector<RichParagraph> paragraphs = ProtocolParagraphs(text);
-    AppendToDocument(*area_->document(), paragraphs, kTabStopPoints);
+    AppendToDocument(*area()->document(), paragraphs, kTabStopPoints);
     content_.insert(content_.end(), paragraphs.begin(), paragraphs.end());
 }
 
@@ -143,7 +156,7 @@ void ReportWindow::saveCommand() {
 bool ReportWindow::printTo(QPrinter& printer) {
     // Both reports print as the protocol does.
     printer.setDocName(QStringLiteral("Übungsprotokoll"));
-    area_->document()->print(&printer);
+    area()->document()->print(&printer);
     return printer.printerState() != QPrinter::Error;
 }
 

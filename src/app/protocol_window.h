@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace quindor {
 
@@ -24,7 +25,7 @@ public:
     void setReport(const QString& text);
     QByteArray richText() const { return WriteRtf(content_, 160); }
     const std::vector<RichParagraph>& content() const { return content_; }
-    QTextEdit* area() const { return area_; }
+    QTextEdit* area();
     bool saveAs(const QString& path);
     void saveCommand();
     void printCommand();
@@ -33,13 +34,15 @@ public:
     bool printTo(QPrinter& printer);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void render(const QString& text, bool clear);
     // Adds a button before the closing one.
     QPushButton* addButton(const QString& text);
     AppState& app_;
 
 private:
-    QTextEdit* area_;
+    QVBoxLayout* layout_;
+    QTextEdit* area_ = nullptr;
     QHBoxLayout* buttons_;
     int buttonCount_ = 0;
     std::vector<RichParagraph> content_;

@@ -13,6 +13,8 @@ namespace quindor {
 class ByteReader {
 public:
     explicit ByteReader(QByteArrayView data) : data_(data) {}
+    // A reader whose caller lends the bytes as scratch space to the consumers of peekRest().
+    ByteReader(QByteArrayView data, char* writable) : data_(data), writable_(writable) {}
 
     bool ok() const { return ok_; }
     void fail() { ok_ = false; }
@@ -29,10 +31,13 @@ public:
     QByteArrayView readBytes(qsizetype size);
     // The rest of the buffer from the current position, without consuming it.
     QByteArrayView peekRest() const { return ok_ ? data_.sliced(pos_) : QByteArrayView(); }
+    // The same bytes as peekRest(), writable, when the caller lent them; else null.
+    char* writableRest() const { return ok_ && writable_ ? writable_ + pos_ : nullptr; }
     bool skip(qsizetype size);
 
 private:
     QByteArrayView data_;
+    char* writable_ = nullptr;
     qsizetype pos_ = 0;
     bool ok_ = true;
 };

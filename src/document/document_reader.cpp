@@ -29,7 +29,7 @@ private:
 bool ReadPicture(ByteReader& in, Picture& picture) {
     const QByteArrayView rest = in.peekRest();
     const qsizetype length = PngStreamLength(rest);
-    if (length < 0 || !DecodePng(rest.first(length), picture)) {
+    if (length < 0 || !DecodePng(rest.first(length), picture, in.writableRest())) {
         in.fail();
         return false;
     }
@@ -229,6 +229,9 @@ bool ReadObject(ByteReader& in, const KeySet& keys, ObjDataTyp& o) {
     return true;
 }
 
+ReadStatus ReadDocument(ByteReader& in, Document& document, const ReadOptions& options,
+                        ReadDetails* details);
+
 // Magic check shared by the full reader and the preview.
 ReadStatus CheckMagic(const QByteArray& magic) {
     const QByteArray prefix = magic.left(4);
@@ -251,6 +254,27 @@ QByteArray ScramblePassword(QByteArrayView bytes) {
 ReadStatus ReadDocumentBytes(QByteArrayView bytes, Document& document, const ReadOptions& options,
                              ReadDetails* details) {
     ByteReader in(bytes);
+    return ReadDocument(in, document, options, details);
+}
+
+ReadStatus ReadDocumentBuffer(QByteArray& bytes, Document& document, const ReadOptions& options) {
+    // data() detaches a shared buffer first, so no other holder sees the scratch use.
+    char* writable = bytes.data();
+    ByteReader in(QByteArrayView(writable, bytes.size()), writable);
+    return ReadDocument(in, document, options, nullptr);
+}
+
+bool ReadDocumentDetails(QByteArrayView bytes, ReadDetails& details) {
+    ByteReader in(bytes);
+    details.Magic = in.readTextBytes();
+    details.KeyList = in.readTextBytes();
+    return in.ok();
+}
+
+namespace {
+
+ReadStatus ReadDocument(ByteReader& in, Document& document, const ReadOptions& options,
+                        ReadDetails* details) {
     const QByteArray magic = in.readTextBytes();
     if (!in.ok())
         return ReadStatus::ReadError;
@@ -288,6 +312,8 @@ ReadStatus ReadDocumentBytes(QByteArrayView bytes, Document& document, const Rea
         return ReadStatus::ReadError;
     return ReadStatus::Ok;
 }
+
+} // namespace
 
 bool ReadPreviewBytes(QByteArrayView bytes, HeaderDataTyp& header) {
     ByteReader in(bytes);

@@ -34,6 +34,14 @@ struct ReadDetails {
 ReadStatus ReadDocumentBytes(QByteArrayView bytes, Document& document, const ReadOptions& options,
                              ReadDetails* details = nullptr);
 
+// The same, but the reader may use the bytes as scratch space (the compressed data of a
+// picture stored in several chunks is joined in place rather than copied); their content is
+// unspecified afterwards. The loader reads each file into a buffer of its own and uses this.
+ReadStatus ReadDocumentBuffer(QByteArray& bytes, Document& document, const ReadOptions& options);
+
+// Magic and key list only, without reading the document; false when the bytes end before.
+bool ReadDocumentDetails(QByteArrayView bytes, ReadDetails& details);
+
 // Magic, key list, version text and title only; false for anything that is not a document.
 bool ReadPreviewBytes(QByteArrayView bytes, HeaderDataTyp& header);
 

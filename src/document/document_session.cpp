@@ -102,9 +102,10 @@ bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failLoad(path);
-    // Read in one piece: writers replace documents by renaming a complete file over them, so
-    // a reader never sees a half-written one.
-    const QByteArray bytes = file.readAll();
+    // Read in one piece (one read into a buffer of the file's size): writers replace documents
+    // by renaming a complete file over them, so a reader never sees a half-written one. The
+    // buffer is the reader's alone; it may use it as scratch space.
+    QByteArray bytes = file.readAll();
     const bool readOk = file.error() == QFileDevice::NoError;
     file.close();
     if (!readOk)
@@ -113,7 +114,8 @@ bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     ReadOptions options;
     options.fontInstalled = hooks_.fontInstalled;
     options.worksheetRead = hooks_.worksheetRead;
-    const ReadStatus status = ReadDocumentBytes(bytes, document_, options);
+    const ReadStatus status = ReadDocumentBuffer(bytes, document_, options);
+    bytes = QByteArray();
     if (status == ReadStatus::InvalidFormat)
         messages_.error(InvalidFormatMessage());
     else if (status == ReadStatus::NewerVersion)

@@ -79,10 +79,11 @@ qint64 RawImageBytes(const spng_ihdr& ihdr) {
 
 } // namespace
 
-bool DecodePng(QByteArrayView png, Picture& out) {
-    // The program's own pictures take the fast path; the general decoder reads the rest.
+bool DecodePng(QByteArrayView png, Picture& out, char* writable) {
+    // The program's own pictures take the fast path; the general decoder reads the rest. The
+    // fast path refuses before it changes anything, so the general decoder sees the bytes intact.
     QImage fast;
-    if (png::DecodeRgba8(png, fast)) {
+    if (png::DecodeRgba8(png, fast, writable)) {
         out.Image = std::move(fast);
         out.Blended = true;
         out.Linear = true;

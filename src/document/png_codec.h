@@ -15,7 +15,9 @@ qsizetype PngStreamLength(QByteArrayView data);
 // per-pixel alpha only for colour types 4 and 6. Pictures with an alpha channel or a tRNS
 // chunk are marked blended, every picture is marked for linear resampling. Refuses pictures
 // whose decoded size the compressed data could not possibly produce. False on any error.
-bool DecodePng(QByteArrayView png, Picture& out);
+// `writable`, when given, is the same bytes as `png`, lent as scratch space: they are
+// unspecified afterwards.
+bool DecodePng(QByteArrayView png, Picture& out, char* writable = nullptr);
 
 // Encodes a picture as 8-bit RGBA (colour type 6), zlib level 5. Empty on failure.
 QByteArray EncodePng(const QImage& image);

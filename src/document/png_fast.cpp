@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -20,7 +21,10 @@ namespace {
 
 constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr int kBytesPerPixel = 4;
-constexpr qsizetype kIdatChunk = 1 << 20;
+// Joining the IDAT payloads in the caller's buffer keeps what lay between them aside; beyond
+// this much (large ancillary chunks between the IDATs) a separate buffer is cheaper.
+constexpr qsizetype kMaxInPlaceGapBytes = 1 << 20;
+constexpr size_t kMaxIdatChunk = 0x7FFFFFFF;
 
 struct DecompressorDeleter {
     void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
@@ -33,7 +37,7 @@ uint32_t ChunkCrc(const char* typeAndData, size_t size) {
     return libdeflate_crc32(0, typeAndData, size);
 }
 
-inline uint8_t PaethPredictor(int a, int b, int c) {
+[[maybe_unused]] inline uint8_t PaethPredictor(int a, int b, int c) {
     const int pa = std::abs(b - c);
     const int pb = std::abs(a - c);
     const int pc = std::abs(a + b - 2 * c);
@@ -57,15 +61,69 @@ inline void StorePixel(uint8_t* p, __m128i v16) {
 inline __m128i Abs16(__m128i v) {
     return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v));
 }
+#endif
 
+// The row reconstructions read the filtered row at `in` and write the pixels to `out`, which
+// lies at or before `in` in the same buffer (rows move up by one filter byte each): every step
+// loads its bytes of `in` before it stores over them, so working forwards is safe. `prior` is
+// the reconstructed row above (zeros for the first row).
+
+void UnfilterNone(uint8_t* out, const uint8_t* in, size_t size) {
+    std::memmove(out, in, size);
+}
+
+void UnfilterSub(uint8_t* out, const uint8_t* in, size_t size) {
+    uint32_t a = 0;
+    for (size_t i = 0; i < size; i += kBytesPerPixel) {
+        uint32_t v;
+        std::memcpy(&v, in + i, 4);
+        // four byte-wise additions without carries between the lanes
+        const uint32_t sum = ((v & 0x7F7F7F7Fu) + (a & 0x7F7F7F7Fu)) ^ ((v ^ a) & 0x80808080u);
+        std::memcpy(out + i, &sum, 4);
+        a = sum;
+    }
+}
+
+void UnfilterUp(uint8_t* out, const uint8_t* in, const uint8_t* prior, size_t size) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 16 <= size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(prior + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_add_epi8(v, b));
+    }
+#endif
+    for (; i < size; ++i)
+        out[i] = static_cast<uint8_t>(in[i] + prior[i]);
+}
+
+void UnfilterAverage(uint8_t* out, const uint8_t* in, const uint8_t* prior, size_t size) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    __m128i a = zero;
+    for (size_t i = 0; i < size; i += kBytesPerPixel) {
+        const __m128i b = LoadPixel(prior + i);
+        const __m128i value =
+            _mm_add_epi16(LoadPixel(in + i), _mm_srli_epi16(_mm_add_epi16(a, b), 1));
+        a = _mm_and_si128(value, _mm_set1_epi16(0xFF));
+        StorePixel(out + i, a);
+    }
+#else
+    for (size_t i = 0; i < kBytesPerPixel; ++i)
+        out[i] = static_cast<uint8_t>(in[i] + (prior[i] >> 1));
+    for (size_t i = kBytesPerPixel; i < size; ++i)
+        out[i] = static_cast<uint8_t>(in[i] + ((out[i - kBytesPerPixel] + prior[i]) >> 1));
+#endif
+}
+
+#if defined(__SSE2__)
 // Paeth reconstruction, one pixel (four channels) per step in 16-bit lanes.
-void UnfilterPaeth(uint8_t* row, const uint8_t* prior, int width) {
+void UnfilterPaeth(uint8_t* out, const uint8_t* in, const uint8_t* prior, size_t size) {
     const __m128i mask = _mm_set1_epi16(0xFF);
     __m128i a = _mm_setzero_si128();
     __m128i c = _mm_setzero_si128();
-    for (int x = 0; x < width; ++x) {
-        uint8_t* px = row + x * kBytesPerPixel;
-        const __m128i b = LoadPixel(prior + x * kBytesPerPixel);
+    for (size_t i = 0; i < size; i += kBytesPerPixel) {
+        const __m128i b = LoadPixel(prior + i);
         const __m128i pa = Abs16(_mm_sub_epi16(b, c));
         const __m128i pb = Abs16(_mm_sub_epi16(a, c));
         const __m128i pc = Abs16(_mm_sub_epi16(_mm_add_epi16(a, b), _mm_add_epi16(c, c)));
@@ -74,53 +132,67 @@ void UnfilterPaeth(uint8_t* row, const uint8_t* prior, int width) {
         const __m128i notB = _mm_cmpgt_epi16(pb, pc);
         const __m128i bc = _mm_or_si128(_mm_and_si128(notB, c), _mm_andnot_si128(notB, b));
         const __m128i pred = _mm_or_si128(_mm_and_si128(notA, bc), _mm_andnot_si128(notA, a));
-        const __m128i value = _mm_and_si128(_mm_add_epi16(LoadPixel(px), pred), mask);
-        StorePixel(px, value);
+        const __m128i value = _mm_and_si128(_mm_add_epi16(LoadPixel(in + i), pred), mask);
+        StorePixel(out + i, value);
         a = value;
         c = b;
     }
 }
 #else
-void UnfilterPaeth(uint8_t* row, const uint8_t* prior, int width) {
-    const int size = width * kBytesPerPixel;
-    for (int i = 0; i < size; ++i) {
-        const int a = i >= kBytesPerPixel ? row[i - kBytesPerPixel] : 0;
+void UnfilterPaeth(uint8_t* out, const uint8_t* in, const uint8_t* prior, size_t size) {
+    for (size_t i = 0; i < size; ++i) {
+        const int a = i >= kBytesPerPixel ? out[i - kBytesPerPixel] : 0;
         const int c = i >= kBytesPerPixel ? prior[i - kBytesPerPixel] : 0;
-        row[i] = static_cast<uint8_t>(row[i] + PaethPredictor(a, prior[i], c));
+        out[i] = static_cast<uint8_t>(in[i] + PaethPredictor(a, prior[i], c));
     }
 }
 #endif
 
-bool UnfilterRow(int filter, uint8_t* row, const uint8_t* prior, int width) {
-    const int size = width * kBytesPerPixel;
+// Reconstructs one row; false for an unknown filter type.
+bool UnfilterRow(int filter, uint8_t* out, const uint8_t* in, const uint8_t* prior, size_t size) {
     switch (filter) {
     case 0:
+        UnfilterNone(out, in, size);
         return true;
     case 1:
-        for (int i = kBytesPerPixel; i < size; ++i)
-            row[i] = static_cast<uint8_t>(row[i] + row[i - kBytesPerPixel]);
+        UnfilterSub(out, in, size);
         return true;
     case 2:
-        for (int i = 0; i < size; ++i)
-            row[i] = static_cast<uint8_t>(row[i] + prior[i]);
+        UnfilterUp(out, in, prior, size);
         return true;
     case 3:
-        for (int i = 0; i < kBytesPerPixel; ++i)
-            row[i] = static_cast<uint8_t>(row[i] + (prior[i] >> 1));
-        for (int i = kBytesPerPixel; i < size; ++i)
-            row[i] = static_cast<uint8_t>(row[i] + ((row[i - kBytesPerPixel] + prior[i]) >> 1));
+        UnfilterAverage(out, in, prior, size);
         return true;
     case 4:
-        UnfilterPaeth(row, prior, width);
+        UnfilterPaeth(out, in, prior, size);
         return true;
     default:
         return false;
     }
 }
 
+// The first row has a row of zeros above it: Up becomes None, Average and Paeth become
+// Sub-like; the general reconstruction with a zero row gives the same result.
+bool UnfilterFirstRow(int filter, uint8_t* out, const uint8_t* in, size_t size) {
+    if (filter == 2)
+        filter = 0;
+    if (filter == 0 || filter == 1)
+        return UnfilterRow(filter, out, in, nullptr, size);
+    std::vector<uint8_t> zeros(size, 0);
+    return UnfilterRow(filter, out, in, zeros.data(), size);
+}
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+
+void FreeImageBuffer(void* buffer) {
+    std::free(buffer);
+}
+
 } // namespace
 
-bool DecodeRgba8(QByteArrayView png, QImage& out) {
+bool DecodeRgba8(QByteArrayView png, QImage& out, char* writable) {
     if (png.size() < 8 + 25 || std::memcmp(png.data(), kSignature, 8) != 0)
         return false;
     const char* data = png.data();
@@ -137,7 +209,14 @@ bool DecodeRgba8(QByteArrayView png, QImage& out) {
     if (width == 0 || height == 0 || width > (1u << 15) || height > (1u << 15))
         return false;
 
-    QByteArray compressed;
+    // Where the compressed stream lies: the payload of the one IDAT chunk the program writes,
+    // or the payloads of several chunks (other writers) joined.
+    struct Span {
+        qsizetype offset;
+        qsizetype size;
+    };
+    std::vector<Span> idat;
+    qsizetype compressedSize = 0;
     qsizetype pos = 33;
     bool ended = false;
     while (!ended && png.size() - pos >= 12) {
@@ -149,7 +228,9 @@ bool DecodeRgba8(QByteArrayView png, QImage& out) {
         if (std::memcmp(type, "IDAT", 4) == 0) {
             if (ChunkCrc(type, length + 4) != qFromBigEndian<uint32_t>(type + 4 + length))
                 return false;
-            compressed.append(type + 4, length);
+            if (length > 0)
+                idat.push_back({pos + 8, static_cast<qsizetype>(length)});
+            compressedSize += length;
         } else if (std::memcmp(type, "IEND", 4) == 0) {
             ended = true;
         } else if (critical) {
@@ -158,39 +239,97 @@ bool DecodeRgba8(QByteArrayView png, QImage& out) {
         }
         pos += 12 + static_cast<qsizetype>(length);
     }
-    if (!ended || compressed.isEmpty())
+    if (!ended || idat.empty())
         return false;
 
     const size_t stride = static_cast<size_t>(width) * kBytesPerPixel;
     const size_t rawSize = (stride + 1) * height;
     // Deflate cannot expand data by more than about 1032:1; refuse claims beyond that.
-    if (rawSize > static_cast<size_t>(compressed.size()) * 1032 + 4096)
-        return false;
-    std::vector<uint8_t> raw(rawSize);
-    std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> inflater(
-        libdeflate_alloc_decompressor());
-    if (!inflater)
-        return false;
-    size_t produced = 0;
-    if (libdeflate_zlib_decompress(inflater.get(), compressed.constData(),
-                                   static_cast<size_t>(compressed.size()), raw.data(), rawSize,
-                                   &produced) != LIBDEFLATE_SUCCESS ||
-        produced != rawSize)
+    if (rawSize > static_cast<size_t>(compressedSize) * 1032 + 4096)
         return false;
 
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGBA8888);
-    if (image.isNull())
-        return false;
-    const std::vector<uint8_t> zeroRow(stride, 0);
-    const uint8_t* prior = zeroRow.data();
-    for (uint32_t y = 0; y < height; ++y) {
-        uint8_t* source = raw.data() + y * (stride + 1);
-        uint8_t* row = image.scanLine(static_cast<int>(y));
-        std::memcpy(row, source + 1, stride);
-        if (!UnfilterRow(source[0], row, prior, static_cast<int>(width)))
-            return false;
-        prior = row;
+    const char* compressed = data + idat.front().offset;
+    std::unique_ptr<char, FreeDeleter> joined;
+    // What lies between the payloads when they are joined in the caller's buffer, to put the
+    // stream back as it was should the fast path fail after all.
+    std::string gaps;
+    bool joinedInPlace = false;
+    if (idat.size() > 1) {
+        // Several chunks: close the gaps (checksum, length and type between the payloads) in
+        // the caller's buffer when it is lent, else join them in one buffer of the exact size.
+        const qsizetype span = idat.back().offset + idat.back().size - idat.front().offset;
+        joinedInPlace = writable && span - compressedSize <= kMaxInPlaceGapBytes;
+        char* target = joinedInPlace ? writable + idat.front().offset : nullptr;
+        if (joinedInPlace) {
+            for (size_t i = 1; i < idat.size(); ++i) {
+                const qsizetype from = idat[i - 1].offset + idat[i - 1].size;
+                gaps.append(data + from, static_cast<size_t>(idat[i].offset - from));
+            }
+        } else {
+            joined.reset(static_cast<char*>(std::malloc(static_cast<size_t>(compressedSize))));
+            if (!joined)
+                return false;
+            target = joined.get();
+        }
+        qsizetype filled = 0;
+        for (const Span& part : idat) {
+            std::memmove(target + filled, data + part.offset, static_cast<size_t>(part.size));
+            filled += part.size;
+        }
+        compressed = target;
     }
+    const auto restore = [&] {
+        if (!joinedInPlace)
+            return;
+        qsizetype filled = compressedSize;
+        for (size_t i = idat.size(); i-- > 0;) {
+            filled -= idat[i].size;
+            std::memmove(writable + idat[i].offset, writable + idat.front().offset + filled,
+                         static_cast<size_t>(idat[i].size));
+        }
+        size_t taken = 0;
+        for (size_t i = 1; i < idat.size(); ++i) {
+            const qsizetype from = idat[i - 1].offset + idat[i - 1].size;
+            const size_t size = static_cast<size_t>(idat[i].offset - from);
+            std::memcpy(writable + from, gaps.data() + taken, size);
+            taken += size;
+        }
+    };
+
+    // One allocation that becomes the image: the filtered rows are inflated into it, and each
+    // row is then reconstructed one filter byte further up, so the pixels end where the image
+    // expects them. No zero fill, no second buffer.
+    std::unique_ptr<uint8_t, FreeDeleter> buffer(static_cast<uint8_t*>(std::malloc(rawSize)));
+    std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> inflater(
+        libdeflate_alloc_decompressor());
+    size_t produced = 0;
+    if (!buffer || !inflater ||
+        libdeflate_zlib_decompress(inflater.get(), compressed, static_cast<size_t>(compressedSize),
+                                   buffer.get(), rawSize, &produced) != LIBDEFLATE_SUCCESS ||
+        produced != rawSize) {
+        restore();
+        return false;
+    }
+    joined.reset();
+
+    uint8_t* pixels = buffer.get();
+    bool reconstructed = UnfilterFirstRow(pixels[0], pixels, pixels + 1, stride);
+    for (size_t y = 1; reconstructed && y < height; ++y) {
+        const uint8_t* in = pixels + y * (stride + 1);
+        uint8_t* row = pixels + y * stride;
+        reconstructed = UnfilterRow(in[0], row, in + 1, row - stride, stride);
+    }
+    if (!reconstructed) {
+        restore();
+        return false;
+    }
+    QImage image(pixels, static_cast<int>(width), static_cast<int>(height),
+                 static_cast<qsizetype>(stride), QImage::Format_RGBA8888, FreeImageBuffer, pixels);
+    if (image.isNull()) {
+        restore();
+        return false;
+    }
+    buffer.release();
     out = std::move(image);
     return true;
 }
@@ -306,8 +445,10 @@ QByteArray EncodeRgba8(const QImage& rgba) {
     ihdr[11] = 0; // adaptive filtering
     ihdr[12] = 0; // not interlaced
     AppendChunk(png, "IHDR", ihdr, sizeof ihdr);
-    for (size_t offset = 0; offset < compressedSize; offset += kIdatChunk) {
-        const size_t size = std::min(static_cast<size_t>(kIdatChunk), compressedSize - offset);
+    // One IDAT chunk for the whole stream (a chunk may hold up to 2^31 - 1 bytes): a reader
+    // then inflates straight from the file's bytes, without joining chunks first.
+    for (size_t offset = 0; offset < compressedSize; offset += kMaxIdatChunk) {
+        const size_t size = std::min(static_cast<size_t>(kMaxIdatChunk), compressedSize - offset);
         AppendChunk(png, "IDAT", compressed.data() + offset, size);
     }
     AppendChunk(png, "IEND", nullptr, 0);

@@ -10,10 +10,13 @@ namespace quindor::png {
 // libdeflate, which inflates and deflates about twice as fast as zlib; every other PNG goes
 // through the general decoder.
 
-// Decodes an 8-bit RGBA, non-interlaced PNG stream into an RGBA8888 image. False (and out
-// untouched) when the stream is of another kind or damaged; the caller then tries the general
-// decoder, which also produces the precise verdict.
-bool DecodeRgba8(QByteArrayView png, QImage& out);
+// Decodes an 8-bit RGBA, non-interlaced PNG stream into an RGBA8888 image, inflating straight
+// into the image's own buffer. False (and out untouched) when the stream is of another kind or
+// damaged; the caller then tries the general decoder, which also produces the precise verdict.
+// `writable`, when given, is the same bytes as `png`, which the decoder may then use as scratch
+// space (to join the payloads of several IDAT chunks without a copy); they are unspecified
+// afterwards.
+bool DecodeRgba8(QByteArrayView png, QImage& out, char* writable = nullptr);
 
 // Encodes RGBA8888 pixels as an 8-bit RGBA PNG with adaptive row filters and deflate level 5.
 QByteArray EncodeRgba8(const QImage& rgba);

@@ -10,7 +10,9 @@
 
 namespace quindor::platform {
 
-QtSoundPlayer::QtSoundPlayer() : effect_(std::make_unique<QSoundEffect>()) {}
+// The sound effect opens the default audio output (the sound server's device list), so it is
+// made when the first sound plays, not while the program starts.
+QtSoundPlayer::QtSoundPlayer() = default;
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
@@ -36,6 +38,8 @@ int WaveDurationMilliseconds(const QString& path) {
 }
 
 void QtSoundPlayer::play(const QString& path, bool wait) {
+    if (!effect_)
+        effect_ = std::make_unique<QSoundEffect>();
     effect_->stop();
     effect_->setSource(QUrl::fromLocalFile(path));
     effect_->play();
@@ -56,7 +60,8 @@ void QtSoundPlayer::play(const QString& path, bool wait) {
 }
 
 void QtSoundPlayer::stop() {
-    effect_->stop();
+    if (effect_)
+        effect_->stop();
 }
 
 } // namespace quindor::platform

@@ -84,7 +84,10 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     if (overObjects)
         runLayout();
     static_ = page_;
-    {
+    const auto& objects = document_.Objects;
+    // A painter makes the picture its own (a copy); without anything to draw it stays shared.
+    if (std::any_of(objects.begin(), objects.end(),
+                    [](const ObjDataTyp& o) { return IsFixedKind(o.Typ); })) {
         QPainter painter(&static_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         const RenderContext context = renderContext();
@@ -109,8 +112,10 @@ void ViewComposer::drawQueryAppearance(QPainter& painter) {
 void ViewComposer::RecomposeObjects() {
     if (background_.isNull())
         return;
-    page_ = background_.copy();
-    {
+    page_ = background_;
+    // An empty page (the start picture) needs no copy of its own: a painter on the shared
+    // picture would make one only to draw nothing.
+    if (document_.ObjectCount() > 0 || LayoutDrawsOverObjects(document_.Header)) {
         QPainter painter(&page_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         DrawAllObjects(document_, painter, renderContext());

@@ -3,9 +3,13 @@
 #include "core/binary_stream.h"
 #include "document/document_reader.h"
 #include "document/document_writer.h"
+#include "document/png_codec.h"
 #include "support/test_support.h"
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace quindor {
 namespace {
@@ -517,6 +521,67 @@ TEST(DocumentWriter, FileStartsWithTheCurrentMagic) {
     const QByteArray bytes = WriteDocumentBytes(d);
     ByteReader in(bytes);
     EXPECT_EQ(in.readTextBytes(), QByteArray("QDR-2.15"));
+}
+
+TEST(DocumentReader, ReadingFromALentBufferGivesTheSameDocument) {
+    // The loader lends its file buffer to the reader; the pictures (one of them stored by
+    // another writer in many small chunks) come out the same as from a read-only view.
+    Document d;
+    FillHeader(d);
+    d.BaseImage.Image = test::NoiseImage(90, 70, 3);
+    AddObject(d, {.Typ = ObjectKind::QueryPicture,
+                  .Cap = QStringLiteral("Bild"),
+                  .FrageNummer = 1,
+                  .Kx = 0.3,
+                  .Ky = 0.2,
+                  .KAusr = 0,
+                  .Fsize = 20});
+    d.Object(0).Picture = Pic(12, 9, true);
+    QByteArray bytes = WriteDocumentBytes(d);
+    const QByteArray ownPng = EncodePng(d.BaseImage.Image);
+    ASSERT_TRUE(bytes.endsWith(ownPng));
+    // Re-chunk the base image (the file's last field) into IDAT chunks of 200 bytes.
+    const qsizetype at = ownPng.indexOf("IDAT") - 4;
+    const QByteArray payload = ownPng.mid(at + 8, ownPng.size() - at - 12 - 12);
+    QByteArray split = ownPng.left(at);
+    for (qsizetype offset = 0; offset < payload.size(); offset += 200) {
+        const QByteArray part = payload.mid(offset, 200);
+        QByteArray typed = QByteArray("IDAT") + part;
+        char length[4];
+        qToBigEndian<uint32_t>(static_cast<uint32_t>(part.size()), length);
+        char crc[4];
+        qToBigEndian<uint32_t>(
+            static_cast<uint32_t>(
+                crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), typed.size())),
+            crc);
+        split += QByteArray(length, 4) + typed + QByteArray(crc, 4);
+    }
+    split += ownPng.right(12);
+    bytes = bytes.left(bytes.size() - ownPng.size()) + split;
+    ASSERT_GT(bytes.count("IDAT"), 3);
+
+    const Document fromView = ReadBack(bytes);
+    Document fromBuffer;
+    fromBuffer.FontName = "nicht gelesen";
+    ResetHeader(fromBuffer.Header, {});
+    QByteArray lent = bytes;
+    ASSERT_EQ(ReadDocumentBuffer(lent, fromBuffer, ReadOptions{}), ReadStatus::Ok);
+    EXPECT_TRUE(SameImage(d.BaseImage.Image, fromView.BaseImage.Image));
+    EXPECT_TRUE(SameImage(d.BaseImage.Image, fromBuffer.BaseImage.Image));
+    ASSERT_EQ(fromBuffer.ObjectCount(), 1);
+    EXPECT_TRUE(SameImage(d.Object(0).Picture.Image, fromBuffer.Object(0).Picture.Image));
+    EXPECT_EQ(fromBuffer.Header.Titel, d.Header.Titel);
+}
+
+TEST(DocumentReader, DetailsAreTheFirstTwoFields) {
+    Document d;
+    FillHeader(d);
+    const QByteArray bytes = WriteDocumentBytes(d);
+    ReadDetails details;
+    ASSERT_TRUE(ReadDocumentDetails(bytes.left(2000), details));
+    EXPECT_EQ(details.Magic, QByteArray("QDR-2.15"));
+    EXPECT_TRUE(details.KeyList.startsWith("|HD-vers|"));
+    EXPECT_FALSE(ReadDocumentDetails(bytes.left(20), details));
 }
 
 } // namespace

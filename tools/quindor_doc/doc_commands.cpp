@@ -76,17 +76,23 @@ LoadedDocument LoadForInspection(const QString& path) {
     NoBusyIndicator busy;
     DocumentSession session(state, messages, busy);
     RegisterLayouts(session.layouts(), state);
+    // The loader asks about the font the file names before any fallback: that is the one.
+    const auto installed = session.hooks().fontInstalled;
+    session.hooks().fontInstalled = [&result, installed](const QString& family) {
+        result.storedFontName = family;
+        return !installed || installed(family);
+    };
     result.ok = session.LoadDocument(path, false);
     result.messages = messages.texts();
     if (!result.ok)
         return result;
     result.document = session.document();
-    // The loader keeps no magic or key list; a second pass over the bytes collects them.
+    // The loader keeps no magic or key list; they are the file's first two fields.
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        Document scratch;
-        ReadDocumentBytes(file.readAll(), scratch, ReadOptions(), &result.details);
-        result.storedFontName = scratch.FontName;
+        const QByteArray start = file.read(64 * 1024);
+        if (!ReadDocumentDetails(start, result.details))
+            ReadDocumentDetails(start + file.readAll(), result.details);
     }
     return result;
 }
