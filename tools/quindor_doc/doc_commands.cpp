@@ -48,6 +48,18 @@ QString KindName(int typ) {
         return QStringLiteral("Multiple-Choice-Frage");
     case KindChoiceQuestionPicture:
         return QStringLiteral("Multiple-Choice-Frage mit Bild");
+    case KindChoiceText:
+        return QStringLiteral("Multiple-Choice-Fragetext");
+    case KindChoicePicture:
+        return QStringLiteral("Multiple-Choice-Fragebild");
+    case KindChoiceMarker:
+        return QStringLiteral("Antwortk\u00e4stchen");
+    case KindChoiceTextAnswer:
+        return QStringLiteral("Antworttext");
+    case KindChoiceOk:
+        return QStringLiteral("OK");
+    case KindChoicePictureAnswer:
+        return QStringLiteral("Antwortbild");
     case KindTablePictureLink:
         return QStringLiteral("Tabellen-Bild-Link");
     default:
@@ -81,6 +93,7 @@ LoadedDocument LoadForInspection(const QString& path) {
     if (!result.ok)
         return result;
     result.document = session.document();
+    result.currentQuestion = state.CurrentQuestion;
     // The loader keeps no magic or key list; a second pass over the bytes collects them.
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -170,7 +183,8 @@ int RunDump(const QString& path, QTextStream& out, QTextStream& err) {
         PrintMessages(loaded.messages, err);
         return 1;
     }
-    const QJsonObject json = DocumentToJson(loaded.document, loaded.details);
+    QJsonObject json = DocumentToJson(loaded.document, loaded.details);
+    json["currentQuestion"] = loaded.currentQuestion;
     out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
     return 0;
 }
