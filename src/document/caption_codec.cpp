@@ -39,31 +39,34 @@ QStringList SplitCaptionLines(const QString& caption) {
     return lines;
 }
 
-QString EncodeCaption(const QString& caption) {
-    const QStringList lines = SplitCaptionLines(caption);
-    if (lines.size() == 1 && lines.front().isEmpty())
+QString JoinCommaText(const QStringList& items) {
+    if (items.size() == 1 && items.front().isEmpty())
         return QStringLiteral("\"\"");
     QString out;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    for (qsizetype i = 0; i < items.size(); ++i) {
         if (i > 0)
             out += u',';
-        const QString& line = lines.at(i);
-        if (NeedsQuotes(line)) {
+        const QString& item = items.at(i);
+        if (NeedsQuotes(item)) {
             out += u'"';
-            for (const QChar c : line) {
+            for (const QChar c : item) {
                 if (c == u'"')
                     out += u'"';
                 out += c;
             }
             out += u'"';
         } else {
-            out += line;
+            out += item;
         }
     }
     return out;
 }
 
-QString DecodeCaption(const QString& stored) {
+QString EncodeCaption(const QString& caption) {
+    return JoinCommaText(SplitCaptionLines(caption));
+}
+
+QStringList SplitCommaText(const QString& stored) {
     // The list ends at the first NUL, as it always has for these strings.
     const qsizetype nul = stored.indexOf(QChar(0));
     const qsizetype n = nul >= 0 ? nul : stored.size();
@@ -103,7 +106,11 @@ QString DecodeCaption(const QString& stored) {
                 ++i;
         }
     }
-    QString result = items.join(QStringLiteral("\r\n"));
+    return items;
+}
+
+QString DecodeCaption(const QString& stored) {
+    QString result = SplitCommaText(stored).join(QStringLiteral("\r\n"));
     while (!result.isEmpty() && (result.endsWith(u'\r') || result.endsWith(u'\n')))
         result.chop(1);
     return result;

@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "document/numbering.h"
+#include "view/question_view.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
@@ -281,6 +282,11 @@ bool RenderContext::layerVisible(int ebene) const {
 
 void DrawObject(Document& document, int index, QPainter& painter, const RenderContext& context) {
     ObjDataTyp& o = document.Objects.at(static_cast<size_t>(index));
+    if (HiddenByQuestion(document, o, context.currentQuestion, context.exercise)) {
+        // Not on the page, so nothing to click either.
+        o.CardRect = {-1.0, -1.0, -1.0, -1.0};
+        return;
+    }
     if (!context.layerVisible(o.Ebene))
         return;
     if (context.exercise && o.Ebene == 2) {
@@ -340,6 +346,8 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     }
     const int side = EffectiveSide(o, context);
     const QRect card = PlaceCard(cardPoint, size, side, IsPictureCardKind(o.Typ), scale);
+    // What hit testing and redrawing take as the card.
+    QRect recorded = card;
 
     if (IsPointKind(o.Typ)) {
         DrawPoint(painter, o, card, context);
@@ -359,6 +367,14 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
             painter.setOpacity(Alpha(o.BildDeck) / 255.0);
             painter.drawImage(card, o.Picture.Image);
             painter.restore();
+        } else if (IsQuestionTextKind(o.Typ)) {
+            const QRect fitted =
+                DrawQuestionText(painter, o.Typ, QuestionTextBox(document, o.Typ, card, image),
+                                 RoundHalfEven(3 * scale), CardText(o), font,
+                                 QuestionTextLimit(document, index, image), ToQColor(o.Farbe));
+            // The answer shown in the learning view is clicked where its text is.
+            if (o.Typ == ObjectKind::AnswerField && numbered && !context.exercise)
+                recorded = fitted;
         } else {
             const int align = o.TAusr == 1   ? Qt::AlignHCenter
                               : o.TAusr == 2 ? Qt::AlignRight
@@ -369,12 +385,12 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                          CardText(o), font, align, colour, sizedFromText);
         }
     }
-    o.CardRect = {static_cast<double>(card.left()) / image.width(),
-                  static_cast<double>(card.top()) / image.height(),
-                  static_cast<double>(card.left() + card.width()) / image.width(),
-                  static_cast<double>(card.top() + card.height()) / image.height()};
-    o.DrawnLeft = card.left();
-    o.DrawnTop = card.top();
+    o.CardRect = {static_cast<double>(recorded.left()) / image.width(),
+                  static_cast<double>(recorded.top()) / image.height(),
+                  static_cast<double>(recorded.left() + recorded.width()) / image.width(),
+                  static_cast<double>(recorded.top() + recorded.height()) / image.height()};
+    o.DrawnLeft = recorded.left();
+    o.DrawnTop = recorded.top();
 }
 
 std::vector<int> DrawingOrder(const Document& document) {

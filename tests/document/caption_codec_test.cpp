@@ -121,6 +121,19 @@ TEST(CaptionCodec, RoundTrips) {
         EXPECT_EQ(DecodeCaption(EncodeCaption(S(caption))), S(caption)) << caption;
 }
 
+// The comma text of a multiple-choice question keeps line breaks inside a quoted item, while
+// a blank ends an item without quotes.
+TEST(CaptionCodec, CommaTextItems) {
+    EXPECT_EQ(SplitCommaText(S("\"Frage, lang\",\"+ja\r\n-nein\"")),
+              QStringList({"Frage, lang", "+ja\r\n-nein"}));
+    EXPECT_EQ(SplitCommaText(S("zwei Wörter,,\"\"\"x\"\"\"")),
+              QStringList({"zwei", S("Wörter"), "", "\"x\""}));
+    const QStringList items{"", "a b", "c", "\"", "1\r\n2"};
+    EXPECT_EQ(SplitCommaText(JoinCommaText(items)), items);
+    EXPECT_EQ(JoinCommaText({""}), S("\"\""));
+    EXPECT_EQ(JoinCommaText({}), QString());
+}
+
 TEST(CaptionCodec, SplitLines) {
     EXPECT_EQ(SplitCaptionLines(QString()), QStringList());
     EXPECT_EQ(SplitCaptionLines(S("a")), QStringList({"a"}));

@@ -142,6 +142,50 @@ TEST_F(QuindorDocTool, InfoAndDumpDescribeTheDocument) {
     EXPECT_EQ(json["header"].toObject()["FileName"].toString(), good);
 }
 
+// A multiple-choice layout can be checked from the command line: the dump lists the objects
+// the load generated, with the fields the view and the runs work with.
+TEST_F(QuindorDocTool, DumpShowsGeneratedObjectsWithTheirWorkingFields) {
+    Document d;
+    d.Header.DokTyp = DocumentType::MultipleChoice;
+    d.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::MultipleChoice);
+    d.BaseImage.Image = test::PatternImage(30, 20);
+    AddObject(d, {.Typ = ObjectKind::ChoiceQuestion,
+                  .Ebene = 1,
+                  .Cap = QStringLiteral("\"Wie viele?\",\"+drei\r\n-vier\""),
+                  .FrageNummer = 1,
+                  .Kx = 0,
+                  .Ky = 0,
+                  .KAusr = 1,
+                  .Fsize = 0});
+    const QString file = dir.filePath(QStringLiteral("mc.qdr"));
+    WriteFile(file, WriteDocumentBytes(d));
+
+    const test::ToolRun dump = Doc({QStringLiteral("dump"), file});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(dump.out.toUtf8()).object();
+    EXPECT_EQ(json["currentQuestion"].toInt(), 1);
+    EXPECT_EQ(json["header"].toObject()["AnzFrageNummern"].toInt(), 1);
+    // Source, five controls, header, question, two markers with their answers, "OK".
+    const QJsonArray objects = json["objects"].toArray();
+    ASSERT_EQ(objects.size(), 13);
+    const QJsonObject marker = objects[8].toObject();
+    EXPECT_EQ(KindFromStored(marker["Typ"].toInt()), ObjectKind::ChoiceMarker);
+    EXPECT_EQ(marker["Cap"].toString(), QStringLiteral("+"));
+    EXPECT_EQ(marker["State"].toInt(), -1);
+    EXPECT_EQ(marker["Nummer"].toInt(), 1);
+    EXPECT_EQ(marker["AntwortAnz"].toInt(), 2);
+    EXPECT_EQ(marker["FixedWidth"].toDouble(), -1.0);
+    EXPECT_EQ(marker["FixedHeight"].toDouble(), -1.0);
+    EXPECT_TRUE(marker.contains("Partner"));
+    EXPECT_EQ(marker["Picture"].toObject(), (QJsonObject{{"width", 65}, {"height", 65}}));
+    EXPECT_DOUBLE_EQ(marker["Ky"].toDouble(), 0.51 - 0.075);
+    EXPECT_EQ(objects[12].toObject()["Cap"].toString(), QStringLiteral("OK"));
+
+    const test::ToolRun info = Doc({QStringLiteral("info"), file});
+    EXPECT_TRUE(info.out.contains(QStringLiteral("  Typ 24 (Antwortk\u00e4stchen): 2\n")))
+        << info.out.toStdString();
+}
+
 // The tool reports the font the program really draws in, and the stored one it replaced.
 TEST_F(QuindorDocTool, InfoNamesTheFontTheDocumentIsDrawnIn) {
     Document d;

@@ -39,6 +39,26 @@ TEST(RenderCommand, WritesThePageFittedIntoTheArea) {
     EXPECT_NE(QImage(out), covered);
 }
 
+TEST(RenderCommand, ShowsTheQuestionAskedFor) {
+    QTemporaryDir dir;
+    const QString first = dir.path() + QStringLiteral("/eins.png");
+    const QString second = dir.path() + QStringLiteral("/zwei.png");
+    const QString beyond = dir.path() + QStringLiteral("/neun.png");
+    ASSERT_EQ(Render({Sample("07_Verkehrszeichen-Quiz.qdr"), first}), 0);
+    ASSERT_EQ(Render({Sample("07_Verkehrszeichen-Quiz.qdr"), second, QStringLiteral("--question"),
+                      QStringLiteral("2")}),
+              0);
+    // A question the document does not have shows the first.
+    ASSERT_EQ(Render({Sample("07_Verkehrszeichen-Quiz.qdr"), beyond, QStringLiteral("--question"),
+                      QStringLiteral("9")}),
+              0);
+    EXPECT_NE(QImage(second), QImage(first));
+    EXPECT_EQ(QImage(beyond), QImage(first));
+    EXPECT_EQ(Render({Sample("07_Verkehrszeichen-Quiz.qdr"), first, QStringLiteral("--question"),
+                      QStringLiteral("0")}),
+              2);
+}
+
 TEST(RenderCommand, RefusesBadArgumentsAndMissingFiles) {
     EXPECT_EQ(Render({Sample("01_Pflanze.qdr")}), 2);
     EXPECT_EQ(Render({Sample("01_Pflanze.qdr"), QStringLiteral("x.png"),

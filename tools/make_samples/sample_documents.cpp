@@ -1,5 +1,6 @@
 #include "make_samples/sample_documents.h"
 
+#include "make_samples/question_samples.h"
 #include "make_samples/sample_pictures.h"
 
 #include <QPointF>
@@ -12,6 +13,8 @@ namespace {
 const QString kAuthor = QStringLiteral("Quindor-Beispiele");
 constexpr WinColor kLineColour = MakeWinColor(45, 60, 120);
 constexpr WinColor kWhite = 0xFFFFFF;
+
+} // namespace
 
 Picture MakePicture(const QImage& image) {
     Picture picture;
@@ -35,6 +38,8 @@ Document NewDocument(DocumentType dokTyp, DocumentSubtype dokUnterTyp, const QSt
     d.BaseImage = MakePicture(base);
     return d;
 }
+
+namespace {
 
 // Places objects in pixels of a reference base image and stores them as page fractions.
 class Placer {
@@ -279,8 +284,11 @@ void Shrink(Document& d) {
             picture.Image = picture.Image.scaledToWidth(width, Qt::SmoothTransformation);
     };
     shrink(d.BaseImage, 96);
-    for (ObjDataTyp& o : d.Objects)
+    for (ObjDataTyp& o : d.Objects) {
         shrink(o.Picture, 20);
+        for (Picture& answer : o.AntwPics)
+            shrink(answer, 20);
+    }
 }
 
 NamedDocument EmptySeed() {
@@ -337,7 +345,9 @@ NamedDocument ChoiceSeed() {
     question.Typ = ObjectKind::ChoiceQuestion;
     question.Untertyp = 1;
     question.FrageNummer = 1;
-    question.Cap = QStringLiteral("Welches Tier kann fliegen?\r\n-\r\n+\r\n-");
+    question.Cap = ChoiceCaption(
+        QStringLiteral("Welches Tier kann fliegen?"),
+        {QStringLiteral("-Birne"), QStringLiteral("+Vogel"), QStringLiteral("-Fisch")});
     question.AntwortAnz = 3;
     for (int i = 0; i < question.AntwortAnz; ++i)
         question.AnswerPicture(i) = MakePicture(DrawSymbol(i + 1, 16));
@@ -345,7 +355,9 @@ NamedDocument ChoiceSeed() {
     ObjDataTyp withPicture;
     withPicture.Typ = ObjectKind::ChoiceQuestionPicture;
     withPicture.FrageNummer = 2;
-    withPicture.Cap = QStringLiteral("Was zeigt das Bild?\r\n+Einen Apfel\r\n-Eine Birne");
+    withPicture.Cap =
+        ChoiceCaption(QStringLiteral("Was zeigt das Bild?"),
+                      {QStringLiteral("+Einen Apfel"), QStringLiteral("-Eine Birne")});
     withPicture.AntwortAnz = 2;
     withPicture.Picture = MakePicture(DrawSymbol(0, 16));
     d.Objects.push_back(withPicture);
@@ -382,6 +394,9 @@ std::vector<NamedDocument> SampleDocuments() {
     documents.push_back(CTestDocument());
     documents.push_back(SchoolWayDocument());
     documents.push_back(SignTableDocument());
+    documents.push_back(SingleQuestionsDocument());
+    documents.push_back(SignQuizDocument());
+    documents.push_back(PictureChoiceDocument());
     return documents;
 }
 

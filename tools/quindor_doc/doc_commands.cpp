@@ -48,6 +48,18 @@ QString KindName(ObjectKind kind) {
         return QStringLiteral("Multiple-Choice-Frage");
     case ObjectKind::ChoiceQuestionPicture:
         return QStringLiteral("Multiple-Choice-Frage mit Bild");
+    case ObjectKind::ChoiceText:
+        return QStringLiteral("Multiple-Choice-Fragetext");
+    case ObjectKind::ChoicePicture:
+        return QStringLiteral("Multiple-Choice-Fragebild");
+    case ObjectKind::ChoiceMarker:
+        return QStringLiteral("Antwortk\u00e4stchen");
+    case ObjectKind::ChoiceAnswerText:
+        return QStringLiteral("Antworttext");
+    case ObjectKind::ChoiceOk:
+        return QStringLiteral("OK");
+    case ObjectKind::ChoiceAnswerPicture:
+        return QStringLiteral("Antwortbild");
     case ObjectKind::TablePictureLink:
         return QStringLiteral("Tabellen-Bild-Link");
     default:
@@ -87,6 +99,7 @@ LoadedDocument LoadForInspection(const QString& path) {
     if (!result.ok)
         return result;
     result.document = session.document();
+    result.currentQuestion = state.CurrentQuestion;
     // The loader keeps no magic or key list; they are the file's first two fields.
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -176,7 +189,8 @@ int RunDump(const QString& path, QTextStream& out, QTextStream& err) {
         PrintMessages(loaded.messages, err);
         return 1;
     }
-    const QJsonObject json = DocumentToJson(loaded.document, loaded.details);
+    QJsonObject json = DocumentToJson(loaded.document, loaded.details);
+    json["currentQuestion"] = loaded.currentQuestion;
     out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
     return 0;
 }

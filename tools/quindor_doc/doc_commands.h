@@ -14,7 +14,8 @@ struct LoadedDocument {
     QStringList messages;
     Document document;
     ReadDetails details;
-    QString storedFontName; // the font the file names, before any fallback
+    QString storedFontName;  // the font the file names, before any fallback
+    int currentQuestion = 0; // the question the load left shown (question documents)
 };
 
 LoadedDocument LoadForInspection(const QString& path);

@@ -128,6 +128,17 @@ QJsonObject ObjectJson(const ObjDataTyp& ob) {
     for (const Picture& answer : ob.AntwPics)
         answers.append(PictureJson(answer));
     o["AntwPics"] = answers;
+    // The working fields of the view and the runs, as the load and the layouts left them.
+    o["FixedWidth"] = ob.FixedWidth;
+    o["FixedHeight"] = ob.FixedHeight;
+    o["State"] = static_cast<int>(ob.State);
+    o["Nummer"] = ob.Nummer;
+    o["Partner"] = ob.Partner;
+    o["RunCounter1"] = ob.RunCounter1;
+    o["RunCounter2"] = ob.RunCounter2;
+    o["CardRect"] = RectJson(ob.CardRect);
+    o["DrawnLeft"] = ob.DrawnLeft;
+    o["DrawnTop"] = ob.DrawnTop;
     return o;
 }
 

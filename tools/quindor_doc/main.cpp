@@ -8,11 +8,11 @@ namespace {
 const char* const kUsage =
     "Aufruf:\n"
     "  quindor-doc info DATEI          Typ, Titel, Autor und Objekte eines Dokuments\n"
-    "  quindor-doc dump DATEI          alle gespeicherten Felder als JSON\n"
+    "  quindor-doc dump DATEI          alle Felder als JSON, wie geladen\n"
     "  quindor-doc check PFAD...       Dokumente und Ordner wie beim Öffnen prüfen\n"
     "  quindor-doc rewrite EIN AUS     EIN laden und als AUS neu schreiben\n"
     "  quindor-doc render DATEI AUS.png [--width B] [--height H] [--uncovered]\n"
-    "                  [--numbering 0|1|2]\n"
+    "                  [--numbering 0|1|2] [--question N]\n"
     "                                  die Seite wie in der Lernansicht als PNG\n"
     "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
     "  quindor-doc --help              diese Hilfe\n";

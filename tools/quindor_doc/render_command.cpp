@@ -17,6 +17,8 @@ struct RenderOptions {
     int height = 900;
     bool uncovered = false;
     int numbering = static_cast<int>(Numbering::Ordered);
+    // The question shown in a question document; 0 leaves the one the load chose.
+    int question = 0;
 };
 
 bool ParseNumber(const QString& text, int low, int high, int& value) {
@@ -46,6 +48,7 @@ bool Parse(const QStringList& arguments, RenderOptions& options) {
             flag == QLatin1String("--width")       ? ParseNumber(value, 16, 16000, options.width)
             : flag == QLatin1String("--height")    ? ParseNumber(value, 16, 16000, options.height)
             : flag == QLatin1String("--numbering") ? ParseNumber(value, 0, 2, options.numbering)
+            : flag == QLatin1String("--question")  ? ParseNumber(value, 1, 100000, options.question)
                                                    : false;
         if (!ok)
             return false;
@@ -73,6 +76,8 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     SetNumberingMode(document, state, static_cast<Numbering>(options.numbering));
     if (options.uncovered)
         UncoverAll(document);
+    if (options.question > 0)
+        state.CurrentQuestion = options.question;
     ViewComposer view(document, state, &session.layouts());
     view.ComposeView(QSize(options.width, options.height));
     if (!view.pageImage().save(options.output, "PNG")) {

@@ -1,0 +1,95 @@
+#include "view/question_view.h"
+
+#include "core/rounding.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace quindor {
+
+namespace {
+
+bool IsQuestionDocument(const Document& document) {
+    return document.Header.Type().questions;
+}
+
+// The usable height of the page between the top and bottom margins, in pixels.
+double UsableHeight(const Document& document, QSize image) {
+    const FracRect& m = document.Header.EinrueckRand;
+    return (1 - m.Top - m.Bottom) * image.height();
+}
+
+} // namespace
+
+bool HiddenByQuestion(const Document& document, const ObjDataTyp& o, int currentQuestion,
+                      bool exercise) {
+    if (!IsQuestionDocument(document))
+        return false;
+    if (document.Header.DokTyp == DocumentType::MultipleChoice &&
+        (o.Typ == ObjectKind::ChoiceQuestion || o.Typ == ObjectKind::ChoiceQuestionPicture ||
+         (o.Typ == ObjectKind::ChoiceOk && !exercise)))
+        return true;
+    return o.FrageNummer >= 1 && o.FrageNummer != currentQuestion;
+}
+
+bool IsQuestionTextKind(ObjectKind typ) {
+    return typ == ObjectKind::AnswerField || typ == ObjectKind::QuestionText ||
+           typ == ObjectKind::ChoiceText || typ == ObjectKind::ChoiceAnswerText;
+}
+
+int QuestionTextLimit(const Document& document, int index, QSize image) {
+    const ObjDataTyp& o = document.Object(index);
+    const double scale = image.width() / 870.0;
+    switch (o.Typ) {
+    case ObjectKind::QuestionText:
+        return RoundHalfEven(UsableHeight(document, image) * 0.2 / 0.64);
+    case ObjectKind::AnswerField:
+        return RoundHalfEven(UsableHeight(document, image) * 0.135 / 0.64);
+    case ObjectKind::ChoiceText:
+        return RoundHalfEven(UsableHeight(document, image) * 0.08 / 0.915);
+    default: {
+        // Text answers have less room the more answers their question has; the count is on
+        // the marker in front of each.
+        const int answers = index > 0 ? document.Object(index - 1).AntwortAnz : 0;
+        return RoundHalfEven((2.8 - 0.15 * answers) * 35 * scale);
+    }
+    }
+}
+
+QRect QuestionTextBox(const Document& document, ObjectKind typ, const QRect& card, QSize image) {
+    if (typ == ObjectKind::AnswerField)
+        return card;
+    const int right = RoundHalfEven((1 - document.Header.EinrueckRand.Right) * image.width());
+    QRect box = card;
+    box.setRight(std::max(card.left(), right - 1));
+    return box;
+}
+
+QRect DrawQuestionText(QPainter& painter, ObjectKind typ, const QRect& box, int padding,
+                       const QString& text, QFont font, int limit, const QColor& colour) {
+    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    const QRect inner = box.adjusted(padding, 0, -padding, 0);
+    const QRect tall(inner.left(), inner.top(), std::max(1, inner.width()), 1000000);
+    const int start = font.pixelSize();
+    int size = start;
+    int height = QFontMetrics(font).boundingRect(tall, flags, text).height();
+    while (height > limit && size > 3) {
+        size = std::min(size - 1, RoundHalfEven(size * 0.9));
+        font.setPixelSize(std::max(1, size));
+        height = QFontMetrics(font).boundingRect(tall, flags, text).height();
+    }
+    int top = box.top();
+    if (typ == ObjectKind::ChoiceText)
+        top += RoundHalfEven((box.height() - height) / 2.0);
+    else if (typ != ObjectKind::AnswerField && height > box.height())
+        top -= RoundHalfEven(size * static_cast<double>(box.height()) / start * 0.25);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QRect(inner.left(), top, std::max(1, inner.width()), height), flags, text);
+    painter.restore();
+    return {box.left(), top, box.width(), height};
+}
+
+} // namespace quindor

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "make_samples/sample_documents.h"
+
+namespace quindor::samples {
+
+// Single questions about plants, with their question objects as the authoring tool stores them.
+NamedDocument SingleQuestionsDocument();
+// Multiple choice on traffic signs: text answers, most questions with the sign as picture.
+NamedDocument SignQuizDocument();
+// Multiple choice with picture answers in two columns.
+NamedDocument PictureChoiceDocument();
+
+// The stored caption of a multiple-choice question: the question and its answer lines ("+" in
+// front of a correct answer, "-" of a wrong one) as a comma text.
+QString ChoiceCaption(const QString& question, const QStringList& answers);
+
+} // namespace quindor::samples
