@@ -51,8 +51,16 @@ enum ObjectKind : int32_t {
     KindTableQueryPicture = 32,
     KindTablePictureLink = 33,
     KindClusterFirst = 40,
+    KindClusterStaticText = 40,
+    KindClusterQueryText = 41,
+    KindClusterStaticPicture = 42,
+    KindClusterQueryPicture = 43,
     KindClusterLast = 43,
     KindPairFirst = 50,
+    KindPairStaticText = 50,
+    KindPairQueryText = 51,
+    KindPairStaticPicture = 52,
+    KindPairQueryPicture = 53,
     KindPairLast = 53,
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "document/numbering.h"
+#include "layouts/cluster_layout.h"
 #include "view/page_builder.h"
 
 #include <QPainter>
@@ -66,9 +67,9 @@ RenderContext ViewComposer::renderContext() const {
     RenderContext context;
     context.imageSize = page_.size();
     // The side of a card is judged on the page, which keeps its shape at every zoom.
-    context.displayAspect =
-        page_.isNull() ? geometry_.DisplayAspect
-                       : static_cast<double>(page_.width()) / std::max(1, page_.height());
+    context.displayAspect = page_.isNull()
+                                ? geometry_.DisplayAspect
+                                : static_cast<double>(page_.width()) / std::max(1, page_.height());
     context.exercise = state_.ViewMode == ViewExercise;
     context.layers = layers_;
     context.currentQuestion = state_.CurrentQuestion;
@@ -102,6 +103,11 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     const QSize pageSize = fit.zoomedSize;
     const bool baseVisible = layers_[0] || state_.ViewMode == ViewExercise;
     page_ = RenderPage(document_, base, pageSize, baseVisible);
+    if (baseVisible) {
+        // The baskets belong to the page's background, below every card.
+        QPainter painter(&page_);
+        DrawBasketBackground(document_, painter, page_.size(), state_.ViewMode == ViewExercise);
+    }
     geometry_.PageImageSize = page_.size();
     const bool overObjects = LayoutDrawsOverObjects(document_.Header.DokTyp);
     if (!overObjects)
