@@ -2,6 +2,7 @@
 
 #include "layouts/cluster_layout.h"
 #include "layouts/gap_text_layout.h"
+#include "layouts/pair_layout.h"
 
 namespace quindor {
 
@@ -11,6 +12,9 @@ void RegisterLayouts(LayoutDispatch& layouts, ProgramState& state) {
     });
     layouts.registerLayout(4, [&state](Document& document, const LayoutPass& pass) {
         ClusterLayout(document, pass, state);
+    });
+    layouts.registerLayout(5, [&state](Document& document, const LayoutPass& pass) {
+        PairLayout(document, pass, state);
     });
 }
 
