@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "document/numbering.h"
+#include "layouts/pair_layout.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
@@ -54,6 +55,12 @@ bool IsPictureCardKind(int typ) {
     }
 }
 
+// Texts of the cluster and pair layouts, wrapped at the width the layout fixed.
+bool IsFixedWidthTextKind(int typ) {
+    return typ == KindClusterStaticText || typ == KindClusterQueryText ||
+           typ == KindPairStaticText || typ == KindPairQueryText;
+}
+
 bool IsButtonKind(int typ) {
     return typ >= KindNavPrevious && typ <= KindNavRandom;
 }
@@ -88,9 +95,12 @@ QSize PointSize(const ObjDataTyp& o, const RenderContext& context) {
     return {std::max(marker, width), marker};
 }
 
+// Cluster cards sit centred on their cell's point rather than beside it.
+constexpr int kSideCentred = 5;
+
 // The side of the card seen from the anchor, worked out once for automatic placement.
 int EffectiveSide(ObjDataTyp& o, const RenderContext& context) {
-    if (o.KAusr >= 1 && o.KAusr <= 4)
+    if (o.KAusr >= 1 && o.KAusr <= kSideCentred)
         return o.KAusrAkt = o.KAusr;
     if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4)
         return o.KAusrAkt;
@@ -114,6 +124,8 @@ QRect PlaceCard(const QPoint& point, QSize size, int side, bool picture, double 
         return {point.x() - w - gapSide, point.y() - RoundHalfEven(h / 2.0), w, h};
     case 4:
         return {point.x() - RoundHalfEven(w / 2.0), point.y() + gapVertical, w, h};
+    case kSideCentred:
+        return {point.x() - RoundHalfEven(w / 2.0), point.y() - RoundHalfEven(h / 2.0), w, h};
     default:
         return {point.x() + gapSide, point.y() - RoundHalfEven(h / 2.0), w, h};
     }
@@ -338,6 +350,13 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     const QPoint anchor(RoundHalfEven(o.Sx * image.width()), RoundHalfEven(o.Sy * image.height()));
     if (context.drawLines && o.Sline == 1)
         DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, ToQColor(o.LinieFarbe));
+    if (context.drawLines && o.Sline == kPairLineForm && o.Typ >= KindPairFirst &&
+        o.Typ <= KindPairLast) {
+        const std::array<QPoint, 4> corners = PairLinePoints(anchor, cardPoint);
+        for (size_t k = 0; k + 1 < corners.size(); ++k)
+            DrawSquareBrushLine(painter, corners[k], corners[k + 1], o.LinieDicke,
+                                ToQColor(o.LinieFarbe));
+    }
 
     const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
     const QFontMetrics metrics(font);
@@ -354,7 +373,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         size = QSize(RoundHalfEven(30 * scale), RoundHalfEven(30 * scale));
     } else if (pictureCard) {
         int height = metrics.height();
-        if (o.Typ >= 42 && o.FixedHeight > 0)
+        if (o.Typ >= KindClusterStaticPicture && o.FixedHeight > 0)
             height = std::min(height, RoundHalfEven(image.height() * o.FixedHeight));
         const QSize picture = o.Picture.Image.size();
         const int width = std::max(RoundHalfEven(picture.width() * static_cast<double>(height) /
@@ -363,11 +382,13 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         size = QSize(width, height);
     } else {
         const QString text = CardText(o);
-        if ((o.Typ == 40 || o.Typ == 41 || o.Typ == 50 || o.Typ == 51) && o.FixedWidth > 0) {
+        if (IsFixedWidthTextKind(o.Typ) && o.FixedWidth > 0) {
+            // The text wraps inside the card's side margins, where it is drawn.
             const int width = RoundHalfEven(image.width() * o.FixedWidth);
+            const int inner = std::max(1, width - 2 * RoundHalfEven(3 * scale));
             size = QSize(
                 width,
-                metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text).height());
+                metrics.boundingRect(QRect(0, 0, inner, 100000), Qt::TextWordWrap, text).height());
         } else {
             const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
             size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));
