@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "document/numbering.h"
+#include "layouts/pair_layout.h"
 #include "view/question_view.h"
 
 #include <QFontMetrics>
@@ -32,6 +33,12 @@ QFont EmFont(const QString& family, int height, int style = 0) {
     font.setUnderline(style & 4);
     font.setStrikeOut(style & 8);
     return font;
+}
+
+// Texts of the cluster and pair layouts, wrapped at the width the layout fixed.
+bool IsFixedWidthTextKind(ObjectKind kind) {
+    return kind == ObjectKind::ClusterStaticText || kind == ObjectKind::ClusterText ||
+           kind == ObjectKind::PairStaticText || kind == ObjectKind::PairText;
 }
 
 QString ButtonText(ObjectKind kind) {
@@ -66,9 +73,12 @@ QSize PointSize(const ObjDataTyp& o, const RenderContext& context) {
     return {std::max(marker, width), marker};
 }
 
+// Cluster cards sit centred on their cell's point rather than beside it.
+constexpr int kSideCentred = 5;
+
 // The side of the card seen from the anchor, worked out once for automatic placement.
 int EffectiveSide(ObjDataTyp& o, const RenderContext& context) {
-    if (o.KAusr >= 1 && o.KAusr <= 4)
+    if (o.KAusr >= 1 && o.KAusr <= kSideCentred)
         return o.KAusrAkt = o.KAusr;
     if (o.KAusrAkt >= 1 && o.KAusrAkt <= 4)
         return o.KAusrAkt;
@@ -92,6 +102,8 @@ QRect PlaceCard(const QPoint& point, QSize size, int side, bool picture, double 
         return {point.x() - w - gapSide, point.y() - RoundHalfEven(h / 2.0), w, h};
     case 4:
         return {point.x() - RoundHalfEven(w / 2.0), point.y() + gapVertical, w, h};
+    case kSideCentred:
+        return {point.x() - RoundHalfEven(w / 2.0), point.y() - RoundHalfEven(h / 2.0), w, h};
     default:
         return {point.x() + gapSide, point.y() - RoundHalfEven(h / 2.0), w, h};
     }
@@ -304,6 +316,13 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     const QPoint anchor(RoundHalfEven(o.Sx * image.width()), RoundHalfEven(o.Sy * image.height()));
     if (context.drawLines && o.Sline == 1)
         DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, ToQColor(o.LinieFarbe));
+    if (context.drawLines && o.Sline == kPairLineForm && o.Typ >= ObjectKind::PairStaticText &&
+        o.Typ <= ObjectKind::PairPicture) {
+        const std::array<QPoint, 4> corners = PairLinePoints(anchor, cardPoint);
+        for (size_t k = 0; k + 1 < corners.size(); ++k)
+            DrawSquareBrushLine(painter, corners[k], corners[k + 1], o.LinieDicke,
+                                ToQColor(o.LinieFarbe));
+    }
 
     const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
     const QFontMetrics metrics(font);
@@ -329,11 +348,13 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         size = QSize(width, height);
     } else {
         const QString text = CardText(o);
-        if ((IsClusterKind(o.Typ) || IsPairKind(o.Typ)) && o.FixedWidth > 0) {
+        if (IsFixedWidthTextKind(o.Typ) && o.FixedWidth > 0) {
+            // The text wraps inside the card's side margins, where it is drawn.
             const int width = RoundHalfEven(image.width() * o.FixedWidth);
+            const int inner = std::max(1, width - 2 * RoundHalfEven(3 * scale));
             size = QSize(
                 width,
-                metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text).height());
+                metrics.boundingRect(QRect(0, 0, inner, 100000), Qt::TextWordWrap, text).height());
         } else {
             const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
             size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));

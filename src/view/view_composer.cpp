@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "document/numbering.h"
+#include "layouts/cluster_layout.h"
 #include "view/page_builder.h"
 
 #include <QPainter>
@@ -76,6 +77,11 @@ void ViewComposer::ComposeView(QSize pictureArea) {
     const QSize pageSize = fit.zoomedSize;
     const bool baseVisible = layers_[0] || state_.ViewMode == Mode::Exercise;
     page_ = RenderPage(document_, base, pageSize, baseVisible);
+    if (baseVisible) {
+        // The baskets belong to the page's background, below every card.
+        QPainter painter(&page_);
+        DrawBasketBackground(document_, painter, page_.size(), state_.ViewMode == Mode::Exercise);
+    }
     geometry_.PageImageSize = page_.size();
     const bool overObjects = LayoutDrawsOverObjects(document_.Header);
     if (!overObjects)

@@ -109,6 +109,22 @@ TEST(DocumentJson, ClusterDocumentShowsHeaderGridColumnsAndObjects) {
     EXPECT_EQ(json["baseImage"].toObject(), (QJsonObject{{"width", 20}, {"height", 10}}));
 }
 
+// The sizes and partners the pair layout sets show in the dump, though no file holds them.
+TEST(DocumentJson, LayoutFieldsOfPairElements) {
+    Document d;
+    d.Header.DokTyp = DocumentType::CrossMatching;
+    ObjDataTyp o;
+    o.Typ = ObjectKind::PairText;
+    o.FixedWidth = 0.25;
+    o.FixedHeight = 0.125;
+    o.Partner = 3;
+    d.Objects.push_back(o);
+    const QJsonObject object = doc::DocumentToJson(d, ReadDetails())["objects"][0].toObject();
+    EXPECT_EQ(object["FixedWidth"].toDouble(), 0.25);
+    EXPECT_EQ(object["FixedHeight"].toDouble(), 0.125);
+    EXPECT_EQ(object["Partner"].toInt(), 3);
+}
+
 TEST(DocumentJson, FreeDocumentHasNoGridColumnsOrLogo) {
     Document d;
     d.BaseImage = Pic(4, 4);

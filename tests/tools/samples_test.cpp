@@ -1,3 +1,4 @@
+#include "document/numbering.h"
 #include "exercise/exercise_run.h"
 #include "exercise/headless_surface.h"
 #include "layouts/document_layouts.h"
@@ -138,6 +139,49 @@ TEST_F(SampleFolder, SchoolWayKeepsItsPictures) {
     EXPECT_GE(OfKind(d, ObjectKind::QueryLabel).size(), 3u);
 }
 
+// Every card belongs to one of the three baskets, and each basket has text and picture cards
+// under its heading.
+TEST_F(SampleFolder, SortingSampleFillsThreeBaskets) {
+    const Document& d = load(QStringLiteral("09_Sortieren.qdr"));
+    EXPECT_EQ(d.Header.DokTyp, DocumentType::Cluster);
+    EXPECT_EQ(d.Header.Spalten, 3);
+    EXPECT_EQ(OfKind(d, ObjectKind::ClusterStaticText).size(), 3u);
+    for (int basket = 1; basket <= 3; ++basket) {
+        const QString tag = QStringLiteral("Korb#%1").arg(basket);
+        int texts = 0;
+        int pictures = 0;
+        for (const ObjDataTyp& o : d.Objects) {
+            texts += o.Typ == ObjectKind::ClusterText && o.BildKenn == tag;
+            pictures +=
+                o.Typ == ObjectKind::ClusterPicture && o.BildKenn == tag && !o.Picture.isEmpty();
+        }
+        EXPECT_GE(texts, 2) << basket;
+        EXPECT_GE(pictures, 2) << basket;
+    }
+}
+
+// Pairs of two query elements each (a run pairs them by their places in the list), with
+// pictures on either side.
+TEST_F(SampleFolder, PairSampleJoinsTextsAndPictures) {
+    const Document& d = load(QStringLiteral("10_Zuordnen.qdr"));
+    EXPECT_EQ(d.Header.DokTyp, DocumentType::CrossMatching);
+    ASSERT_EQ(d.ObjectCount(), 2 * d.Header.Zeilen);
+    bool pictureLeft = false;
+    bool pictureRight = false;
+    for (int i = 0; i < d.ObjectCount(); i += 2) {
+        const ObjDataTyp& left = d.Object(i);
+        const ObjDataTyp& right = d.Object(i + 1);
+        EXPECT_TRUE(left.Typ == ObjectKind::PairText || left.Typ == ObjectKind::PairPicture);
+        EXPECT_TRUE(right.Typ == ObjectKind::PairText || right.Typ == ObjectKind::PairPicture);
+        EXPECT_EQ(left.BildKenn, right.BildKenn);
+        EXPECT_EQ(right.Partner, i);
+        pictureLeft = pictureLeft || left.Typ == ObjectKind::PairPicture;
+        pictureRight = pictureRight || right.Typ == ObjectKind::PairPicture;
+    }
+    EXPECT_TRUE(pictureLeft);
+    EXPECT_TRUE(pictureRight);
+}
+
 // No query field of a sample lies under another card, at the sizes a teacher meets.
 TEST_F(SampleFolder, NoFieldHidesAnother) {
     const QStringList names = QDir(kSamples).entryList({QStringLiteral("*.qdr")}, QDir::Files);
@@ -149,9 +193,7 @@ TEST_F(SampleFolder, NoFieldHidesAnother) {
             composer.ComposeView(area);
             for (int i = 0; i < d.ObjectCount(); ++i) {
                 const ObjDataTyp& field = d.Object(i);
-                if (field.Typ != ObjectKind::QueryLabel && field.Typ != ObjectKind::Gap &&
-                    field.Typ != ObjectKind::QueryPicture &&
-                    field.Typ != ObjectKind::TableQueryPicture)
+                if (!IsNumberedKind(field.Typ))
                     continue;
                 const FracRect& a = field.CardRect;
                 for (int j = 0; j < d.ObjectCount(); ++j) {

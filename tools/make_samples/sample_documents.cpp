@@ -277,6 +277,79 @@ NamedDocument SignTableDocument() {
     return {QStringLiteral("05_Verkehrszeichen.qdr"), d};
 }
 
+CellDataTyp TextCell(const QString& text, int art) {
+    CellDataTyp cell;
+    cell.Text = text;
+    cell.Art = art;
+    return cell;
+}
+
+CellDataTyp PictureCell(const QImage& image, int art) {
+    CellDataTyp cell;
+    cell.Art = art;
+    cell.Bild = MakePicture(image);
+    return cell;
+}
+
+// Three baskets with a heading each; every card, text or picture, belongs to one of them.
+NamedDocument SortingDocument() {
+    Document d = NewDocument(DocumentType::Cluster, DocumentSubtype::Plain,
+                             QStringLiteral("Obst, Tiere oder Verkehrszeichen?"),
+                             QStringLiteral("Sachunterricht, Klasse 1\r\n"
+                                            "Sortiere die K\u00e4rtchen in die richtigen "
+                                            "K\u00f6rbe."),
+                             DrawPaper(1000, 700));
+    HeaderDataTyp& h = d.Header;
+    h.Zeilen = 5;
+    h.Spalten = 3;
+    h.Linie = 1;
+    h.LinieCol = MakeWinColor(150, 160, 190);
+    h.Cell(0, 0) = TextCell(QStringLiteral("Obst"), 0);
+    h.Cell(0, 1) = TextCell(QStringLiteral("Tiere"), 0);
+    h.Cell(0, 2) = TextCell(QStringLiteral("Verkehrszeichen"), 0);
+    h.Cell(1, 0) = PictureCell(DrawSymbol(0, 96), 3);
+    h.Cell(2, 0) = TextCell(QStringLiteral("Kirsche"), 1);
+    h.Cell(3, 0) = PictureCell(DrawSymbol(1, 96), 3);
+    h.Cell(4, 0) = TextCell(QStringLiteral("Banane"), 1);
+    h.Cell(1, 1) = TextCell(QStringLiteral("Hund"), 1);
+    h.Cell(2, 1) = PictureCell(DrawSymbol(2, 96), 3);
+    h.Cell(3, 1) = TextCell(QStringLiteral("Katze"), 1);
+    h.Cell(4, 1) = PictureCell(DrawSymbol(3, 96), 3);
+    h.Cell(1, 2) = PictureCell(DrawSign(Sign::Stop, 96), 3);
+    h.Cell(2, 2) = TextCell(QStringLiteral("Zebrastreifen"), 1);
+    h.Cell(3, 2) = PictureCell(DrawSign(Sign::CyclePath, 96), 3);
+    h.Cell(4, 2) = TextCell(QStringLiteral("Vorfahrt achten"), 1);
+    return {QStringLiteral("09_Sortieren.qdr"), d};
+}
+
+// Pairs of a sign and its name or meaning, some with the picture on the left and some on the
+// right, and two pairs of texts.
+NamedDocument PairsDocument() {
+    Document d = NewDocument(DocumentType::CrossMatching, DocumentSubtype::Plain,
+                             QStringLiteral("Was bedeutet das Zeichen?"),
+                             QStringLiteral("Sachunterricht, Klasse 2\r\n"
+                                            "Verbinde, was zusammengeh\u00f6rt."),
+                             DrawPaper(1000, 700));
+    HeaderDataTyp& h = d.Header;
+    h.Zeilen = 6;
+    h.Spalten = 2;
+    h.LinieCol = kLineColour;
+    const auto pair = [&h](int row, const CellDataTyp& left, const CellDataTyp& right) {
+        h.Cell(row, 0) = left;
+        h.Cell(row, 1) = right;
+    };
+    pair(0, PictureCell(DrawSign(Sign::Stop, 96), 3), TextCell(QStringLiteral("Stoppschild"), 1));
+    pair(1, TextCell(QStringLiteral("Hier haben Fu\u00dfg\u00e4nger Vorrang."), 1),
+         PictureCell(DrawSign(Sign::Crossing, 96), 3));
+    pair(2, PictureCell(DrawSign(Sign::CyclePath, 96), 3), TextCell(QStringLiteral("Radweg"), 1));
+    pair(3, TextCell(QStringLiteral("Die anderen d\u00fcrfen zuerst fahren."), 1),
+         PictureCell(DrawSign(Sign::GiveWay, 96), 3));
+    pair(4, TextCell(QStringLiteral("Rote Ampel"), 1),
+         TextCell(QStringLiteral("Stehen bleiben"), 1));
+    pair(5, TextCell(QStringLiteral("Gr\u00fcne Ampel"), 1), TextCell(QStringLiteral("Gehen"), 1));
+    return {QStringLiteral("10_Zuordnen.qdr"), d};
+}
+
 // Seeds must stay small: base image and pictures shrink to a few dozen pixels.
 void Shrink(Document& d) {
     auto shrink = [](Picture& picture, int width) {
@@ -288,6 +361,10 @@ void Shrink(Document& d) {
         shrink(o.Picture, 20);
         for (Picture& answer : o.AntwPics)
             shrink(answer, 20);
+    }
+    for (auto& row : d.Header.Zellen) {
+        for (CellDataTyp& cell : row)
+            shrink(cell.Bild, 20);
     }
 }
 
@@ -397,6 +474,8 @@ std::vector<NamedDocument> SampleDocuments() {
     documents.push_back(SingleQuestionsDocument());
     documents.push_back(SignQuizDocument());
     documents.push_back(PictureChoiceDocument());
+    documents.push_back(SortingDocument());
+    documents.push_back(PairsDocument());
     return documents;
 }
 

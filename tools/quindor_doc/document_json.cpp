@@ -123,6 +123,10 @@ QJsonObject ObjectJson(const ObjDataTyp& ob) {
     o["BildDeck"] = ob.BildDeck;
     o["BildkarteAnpassen"] = ob.BildkarteAnpassen;
     o["PunktInUebung"] = ob.PunktInUebung;
+    // Set by the layouts of grid documents, never stored.
+    o["FixedWidth"] = ob.FixedWidth;
+    o["FixedHeight"] = ob.FixedHeight;
+    o["Partner"] = ob.Partner;
     o["Picture"] = PictureJson(ob.Picture);
     QJsonArray answers;
     for (const Picture& answer : ob.AntwPics)
