@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/dialog_ports.h"
-#include "app/program_printer.h"
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "document/topic_list.h"
@@ -9,6 +8,8 @@
 #include "platform/mail_sender.h"
 #include "platform/shell_open.h"
 #include "platform/sound_player.h"
+#include "print/ui/program_printer.h"
+#include "print/ui/report_window.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "view/view_composer.h"
@@ -43,6 +44,8 @@ struct AppState {
     TopicList topics;
     ViewComposer view;
     ProgramPrinter printer;
+
+    ReportPorts reportPorts() { return {messages, pickers, printer, state}; }
 };
 
 } // namespace quindor

@@ -1,14 +1,15 @@
 #include "app/av_main.h"
-#include "app/print_commands.h"
-#include "app/protocol_window.h"
-#include "app/topic_columns.h"
+#include "document/ui/topic_columns.h"
+#include "document/ui/topic_list_window.h"
+#include "exercise/ui/protocol_window.h"
+#include "print/ui/table_and_view_printing.h"
 
-#include "app/password_dialog.h"
-#include "app/properties_dialog.h"
 #include "core/activity_guard.h"
 #include "settings/page_format.h"
 #include "settings/settings_io.h"
 #include "settings/ui/font_dialog.h"
+#include "view/ui/password_dialog.h"
+#include "view/ui/properties_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -213,7 +214,7 @@ void MainWindow::createTopicMenu() {
     connect(addAction(topicMenu_, QStringLiteral("ThemenlisteItem"),
                       QStringLiteral("Themenliste &drucken...")),
             &QAction::triggered, this, [this] {
-                TopicListWindow window(app_, this);
+                TopicListWindow window(app_.reportPorts(), this);
                 window.showTopics(app_.topics.TopicListText());
             });
     topicMenu_->addSeparator();

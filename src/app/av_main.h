@@ -2,13 +2,13 @@
 
 #include "app/app_resources.h"
 #include "app/app_state.h"
-#include "app/exercise_dialogs.h"
-#include "app/exercise_status_panel.h"
-#include "app/page_area.h"
 #include "app/title_panel.h"
-#include "app/uebung_pan.h"
+#include "exercise/ui/exercise_dialogs.h"
+#include "exercise/ui/exercise_status_panel.h"
+#include "exercise/ui/uebung_pan.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
+#include "view/ui/page_area.h"
 #include "view/view_geometry.h"
 
 #include <QActionGroup>

@@ -2,9 +2,9 @@
 // area, the status panel and the clock.
 #include "app/av_main.h"
 
-#include "app/best_list_window.h"
-#include "app/exercise_dialogs.h"
-#include "app/protocol_window.h"
+#include "exercise/ui/best_list_window.h"
+#include "exercise/ui/exercise_dialogs.h"
+#include "exercise/ui/protocol_window.h"
 #include "platform/host_identity.h"
 
 #include <QClipboard>
@@ -93,8 +93,8 @@ void MainWindow::FolderCommand() {
 }
 
 void MainWindow::setupExercise() {
-    exercisePanel_ = new ExercisePanel(app_, workArea_);
-    protocolWindow_ = new ProtocolWindow(app_, this);
+    exercisePanel_ = new ExercisePanel(app_.session, app_.state, app_.view, workArea_);
+    protocolWindow_ = new ProtocolWindow(app_.reportPorts(), app_.session, app_.mail, this);
     exercisePanel_->setCardCursor(cursors_.cursor(CursorMoveCard));
     workArea_->installEventFilter(this);
     auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());

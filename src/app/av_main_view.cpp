@@ -3,13 +3,13 @@
 #include "app/av_main.h"
 #include "core/activity_guard.h"
 
-#include "app/cover_sheet_widget.h"
-#include "app/info_box.h"
-#include "app/password_dialog.h"
 #include "document/numbering.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
 #include "view/query_fields.h"
+#include "view/ui/cover_sheet_widget.h"
+#include "view/ui/info_box.h"
+#include "view/ui/password_dialog.h"
 #include "view/view_geometry.h"
 
 #include <QCheckBox>

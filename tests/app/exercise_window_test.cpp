@@ -1,15 +1,16 @@
 // Whole runs in the program window, driven through the exercise panel's widgets.
 #include "app/av_main.h"
-#include "app/best_list_window.h"
-#include "app/exercise_dialogs.h"
-#include "app/info_box.h"
-#include "app/print_commands.h"
-#include "app/protocol_window.h"
 #include "core/program_folders.h"
 #include "document/document_writer.h"
+#include "document/ui/topic_list_window.h"
+#include "exercise/ui/best_list_window.h"
+#include "exercise/ui/exercise_dialogs.h"
+#include "exercise/ui/protocol_window.h"
 #include "platform/host_identity.h"
+#include "print/ui/table_and_view_printing.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
+#include "view/ui/info_box.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -758,7 +759,7 @@ namespace quindor {
 namespace {
 
 TEST_F(ExerciseWindowTest, TopicListWindowShowsTheNumberedTitles) {
-    TopicListWindow topics(app);
+    TopicListWindow topics(app.reportPorts());
     QTimer::singleShot(0, &topics, [&topics] { topics.accept(); });
     topics.showTopics(QStringLiteral("<TIT>Themenliste\r\n1: Sonne\r\n2: mond.qdr\r\n"));
     EXPECT_EQ(topics.windowTitle(), QStringLiteral("Themenliste"));

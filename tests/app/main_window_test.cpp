@@ -1,11 +1,11 @@
 #include "app/av_main.h"
-#include "app/properties_dialog.h"
-#include "app/topic_columns.h"
 #include "core/activity_guard.h"
 #include "core/display_check.h"
 #include "document/document_writer.h"
+#include "document/ui/topic_columns.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
+#include "view/ui/properties_dialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

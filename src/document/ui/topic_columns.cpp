@@ -1,4 +1,4 @@
-#include "app/topic_columns.h"
+#include "document/ui/topic_columns.h"
 
 #include <QAction>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "app/info_box.h"
+#include "view/ui/info_box.h"
 
 #include "core/file_replace.h"
 #include "document/caption_codec.h"

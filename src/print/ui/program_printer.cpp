@@ -1,4 +1,4 @@
-#include "app/program_printer.h"
+#include "print/ui/program_printer.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>

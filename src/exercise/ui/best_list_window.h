@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/program_printer.h"
 #include "core/messages.h"
 #include "core/pickers.h"
 #include "core/program_state.h"
 #include "exercise/best_list.h"
 #include "print/table_print.h"
+#include "print/ui/program_printer.h"
 
 #include <QDialog>
 #include <QTableWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/program_printer.h"
 #include "print/table_print.h"
+#include "print/ui/program_printer.h"
 
 #include <QCheckBox>
 #include <QDialog>

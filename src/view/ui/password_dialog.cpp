@@ -1,4 +1,4 @@
-#include "app/password_dialog.h"
+#include "view/ui/password_dialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

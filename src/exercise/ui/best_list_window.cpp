@@ -1,8 +1,8 @@
-#include "app/best_list_window.h"
+#include "exercise/ui/best_list_window.h"
 
-#include "app/print_commands.h"
 #include "core/file_replace.h"
 #include "core/program_folders.h"
+#include "print/ui/table_and_view_printing.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/uebung_pan.h"
+#include "exercise/ui/uebung_pan.h"
 
 #include "core/colour.h"
 #include "core/rounding.h"
@@ -53,8 +53,10 @@ QString FieldStyle(const QColor& fill, const QColor& text) {
 
 } // namespace
 
-ExercisePanel::ExercisePanel(AppState& app, QWidget* parent)
-    : QWidget(parent), app_(app), banner_(new QLabel(this)), highlight_(new Highlight(this)) {
+ExercisePanel::ExercisePanel(DocumentSession& session, ProgramState& state, ViewComposer& view,
+                             QWidget* parent)
+    : QWidget(parent), session_(session), state_(state), view_(view), banner_(new QLabel(this)),
+      highlight_(new Highlight(this)) {
     setObjectName(QStringLiteral("UebungPan"));
     banner_->setObjectName(QStringLiteral("RiFaPan"));
     QFont font(QStringLiteral("Arial"));
@@ -76,12 +78,12 @@ void ExercisePanel::mousePressEvent(QMouseEvent* event) {
 void ExercisePanel::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint() - pageRect().topLeft();
     const bool opens =
-        ExerciseClickAt(app_.view, app_.session.document(), point).effect != ClickEffect::None;
+        ExerciseClickAt(view_, session_.document(), point).effect != ClickEffect::None;
     setCursor(opens ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 const DocumentTypeRow& ExercisePanel::documentType() const {
-    return app_.session.header().Type();
+    return session_.header().Type();
 }
 
 QueryMode ExercisePanel::queryMode() const {
@@ -89,20 +91,20 @@ QueryMode ExercisePanel::queryMode() const {
 }
 
 QRect ExercisePanel::pageRect() const {
-    const QImage& display = app_.view.displayPicture();
+    const QImage& display = view_.displayPicture();
     return QRect(QPoint(std::max(0, (documentAreaWidth_ - display.width()) / 2), 0),
                  display.size());
 }
 
 QPoint ExercisePanel::pageToPanel(double fx, double fy) const {
-    const ViewGeometry& g = app_.view.geometry();
+    const ViewGeometry& g = view_.geometry();
     const QPoint image(RoundHalfEven(fx * g.PageImageSize.width()),
                        RoundHalfEven(fy * g.PageImageSize.height()));
     return image - g.ViewOrigin + pageRect().topLeft();
 }
 
 QPointF ExercisePanel::panelToPage(QPointF point) const {
-    const ViewGeometry& g = app_.view.geometry();
+    const ViewGeometry& g = view_.geometry();
     const QPointF image = point - QPointF(pageRect().topLeft()) + QPointF(g.ViewOrigin);
     return {image.x() / std::max(1, g.PageImageSize.width()),
             image.y() / std::max(1, g.PageImageSize.height())};
@@ -142,7 +144,7 @@ void ExercisePanel::protocolFinished(const QString& protocol) {
 }
 
 void ExercisePanel::enterExercise() {
-    app_.view.setExerciseQuery(queryMode(), -1);
+    view_.setExerciseQuery(queryMode(), -1);
     if (window_.entered)
         window_.entered();
     show();
@@ -160,7 +162,7 @@ void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
     list_ = list;
     inputShown_ = false;
     singleCard_ = -1;
-    const Document& document = app_.session.document();
+    const Document& document = session_.document();
     if (run_ && run_->inputMode()) {
         for (size_t i = 0; i < list_.size(); ++i) {
             auto* field = new QLineEdit(this);
@@ -300,8 +302,8 @@ void ExercisePanel::presentInput() {
 }
 
 void ExercisePanel::layoutInputFields(bool firstTime) {
-    const Document& document = app_.session.document();
-    const double s = app_.view.pageImage().width() / 870.0;
+    const Document& document = session_.document();
+    const double s = view_.pageImage().width() / 870.0;
     for (auto& [index, field] : fields_) {
         const ObjDataTyp& t = document.Object(list_[static_cast<size_t>(index)].TargetObject);
         QFont font(document.FontName);
@@ -353,7 +355,7 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
         field->raise();
     }
     if (ok_) {
-        const int side = RoundHalfEven(app_.view.pageImage().width() * 34.0 / 870.0);
+        const int side = RoundHalfEven(view_.pageImage().width() * 34.0 / 870.0);
         ok_->setGeometry(width() - 1 - kCardWidth, height() - 1 - side, kCardWidth, side);
         ok_->show();
         ok_->raise();
@@ -461,7 +463,7 @@ void ExercisePanel::clearHighlight() {
 }
 
 void ExercisePanel::showHighlight(int object) {
-    const FracRect& r = app_.session.document().Object(object).CardRect;
+    const FracRect& r = session_.document().Object(object).CardRect;
     const QRect area(pageToPanel(r.Left, r.Top), pageToPanel(r.Right, r.Bottom));
     highlight_->setGeometry(area.adjusted(-4, -4, 4, 4));
     highlight_->show();
@@ -470,18 +472,18 @@ void ExercisePanel::showHighlight(int object) {
 
 void ExercisePanel::markTarget(int object) {
     marked_ = object;
-    app_.view.setExerciseQuery(queryMode(), object);
+    view_.setExerciseQuery(queryMode(), object);
     update();
 }
 
 void ExercisePanel::redrawObject(int object) {
-    app_.view.RedrawObject(object);
+    view_.RedrawObject(object);
     update();
 }
 
 void ExercisePanel::redrawView() {
     if (documentAreaWidth_ > 0 && height() > 0)
-        app_.view.ComposeView(QSize(documentAreaWidth_, height()));
+        view_.ComposeView(QSize(documentAreaWidth_, height()));
     update();
 }
 
@@ -533,7 +535,7 @@ void ExercisePanel::cardReleased(ElementPanel* card) {
 }
 
 void ExercisePanel::resizeEvent(QResizeEvent*) {
-    if (isHidden() || app_.state.ViewMode != Mode::Exercise)
+    if (isHidden() || state_.ViewMode != Mode::Exercise)
         return;
     layoutElementPanels();
     redrawView();
@@ -543,9 +545,9 @@ void ExercisePanel::resizeEvent(QResizeEvent*) {
 void ExercisePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(pageRect().topLeft(), app_.view.displayPicture());
-    if (marked_ >= 0 && marked_ < app_.session.document().ObjectCount()) {
-        const FracRect& r = app_.session.document().Object(marked_).CardRect;
+    painter.drawImage(pageRect().topLeft(), view_.displayPicture());
+    if (marked_ >= 0 && marked_ < session_.document().ObjectCount()) {
+        const FracRect& r = session_.document().Object(marked_).CardRect;
         painter.setPen(QPen(ToQColor(MakeWinColor(255, 128, 0)), 3));
         painter.drawRect(QRect(pageToPanel(r.Left, r.Top), pageToPanel(r.Right, r.Bottom))
                              .adjusted(-3, -3, 3, 3));
@@ -558,7 +560,7 @@ void ExercisePanel::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawText(QRect(documentAreaWidth_ + 5, 1, width() - documentAreaWidth_ - 5, height()),
                      Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                     InstructionText(app_.session.header().DokTyp, queryMode()));
+                     InstructionText(session_.header().DokTyp, queryMode()));
 }
 
 } // namespace quindor

@@ -1,4 +1,4 @@
-#include "app/exercise_elements.h"
+#include "exercise/ui/exercise_elements.h"
 
 #include "core/colour.h"
 

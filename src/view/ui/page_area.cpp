@@ -1,4 +1,4 @@
-#include "app/page_area.h"
+#include "view/ui/page_area.h"
 
 #include "core/colour.h"
 

@@ -1,4 +1,4 @@
-#include "app/print_commands.h"
+#include "print/ui/table_and_view_printing.h"
 
 #include "core/rounding.h"
 

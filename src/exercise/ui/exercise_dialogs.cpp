@@ -1,4 +1,4 @@
-#include "app/exercise_dialogs.h"
+#include "exercise/ui/exercise_dialogs.h"
 
 #include "core/messages.h"
 #include "exercise/grading.h"

@@ -1,4 +1,4 @@
-#include "app/properties_dialog.h"
+#include "view/ui/properties_dialog.h"
 
 #include "view/document_properties.h"
 

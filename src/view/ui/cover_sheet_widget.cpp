@@ -1,4 +1,4 @@
-#include "app/cover_sheet_widget.h"
+#include "view/ui/cover_sheet_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/program_printer.h"
 #include "core/messages.h"
 #include "core/pickers.h"
 #include "print/rtf_writer.h"
+#include "print/ui/program_printer.h"
 
 #include <QDialog>
 #include <QLabel>

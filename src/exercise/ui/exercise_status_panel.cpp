@@ -1,4 +1,4 @@
-#include "app/exercise_status_panel.h"
+#include "exercise/ui/exercise_status_panel.h"
 
 #include "exercise/grading.h"
 

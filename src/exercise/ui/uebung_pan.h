@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/exercise_elements.h"
+#include "document/document_session.h"
 #include "exercise/exercise_run.h"
 #include "exercise/exercise_surface.h"
+#include "exercise/ui/exercise_elements.h"
+#include "view/view_composer.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -36,7 +37,8 @@ public:
         std::function<void(QPoint)> pageClicked;
     };
 
-    ExercisePanel(AppState& app, QWidget* parent);
+    ExercisePanel(DocumentSession& session, ProgramState& state, ViewComposer& view,
+                  QWidget* parent);
 
     void setRun(ExerciseRun* run) { run_ = run; }
     void setWindowPart(WindowPart part) { window_ = std::move(part); }
@@ -100,7 +102,9 @@ private:
     void showHighlight(int object);
     int listIndexOf(const QWidget* panel) const;
 
-    AppState& app_;
+    DocumentSession& session_;
+    ProgramState& state_;
+    ViewComposer& view_;
     ExerciseRun* run_ = nullptr;
     WindowPart window_;
     QCursor cardCursor_;
