@@ -12,7 +12,7 @@ namespace quindor::platform {
 
 namespace {
 
-QString loginName() {
+QString LoginName() {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* key : {"USERNAME", "USER", "LOGNAME"}) {
         const QString value = env.value(QString::fromLatin1(key));
@@ -32,7 +32,7 @@ QString loginName() {
 HostIdentity HostIdentity::system() {
     // Windows reports computer names in capitals; keep that so peers compare equal.
     QString host = QSysInfo::machineHostName().section(QLatin1Char('.'), 0, 0).toUpper();
-    return HostIdentity(host, loginName());
+    return HostIdentity(host, LoginName());
 }
 
 } // namespace quindor::platform
