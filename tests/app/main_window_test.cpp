@@ -23,23 +23,6 @@
 namespace quindor {
 namespace {
 
-class NoPickers : public Pickers {
-public:
-    QString openFile(const QString& title, const QString& filters, const QString& extension,
-                     const QString& start) override {
-        lastTitle = title;
-        lastFilters = filters;
-        lastExtension = extension;
-        lastStart = start;
-        return answer;
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString chooseFolder(const QString&, const QString&) override { return folderAnswer; }
-    QString answer, folderAnswer, lastTitle, lastFilters, lastExtension, lastStart;
-};
-
 // Records like the message port of the tests; a message box may also re-activate the window.
 class ReactivatingMessages : public RecordingMessages {
 public:
@@ -49,16 +32,6 @@ public:
         return RecordingMessages::show(kind, text, buttons);
     }
     std::function<void()> whileShown;
-};
-
-class RecordingShell : public platform::ShellOpener {
-public:
-    bool open(const QString& target) override {
-        opened.append(target);
-        return result;
-    }
-    QStringList opened;
-    bool result = false;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -97,9 +70,9 @@ protected:
     QTemporaryDir dir;
     QString folder;
     ReactivatingMessages messages;
-    NoPickers pickers;
+    test::RecordingPickers pickers;
     NoBusyIndicator busy;
-    RecordingShell shell;
+    test::RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
     test::RecordingSoundPlayer sound;
     test::RecordingMail mail;
@@ -212,7 +185,7 @@ TEST_F(MainWindowTest, TitleLabelTogglesBetweenTitleAndQuestionMark) {
 TEST_F(MainWindowTest, OpenCommandOffersDocumentsAndRereadsTheList) {
     const QString path = writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
     window.FirstActivation({});
-    pickers.answer = path;
+    pickers.openAnswer = path;
     window.OpenDocumentCommand();
     EXPECT_EQ(pickers.lastTitle, QStringLiteral("Dokument \u00f6ffnen"));
     EXPECT_EQ(pickers.lastFilters, QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr|ZWK-Dokument "
@@ -230,9 +203,9 @@ TEST_F(MainWindowTest, OpenDialogStartsBesideTheDocumentOrInTheCurrentFolder) {
     const QString path = writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
     QDir().mkpath(folder + QStringLiteral("anders"));
     window.FirstActivation({});
-    pickers.answer = path;
+    pickers.openAnswer = path;
     window.OpenDocumentCommand();
-    pickers.answer.clear();
+    pickers.openAnswer.clear();
     window.OpenDocumentCommand();
     EXPECT_EQ(pickers.lastStart, path) << "the open document's folder, the document selected";
     pickers.folderAnswer = folder + QStringLiteral("anders");

@@ -11,22 +11,6 @@
 namespace quindor {
 namespace {
 
-class FakePickers : public Pickers {
-public:
-    QString folder;
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString chooseFolder(const QString& title, const QString&) override {
-        lastTitle = title;
-        return folder;
-    }
-    QString lastTitle;
-};
-
 class TopicListTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -55,7 +39,7 @@ protected:
     QTemporaryDir dir;
     QString folder;
     test::SessionFixture fixture;
-    FakePickers pickers;
+    test::RecordingPickers pickers;
     TopicList topics{fixture.session, fixture.state, fixture.messages, pickers};
 };
 
@@ -191,7 +175,7 @@ TEST_F(TopicListTest, ChoosingAFolderClosesTheDocumentAndCountsItsTopics) {
     topics.ReadTopicList();
     topics.OpenTopic(0);
     QTemporaryDir other;
-    pickers.folder = other.path();
+    pickers.folderAnswer = other.path();
     topics.ChooseFolderCommand();
     EXPECT_EQ(pickers.lastTitle, QStringLiteral("Aktuellen Ordner w\u00e4hlen"));
     EXPECT_FALSE(fixture.session.hasDocument());
@@ -199,7 +183,7 @@ TEST_F(TopicListTest, ChoosingAFolderClosesTheDocumentAndCountsItsTopics) {
     EXPECT_TRUE(fixture.state.CurrentFolder.startsWith(other.path()));
     EXPECT_TRUE(fixture.messages.texts().last().startsWith(QStringLiteral("0 Themendokument(e)")));
 
-    pickers.folder.clear();
+    pickers.folderAnswer.clear();
     fixture.messages.clear();
     topics.ChooseFolderCommand();
     EXPECT_TRUE(fixture.messages.entries().isEmpty());

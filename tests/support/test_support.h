@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/messages.h"
+#include "core/pickers.h"
 #include "core/program_state.h"
 #include "document/document_session.h"
 #include "platform/mail_sender.h"
+#include "platform/shell_open.h"
 #include "platform/sound_player.h"
 
 #include <QByteArray>
@@ -68,6 +70,51 @@ public:
     };
     QList<Mail> sent;
     bool result = true;
+};
+
+// Answers the file and folder dialogs with the answers set (empty: cancelled) and keeps what
+// each dialog was asked with.
+class RecordingPickers : public Pickers {
+public:
+    QString openFile(const QString& title, const QString& filters, const QString& extension,
+                     const QString& start) override {
+        record(title, filters, extension, start);
+        return openAnswer;
+    }
+    QString saveFile(const QString& title, const QString& filters, const QString& extension,
+                     const QString& start) override {
+        record(title, filters, extension, start);
+        return saveAnswer;
+    }
+    QString chooseFolder(const QString& title, const QString& start) override {
+        record(title, QString(), QString(), start);
+        return folderAnswer;
+    }
+
+    QString openAnswer, saveAnswer, folderAnswer;
+    QString lastTitle, lastFilters, lastExtension, lastStart;
+    QStringList titles;
+
+private:
+    void record(const QString& title, const QString& filters, const QString& extension,
+                const QString& start) {
+        lastTitle = title;
+        lastFilters = filters;
+        lastExtension = extension;
+        lastStart = start;
+        titles.append(title);
+    }
+};
+
+// Keeps every target the program asks the system to open and answers with `result`.
+class RecordingShell : public platform::ShellOpener {
+public:
+    bool open(const QString& target) override {
+        opened.append(target);
+        return result;
+    }
+    QStringList opened;
+    bool result = false;
 };
 
 // A picture with a recognisable pattern (and alpha when withAlpha), width x height pixels.
