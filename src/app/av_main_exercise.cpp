@@ -77,9 +77,11 @@ void MainWindow::ShowBestList(bool network) {
     const QString path = network
                              ? NetworkBestListPath(app_.state.CommFolder, app_.state.CommChannel)
                              : IndividualBestListPath(app_.state.BestListFolder, header.FileName);
-    std::vector<BestListDataTyp> entries;
     // A list that cannot be read is shown empty, after its message.
-    LoadBestList(path, network, entries, app_.messages);
+    BestListLoad load = LoadBestList(path);
+    if (const auto message = BestListLoadMessage(load.status, path, network))
+        app_.messages.show(message->kind, message->text, MessageButtons::Ok);
+    std::vector<BestListDataTyp>& entries = load.entries;
     SortBestList(entries);
     BestListWindow window(network ? QStringLiteral("Bestenliste - Netzwerk-Übung")
                                   : QStringLiteral("Bestenliste - Individual-Übung"),

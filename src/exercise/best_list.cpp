@@ -259,17 +259,11 @@ bool AppendBestListEntry(const QString& path, const BestListDataTyp& entry, bool
     return false;
 }
 
-bool LoadBestList(const QString& path, bool network, std::vector<BestListDataTyp>& entries,
-                  Messages& messages) {
-    entries.clear();
+BestListLoad LoadBestList(const QString& path) {
+    BestListLoad load;
     if (path.isEmpty() || !QFileInfo::exists(path)) {
-        messages.information(
-            network ? QStringLiteral("Die Bestenliste zur aktuellen Netzwerk-Übung enthält noch "
-                                     "keine Einträge.")
-                    : QStringLiteral("Zu diesem Dokument gibt es bisher keine Einträge in der "
-                                     "Bestenliste. Überprüfen Sie ggf. die Einstellungen im Menü "
-                                     "\"Optionen\", um die Bestenliste zu nutzen."));
-        return false;
+        load.status = BestListStatus::Missing;
+        return load;
     }
     for (int attempt = 0; attempt < kTries; ++attempt) {
         QElapsedTimer timer;
@@ -280,20 +274,41 @@ bool LoadBestList(const QString& path, bool network, std::vector<BestListDataTyp
                           file.readAll(bytes);
         // Writers need not wait for the parsing.
         file.close();
-        if (read && ParseBestList(bytes, entries))
-            return true;
+        if (read && ParseBestList(bytes, load.entries))
+            return load;
         if (attempt + 1 < kTries)
             PauseAfter(timer);
     }
-    entries.clear();
-    messages.error(
+    load.entries.clear();
+    load.status = BestListStatus::Unreadable;
+    return load;
+}
+
+std::optional<BestListMessage> BestListLoadMessage(BestListStatus status, const QString& path,
+                                                   bool network) {
+    switch (status) {
+    case BestListStatus::Ok:
+        return std::nullopt;
+    case BestListStatus::Missing:
+        return BestListMessage{
+            MessageKind::Information,
+            network ? QStringLiteral("Die Bestenliste zur aktuellen Netzwerk-Übung enthält noch "
+                                     "keine Einträge.")
+                    : QStringLiteral("Zu diesem Dokument gibt es bisher keine Einträge in der "
+                                     "Bestenliste. Überprüfen Sie ggf. die Einstellungen im Menü "
+                                     "\"Optionen\", um die Bestenliste zu nutzen.")};
+    case BestListStatus::Unreadable:
+        break;
+    }
+    return BestListMessage{
+        MessageKind::Error,
         DocumentSession::ReadErrorMessage(path) + QStringLiteral("\r\n\r\n") +
-        (network ? QStringLiteral("Möglicherweise existiert die Datei noch nicht, weil noch kein "
-                                  "Teilnehmer die Übung beendet hat.")
-                 : QStringLiteral("Überprüfen Sie die Einstellungen im Menü \"Optionen\", um "
-                                  "die Bestenliste zu nutzen. Möglicherweise existiert die Datei "
-                                  "noch nicht, weil noch niemand die Übung durchgeführt hat.")));
-    return false;
+            (network ? QStringLiteral("Möglicherweise existiert die Datei noch nicht, weil noch "
+                                      "kein Teilnehmer die Übung beendet hat.")
+                     : QStringLiteral("Überprüfen Sie die Einstellungen im Menü \"Optionen\", "
+                                      "um die Bestenliste zu nutzen. Möglicherweise existiert die "
+                                      "Datei noch nicht, weil noch niemand die Übung "
+                                      "durchgeführt hat."))};
 }
 
 } // namespace quindor

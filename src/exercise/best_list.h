@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quindor {
@@ -57,9 +58,24 @@ BestListDataTyp RunBestListEntry(const QString& learnerName, const QString& comp
 // writer left when it died is cut off, and a file that is no best list is not written.
 bool AppendBestListEntry(const QString& path, const BestListDataTyp& entry, bool network,
                          Messages& messages);
-// Reads the list under the readers' lock, with the same tries and the messages for a missing
-// or unreadable file; the list is empty after any failure.
-bool LoadBestList(const QString& path, bool network, std::vector<BestListDataTyp>& entries,
-                  Messages& messages);
+// What reading a best list found: the entries, or why there are none.
+enum class BestListStatus { Ok, Missing, Unreadable };
+struct BestListLoad {
+    BestListStatus status = BestListStatus::Ok;
+    std::vector<BestListDataTyp> entries; // empty after any failure
+    bool ok() const { return status == BestListStatus::Ok; }
+};
+
+// Reads the list under the readers' lock, with the same tries as the append.
+BestListLoad LoadBestList(const QString& path);
+
+// The message a load that failed calls for: an information for a list that does not exist
+// yet, the read error otherwise (each worded for the individual or the network list).
+struct BestListMessage {
+    MessageKind kind = MessageKind::Information;
+    QString text;
+};
+std::optional<BestListMessage> BestListLoadMessage(BestListStatus status, const QString& path,
+                                                   bool network);
 
 } // namespace quindor

@@ -1,4 +1,5 @@
 #include "exercise/best_list.h"
+#include "support/best_list_reading.h"
 
 #include "core/binary_stream.h"
 #include "platform/locked_file.h"
@@ -48,7 +49,7 @@ TEST_F(BestListTest, FileStartsWithMagicAndFieldList) {
     const QByteArray bytes = test::ReadFileBytes(file);
     EXPECT_TRUE(bytes.startsWith(header));
     std::vector<BestListDataTyp> entries;
-    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, false, entries, messages));
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1], Entry(QStringLiteral("Bo"), 0.7, 2000));
     EXPECT_TRUE(messages.texts().isEmpty());
@@ -80,7 +81,7 @@ TEST_F(BestListTest, DamagedOrForeignFilesGiveTheReadError) {
         test::WriteFileBytes(file, bytes);
         messages.clear();
         std::vector<BestListDataTyp> entries{Entry("alt", 1, 1)};
-        EXPECT_FALSE(LoadBestList(file, false, entries, messages));
+        EXPECT_FALSE(test::ReadBestListTelling(file, false, entries, messages));
         EXPECT_TRUE(entries.empty());
         ASSERT_EQ(messages.texts().size(), 1);
         EXPECT_EQ(messages.texts()[0],
@@ -97,11 +98,13 @@ TEST_F(BestListTest, DamagedOrForeignFilesGiveTheReadError) {
 
 TEST_F(BestListTest, MissingFileAndWriteFailureMessages) {
     std::vector<BestListDataTyp> entries;
-    EXPECT_FALSE(LoadBestList(path(QStringLiteral("nie.hsc")), true, entries, messages));
+    EXPECT_FALSE(
+        test::ReadBestListTelling(path(QStringLiteral("nie.hsc")), true, entries, messages));
     EXPECT_EQ(messages.texts().back(),
               QStringLiteral("Die Bestenliste zur aktuellen Netzwerk-Übung enthält noch keine "
                              "Einträge."));
-    EXPECT_FALSE(LoadBestList(path(QStringLiteral("nie.hsc")), false, entries, messages));
+    EXPECT_FALSE(
+        test::ReadBestListTelling(path(QStringLiteral("nie.hsc")), false, entries, messages));
     EXPECT_EQ(messages.texts().back(),
               QStringLiteral("Zu diesem Dokument gibt es bisher keine Einträge in der "
                              "Bestenliste. Überprüfen Sie ggf. die Einstellungen im Menü "
@@ -149,7 +152,7 @@ TEST_F(BestListTest, AppendCutOffByAFullDiskKeepsEveryWholeEntry) {
     ASSERT_TRUE(AppendBestListEntry(file, Entry("Cleo", 0.9, 3000), false, messages));
     EXPECT_TRUE(messages.texts().isEmpty());
     std::vector<BestListDataTyp> entries;
-    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, false, entries, messages));
     const std::vector<BestListDataTyp> expected = {Entry("Ada", 0.5, 1000), Entry("Bo", 0.7, 2000),
                                                    Entry("Cleo", 0.9, 3000)};
     EXPECT_EQ(entries, expected);
@@ -176,7 +179,7 @@ TEST_F(BestListTest, AppendFollowsTheFileItFinds) {
     test::WriteFileBytes(old, older.bytes());
     ASSERT_TRUE(AppendBestListEntry(old, Entry("Bo", 0.7, 2000), false, messages));
     std::vector<BestListDataTyp> entries;
-    ASSERT_TRUE(LoadBestList(old, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(old, false, entries, messages));
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].Name, QStringLiteral("Cleo"));
     EXPECT_EQ(entries[1], (BestListDataTyp{"Bo", QString(), 46000.5, 2000, 0.7}));
@@ -203,7 +206,7 @@ TEST_F(BestListTest, LockWaitingStaysWithinTheTries) {
         timer.start();
         EXPECT_FALSE(AppendBestListEntry(file, Entry("Bo", 0.7, 2000), false, messages));
         std::vector<BestListDataTyp> entries;
-        EXPECT_FALSE(LoadBestList(file, false, entries, messages));
+        EXPECT_FALSE(test::ReadBestListTelling(file, false, entries, messages));
         // Two operations of five tries each, 100 ms apart, with room for a busy machine.
         EXPECT_LT(timer.elapsed(), 1600);
         EXPECT_EQ(messages.texts().size(), 2);
@@ -218,7 +221,7 @@ TEST_F(BestListTest, LockWaitingStaysWithinTheTries) {
     EXPECT_TRUE(AppendBestListEntry(file, Entry("Bo", 0.7, 2000), false, messages));
     release.join();
     std::vector<BestListDataTyp> entries;
-    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, false, entries, messages));
     EXPECT_EQ(entries.size(), 2u);
     EXPECT_TRUE(messages.texts().isEmpty());
 }
@@ -276,7 +279,7 @@ TEST(BestListReliability, ConcurrentWritersLoseNothingAndReadersSeeNoTornEntry) 
 
     RecordingMessages messages;
     std::vector<BestListDataTyp> entries;
-    ASSERT_TRUE(LoadBestList(file, true, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, true, entries, messages));
     ASSERT_EQ(entries.size(), 1600u);
     std::set<QString> names;
     for (const BestListDataTyp& e : entries) {

@@ -1,4 +1,5 @@
 #include "exercise/exercise_run.h"
+#include "support/best_list_reading.h"
 
 #include "core/messages.h"
 #include "exercise/best_list.h"
@@ -398,7 +399,7 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
     EXPECT_FALSE(run.EnterInBestList()) << "not while the repeat runs";
     const QString file = lists.filePath(QStringLiteral("Pflanze.hsc"));
     std::vector<BestListDataTyp> entries;
-    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, false, entries, messages));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].Name, QStringLiteral("Ada"));
     EXPECT_EQ(entries[0].Rechner, QStringLiteral("PC-7"));
@@ -413,7 +414,7 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
     drop(entryOfCard(a), a);
     drop(entryOfCard(b), b);
     EXPECT_FALSE(run.bestListOffered());
-    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, false, entries, messages));
     EXPECT_EQ(entries.size(), 1u);
 
     // Without the automatic entry a complete run offers it.
@@ -426,7 +427,7 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
     EXPECT_FALSE(surface.results.back().EnteredInBestList);
     EXPECT_TRUE(run.EnterInBestList());
     EXPECT_FALSE(run.bestListOffered());
-    ASSERT_TRUE(LoadBestList(file, false, entries, messages));
+    ASSERT_TRUE(test::ReadBestListTelling(file, false, entries, messages));
     EXPECT_EQ(entries.size(), 2u);
 }
 

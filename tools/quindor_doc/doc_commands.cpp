@@ -231,16 +231,15 @@ int RunRewrite(const QString& in, const QString& outPath, QTextStream& err) {
 }
 
 int RunBestList(const QString& path, QTextStream& out, QTextStream& err) {
-    RecordingMessages messages;
-    std::vector<BestListDataTyp> entries;
-    // A missing file is as unreadable here as a damaged one.
-    const bool read = QFileInfo::exists(path) && LoadBestList(path, false, entries, messages);
-    if (!read) {
-        const QString text = messages.texts().isEmpty() ? DocumentSession::ReadErrorMessage(path)
-                                                        : messages.texts().constLast();
-        err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    BestListLoad load = LoadBestList(path);
+    if (!load.ok()) {
+        // A missing file is as unreadable here as a damaged one.
+        const auto message = BestListLoadMessage(BestListStatus::Unreadable, path, false);
+        err << QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            << '\n';
         return 1;
     }
+    std::vector<BestListDataTyp>& entries = load.entries;
     SortBestList(entries);
     out << BestListTable(entries);
     return 0;
