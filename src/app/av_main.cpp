@@ -88,39 +88,14 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     });
     connect(title_, &TitlePanel::previousRequested, this, [this] { app_.topics.PreviousTopic(); });
     connect(title_, &TitlePanel::nextRequested, this, [this] { app_.topics.NextTopic(); });
-    app_.topics.listChanged = [this] { rebuildTopicEntries(); };
+    connect(&app_.topics, &TopicList::listChanged, this, &MainWindow::rebuildTopicEntries);
 
+    app_.session.addListener(*this);
     DocumentHooks& hooks = app_.session.hooks();
-    hooks.prepareView = [this] {
-        // A loaded document starts at 100 %, numbered in the current mode.
-        app_.view.geometry().Zoom = ZoomLevel::Percent100;
-        app_.view.geometry().ZoomFactor = 1.0;
-        zoomItems_[0]->setChecked(true);
-        SetNumbering(app_.state.NumberingMode, false);
-    };
-    hooks.documentLoaded = [this](bool rememberFolder) {
-        if (rememberFolder)
-            page_->setStartInformationVisible(false);
-        documentChanged();
-    };
-    hooks.documentCleared = [this] { page_->setStartInformationVisible(false); };
     hooks.askSaveFileName = [this] {
         return app_.pickers.saveFile(QStringLiteral("Dokument speichern"),
                                      QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr"),
                                      QStringLiteral("qdr"), app_.state.CurrentFolder);
-    };
-    auto closed = hooks.documentClosed;
-    hooks.documentClosed = [this, closed] {
-        HeaderDataTyp& header = app_.session.header();
-        const QSize base = app_.session.document().BaseImage.Image.size();
-        ApplyPageFormat(header, base.width(), base.height());
-        // The emptied document has no layout of its own; a type that keeps one regenerates.
-        app_.session.layouts().run(app_.session.document(), true);
-        header.Modified = false;
-        if (closed)
-            closed();
-        page_->setStartInformationVisible(true);
-        documentChanged();
     };
 
     // An empty new document with the start picture.
@@ -461,6 +436,29 @@ void MainWindow::rebuildTopicEntries() {
         topicMenu_->addAction(columns);
         topicColumns_ = columns;
     }
+    documentChanged();
+}
+
+void MainWindow::prepareView() {
+    // A loaded document starts at 100 %, numbered in the current mode.
+    app_.view.geometry().Zoom = ZoomLevel::Percent100;
+    app_.view.geometry().ZoomFactor = 1.0;
+    zoomItems_[0]->setChecked(true);
+    SetNumbering(app_.state.NumberingMode, false);
+}
+
+void MainWindow::documentLoaded(bool rememberFolder) {
+    if (rememberFolder)
+        page_->setStartInformationVisible(false);
+    documentChanged();
+}
+
+void MainWindow::documentCleared() {
+    page_->setStartInformationVisible(false);
+}
+
+void MainWindow::documentClosed() {
+    page_->setStartInformationVisible(true);
     documentChanged();
 }
 

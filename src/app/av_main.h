@@ -28,7 +28,7 @@ class InfoBox;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private DocumentListener {
     Q_OBJECT
 public:
     explicit MainWindow(AppState& app, QWidget* parent = nullptr);
@@ -93,6 +93,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What the window does when the session changes the document.
+    void prepareView() override;
+    void documentLoaded(bool rememberFolder) override;
+    void documentCleared() override;
+    void documentClosed() override;
+
     void createMenus();
     void createFileMenu();
     void createTopicMenu();

@@ -64,4 +64,36 @@ double ComputeBildGroesseProzent(const FracRect& randErw, int w, int h) {
     return std::max(static_cast<double>(w) / pageW, static_cast<double>(h) / pageH) * 100.0;
 }
 
+void ApplyPageFormat(HeaderDataTyp& header, int baseWidth, int baseHeight) {
+    if (baseWidth <= 0 || baseHeight <= 0)
+        return;
+    const double w = baseWidth;
+    const double h = baseHeight;
+    double f = w;
+    double g = h;
+    double ex = 0.0;
+    double ey = 0.0;
+    if (header.SeitRatioArt == 1 && header.SeitRatioBreite > 0 && header.SeitRatioHoehe > 0) {
+        const double t = static_cast<double>(header.SeitRatioBreite) / header.SeitRatioHoehe;
+        if (t >= w / h) {
+            g = h;
+            f = RoundHalfEven(h * t);
+        } else {
+            f = w;
+            g = RoundHalfEven(w / t);
+        }
+        ex = (f / w - 1.0) / 2.0;
+        ey = (g / h - 1.0) / 2.0;
+    }
+    const double size = header.BildGroesseProzent > 0.0 ? header.BildGroesseProzent / 100.0 : 1.0;
+    const double mx = (f / size - f) / 2.0 / w;
+    const double my = (g / size - g) / 2.0 / h;
+    const double totalX = 2.0 * (mx + ex);
+    const double totalY = 2.0 * (my + ey);
+    header.RandErw.Left = totalX * header.BildPosXProzent / 100.0;
+    header.RandErw.Top = totalY * header.BildPosYProzent / 100.0;
+    header.RandErw.Right = totalX - header.RandErw.Left;
+    header.RandErw.Bottom = totalY - header.RandErw.Top;
+}
+
 } // namespace quindor

@@ -51,6 +51,9 @@ int AddObject(Document& document, const NewObject& fields);
 // Removes one object; an index outside the list changes nothing.
 void DeleteObject(Document& document, int index);
 
+// Sets RandErw from the page-format fields of the header and the base image size, so that the
+// page gets its aspect ratio and the base image its size and position on it.
+void ApplyPageFormat(HeaderDataTyp& header, int baseWidth, int baseHeight);
 // Size of the base image relative to the page, percent, for a base image of w x h pixels.
 double ComputeBildGroesseProzent(const FracRect& randErw, int w, int h);
 

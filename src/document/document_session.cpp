@@ -72,16 +72,21 @@ void DocumentSession::ResetDocument() {
 void DocumentSession::ClearDocument() {
     ClearObjects();
     ResetDocument();
-    if (hooks_.documentCleared)
-        hooks_.documentCleared();
+    for (DocumentListener* listener : listeners_)
+        listener->documentCleared();
 }
 
 void DocumentSession::CloseDocument() {
     document_.BaseImage = startPicture_;
     ClearDocument();
+    // The start page gets the page format of the settings; a type that keeps a layout of its
+    // own regenerates it for the emptied document.
+    const QSize base = document_.BaseImage.Image.size();
+    ApplyPageFormat(document_.Header, base.width(), base.height());
+    layouts_.run(document_, true);
     document_.Header.Modified = false;
-    if (hooks_.documentClosed)
-        hooks_.documentClosed();
+    for (DocumentListener* listener : listeners_)
+        listener->documentClosed();
 }
 
 bool DocumentSession::failLoad(const QString& path) {
@@ -91,8 +96,8 @@ bool DocumentSession::failLoad(const QString& path) {
 }
 
 bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
-    if (hooks_.selectPointerTool)
-        hooks_.selectPointerTool();
+    for (DocumentListener* listener : listeners_)
+        listener->beforeLoad();
     if (!QFileInfo(path).isFile()) {
         messages_.error(MissingFileMessage(path));
         return false;
@@ -128,16 +133,16 @@ bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     h.BildGroesseProzent = ComputeBildGroesseProzent(h.RandErw, document_.BaseImage.Image.width(),
                                                      document_.BaseImage.Image.height());
     state_.TopicIndex = -1;
-    if (hooks_.prepareView)
-        hooks_.prepareView();
+    for (DocumentListener* listener : listeners_)
+        listener->prepareView();
     // Freely placed pages and single questions keep their stored objects; the other types
     // create theirs anew.
     if (h.Type().layoutAtLoad)
         layouts_.run(document_, true);
     if (rememberFolder)
         state_.CurrentFolder = FolderWithSeparator(path);
-    if (hooks_.documentLoaded)
-        hooks_.documentLoaded(rememberFolder);
+    for (DocumentListener* listener : listeners_)
+        listener->documentLoaded(rememberFolder);
     h.Modified = false;
     return true;
 }

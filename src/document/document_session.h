@@ -7,14 +7,13 @@
 #include "document/layout_dispatch.h"
 
 #include <functional>
+#include <vector>
 
 namespace quindor {
 
-// What the layers above the document do when it changes. Each is optional: a tool without a
-// view leaves the view hooks unset.
+// What the layers above answer when the session asks them. Each is optional: a tool without a
+// window leaves them unset.
 struct DocumentHooks {
-    // Before a load: the pointer tool becomes the active tool.
-    std::function<void()> selectPointerTool;
     // Whether a font family is drawn in its own face here; a document naming another font is
     // drawn in Arial. Tests replace the system's answer.
     std::function<bool(const QString&)> fontInstalled = IsFontInstalled;
@@ -22,18 +21,27 @@ struct DocumentHooks {
     // its current settings before a write.
     std::function<void(const QString& worksheet, const QString& task)> worksheetRead;
     std::function<QString()> serializeWorksheet;
-    // After a load, before the document-type layout: zoom to 100 % and apply the numbering.
-    std::function<void()> prepareView;
-    // After the layout of a load; rememberFolder as passed to LoadDocument (the view then
-    // hides the start information and lays itself out again).
-    std::function<void(bool rememberFolder)> documentLoaded;
-    // ClearDocument: the best-list entries of the document are dropped, the start panel hidden.
-    std::function<void()> documentCleared;
-    // CloseDocument: the page format is applied, the topic list reread, the start panel shown.
-    std::function<void()> documentClosed;
     // The save question's Yes for a document without a file name: where to write it (empty
     // when the user cancels).
     std::function<QString()> askSaveFileName;
+};
+
+// What the layers above do when the document changes. Listeners are told in the order they
+// were added: the topic list, made with the application state, before the window.
+class DocumentListener {
+public:
+    virtual ~DocumentListener() = default;
+    // Before a load: the pointer tool becomes the active tool.
+    virtual void beforeLoad() {}
+    // After a load, before the document-type layout: zoom to 100 % and apply the numbering.
+    virtual void prepareView() {}
+    // After the layout of a load; rememberFolder as passed to LoadDocument (the view then hides
+    // the start information and lays itself out again).
+    virtual void documentLoaded(bool /*rememberFolder*/) {}
+    // ClearDocument: the start panel is hidden.
+    virtual void documentCleared() {}
+    // CloseDocument: the page format is applied, the topic list reread, the start panel shown.
+    virtual void documentClosed() {}
 };
 
 // The open document with the operations that load, write, reset and close it. Owned by the
@@ -46,6 +54,8 @@ public:
     const Document& document() const { return document_; }
     HeaderDataTyp& header() { return document_.Header; }
     DocumentHooks& hooks() { return hooks_; }
+    // The listener is told of every change until the session ends; it must outlive it.
+    void addListener(DocumentListener& listener) { listeners_.push_back(&listener); }
     LayoutDispatch& layouts() { return layouts_; }
 
     void setPageFormatDefaults(const PageFormatDefaults& defaults) { pageFormat_ = defaults; }
@@ -90,6 +100,7 @@ private:
     BusyIndicator& busy_;
     Document document_;
     DocumentHooks hooks_;
+    std::vector<DocumentListener*> listeners_;
     LayoutDispatch layouts_;
     PageFormatDefaults pageFormat_;
     Picture startPicture_;

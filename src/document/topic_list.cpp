@@ -69,13 +69,7 @@ QString TopicTitlePrefix(int topicIndex) {
 TopicList::TopicList(DocumentSession& session, ProgramState& state, Messages& messages,
                      Pickers& pickers)
     : session_(session), state_(state), messages_(messages), pickers_(pickers) {
-    // Closing a document always shows the list of the folder it leaves behind.
-    auto previous = session_.hooks().documentClosed;
-    session_.hooks().documentClosed = [this, previous] {
-        if (previous)
-            previous();
-        ReadTopicList();
-    };
+    session_.addListener(*this);
 }
 
 QString TopicList::CountMessage(int count) {
@@ -93,8 +87,7 @@ QString TopicList::topicFolder() const {
 }
 
 void TopicList::notify() {
-    if (listChanged)
-        listChanged();
+    emit listChanged();
 }
 
 void TopicList::ReadTopicList() {

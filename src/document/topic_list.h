@@ -6,6 +6,7 @@
 #include "document/document_session.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -32,14 +33,15 @@ QString TopicTitlePrefix(int topicIndex);
 // The topic list of the current folder and the navigation through it. The menu is the
 // window's business: it rebuilds its entries from entries() whenever listChanged fires.
 // The list rereads itself whenever the session closes its document.
-class TopicList {
+class TopicList : public QObject, public DocumentListener {
+    Q_OBJECT
 public:
     TopicList(DocumentSession& session, ProgramState& state, Messages& messages, Pickers& pickers);
 
     const QList<ThemenDataTyp>& entries() const { return entries_; }
 
-    // Fired after the list was rebuilt and after the current topic changed.
-    std::function<void()> listChanged;
+    // Closing a document always shows the list of the folder it leaves behind.
+    void documentClosed() override { ReadTopicList(); }
 
     void ReadTopicList();
     void OpenTopic(int n);
@@ -53,6 +55,10 @@ public:
     QString TopicListText() const;
 
     static QString CountMessage(int count);
+
+signals:
+    // After the list was rebuilt and after the current topic changed.
+    void listChanged();
 
 private:
     QString topicFolder() const;

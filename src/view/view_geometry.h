@@ -29,8 +29,4 @@ struct ViewGeometry {
     QPoint PageToImage(double fx, double fy) const;
 };
 
-// Sets RandErw from the page-format fields of the header and the base image size, so that the
-// page gets its aspect ratio and the base image its size and position on it.
-void ApplyPageFormat(HeaderDataTyp& header, int baseWidth, int baseHeight);
-
 } // namespace quindor

@@ -154,10 +154,10 @@ TEST(ResetDocument, RemembersThePreviousDocumentOnlyWhenItHasAName) {
 
 TEST(ClearAndCloseDocument, ClearEmptiesObjectsCloseShowsTheStartPicture) {
     SessionFixture f;
-    int cleared = 0;
-    int closed = 0;
-    f.session.hooks().documentCleared = [&] { ++cleared; };
-    f.session.hooks().documentClosed = [&] { ++closed; };
+    test::CountingListener listener;
+    f.session.addListener(listener);
+    const int& cleared = listener.cleared;
+    const int& closed = listener.closed;
     FillGapTable(f.session);
     f.session.document().BaseImage = SomePicture();
     f.session.AddObject({.Typ = ObjectKind::FixedLabel,

@@ -59,12 +59,13 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         good_ = path("good.qdr");
         WriteFileBytes(good_, GoodDocumentBytes());
-        f_.session.hooks().documentClosed = [this] { ++closed_; };
+        f_.session.addListener(listener_);
         // A document is open when the bad file comes.
         ASSERT_TRUE(f_.session.LoadDocument(good_, true));
         ASSERT_EQ(f_.session.document().ObjectCount(), 1);
         f_.messages.clear();
-        closed_ = 0;
+        listener_.closed = 0;
+        listener_.beforeLoads = 0;
     }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -94,14 +95,14 @@ protected:
         EXPECT_EQ(d.Header.DokTyp, DocumentType::Labelling);
         EXPECT_FALSE(d.Header.Modified);
         EXPECT_TRUE(SameImage(f_.session.startPicture().Image, d.BaseImage.Image));
-        EXPECT_EQ(closed_, 1);
+        EXPECT_EQ(listener_.closed, 1);
         EXPECT_EQ(f_.state.PreviousDocument, good_);
     }
 
     QTemporaryDir dir_;
     QString good_;
+    test::CountingListener listener_;
     test::SessionFixture f_;
-    int closed_ = 0;
 };
 
 QByteArray WithMagic(QByteArray bytes, const QByteArray& magic) {
@@ -135,7 +136,7 @@ TEST_F(Refusals, OlderAndEqualVersionsAreAccepted) {
 TEST_F(Refusals, WrongMagic) {
     for (const char* magic : {"XYZ-2.15", "qdr-2.15", "ZWK-1.00"}) {
         f_.messages.clear();
-        closed_ = 0;
+        listener_.closed = 0;
         const QString bad = loadBad(WithMagic(GoodDocumentBytes(), magic));
         expectMessages({kInvalidFormatText, ReadErrorText(bad)});
         expectNoDocument();
@@ -248,8 +249,7 @@ TEST_F(Refusals, PngCutShort) {
 }
 
 TEST_F(Refusals, MissingFileLeavesTheOpenDocumentUntouched) {
-    int pointer = 0;
-    f_.session.hooks().selectPointerTool = [&] { ++pointer; };
+    const int& pointer = listener_.beforeLoads;
     f_.session.header().Modified = true;
     const QImage base = f_.session.document().BaseImage.Image;
     const QString missing = path("fehlt.qdr");
@@ -266,7 +266,7 @@ TEST_F(Refusals, MissingFileLeavesTheOpenDocumentUntouched) {
     EXPECT_TRUE(d.Header.Modified);
     EXPECT_EQ(d.ObjectCount(), 1);
     EXPECT_TRUE(SameImage(base, d.BaseImage.Image));
-    EXPECT_EQ(closed_, 0);
+    EXPECT_EQ(listener_.closed, 0);
     EXPECT_TRUE(f_.state.PreviousDocument.isEmpty());
 }
 

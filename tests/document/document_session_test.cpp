@@ -75,12 +75,10 @@ TEST_F(Session, LoadSetsFileNameFolderAndClearsModified) {
     test::SessionFixture g;
     g.state.TopicIndex = 4;
     g.state.CurrentFolder = "/anderswo/";
-    int loaded = 0;
-    bool remembered = false;
-    g.session.hooks().documentLoaded = [&](bool remember) {
-        ++loaded;
-        remembered = remember;
-    };
+    test::CountingListener listener;
+    g.session.addListener(listener);
+    const int& loaded = listener.loaded;
+    const bool& remembered = listener.rememberedFolder;
     ASSERT_TRUE(g.session.LoadDocument(file, true));
     EXPECT_TRUE(g.messages.texts().isEmpty());
     const HeaderDataTyp& h = g.session.header();

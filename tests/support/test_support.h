@@ -45,6 +45,23 @@ struct SessionFixture {
     DocumentSession session{state, messages, busy};
 };
 
+// Counts what the session tells the layers above.
+class CountingListener : public DocumentListener {
+public:
+    void beforeLoad() override { ++beforeLoads; }
+    void documentLoaded(bool rememberFolder) override {
+        ++loaded;
+        rememberedFolder = rememberFolder;
+    }
+    void documentCleared() override { ++cleared; }
+    void documentClosed() override { ++closed; }
+    int beforeLoads = 0;
+    int loaded = 0;
+    bool rememberedFolder = false;
+    int cleared = 0;
+    int closed = 0;
+};
+
 // Keeps the names of the sounds played instead of playing them.
 class RecordingSoundPlayer : public platform::SoundPlayer {
 public:
