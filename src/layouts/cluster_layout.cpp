@@ -3,6 +3,7 @@
 #include "core/rounding.h"
 #include "document/document.h"
 #include "document/numbering.h"
+#include "layouts/grid_cells.h"
 #include "layouts/layout_surface.h"
 
 #include <algorithm>
@@ -10,12 +11,6 @@
 namespace quindor {
 
 namespace {
-
-// Cell kinds of the grid.
-constexpr int kCellStaticText = 0;
-constexpr int kCellQueryText = 1;
-constexpr int kCellStaticPicture = 2;
-constexpr int kCellQueryPicture = 3;
 
 // A cluster card is centred on its cell (the view knows this side as well).
 constexpr int kCardCentred = 5;
@@ -99,8 +94,7 @@ void ClusterLayout(Document& document, const LayoutPass& pass, ProgramState& sta
             for (int i = 0; i < g.baskets; ++i) {
                 const CellDataTyp& cell = h.Cell(r, i);
                 const QPointF point = g.cellCentre(r, i);
-                const bool picture =
-                    cell.Art == kCellStaticPicture || cell.Art == kCellQueryPicture;
+                const bool picture = IsPictureCell(cell.Art);
                 const bool text = cell.Art == kCellStaticText || cell.Art == kCellQueryText;
                 // A text cell left empty keeps its place in the basket free.
                 if (!picture && !(text && !cell.Text.trimmed().isEmpty()))
@@ -125,7 +119,7 @@ void ClusterLayout(Document& document, const LayoutPass& pass, ProgramState& sta
                 }
                 o.FixedWidth = fixedWidth;
                 o.FixedHeight = fixedHeight;
-                if (cell.Art == kCellQueryText || cell.Art == kCellQueryPicture) {
+                if (IsQueryCell(cell.Art)) {
                     o.FrageNummer = ++query;
                     o.BildKenn = BasketTag(i + 1);
                 }

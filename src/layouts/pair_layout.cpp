@@ -3,6 +3,8 @@
 #include "core/rounding.h"
 #include "document/document.h"
 #include "document/numbering.h"
+#include "layouts/grid_cells.h"
+#include "layouts/grid_cells.h"
 #include "layouts/layout_surface.h"
 
 #include <algorithm>
@@ -13,10 +15,6 @@ namespace quindor {
 namespace {
 
 constexpr int kPairColumns = 2;
-constexpr int kCellStaticText = 0;
-constexpr int kCellQueryText = 1;
-constexpr int kCellStaticPicture = 2;
-constexpr int kCellQueryPicture = 3;
 // Left elements lie left of their point, right elements right of it.
 constexpr int kCardLeft = 3;
 constexpr int kCardRight = 1;
@@ -32,10 +30,6 @@ constexpr int kMostShuffleRounds = 1000;
 
 bool IsRightHandQuery(const ObjDataTyp& o) {
     return o.Typ == ObjectKind::PairText || o.Typ == ObjectKind::PairPicture;
-}
-
-bool IsPictureCell(int art) {
-    return art == kCellStaticPicture || art == kCellQueryPicture;
 }
 
 } // namespace
@@ -126,7 +120,7 @@ void PairLayout(Document& document, const LayoutPass& pass, ProgramState& state)
                 o.LinieFarbe = h.LinieCol;
                 o.Partner = leftIndex;
                 document.Object(leftIndex).Partner = index;
-                if (art == kCellQueryText || art == kCellQueryPicture)
+                if (IsQueryCell(art))
                     o.FrageNummer = ++query;
             }
         }
