@@ -286,6 +286,18 @@ bool IsCoveredQueryField(const ObjDataTyp& o) {
     }
 }
 
+int AnswerPlace(const Document& document, int index, const RenderContext& context) {
+    const ObjectKind typ = document.Objects[static_cast<size_t>(index)].Typ;
+    if (!context.exercise || !context.answerPlacement ||
+        (typ != ObjectKind::ChoiceAnswerText && typ != ObjectKind::ChoiceAnswerPicture))
+        return index;
+    const std::vector<int>& map = *context.answerPlacement;
+    if (index >= static_cast<int>(map.size()) || map[static_cast<size_t>(index)] < 0 ||
+        map[static_cast<size_t>(index)] >= document.ObjectCount())
+        return index;
+    return map[static_cast<size_t>(index)];
+}
+
 bool RenderContext::layerVisible(int ebene) const {
     if (exercise)
         return true;
@@ -311,8 +323,10 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         return;
     const double scale = context.scale();
     const QSize image = context.imageSize;
-    const QPoint cardPoint(RoundHalfEven(o.Kx * image.width()),
-                           RoundHalfEven(o.Ky * image.height()));
+    const ObjDataTyp& place =
+        document.Objects[static_cast<size_t>(AnswerPlace(document, index, context))];
+    const QPoint cardPoint(RoundHalfEven(place.Kx * image.width()),
+                           RoundHalfEven(place.Ky * image.height()));
     const QPoint anchor(RoundHalfEven(o.Sx * image.width()), RoundHalfEven(o.Sy * image.height()));
     if (context.drawLines && o.Sline == 1)
         DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, ToQColor(o.LinieFarbe));

@@ -50,6 +50,7 @@ RenderContext ViewComposer::renderContext() const {
     context.gapFontAdjustment = document_.Header.GapFontAdjustment;
     context.exerciseQueryMode = exerciseQueryMode_;
     context.askedTarget = askedTarget_;
+    context.answerPlacement = &answerPlacement_;
     return context;
 }
 
