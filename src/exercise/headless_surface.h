@@ -26,11 +26,17 @@ public:
     void enterExercise() override {}
     void leaveExercise() override {}
     void createElementPanels(const std::vector<QueryPair>&) override {}
+    void setAnswerPlacement(const std::vector<int>& map) override { view_.setAnswerPlacement(map); }
     void removeElementPanels() override {}
     void layoutElementPanels() override {}
     void presentCard(int) override {}
     void presentInput() override {}
+    void presentAnswers(const std::vector<AnswerSlot>&) override {}
+    void presentChoice(int) override {}
+    void setTicked(int, bool) override {}
+    void setMarked(int, bool) override {}
     void hidePanel(int) override {}
+    void hideAnswerPanels() override {}
     void removePanel(int) override {}
     void setPanelLook(int, PanelLook) override {}
     void slideHome(int) override {}
@@ -38,6 +44,7 @@ public:
     bool fieldVisible(int) override { return true; }
     void setFieldLook(int, PanelLook) override {}
     void showBanner(Banner) override {}
+    void showTickCount(const TickCount&) override {}
     void drawInstruction() override {}
     void clearHighlight() override {}
     void markTarget(int) override {}
