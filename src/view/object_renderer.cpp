@@ -371,7 +371,9 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                 metrics.boundingRect(QRect(0, 0, inner, 100000), Qt::TextWordWrap, text).height());
         } else {
             const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
-            size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));
+            // The margins the text is drawn inside, each rounded as it is there: 6 x scale
+            // rounded at once can fall a pixel short and wrap the last word out of the card.
+            size = bounds.size() + QSize(2 * RoundHalfEven(3 * scale), RoundHalfEven(2 * scale));
             sizedFromText = true;
             if (o.Typ == ObjectKind::QuestionText || o.Typ == ObjectKind::ChoiceText) {
                 size.setWidth(std::max(1, image.width() - 2 * cardPoint.x()));
