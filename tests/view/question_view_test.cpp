@@ -156,6 +156,31 @@ TEST_F(QuestionView, ARunShowsTheOkButNotTheControls) {
     EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 2)));
 }
 
+// During a run each answer of multiple choice stands at the card point the answer placement
+// names; in the learning view at its own.
+TEST_F(QuestionView, AnswersStandWhereThePlacementPutsThemDuringARun) {
+    makeChoices();
+    view.ComposeView(kPage);
+    const int right = first(ObjectKind::ChoiceAnswerText, 1);
+    const int wrong = right + 2;
+    ASSERT_EQ(document.Object(wrong).Typ, ObjectKind::ChoiceAnswerText);
+    const QRect rightAtHome = cardOf(right);
+    const QRect wrongAtHome = cardOf(wrong);
+    ASSERT_LT(rightAtHome.top(), wrongAtHome.top());
+    std::vector<int> map(static_cast<size_t>(document.ObjectCount()));
+    for (size_t i = 0; i < map.size(); ++i)
+        map[i] = static_cast<int>(i);
+    std::swap(map[static_cast<size_t>(right)], map[static_cast<size_t>(wrong)]);
+    view.setAnswerPlacement(map);
+    view.RecomposeObjects();
+    EXPECT_EQ(cardOf(right).top(), rightAtHome.top()) << "not in the learning view";
+    state.ViewMode = Mode::Exercise;
+    view.RecomposeObjects();
+    EXPECT_EQ(cardOf(right).center().y(), wrongAtHome.center().y());
+    EXPECT_EQ(cardOf(wrong).center().y(), rightAtHome.center().y());
+    EXPECT_EQ(cardOf(right).left(), rightAtHome.left());
+}
+
 TEST_F(QuestionView, SingleQuestionOutOfRangeShowsTheFirst) {
     document.Header.DokTyp = DocumentType::Questions;
     document.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::Questions);
