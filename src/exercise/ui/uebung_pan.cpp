@@ -532,6 +532,8 @@ void ExercisePanel::refreshStatistics(const UebDataTyp& run) {
 
 void ExercisePanel::pause(int milliseconds) {
     repaint();
+    if (pauseWatcher_)
+        pauseWatcher_(milliseconds);
     if (pauseScale_ > 0)
         QThread::msleep(static_cast<unsigned long>(milliseconds * pauseScale_));
 }

@@ -45,6 +45,9 @@ public:
     void setCardCursor(const QCursor& cursor) { cardCursor_ = cursor; }
     // Pauses and the snap-back last this share of their time (tests: 0).
     void setPauseScale(double scale) { pauseScale_ = scale; }
+    // Called at every feedback pause with its length, once the panel shows what the pause is
+    // for (tests look at the panel then).
+    void setPauseWatcher(std::function<void(int)> watcher) { pauseWatcher_ = std::move(watcher); }
     int documentAreaWidth() const { return documentAreaWidth_; }
     // The element panel named by a number (a card, answer or input field by its list entry, an
     // answer box, "OK" or pair button by its object), null when none.
@@ -132,6 +135,7 @@ private:
     WindowPart window_;
     QCursor cardCursor_;
     double pauseScale_ = 1.0;
+    std::function<void(int)> pauseWatcher_;
     int documentAreaWidth_ = 0;
     std::vector<QueryPair> list_;
     // Element panels by the number of their name.
