@@ -144,16 +144,22 @@ TEST_F(QuestionView, ClickingAMarkerShowsWhetherItsAnswerIsRight) {
     EXPECT_FALSE(HasColour(view.pageImage(), cardOf(wrong), Green));
 }
 
-TEST_F(QuestionView, ARunShowsTheOkButNotTheControls) {
+// A run shows the question and its answers; the answer boxes and "OK" are left to the
+// exercise panel.
+TEST_F(QuestionView, ARunShowsTheAnswersButNotTheBoxesAndOk) {
     makeChoices();
     view.ComposeView(kPage);
+    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceMarker, 1)));
+    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 1)));
     RenderContext context = view.renderContext();
     context.exercise = true;
     QImage page = White(kPage);
     QPainter painter(&page);
     DrawAllObjects(document, painter, context);
-    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceOk, 1)));
-    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 2)));
+    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceText, 1)));
+    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceAnswerText, 1)));
+    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceMarker, 1)));
+    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 1)));
 }
 
 // During a run each answer of multiple choice stands at the card point the answer placement
