@@ -4,6 +4,7 @@
 #include "document/document.h"
 
 #include <QPainter>
+#include <QRegion>
 
 #include <array>
 #include <vector>
@@ -30,6 +31,8 @@ struct RenderContext {
     // During a run: entry x names the object at whose card point the answer x of a
     // multiple-choice question stands; none or too short: every answer at its own.
     const std::vector<int>* answerPlacement = nullptr;
+    // When given, every object drawn adds the area it may have painted.
+    QRegion* ink = nullptr;
 
     double scale() const { return imageSize.width() / 870.0; }
     bool layerVisible(int ebene) const;

@@ -63,6 +63,8 @@ public:
 
 private:
     void drawQueryAppearance(QPainter& painter);
+    // The page image becomes the background snapshot again.
+    void restoreBackground();
     // The document type's layout, without regenerating, on the page image.
     void runLayout();
 
@@ -74,6 +76,9 @@ private:
     QueryMode exerciseQueryMode_ = QueryMode::Free;
     int askedTarget_ = -1;
     std::vector<int> answerPlacement_;
+    // What the objects painted on the page since its background went in, when that is known.
+    QRegion inked_;
+    bool inkKnown_ = false;
     QSize pictureArea_;
     QImage page_;
     QImage background_;

@@ -187,6 +187,29 @@ TEST_F(QuestionView, AnswersStandWhereThePlacementPutsThemDuringARun) {
     EXPECT_EQ(cardOf(right).left(), rightAtHome.left());
 }
 
+// Another question shown by recomposing (the question keys, a run's next question) leaves
+// the same page as a whole composition.
+TEST_F(QuestionView, AnotherQuestionRecomposedIsTheWholePage) {
+    makeChoices();
+    document.Objects[0].Cap = JoinCommaText(
+        {QStringLiteral("Eine Frage, so lang, dass sie über mehrere Zeilen umbrechen muss, bevor "
+                        "ihre Antworten kommen: welche?"),
+         QStringLiteral("+richtig\r\n-falsch\r\n-auch falsch")});
+    MultipleChoiceLayout(document, true, state);
+    view.ComposeView(kPage);
+    for (const int question : {2, 1, 3, 1}) {
+        state.CurrentQuestion = question;
+        view.RecomposeObjects();
+        Document copy = document;
+        ProgramState copyState = state;
+        LayoutDispatch copyLayouts;
+        RegisterLayouts(copyLayouts, copyState);
+        ViewComposer fresh(copy, copyState, &copyLayouts);
+        fresh.ComposeView(kPage);
+        EXPECT_TRUE(view.pageImage() == fresh.pageImage()) << question;
+    }
+}
+
 TEST_F(QuestionView, SingleQuestionOutOfRangeShowsTheFirst) {
     document.Header.DokTyp = DocumentType::Questions;
     document.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::Questions);

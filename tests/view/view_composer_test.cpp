@@ -107,6 +107,49 @@ TEST_F(ComposerTest, TextCardHoldsItsTextAtEveryScale) {
     EXPECT_TRUE(card.contains(ink));
 }
 
+// Recomposing puts the background back only where the objects painted: the page is the page
+// a whole composition makes, whatever changed in between (lines, marks reaching beyond their
+// cards, points, texts and their covers).
+TEST_F(ComposerTest, RecomposingEqualsComposingAfresh) {
+    const int a = addLabel(ObjectKind::QueryLabel, 0.3, 0.3, QStringLiteral("Blatt"));
+    const int b = addLabel(ObjectKind::QueryLabel, 0.6, 0.5, QStringLiteral("Wurzel mit Haaren"));
+    const int c = addLabel(ObjectKind::QueryLabel, 0.2, 0.8, QStringLiteral("Stiel"));
+    document.Object(b).Sline = 1;
+    document.Object(b).Sx = 0.1;
+    document.Object(b).Sy = 0.1;
+    document.Object(b).LinieDicke = 3;
+    const int point = addLabel(ObjectKind::InfoPoint, 0.8, 0.2, QStringLiteral("Hinweis"));
+    document.Object(point).PktCap = QStringLiteral("Ein langer Titel des Punktes");
+    const QSize area(870, 600);
+    composer.ComposeView(area);
+    const auto expectFresh = [&](const char* step) {
+        Document copy = document;
+        ProgramState copyState = state;
+        ViewComposer fresh(copy, copyState);
+        fresh.ComposeView(area);
+        EXPECT_TRUE(composer.pageImage() == fresh.pageImage()) << step;
+    };
+    for (const int i : {a, b, c})
+        document.Object(i).State = ObjectState::Covered;
+    composer.RecomposeObjects();
+    expectFresh("covered");
+    state.ViewMode = Mode::Exercise;
+    composer.ComposeView(area);
+    document.Object(a).State = ObjectState::Ticked;
+    document.Object(b).State = ObjectState::Crossed;
+    document.Object(c).State = ObjectState::Open;
+    composer.RecomposeObjects();
+    expectFresh("marks");
+    // An object moved and one redrawn on its own in between.
+    document.Object(a).State = ObjectState::Shown;
+    composer.RedrawObject(a);
+    document.Object(b).Kx = 0.7;
+    document.Object(b).State = ObjectState::Shown;
+    document.Object(c).State = ObjectState::Shown;
+    composer.RecomposeObjects();
+    expectFresh("shown");
+}
+
 TEST_F(ComposerTest, ZoomTwoHundredShowsTheMiddleOfThePage) {
     composer.ComposeView(QSize(870, 600));
     EXPECT_EQ(composer.geometry().ViewRect, (FracRect{0, 0, 1, 1}));
