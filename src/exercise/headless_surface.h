@@ -23,7 +23,7 @@ public:
     }
     void protocolFinished(const QString& protocol) override { protocol_ = protocol; }
     const QString& protocol() const { return protocol_; }
-    void enterExercise() override {}
+    void enterExercise() override { fresh_ = true; }
     void leaveExercise() override {}
     void createElementPanels(const std::vector<QueryPair>&) override {}
     void setAnswerPlacement(const std::vector<int>& map) override { view_.setAnswerPlacement(map); }
@@ -49,7 +49,15 @@ public:
     void clearHighlight() override {}
     void markTarget(int) override {}
     void redrawObject(int object) override { view_.RedrawObject(object); }
-    void redrawView() override { view_.ComposeView(area_); }
+    // As the exercise panel does: the whole page when the run begins or the area changed, else
+    // the objects on it.
+    void redrawView() override {
+        if (fresh_ || view_.pictureArea() != area_)
+            view_.ComposeView(area_);
+        else
+            view_.RecomposeObjects();
+        fresh_ = false;
+    }
     void refreshClock(const QString&, const QString&, bool) override {}
     void refreshStatistics(const UebDataTyp&) override {}
     void pause(int) override {}
@@ -57,6 +65,7 @@ public:
 private:
     ViewComposer& view_;
     QSize area_;
+    bool fresh_ = true;
     std::vector<UebDataTyp> results_;
     QString protocol_;
 };

@@ -155,9 +155,11 @@ bool PairRun::check(int panel) {
         surface().setPanelLook(panel, PanelLook::Normal);
         surface().hidePanel(first_);
         surface().hidePanel(second_);
-        // The element further right draws the line back to its partner.
-        (b.Kx > a.Kx ? b : a).Sline = kPairLineForm;
-        surface().redrawView();
+        // The element further right draws the line back to its partner; drawing it again
+        // shows the line (nothing else on the page changes).
+        const int further = b.Kx > a.Kx ? second_ : first_;
+        document().Object(further).Sline = kPairLineForm;
+        surface().redrawObject(further);
         surface().drawInstruction();
         a.State = ObjectState::Shown;
         b.State = ObjectState::Shown;
