@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace quindor {
@@ -338,6 +340,48 @@ TEST_F(SampleRunWindowTest, PairsJoinedByTheirLine) {
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].CorrectCount, 6);
     EXPECT_EQ(app.state.ViewMode, Mode::Learning);
+}
+
+// The dialogs of the question, cluster and pair families: what they offer for the document
+// and what a run takes from them.
+TEST(QuestionOptionsDialogTest, FamiliesOfQuestionsBasketsAndPairs) {
+    Settings settings;
+    const auto show = [](ExerciseOptionsDialog& dialog, DocumentType type,
+                         const std::function<void()>& look) {
+        QTimer::singleShot(0, &dialog, [&dialog, look] {
+            look();
+            dialog.accept();
+        });
+        return dialog.showFor(type);
+    };
+    ExerciseOptionsDialog questions(OptionsFamily::Questions, settings);
+    EXPECT_EQ(questions.objectName(), QStringLiteral("TUebOptFragenForm"));
+    auto* order = questions.findChild<RadioGroup*>(QStringLiteral("Zuordnungstexte"));
+    ASSERT_TRUE(order);
+    EXPECT_TRUE(show(questions, DocumentType::MultipleChoice, [&] {
+        EXPECT_EQ(order->item(0)->text(), QStringLiteral(" Wie vorgegeben geordnet "));
+        questions.findChild<RadioGroup*>(QStringLiteral("ZuordnungFalsch"))->item(1)->click();
+    }));
+    show(questions, DocumentType::Questions,
+         [&] { EXPECT_EQ(order->item(0)->text(), QStringLiteral(" Alphabetisch geordnet ")); });
+    EXPECT_EQ(settings.UebOptFragen.ZuordnungFalsch, 1);
+
+    ExerciseOptionsDialog baskets(OptionsFamily::Cluster, settings);
+    EXPECT_EQ(baskets.windowTitle(), QStringLiteral("Übungseinstellungen für Cluster-Übung"));
+    auto* mode = baskets.findChild<RadioGroup*>(QStringLiteral("AbfrageModus"));
+    ASSERT_TRUE(mode);
+    show(baskets, DocumentType::Cluster, [&] {
+        mode->item(1)->click();
+        const QList<QLabel*> labels = mode->findChildren<QLabel*>();
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels[0]->text(),
+                  QStringLiteral("Bei der Einzelabfrage werden Texte/Bilder einzeln vorgegeben."));
+    });
+    EXPECT_EQ(settings.UebOptKorb.AbfrageModus, 1);
+
+    ExerciseOptionsDialog pairs(OptionsFamily::CrossMatching, settings);
+    EXPECT_EQ(pairs.windowTitle(), QStringLiteral("Übungseinstellungen für Über-Kreuz-Zuordnung"));
+    EXPECT_FALSE(pairs.findChild<RadioGroup*>(QStringLiteral("AbfrageModus")));
 }
 
 } // namespace
