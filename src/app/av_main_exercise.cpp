@@ -137,6 +137,7 @@ void MainWindow::setupExercise() {
         ExerciseRun::Clock{[clock] { return clock->elapsed(); },
                            [] { return DayCount(QDateTime::currentDateTime()); }});
     exercisePanel_->setRun(run_.get());
+    run_->setLayouts(&app_.session.layouts());
 
     ExercisePanel::WindowPart part = exerciseWindowPart();
     part.settingsDialog = [this] {

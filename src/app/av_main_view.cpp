@@ -189,6 +189,9 @@ void MainWindow::ComposeView() {
 void MainWindow::showDisplay() {
     page_->setPage(app_.view.displayPicture());
     page_->update();
+    // During a run the exercise panel shows the page (the question keys stay active).
+    if (exercisePanel_ && exercisePanel_->isVisible())
+        exercisePanel_->update();
 }
 
 void MainWindow::pagePressed(QPoint point, Qt::MouseButton button) {

@@ -47,6 +47,11 @@ enum class LayoutStage { None, UnderObjects, OverObjects };
 // Which settings dialog, and which stored settings, a run of the type takes.
 enum class OptionsFamily { Labelling = 0, Questions = 1, Cluster = 2, CrossMatching = 3 };
 
+// How a run of the type asks and judges: cards dragged onto positions (or typed into them),
+// answers of single questions clicked, multiple-choice answers ticked and confirmed, cards
+// dragged into baskets, elements joined in pairs.
+enum class RunStyle { Positions, Questions, Choice, Baskets, Pairs };
+
 // Everything that depends on the document type, one row per type: a new type is added by
 // filling its row (and writing its layout).
 struct DocumentTypeRow {
@@ -78,6 +83,7 @@ struct DocumentTypeRow {
     bool queryModes;
     // The instruction of the exercise panel, by query mode (the last one for every higher).
     std::vector<const char*> instructions;
+    RunStyle run;
 };
 
 const DocumentTypeRow& RowOf(DocumentType type);

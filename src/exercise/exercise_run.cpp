@@ -20,19 +20,6 @@
 
 namespace quindor {
 
-namespace {
-
-bool Contains(const FracRect& r, QPointF p) {
-    return p.x() >= r.Left && p.x() < r.Right && p.y() >= r.Top && p.y() < r.Bottom;
-}
-
-bool Overlaps(const FracRect& r, const QRectF& card) {
-    return r.Left < card.right() && card.left() < r.Right && r.Top < card.bottom() &&
-           card.top() < r.Bottom;
-}
-
-} // namespace
-
 void PlaySound(platform::SoundPlayer& player, Messages& messages, const Settings& settings,
                const ProgramState& state, const QString& name, bool wait) {
     player.stop();
@@ -63,17 +50,6 @@ QueryMode ExerciseRun::queryMode() const {
 
 bool ExerciseRun::inputMode() const {
     return !document_.Header.Type().typedQueryKinds.empty() && queryMode() == QueryMode::Typing;
-}
-
-bool ExerciseRun::isQueryObject(const ObjDataTyp& o) const {
-    return Contains(document_.Header.Type().queryKinds, o.Typ);
-}
-
-int ExerciseRun::countState(ObjectState value) const {
-    int n = 0;
-    for (const ObjDataTyp& o : document_.Objects)
-        n += o.State == value;
-    return n;
 }
 
 bool ExerciseRun::IndividualExerciseCommand() {
@@ -111,54 +87,23 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     }
     if (!MayLeaveCurrentActivity(state_, messages_))
         return false;
-    // Questions, multiple choice, baskets and pairs have no checked run yet: a run that could
-    // never judge an answer would hold the learner until the abort.
-    if (document_.Header.Type().queryKinds != RowOf(DocumentType::Labelling).queryKinds) {
-        messages_.information(ExerciseNotAvailableMessage(document_.Header));
-        return false;
-    }
     if (start.showDialog && !surface_.showSettingsDialog())
         return false;
     HeaderDataTyp& h = document_.Header;
     if (kind != Participation::Participant)
         TakeOptions(settings_, h.DokTyp, run_);
-    const bool typing = inputMode();
+    retired_ = std::move(kind_);
+    kind_ = MakeRunKind(h.Type().run, *this);
+    kind_->prepare();
 
-    // The input mode's "OK" stands for a panel only; far outside the page, it is never shown.
-    if (typing && std::none_of(document_.Objects.begin(), document_.Objects.end(),
-                               [](const ObjDataTyp& o) { return o.Typ == ObjectKind::ChoiceOk; }))
-        AddObject(document_, {.Typ = ObjectKind::ChoiceOk,
-                              .Cap = QStringLiteral("OK"),
-                              .Kx = 100.0,
-                              .Ky = 100.0,
-                              .Fsize = 1});
-
-    answerMap_ = BuildAnswerPlacementMap(
-        document_, h.DokTyp == DocumentType::MultipleChoice && run_.ZuordnungstexteItemIndex != 0,
-        state_.Random);
-
-    int total = 0;
-    for (ObjDataTyp& o : document_.Objects) {
-        if (!isQueryObject(o)) {
-            if (Contains(h.Type().idleKinds, o.Typ))
-                o.State = ObjectState::Shown;
-            continue;
-        }
-        const bool asked = start.repeat == Repeat::All || o.RunCounter1 >= 1 || o.RunCounter2 >= 1;
-        o.State = asked ? ObjectState::Open : ObjectState::Shown;
-        // Pictures cannot be typed: they show.
-        if (typing && !Contains(h.Type().typedQueryKinds, o.Typ))
-            o.State = ObjectState::Shown;
-        o.RunCounter1 = 0;
-        o.RunCounter2 = 0;
-        if (!typing || Contains(h.Type().typedQueryKinds, o.Typ))
-            ++total;
-    }
-    const int count = start.repeat == Repeat::All ? total : countState(ObjectState::Open);
+    answerMap_ = BuildAnswerPlacementMap(document_, kind_->mixesAnswers(), state_.Random);
+    const int total = kind_->markQueries(start.repeat);
+    const int count = start.repeat == Repeat::All ? total : kind_->openQueries();
     if (count == 0) {
         messages_.information(QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
         return false;
     }
+    kind_->arrange(count);
 
     run_.LearnerName.clear();
     if (kind == Participation::Individual && settings_.OptUebNameEingabe)
@@ -168,13 +113,9 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     run_.RunQueries = count;
     run_.TotalQueries = total;
     list_ = BuildQueryList(document_, run_, state_.Random);
-    const bool pairs = h.DokTyp == DocumentType::CrossMatching;
     for (size_t i = 0; i < list_.size(); ++i) {
         ObjDataTyp& t = document_.Object(list_[i].TargetObject);
-        t.State = pairs ? ObjectState::PairOpen : ObjectState::Open;
-        // No line joins a pair before the learner joins it.
-        if (pairs)
-            t.Sline = 0;
+        kind_->openTarget(t);
         t.RunCounter1 = 0;
         t.RunCounter2 = 0;
         t.Nummer = run_.ZuordnungszieleItemIndex == 2 ? 0 : static_cast<int>(i) + 1;
@@ -188,7 +129,7 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     run_.SuccessQuota = 0;
     run_.Grade = 0;
     state_.ExerciseEndState = RunEnd::Running;
-    run_.OpenCount = pairs ? static_cast<int>(list_.size()) / 2 : countState(ObjectState::Open);
+    run_.OpenCount = kind_->openQueries();
     run_.StartTicks = clock_.ticks();
     if (kind != Participation::Participant)
         run_.StartTime = clock_.now();
@@ -196,19 +137,18 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     run_.CurrentIndex = 0;
     run_.EnteredInBestList = false;
     target_ = -1;
-    markedTarget_ = -1;
     elapsed_ = 0;
     // The first refresh shows this run's clock even when its text is the last run's.
     clockText_.clear();
 
+    surface_.setAnswerPlacement(answerMap_);
     surface_.enterExercise();
     surface_.createElementPanels(list_);
     LogLine(LogSection::Detail, QStringLiteral("Übung wird gestartet"), Stamp::WithTime);
-    if (h.Type().questions)
-        state_.CurrentQuestion = document_.Object(list_.front().TargetObject).FrageNummer;
+    kind_->begin();
     surface_.redrawView();
     surface_.drawInstruction();
-    presentQuery();
+    kind_->present();
     surface_.drawInstruction();
     refreshStatistics();
     refreshClock();
@@ -216,47 +156,9 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     return true;
 }
 
-void ExerciseRun::presentQuery() {
-    if (list_.empty())
-        return;
-    const DocumentType type = document_.Header.DokTyp;
-    const QueryPair& entry = list_[static_cast<size_t>(run_.CurrentIndex)];
-    if (inputMode()) {
-        surface_.presentInput();
-        return;
-    }
-    switch (queryMode()) {
-    case QueryMode::SingleCard: {
-        surface_.presentCard(run_.CurrentIndex);
-        const ObjDataTyp& card = document_.Object(entry.CardObject);
-        // A picture card's panel shows no text.
-        const bool picture = IsPictureQueryKind(card.Typ);
-        LogLine(LogSection::Detail,
-                PresentCardLine(type, picture ? QString() : NormaliseText(card.Cap)),
-                Stamp::WithTime);
-        break;
-    }
-    case QueryMode::SinglePosition:
-        // Only cards and positions ask position by position.
-        if (!document_.Header.Type().typedQueryKinds.empty()) {
-            markedTarget_ = entry.TargetObject;
-            surface_.markTarget(markedTarget_);
-            LogLine(LogSection::Detail,
-                    PresentPositionLine(type, NormaliseText(document_.Object(markedTarget_).Cap)),
-                    Stamp::WithTime);
-            surface_.redrawView();
-            surface_.drawInstruction();
-        }
-        break;
-    default:
-        // Free assignment: every card stays offered.
-        break;
-    }
-}
-
 void ExerciseRun::nextQuery() {
     const int n = static_cast<int>(list_.size());
-    const bool byCard = queryMode() == QueryMode::SingleCard;
+    const bool byCard = kind_->asksByCard();
     for (int step = 0; step < n; ++step) {
         run_.CurrentIndex = (run_.CurrentIndex + 1) % n;
         const QueryPair& entry = list_[static_cast<size_t>(run_.CurrentIndex)];
@@ -264,172 +166,45 @@ void ExerciseRun::nextQuery() {
             ObjectState::Open)
             break;
     }
-    presentQuery();
+    kind_->present();
 }
 
 int ExerciseRun::FindDropTarget(QPointF leftMid, const QRectF& card) {
-    target_ = -1;
-    const auto accepts = [&](int i) {
-        const ObjDataTyp& o = document_.Object(i);
-        if (!IsDropTargetKind(o.Typ) || o.Nummer < 0 || o.State != ObjectState::Open)
-            return false;
-        if ((o.Typ == ObjectKind::AnswerField || o.Typ == ObjectKind::ChoiceMarker) &&
-            o.FrageNummer != state_.CurrentQuestion)
-            return false;
-        return markedTarget_ < 0 || i == markedTarget_;
-    };
-    for (int pass = 0; pass < 2 && target_ < 0; ++pass) {
-        for (int i = 0; i < document_.ObjectCount(); ++i) {
-            const FracRect& r = document_.Object(i).CardRect;
-            if (accepts(i) && (pass == 0 ? Contains(r, leftMid) : Overlaps(r, card))) {
-                target_ = i;
-                break;
-            }
-        }
-    }
+    target_ = kind_ && state_.ViewMode == Mode::Exercise ? kind_->findTarget(leftMid, card) : -1;
     if (target_ < 0)
         surface_.clearHighlight();
     return target_;
 }
 
-void ExerciseRun::CheckAction(int listIndex) {
+void ExerciseRun::CheckAction(int panel) {
     if (state_.ViewMode != Mode::Exercise || state_.ExerciseEndState != RunEnd::Running ||
-        checking_)
+        checking_ || !kind_)
         return;
     // The feedback waits for its sounds; a clock tick in the meantime must not end the run
     // under the check.
     checking_ = true;
     const auto done = qScopeGuard([this] { checking_ = false; });
-    if (inputMode()) {
-        checkTypedAnswers();
+    if (kind_->check(panel))
         afterAction();
-        return;
-    }
-    if (target_ < 0 || listIndex < 0 || listIndex >= static_cast<int>(list_.size()))
-        return;
-    const int target = target_;
-    const ObjDataTyp& card = document_.Object(list_[static_cast<size_t>(listIndex)].CardObject);
-    if (card.Typ == ObjectKind::ChoiceMarker)
-        return;
-    const bool right = NormaliseText(document_.Object(target).Cap) == NormaliseText(card.Cap);
-    if (right)
-        rightAction(listIndex, target);
-    else
-        wrongAction(listIndex, target);
-    afterAction();
 }
 
-void ExerciseRun::rightAction(int listIndex, int target) {
-    const int card = list_[static_cast<size_t>(listIndex)].CardObject;
-    LogLine(LogSection::Detail,
-            RightLine(document_.Header.DokTyp, queryMode(),
-                      NormaliseText(document_.Object(card).Cap),
-                      NormaliseText(document_.Object(target).Cap)),
-            Stamp::WithTime);
-    surface_.showBanner(Banner::Right);
-    surface_.setPanelLook(listIndex, PanelLook::Right);
-    playSound(QStringLiteral("richtig1"), false);
-    refreshClock();
-    surface_.pause(500);
-    surface_.setPanelLook(listIndex, PanelLook::Normal);
-    document_.Object(target).State =
-        run_.ZuordnungRichtigItemIndex == 1 ? ObjectState::Ticked : ObjectState::Shown;
-    surface_.showBanner(Banner::None);
-    if (queryMode() == QueryMode::SingleCard)
-        surface_.hidePanel(listIndex);
-    else
-        surface_.removePanel(listIndex);
-    surface_.redrawObject(target);
-    run_.CorrectCount += 1;
+void ExerciseRun::PanelPressed(int panel) {
+    if (state_.ViewMode == Mode::Exercise && state_.ExerciseEndState == RunEnd::Running &&
+        !checking_ && kind_)
+        kind_->pressed(panel);
 }
 
-void ExerciseRun::wrongAction(int listIndex, int target) {
-    const int card = list_[static_cast<size_t>(listIndex)].CardObject;
-    LogLine(LogSection::Detail,
-            WrongLine(document_.Header.DokTyp, queryMode(),
-                      NormaliseText(document_.Object(card).Cap),
-                      NormaliseText(document_.Object(target).Cap)),
-            Stamp::WithTime);
-    surface_.setPanelLook(listIndex, PanelLook::Wrong);
-    surface_.showBanner(Banner::Wrong);
-    playSound(QStringLiteral("falsch1"), true);
-    refreshClock();
-    surface_.pause(100);
-    if (queryMode() == QueryMode::SingleCard) {
-        surface_.pause(900);
-        surface_.hidePanel(listIndex);
-    } else {
-        surface_.slideHome(listIndex);
-    }
-    if (run_.ZuordnungFalschItemIndex == 1) {
-        document_.Object(target).State = ObjectState::Crossed;
-        surface_.redrawObject(target);
-    }
-    surface_.setPanelLook(listIndex, PanelLook::Normal);
-    surface_.showBanner(Banner::None);
-    document_.Object(target).RunCounter1 += 1;
-    document_.Object(card).RunCounter2 += 1;
-    run_.FailedAttempts += 1;
-}
-
-void ExerciseRun::checkTypedAnswers() {
-    for (size_t i = 0; i < list_.size(); ++i) {
-        const int index = static_cast<int>(i);
-        ObjDataTyp& target = document_.Object(list_[i].TargetObject);
-        if (surface_.fieldVisible(index)) {
-            const QString typed = surface_.fieldText(index);
-            const QString answer = NormaliseText(typed);
-            const QString caption = NormaliseText(target.Cap);
-            if (answer == caption) {
-                LogLine(LogSection::Detail,
-                        QStringLiteral("RICHTIG - Texteingabe ") + Quoted(caption) +
-                            QStringLiteral(" wurde richtig eingegeben"),
-                        Stamp::WithTime);
-                surface_.setFieldLook(index, PanelLook::Right);
-                run_.CorrectCount += 1;
-            } else if (target.Typ == ObjectKind::Gap &&
-                       target.BildKenn.contains(QLatin1Char('|') + answer + QLatin1Char('|'))) {
-                LogLine(LogSection::Detail,
-                        QStringLiteral("RICHTIG - alternative Texteingabe ") + Quoted(typed) +
-                            QStringLiteral(" für ") + Quoted(caption) +
-                            QStringLiteral(" eingegeben"),
-                        Stamp::WithTime);
-                surface_.setFieldLook(index, PanelLook::Right);
-                run_.CorrectCount += 1;
-            } else {
-                LogLine(LogSection::Detail,
-                        QStringLiteral("FALSCH - Texteingabe ") + Quoted(typed) +
-                            QStringLiteral(" statt ") + Quoted(caption) +
-                            QStringLiteral(" eingegeben"),
-                        Stamp::WithTime);
-                surface_.setFieldLook(index, PanelLook::Wrong);
-                run_.FailedAttempts += 1;
-                target.RunCounter1 += 1;
-            }
-        }
-        // Every solution shows afterwards, also where no field was offered.
-        target.State = ObjectState::Shown;
-    }
-    if (run_.FailedAttempts != 0) {
-        playSound(QStringLiteral("falsch1"), true);
-        refreshClock();
-        surface_.pause(100);
-    } else {
-        surface_.showBanner(Banner::Right);
-        playSound(QStringLiteral("richtig1"), false);
-        refreshClock();
-        surface_.pause(500);
-    }
-    surface_.showBanner(Banner::None);
-    surface_.redrawView();
+void ExerciseRun::PanelReleased(int panel) {
+    if (state_.ViewMode == Mode::Exercise && state_.ExerciseEndState == RunEnd::Running &&
+        !checking_ && kind_)
+        kind_->released(panel);
 }
 
 void ExerciseRun::afterAction() {
-    // Pairs count themselves as they are joined.
-    if (document_.Header.DokTyp != DocumentType::CrossMatching)
-        run_.OpenCount = countState(ObjectState::Open);
+    kind_->recount();
     refreshStatistics();
     target_ = -1;
+    kind_->clearSelection();
     surface_.clearHighlight();
     if (run_.OpenCount > 0 && state_.ExerciseEndState == RunEnd::Running)
         nextQuery();
@@ -527,8 +302,9 @@ void ExerciseRun::takeDown(bool wasRunning) {
     }
     if (wasRunning)
         state_.CurrentQuestion = 1;
+    if (kind_)
+        kind_->takeDown();
     target_ = -1;
-    markedTarget_ = -1;
     SetNumberingMode(document_, state_, state_.NumberingMode);
     state_.ViewMode = Mode::Learning;
     surface_.leaveExercise();
@@ -546,7 +322,7 @@ void ExerciseRun::Tick() {
         LogLine(LogSection::Detail, text, Stamp::WithTime);
         messages_.information(text);
         if (inputMode()) {
-            checkTypedAnswers();
+            kind_->check(-1);
             afterAction();
         } else {
             finishRun();

@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "exercise/exercise_surface.h"
 #include "exercise/query_list.h"
+#include "exercise/run_kind.h"
 #include "exercise/run_state.h"
 #include "platform/sound_player.h"
 #include "settings/settings.h"
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace quindor {
@@ -53,12 +55,9 @@ public:
     ExerciseRun(Document& document, ProgramState& state, Settings& settings, Messages& messages,
                 platform::SoundPlayer& sound, ExerciseSurface& surface, Clock clock);
 
-    // The refusal of a run on a document type whose checked run does not exist yet.
-    static QString ExerciseNotAvailableMessage(const HeaderDataTyp& header) {
-        return QStringLiteral("Übungen zu Dokumenten der Art \"") +
-               DocumentTypeName(header.DokTyp, header.DokUnterTyp) +
-               QStringLiteral("\" sind in dieser Programmversion noch nicht möglich.");
-    }
+    // The layouts of the document types: a cross-matching run lays its pairs out anew when
+    // it ends.
+    void setLayouts(const LayoutDispatch* layouts) { layouts_ = layouts; }
 
     // "Individual-Übung": refused while a run or puzzle is active.
     bool IndividualExerciseCommand();
@@ -74,12 +73,17 @@ public:
     bool clockRunning() const { return clockRunning_; }
 
     // The target under a dragged card (its rectangle and the midpoint of its left edge, in page
-    // fractions): the current target afterwards, -1 for none.
+    // fractions): the current target afterwards, an object, or on basket documents the number
+    // of the basket under the card's centre; -1 for none.
     int FindDropTarget(QPointF leftMid, const QRectF& card);
     int currentTarget() const { return target_; }
-    // Checks the card of a query-list entry on the current target; -1 checks every input field
-    // of the input mode.
-    void CheckAction(int listIndex);
+    // Checks what an element panel (by the number of its name) did on the current target; -1
+    // checks every input field of the input mode.
+    void CheckAction(int panel);
+    // The mouse goes down or up on an element panel: a drag ends, an answer is chosen, a box
+    // ticked, "OK" pressed, an element of a pair selected.
+    void PanelPressed(int panel);
+    void PanelReleased(int panel);
 
     void LogLine(LogSection section, const QString& text, Stamp stamp);
 
@@ -100,20 +104,19 @@ public:
     bool inputMode() const;
     QueryMode queryMode() const;
 
+    // What the run of the document type does on its own; null before the first start.
+    const RunKind* kind() const { return kind_.get(); }
+
 private:
-    bool isQueryObject(const ObjDataTyp& o) const;
-    void presentQuery();
+    friend class RunKind;
+
     void nextQuery();
     void afterAction();
-    void rightAction(int listIndex, int target);
-    void wrongAction(int listIndex, int target);
-    void checkTypedAnswers();
     void finishRun();
     void takeDown(bool wasRunning);
     void refreshClock();
     void refreshStatistics();
     void playSound(const QString& name, bool wait);
-    int countState(ObjectState value) const;
 
     Document& document_;
     ProgramState& state_;
@@ -122,13 +125,16 @@ private:
     platform::SoundPlayer& sound_;
     ExerciseSurface& surface_;
     Clock clock_;
+    const LayoutDispatch* layouts_ = nullptr;
 
     UebDataTyp run_;
+    std::unique_ptr<RunKind> kind_;
+    // The kind of the run before, kept until the next start: a repeat starts from inside the
+    // check of the run that ended.
+    std::unique_ptr<RunKind> retired_;
     std::vector<QueryPair> list_;
     std::vector<int> answerMap_;
     int target_ = -1;
-    // The position asked in single-position mode.
-    int markedTarget_ = -1;
     bool clockRunning_ = false;
     bool checking_ = false;
     bool bestListOffered_ = false;

@@ -18,9 +18,27 @@ struct ResultChoice {
     Repeat what = Repeat::All;
 };
 
+// One answer of a single question offered: its panel and its place on the answer grid (0 the
+// top left one, three a row).
+struct AnswerSlot {
+    int panel = -1;
+    int slot = 0;
+    bool operator==(const AnswerSlot&) const = default;
+};
+
+// The ticks of a multiple-choice answer against its correct options.
+struct TickCount {
+    int correctOptions = 0;
+    int right = 0;
+    int wrong = 0;
+    int missing = 0;
+    bool operator==(const TickCount&) const = default;
+};
+
 // The surface the learner works on during a run: the exercise panel with its element panels
-// beside the document view, and the dialogs around a run. Element panels are named by their
-// position in the query list (input fields and cards alike).
+// beside the document view, and the dialogs around a run. Element panels are named by a number:
+// their position in the query list (input fields, cards and answers), or the index of their
+// object (the answer boxes and "OK"s of multiple choice, the buttons of pairs).
 class ExerciseSurface {
 public:
     virtual ~ExerciseSurface() = default;
@@ -40,6 +58,9 @@ public:
     virtual void leaveExercise() = 0;
 
     virtual void createElementPanels(const std::vector<QueryPair>& list) = 0;
+    // Where the answers of multiple choice stand during the run (entry x: the object at whose
+    // card point object x stands).
+    virtual void setAnswerPlacement(const std::vector<int>& map) = 0;
     virtual void removeElementPanels() = 0;
     // Lays the visible panels out again (stacks, input fields over their targets).
     virtual void layoutElementPanels() = 0;
@@ -47,9 +68,18 @@ public:
     virtual void presentCard(int listIndex) = 0;
     // Input mode: the fields over their targets (the first time with their placeholders).
     virtual void presentInput() = 0;
-    virtual void hidePanel(int listIndex) = 0;
-    virtual void removePanel(int listIndex) = 0;
-    virtual void setPanelLook(int listIndex, PanelLook look) = 0;
+    // Single question: only these answers, on the answer grid.
+    virtual void presentAnswers(const std::vector<AnswerSlot>& answers) = 0;
+    // Multiple choice: only the answer boxes and "OK" of this question, none ticked.
+    virtual void presentChoice(int question) = 0;
+    virtual void setTicked(int box, bool ticked) = 0;
+    // Pairs: the selection mark of an element's button.
+    virtual void setMarked(int panel, bool marked) = 0;
+    virtual void hidePanel(int panel) = 0;
+    // Every card and answer panel of the run.
+    virtual void hideAnswerPanels() = 0;
+    virtual void removePanel(int panel) = 0;
+    virtual void setPanelLook(int panel, PanelLook look) = 0;
     // A rejected card goes back to where its drag began.
     virtual void slideHome(int listIndex) = 0;
     // Input fields: what the learner typed, and whether the field is shown.
@@ -57,7 +87,9 @@ public:
     virtual bool fieldVisible(int listIndex) = 0;
     virtual void setFieldLook(int listIndex, PanelLook look) = 0;
 
+    // The banner; None also hides the tick counts.
     virtual void showBanner(Banner banner) = 0;
+    virtual void showTickCount(const TickCount& ticks) = 0;
     virtual void drawInstruction() = 0;
     virtual void clearHighlight() = 0;
     // Marks the position asked in single-position mode.

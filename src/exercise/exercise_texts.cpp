@@ -122,4 +122,30 @@ QString PresentPositionLine(DocumentType type, const QString& caption) {
                  QStringLiteral("soll das richtige Text- oder Bildkärtchen zugeordnet werden")});
 }
 
+QString QuestionHeadLine(int number, const QString& question) {
+    return QStringLiteral("Frage Nr. %1\r\n").arg(number) + question;
+}
+
+QString AnswerOptionsLine(const std::vector<AnswerOption>& answers, const QString& solutionMark) {
+    QStringList items;
+    for (const AnswerOption& a : answers)
+        items.append(Quoted(a.caption) + (a.solution ? solutionMark : QString()));
+    return Join({QStringLiteral("Antwortmöglichkeiten:"), items.join(QStringLiteral(", "))});
+}
+
+QString ChoiceVerdictLines(bool right, const QStringList& ticked, const TickCount& ticks) {
+    QStringList items;
+    for (const QString& text : ticked)
+        items.append(Quoted(text));
+    const QString chosen =
+        items.isEmpty() ? QStringLiteral("- keine -") : items.join(QStringLiteral(", "));
+    const QString verdict =
+        right ? QStringLiteral("RICHTIG - Gewählte Antwort(en):")
+              : QStringLiteral("FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en):");
+    return Join({verdict, chosen}) + QStringLiteral("\r\n") +
+           Join({QStringLiteral("Häkchen - richtig:"), QString::number(ticks.right),
+                 QStringLiteral("- falsch:"), QString::number(ticks.wrong),
+                 QStringLiteral("- fehlend:"), QString::number(ticks.missing)});
+}
+
 } // namespace quindor

@@ -2,6 +2,7 @@
 
 #include "core/program_state.h"
 #include "document/document_type.h"
+#include "exercise/exercise_surface.h"
 
 #include <QString>
 
@@ -23,5 +24,18 @@ QString WrongLine(DocumentType type, QueryMode mode, const QString& card, const 
 // Detail lines of the presentation of a single card or a single position.
 QString PresentCardLine(DocumentType type, const QString& caption);
 QString PresentPositionLine(DocumentType type, const QString& caption);
+
+// One answer offered with a question, and whether it is (one of) the solution(s).
+struct AnswerOption {
+    QString caption;
+    bool solution = false;
+};
+// The presentation of a question: "Frage Nr.", its number, and the question on a line of its
+// own; then the answers offered, each quoted, the solutions marked.
+QString QuestionHeadLine(int number, const QString& question);
+QString AnswerOptionsLine(const std::vector<AnswerOption>& answers, const QString& solutionMark);
+// The two lines of a checked multiple-choice answer: the answers ticked ("- keine -" for none)
+// and the tick counts.
+QString ChoiceVerdictLines(bool right, const QStringList& ticked, const TickCount& ticks);
 
 } // namespace quindor

@@ -23,14 +23,20 @@ public:
     }
     void protocolFinished(const QString& protocol) override { protocol_ = protocol; }
     const QString& protocol() const { return protocol_; }
-    void enterExercise() override {}
+    void enterExercise() override { fresh_ = true; }
     void leaveExercise() override {}
     void createElementPanels(const std::vector<QueryPair>&) override {}
+    void setAnswerPlacement(const std::vector<int>& map) override { view_.setAnswerPlacement(map); }
     void removeElementPanels() override {}
     void layoutElementPanels() override {}
     void presentCard(int) override {}
     void presentInput() override {}
+    void presentAnswers(const std::vector<AnswerSlot>&) override {}
+    void presentChoice(int) override {}
+    void setTicked(int, bool) override {}
+    void setMarked(int, bool) override {}
     void hidePanel(int) override {}
+    void hideAnswerPanels() override {}
     void removePanel(int) override {}
     void setPanelLook(int, PanelLook) override {}
     void slideHome(int) override {}
@@ -38,11 +44,20 @@ public:
     bool fieldVisible(int) override { return true; }
     void setFieldLook(int, PanelLook) override {}
     void showBanner(Banner) override {}
+    void showTickCount(const TickCount&) override {}
     void drawInstruction() override {}
     void clearHighlight() override {}
     void markTarget(int) override {}
     void redrawObject(int object) override { view_.RedrawObject(object); }
-    void redrawView() override { view_.ComposeView(area_); }
+    // As the exercise panel does: the whole page when the run begins or the area changed, else
+    // the objects on it.
+    void redrawView() override {
+        if (fresh_ || view_.pictureArea() != area_)
+            view_.ComposeView(area_);
+        else
+            view_.RecomposeObjects();
+        fresh_ = false;
+    }
     void refreshClock(const QString&, const QString&, bool) override {}
     void refreshStatistics(const UebDataTyp&) override {}
     void pause(int) override {}
@@ -50,6 +65,7 @@ public:
 private:
     ViewComposer& view_;
     QSize area_;
+    bool fresh_ = true;
     std::vector<UebDataTyp> results_;
     QString protocol_;
 };

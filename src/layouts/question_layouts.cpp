@@ -153,9 +153,13 @@ void AddQuestion(Document& document, const Source& source, int k, int n) {
 void Regenerate(Document& document, ProgramState& state) {
     std::erase_if(document.Objects, [](const ObjDataTyp& o) { return IsLayoutKind(o.Typ); });
     std::vector<Source> sources;
-    for (const ObjDataTyp& o : document.Objects) {
-        if (IsSourceKind(o.Typ))
-            sources.push_back({o.Typ, o.Untertyp, o.Cap, o.Picture, o.AntwPics});
+    for (ObjDataTyp& o : document.Objects) {
+        if (!IsSourceKind(o.Typ))
+            continue;
+        sources.push_back({o.Typ, o.Untertyp, o.Cap, o.Picture, o.AntwPics});
+        // A run asks the stored question and shows the parts of its number: whatever number
+        // the file gave it, it is the question it is counted as.
+        o.FrageNummer = static_cast<int>(sources.size());
     }
     const FracRect& m = document.Header.EinrueckRand;
     // Header, question, picture, OK and up to twelve markers with their answers.

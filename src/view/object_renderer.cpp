@@ -126,8 +126,9 @@ void DrawSquareBrushLine(QPainter& painter, QPointF from, QPointF to, int thickn
 }
 
 // Wrapped text in the card, shrunk until it fits the card height (or 3 pixels).
-void DrawCardText(QPainter& painter, const QRect& card, const QString& text, QFont font, int align,
-                  QColor colour, bool sizedFromText) {
+// Returns where the text went.
+QRect DrawCardText(QPainter& painter, const QRect& card, const QString& text, QFont font, int align,
+                   QColor colour, bool sizedFromText) {
     const int flags = Qt::TextWordWrap | align | Qt::AlignVCenter;
     int size = font.pixelSize();
     // A card measured from its own text in this font holds it; only other cards are fitted.
@@ -140,7 +141,9 @@ void DrawCardText(QPainter& painter, const QRect& card, const QString& text, QFo
     }
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(card, flags, text);
+    QRect drawn;
+    painter.drawText(card, flags, text, &drawn);
+    return drawn;
 }
 
 void DrawCoveredField(QPainter& painter, const Document& document, int index, const QRect& card,
@@ -194,11 +197,12 @@ bool OpenTargetHidden(const Document& document, const RenderContext& context) {
            (!type.typedQueryKinds.empty() && context.exerciseQueryMode == QueryMode::Typing);
 }
 
-void DrawRunStateMark(QPainter& painter, const Document& document, int index, const QRect& card,
-                      const RenderContext& context) {
+// Returns the area the mark may take, beyond the card for the tick and the cross.
+QRect DrawRunStateMark(QPainter& painter, const Document& document, int index, const QRect& card,
+                       const RenderContext& context) {
     const ObjDataTyp& o = document.Objects[static_cast<size_t>(index)];
     if (o.State == ObjectState::Open && OpenTargetHidden(document, context))
-        return;
+        return QRect();
     // Single-position mode: the positions not asked now are grey.
     if (o.State == ObjectState::Open && context.exercise &&
         !document.Header.Type().typedQueryKinds.empty() &&
@@ -209,10 +213,11 @@ void DrawRunStateMark(QPainter& painter, const Document& document, int index, co
         painter.setBrush(ToQColor(0xD0D0D0));
         painter.drawEllipse(card.adjusted(0, 0, -1, -1));
         painter.restore();
-        return;
+        return card;
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    QRect area = card;
     const bool ticked = o.State == ObjectState::Ticked;
     if (ticked || o.State == ObjectState::Crossed) {
         // The tick and cross of the exercise marks, in a font that has them.
@@ -221,8 +226,11 @@ void DrawRunStateMark(QPainter& painter, const Document& document, int index, co
         painter.setFont(font);
         painter.setPen(ticked ? ToQColor(0x00C400) : ToQColor(0x0000DC));
         const QPoint centre = card.topLeft() + QPoint(17, ticked ? 22 : 20);
-        painter.drawText(QRect(centre - QPoint(22, 19), QSize(44, 38)), Qt::AlignCenter,
-                         ticked ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
+        const QRect mark(centre - QPoint(22, 19), QSize(44, 38));
+        QRect drawn;
+        painter.drawText(mark, Qt::AlignCenter,
+                         ticked ? QStringLiteral("\u2714") : QStringLiteral("\u2718"), &drawn);
+        area |= mark | drawn;
     } else if (o.State == ObjectState::Open) {
         painter.setPen(Qt::black);
         painter.setBrush(ToQColor(0xE8ECEC));
@@ -233,10 +241,12 @@ void DrawRunStateMark(QPainter& painter, const Document& document, int index, co
         painter.drawText(card, Qt::AlignCenter, NumberLabel(document, index));
     }
     painter.restore();
+    return area;
 }
 
-void DrawPoint(QPainter& painter, const ObjDataTyp& o, const QRect& card,
-               const RenderContext& context) {
+// Returns where the point and its caption went.
+QRect DrawPoint(QPainter& painter, const ObjDataTyp& o, const QRect& card,
+                const RenderContext& context) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const int alpha = Alpha(o.HDeck);
@@ -249,13 +259,16 @@ void DrawPoint(QPainter& painter, const ObjDataTyp& o, const QRect& card,
     painter.setFont(
         EmFont(QStringLiteral("Arial"), RoundHalfEven((twoLines ? 10 : 12) * context.scale()), 1));
     painter.setPen(ToQColor(o.Farbe));
+    QRect drawn;
     painter.drawText(card, Qt::AlignCenter,
-                     twoLines ? o.PktCap + QLatin1Char('\n') + o.PktCap2 : o.PktCap);
+                     twoLines ? o.PktCap + QLatin1Char('\n') + o.PktCap2 : o.PktCap, &drawn);
     painter.restore();
+    return card | drawn;
 }
 
-void DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& o, const QRect& card,
-                const RenderContext& context) {
+// Returns where the button and its sign went.
+QRect DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& o,
+                 const QRect& card, const RenderContext& context) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor fill = ToQColor(document.Header.FragBtnHtgdCol);
@@ -264,8 +277,10 @@ void DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& o
     painter.drawEllipse(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.setFont(EmFont(QStringLiteral("Arial"), RoundHalfEven(16 * context.scale()), 1));
     painter.setPen(ToQColor(document.Header.FragBtnTextCol));
-    painter.drawText(card, Qt::AlignCenter, ButtonText(o.Typ));
+    QRect drawn;
+    painter.drawText(card, Qt::AlignCenter, ButtonText(o.Typ), &drawn);
     painter.restore();
+    return card | drawn;
 }
 
 } // namespace
@@ -284,6 +299,18 @@ bool IsCoveredQueryField(const ObjDataTyp& o) {
     default:
         return false;
     }
+}
+
+int AnswerPlace(const Document& document, int index, const RenderContext& context) {
+    const ObjectKind typ = document.Objects[static_cast<size_t>(index)].Typ;
+    if (!context.exercise || !context.answerPlacement ||
+        (typ != ObjectKind::ChoiceAnswerText && typ != ObjectKind::ChoiceAnswerPicture))
+        return index;
+    const std::vector<int>& map = *context.answerPlacement;
+    if (index >= static_cast<int>(map.size()) || map[static_cast<size_t>(index)] < 0 ||
+        map[static_cast<size_t>(index)] >= document.ObjectCount())
+        return index;
+    return map[static_cast<size_t>(index)];
 }
 
 bool RenderContext::layerVisible(int ebene) const {
@@ -311,17 +338,29 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
         return;
     const double scale = context.scale();
     const QSize image = context.imageSize;
-    const QPoint cardPoint(RoundHalfEven(o.Kx * image.width()),
-                           RoundHalfEven(o.Ky * image.height()));
+    const ObjDataTyp& place =
+        document.Objects[static_cast<size_t>(AnswerPlace(document, index, context))];
+    const QPoint cardPoint(RoundHalfEven(place.Kx * image.width()),
+                           RoundHalfEven(place.Ky * image.height()));
     const QPoint anchor(RoundHalfEven(o.Sx * image.width()), RoundHalfEven(o.Sy * image.height()));
-    if (context.drawLines && o.Sline == 1)
+    // Everything the object paints lies in here (for the callers that restore only what the
+    // objects painted).
+    QRect ink;
+    const int thick = std::max(0, o.LinieDicke);
+    if (context.drawLines && o.Sline == 1 && thick > 0) {
         DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, ToQColor(o.LinieFarbe));
+        ink |= QRect(anchor, cardPoint).normalized().adjusted(-thick, -thick, thick, thick);
+    }
     if (context.drawLines && o.Sline == kPairLineForm && o.Typ >= ObjectKind::PairStaticText &&
-        o.Typ <= ObjectKind::PairPicture) {
+        o.Typ <= ObjectKind::PairPicture && thick > 0) {
         const std::array<QPoint, 4> corners = PairLinePoints(anchor, cardPoint);
-        for (size_t k = 0; k + 1 < corners.size(); ++k)
+        for (size_t k = 0; k + 1 < corners.size(); ++k) {
             DrawSquareBrushLine(painter, corners[k], corners[k + 1], o.LinieDicke,
                                 ToQColor(o.LinieFarbe));
+            ink |= QRect(corners[k], corners[k + 1])
+                       .normalized()
+                       .adjusted(-thick, -thick, thick, thick);
+        }
     }
 
     const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
@@ -357,7 +396,9 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                 metrics.boundingRect(QRect(0, 0, inner, 100000), Qt::TextWordWrap, text).height());
         } else {
             const QRect bounds = metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
-            size = bounds.size() + QSize(RoundHalfEven(6 * scale), RoundHalfEven(2 * scale));
+            // The margins the text is drawn inside, each rounded as it is there: 6 x scale
+            // rounded at once can fall a pixel short and wrap the last word out of the card.
+            size = bounds.size() + QSize(2 * RoundHalfEven(3 * scale), RoundHalfEven(2 * scale));
             sizedFromText = true;
             if (o.Typ == ObjectKind::QuestionText || o.Typ == ObjectKind::ChoiceText) {
                 size.setWidth(std::max(1, image.width() - 2 * cardPoint.x()));
@@ -371,14 +412,14 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     QRect recorded = card;
 
     if (IsPointKind(o.Typ)) {
-        DrawPoint(painter, o, card, context);
+        ink |= DrawPoint(painter, o, card, context);
     } else if (IsNavigationKind(o.Typ)) {
-        DrawButton(painter, document, o, card, context);
+        ink |= DrawButton(painter, document, o, card, context);
     } else if (numbered && o.State == ObjectState::Covered) {
         DrawCoveredField(painter, document, index, card, context);
     } else if (numbered && (o.State == ObjectState::Ticked || o.State == ObjectState::Crossed ||
                             o.State == ObjectState::Open)) {
-        DrawRunStateMark(painter, document, index, card, context);
+        ink |= DrawRunStateMark(painter, document, index, card, context);
     } else if (!(numbered && o.State == ObjectState::QuestionClosed)) {
         if (o.HDeck >= 1)
             painter.fillRect(card, ToQColor(o.HFarbe, Alpha(o.HDeck)));
@@ -393,6 +434,7 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                 DrawQuestionText(painter, o.Typ, QuestionTextBox(document, o.Typ, card, image),
                                  RoundHalfEven(3 * scale), CardText(o), font,
                                  QuestionTextLimit(document, index, image), ToQColor(o.Farbe));
+            ink |= fitted;
             // The answer shown in the learning view is clicked where its text is.
             if (o.Typ == ObjectKind::AnswerField && numbered && !context.exercise)
                 recorded = fitted;
@@ -401,10 +443,15 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                               : o.TAusr == 2 ? Qt::AlignRight
                                              : Qt::AlignLeft;
             const QColor colour = o.Typ == ObjectKind::Gap ? ToQColor(0xFF0000) : ToQColor(o.Farbe);
-            DrawCardText(painter,
-                         card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
-                         CardText(o), font, align, colour, sizedFromText);
+            ink |= DrawCardText(
+                painter, card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
+                CardText(o), font, align, colour, sizedFromText);
         }
+    }
+    if (context.ink) {
+        // Outlines and smoothed edges reach a little beyond the shapes.
+        const int bleed = 2 + RoundHalfEven(scale);
+        *context.ink += (ink | card | recorded).adjusted(-bleed, -bleed, bleed, bleed);
     }
     o.CardRect = {static_cast<double>(recorded.left()) / image.width(),
                   static_cast<double>(recorded.top()) / image.height(),

@@ -4,6 +4,7 @@
 #include "document/document.h"
 
 #include <QPainter>
+#include <QRegion>
 
 #include <array>
 #include <vector>
@@ -27,11 +28,19 @@ struct RenderContext {
     // During a run: its query mode and the position asked in single-position mode.
     QueryMode exerciseQueryMode = QueryMode::Free;
     int askedTarget = -1;
+    // During a run: entry x names the object at whose card point the answer x of a
+    // multiple-choice question stands; none or too short: every answer at its own.
+    const std::vector<int>* answerPlacement = nullptr;
+    // When given, every object drawn adds the area it may have painted.
+    QRegion* ink = nullptr;
 
     double scale() const { return imageSize.width() / 870.0; }
     bool layerVisible(int ebene) const;
 };
 
+// The object at whose card point object `index` is drawn: its own, except for the answers of
+// multiple choice during a run, which stand where the answer placement names.
+int AnswerPlace(const Document& document, int index, const RenderContext& context);
 // Draws object `index` with the painter (on the page image or any other paint device sized
 // imageSize) and records where its card went (CardRect, KAusrAkt, DrawnLeft, DrawnTop).
 void DrawObject(Document& document, int index, QPainter& painter, const RenderContext& context);

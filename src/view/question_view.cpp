@@ -26,9 +26,12 @@ bool HiddenByQuestion(const Document& document, const ObjDataTyp& o, int current
                       bool exercise) {
     if (!IsQuestionDocument(document))
         return false;
+    // The "OK" does nothing in the learning view, where it would sit on the control row; in a
+    // run the exercise panel's answer boxes and "OK" stand where these objects are (drawn
+    // beneath, they would show at the edges of the panels, covered or with their solution).
     if (document.Header.DokTyp == DocumentType::MultipleChoice &&
         (o.Typ == ObjectKind::ChoiceQuestion || o.Typ == ObjectKind::ChoiceQuestionPicture ||
-         (o.Typ == ObjectKind::ChoiceOk && !exercise)))
+         o.Typ == ObjectKind::ChoiceOk || (o.Typ == ObjectKind::ChoiceMarker && exercise)))
         return true;
     return o.FrageNummer >= 1 && o.FrageNummer != currentQuestion;
 }

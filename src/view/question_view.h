@@ -10,8 +10,8 @@ namespace quindor {
 
 // In question documents the view shows the question asked for and nothing of the others: an
 // object numbered for another question is left out, and so are the stored multiple-choice
-// questions, which the parts made from them show. The "OK" of multiple choice only counts in
-// a run (it does nothing in the learning view, where it would sit on the control row).
+// questions, which the parts made from them show. The "OK" of multiple choice is never drawn,
+// and in a run neither are the answer boxes: the exercise panel shows its own in their places.
 // Controls and free objects always show.
 bool HiddenByQuestion(const Document& document, const ObjDataTyp& object, int currentQuestion,
                       bool exercise);

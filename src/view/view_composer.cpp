@@ -50,6 +50,7 @@ RenderContext ViewComposer::renderContext() const {
     context.gapFontAdjustment = document_.Header.GapFontAdjustment;
     context.exerciseQueryMode = exerciseQueryMode_;
     context.askedTarget = askedTarget_;
+    context.answerPlacement = &answerPlacement_;
     return context;
 }
 
@@ -118,26 +119,61 @@ void ViewComposer::drawQueryAppearance(QPainter& painter) {
 void ViewComposer::RecomposeObjects() {
     if (background_.isNull())
         return;
-    page_ = background_;
     // An empty page (the start picture) needs no copy of its own: a painter on the shared
     // picture would make one only to draw nothing.
-    if (document_.ObjectCount() > 0 || LayoutDrawsOverObjects(document_.Header)) {
+    const bool overObjects = LayoutDrawsOverObjects(document_.Header);
+    if (document_.ObjectCount() > 0 || overObjects) {
+        restoreBackground();
+        QRegion ink;
+        RenderContext context = renderContext();
+        context.ink = &ink;
         QPainter painter(&page_);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        DrawAllObjects(document_, painter, renderContext());
+        DrawAllObjects(document_, painter, context);
         // The gap, cluster and pair layouts write their text over the objects, and the query
         // fields are drawn once more above that text.
-        if (LayoutDrawsOverObjects(document_.Header)) {
+        if (overObjects) {
             painter.end();
             runLayout();
             painter.begin(&page_);
             painter.setRenderHint(QPainter::TextAntialiasing);
             drawQueryAppearance(painter);
         }
+        inked_ = ink;
+        // Where a layout writes is not known: the next time the whole background goes in.
+        inkKnown_ = !overObjects;
+    } else {
+        page_ = background_;
     }
     // Until a tool draws on the view the clean page is the page itself (shared, not copied).
     clean_ = page_;
     ShowViewWindow();
+}
+
+void ViewComposer::restoreBackground() {
+    const bool ownBuffer =
+        page_.size() == background_.size() && page_.format() == background_.format() &&
+        page_.constBits() != background_.constBits() && page_.constBits() != static_.constBits();
+    if (!ownBuffer) {
+        page_ = background_;
+        return;
+    }
+    // The page keeps its buffer: let go of the pictures that share it, and put the background
+    // back where the objects painted (all of it when that is not known). A fresh full-HD
+    // page costs more in allocating and copying than the objects cost in drawing.
+    clean_ = QImage();
+    if (display_.constBits() == page_.constBits()) {
+        display_ = QImage();
+        cleanDisplay_ = QImage();
+    }
+    QPainter painter(&page_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!inkKnown_) {
+        painter.drawImage(0, 0, background_);
+        return;
+    }
+    for (const QRect& area : inked_& QRegion(page_.rect()))
+        painter.drawImage(area.topLeft(), background_, area);
 }
 
 void ViewComposer::ShowViewWindow() {
@@ -207,22 +243,27 @@ void ViewComposer::RedrawObject(int index) {
         painter.drawImage(area.topLeft(), static_, area);
     }
     RenderContext context = renderContext();
-    context.drawLines = false;
+    // Lines run beneath the other objects and stay as they are, except a pair's: it runs
+    // between the columns, where no card lies, and comes with the pair joined.
+    context.drawLines = IsPairKind(o.Typ);
+    QRegion ink;
+    context.ink = &ink;
     DrawObject(document_, index, painter, context);
     painter.end();
+    inked_ += ink;
     clean_ = page_;
     if (wholePage) {
         display_ = page_;
         cleanDisplay_ = clean_;
         return;
     }
-    // Only the card's area changes in the display pictures.
+    // Only what the object painted changes in the display pictures.
     const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
     const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
                             RoundHalfEven(drawn.CardRect.Top * page_.height())),
                      QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
                             RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
-    const QRect area = card.adjusted(-1, -1, 1, 1).intersected(page_.rect());
+    const QRect area = (card.adjusted(-1, -1, 1, 1) | ink.boundingRect()).intersected(page_.rect());
     const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(display_.rect());
     if (!visible.isEmpty()) {
         cleanDisplay_ = QImage();

@@ -29,8 +29,12 @@ public:
         exerciseQueryMode_ = queryMode;
         askedTarget_ = askedTarget;
     }
+    // Where the answers of multiple choice stand during a run (BuildAnswerPlacementMap).
+    void setAnswerPlacement(std::vector<int> map) { answerPlacement_ = std::move(map); }
 
     const QImage& pageImage() const { return page_; }
+    // The picture area the page was last composed for.
+    QSize pictureArea() const { return pictureArea_; }
     const QImage& backgroundSnapshot() const { return background_; }
     const QImage& staticSnapshot() const { return static_; }
     const QImage& cleanPageImage() const { return clean_; }
@@ -59,6 +63,8 @@ public:
 
 private:
     void drawQueryAppearance(QPainter& painter);
+    // The page image becomes the background snapshot again.
+    void restoreBackground();
     // The document type's layout, without regenerating, on the page image.
     void runLayout();
 
@@ -69,6 +75,10 @@ private:
     std::array<bool, 4> layers_{true, true, true, true};
     QueryMode exerciseQueryMode_ = QueryMode::Free;
     int askedTarget_ = -1;
+    std::vector<int> answerPlacement_;
+    // What the objects painted on the page since its background went in, when that is known.
+    QRegion inked_;
+    bool inkKnown_ = false;
     QSize pictureArea_;
     QImage page_;
     QImage background_;

@@ -1,160 +1,15 @@
-#include "exercise/exercise_run.h"
 #include "support/best_list_reading.h"
 
-#include "core/messages.h"
 #include "exercise/best_list.h"
 #include "exercise/grading.h"
+#include "run_fixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <deque>
-#include <map>
 
 namespace quindor {
 namespace {
 
-// Records what the run asks of the panel and answers its questions from the test.
-class RecordingSurface : public ExerciseSurface {
-public:
-    bool showSettingsDialog() override {
-        calls.push_back("settings");
-        return settingsAnswer;
-    }
-    QString askLearnerName() override { return QStringLiteral("Ada"); }
-    ResultChoice showResult(const UebDataTyp& run) override {
-        results.push_back(run);
-        if (choices.empty())
-            return {};
-        const ResultChoice choice = choices.front();
-        choices.pop_front();
-        return choice;
-    }
-    void protocolFinished(const QString& text) override { protocol = text; }
-    void enterExercise() override { calls.push_back("enter"); }
-    void leaveExercise() override { calls.push_back("leave"); }
-    void createElementPanels(const std::vector<QueryPair>& list) override {
-        panels = list.size();
-        calls.push_back("create");
-    }
-    void removeElementPanels() override { calls.push_back("removeAll"); }
-    void layoutElementPanels() override {}
-    void presentCard(int listIndex) override { presented.push_back(listIndex); }
-    void presentInput() override { calls.push_back("input"); }
-    void hidePanel(int listIndex) override { hidden.push_back(listIndex); }
-    void removePanel(int listIndex) override { removed.push_back(listIndex); }
-    void setPanelLook(int, PanelLook) override {}
-    void slideHome(int listIndex) override { slid.push_back(listIndex); }
-    QString fieldText(int listIndex) override { return fields[listIndex]; }
-    bool fieldVisible(int) override { return true; }
-    void setFieldLook(int listIndex, PanelLook look) override { fieldLooks[listIndex] = look; }
-    void showBanner(Banner banner) override {
-        if (banner != Banner::None)
-            banners.push_back(banner);
-    }
-    void drawInstruction() override {}
-    void clearHighlight() override {}
-    void markTarget(int object) override { marked.push_back(object); }
-    void redrawObject(int) override {}
-    void redrawView() override {}
-    void refreshClock(const QString& label, const QString& text, bool visible) override {
-        clock = label + QLatin1Char(' ') + text;
-        clockVisible = visible;
-    }
-    void refreshStatistics(const UebDataTyp&) override {}
-    void pause(int milliseconds) override { paused += milliseconds; }
-
-    bool settingsAnswer = true;
-    std::deque<ResultChoice> choices;
-    std::vector<UebDataTyp> results;
-    std::vector<std::string> calls;
-    size_t panels = 0;
-    std::vector<int> presented, hidden, removed, slid, marked;
-    std::map<int, QString> fields;
-    std::map<int, PanelLook> fieldLooks;
-    std::vector<Banner> banners;
-    QString clock;
-    bool clockVisible = false;
-    QString protocol;
-    int paused = 0;
-};
-
-class SilentPlayer : public platform::SoundPlayer {
-public:
-    void play(const QString& path, bool wait) override {
-        played.push_back(QFileInfo(path).fileName() + (wait ? QStringLiteral(" wait") : ""));
-    }
-    void stop() override {}
-    std::vector<QString> played;
-};
-
-class ExerciseRunTest : public ::testing::Test {
-protected:
-    ExerciseRunTest() {
-        // The program's sounds, as files of the sound folder.
-        state.SoundFolder = sounds.path() + QLatin1Char('/');
-        for (const char* name : {"richtig1.wav", "falsch1.wav"}) {
-            QFile file(sounds.filePath(QLatin1String(name)));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-        settings.OptUebNameEingabe = false;
-        settings.UebOpt.Zuordnungstexte = 0;
-        settings.UebOpt.Zuordnungsziele = 0;
-    }
-
-    // A query label at (x, y) whose card covers a small square around it.
-    int label(const QString& cap, double x, double y, ObjectKind typ = ObjectKind::QueryLabel) {
-        const int i = AddObject(document, {.Typ = typ,
-                                           .Ebene = 1,
-                                           .Cap = cap,
-                                           .FrageNummer = 0,
-                                           .Kx = x,
-                                           .Ky = y,
-                                           .KAusr = 1,
-                                           .Fsize = 0});
-        document.Object(i).CardRect = {x - 0.02, y - 0.02, x + 0.02, y + 0.02};
-        return i;
-    }
-    // Drops the card of list entry `entry` on the field of object `target`.
-    void drop(int entry, int target) {
-        const FracRect& r = document.Object(target).CardRect;
-        const QPointF mid((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-        ASSERT_EQ(run.FindDropTarget(mid, QRectF(mid, QSizeF(0.01, 0.01))), target);
-        run.CheckAction(entry);
-    }
-    int entryOfCard(int object) const {
-        const auto& list = run.queryList();
-        for (size_t i = 0; i < list.size(); ++i) {
-            if (list[i].CardObject == object)
-                return static_cast<int>(i);
-        }
-        return -1;
-    }
-    QStringList detailLines() const {
-        QStringList lines = run.data().DetailLog.split(QStringLiteral("\r\n"));
-        lines.removeAll(QString());
-        return lines;
-    }
-
-    QTemporaryDir sounds;
-    Document document;
-    ProgramState state;
-    Settings settings;
-    RecordingMessages messages;
-    SilentPlayer player;
-    RecordingSurface surface;
-    int64_t ticks = 1000;
-    ExerciseRun run{document,
-                    state,
-                    settings,
-                    messages,
-                    player,
-                    surface,
-                    {[this] { return ticks; }, [] { return 46000.5; }}};
-};
+class ExerciseRunTest : public test::RunFixture {};
 
 TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
     const int blatt = label(QStringLiteral("Blatt"), 0.2, 0.2);
@@ -201,17 +56,6 @@ TEST_F(ExerciseRunTest, FreeAssignmentWrongThenRight) {
     EXPECT_EQ(state.ExerciseEndState, RunEnd::Completed);
     EXPECT_EQ(state.ViewMode, Mode::Learning);
     EXPECT_EQ(surface.calls.back(), "leave");
-}
-
-// Until questions, multiple choice, baskets and pairs can be judged, their runs do not start.
-TEST_F(ExerciseRunTest, DocumentTypesWithoutACheckedRunAreRefused) {
-    label(QStringLiteral("Blatt"), 0.2, 0.2);
-    document.Header.DokTyp = DocumentType::MultipleChoice;
-    EXPECT_FALSE(run.StartExercise({}));
-    EXPECT_EQ(state.ViewMode, Mode::Learning);
-    EXPECT_EQ(messages.texts(),
-              QStringList{QStringLiteral("Übungen zu Dokumenten der Art \"Multiple-Choice-Fragen\" "
-                                         "sind in dieser Programmversion noch nicht möglich.")});
 }
 
 TEST_F(ExerciseRunTest, ADropWithoutTargetCountsNothing) {
@@ -357,7 +201,7 @@ TEST_F(ExerciseRunTest, RepeatAsksOnlyWhatFailed) {
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
     const int c = label(QStringLiteral("C"), 0.2, 0.8);
-    surface.choices = {{true, Repeat::FailedOnly}};
+    surface.resultChoices = {{true, Repeat::FailedOnly}};
     ASSERT_TRUE(run.StartExercise({}));
     drop(entryOfCard(a), b);
     drop(entryOfCard(a), a);
@@ -387,7 +231,7 @@ TEST_F(ExerciseRunTest, CompleteRunsReachTheBestListOnce) {
     const int a = label(QStringLiteral("A"), 0.2, 0.2);
     const int b = label(QStringLiteral("B"), 0.2, 0.5);
     const int c = label(QStringLiteral("C"), 0.2, 0.8);
-    surface.choices = {{true, Repeat::FailedOnly}};
+    surface.resultChoices = {{true, Repeat::FailedOnly}};
     ASSERT_TRUE(run.StartExercise({}));
     ticks += 12'000;
     drop(entryOfCard(a), b);

@@ -246,9 +246,15 @@ TEST(ChoiceLayout, HeadersControlsAndQuestionNumbers) {
     f.document.Header.EinrueckRand = {0.1, 0.1, 0.1, 0.1};
     for (int k = 0; k < 3; ++k)
         f.question(QStringLiteral("F%1").arg(k + 1), {QStringLiteral("+a"), QStringLiteral("-b")});
+    // A stored question numbered wrongly still carries the number of its parts afterwards.
+    f.document.Objects[1].FrageNummer = 7;
     f.regenerate();
 
     EXPECT_EQ(f.document.Header.AnzFrageNummern, 3);
+    const auto stored = f.of(ObjectKind::ChoiceQuestion);
+    ASSERT_EQ(stored.size(), 3u);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(stored[static_cast<size_t>(k - 1)]->FrageNummer, k);
     EXPECT_EQ(f.state.CurrentQuestion, 1);
     const auto headers = f.of(ObjectKind::StaticLabel);
     ASSERT_EQ(headers.size(), 3u);

@@ -8,7 +8,10 @@
 int main(int argc, char** argv) {
     // Keep tests away from the user's configuration and runtime folders.
     static QTemporaryDir home;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Snapshots of the windows (QUINDOR_SNAPSHOTS, a folder) are taken on the display the
+    // caller chose, under Xvfb for instance; everything else runs offscreen.
+    if (qEnvironmentVariableIsEmpty("QUINDOR_SNAPSHOTS"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
     QDir().mkpath(home.path() + "/runtime");

@@ -144,16 +144,70 @@ TEST_F(QuestionView, ClickingAMarkerShowsWhetherItsAnswerIsRight) {
     EXPECT_FALSE(HasColour(view.pageImage(), cardOf(wrong), Green));
 }
 
-TEST_F(QuestionView, ARunShowsTheOkButNotTheControls) {
+// A run shows the question and its answers; the answer boxes and "OK" are left to the
+// exercise panel.
+TEST_F(QuestionView, ARunShowsTheAnswersButNotTheBoxesAndOk) {
     makeChoices();
     view.ComposeView(kPage);
+    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceMarker, 1)));
+    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 1)));
     RenderContext context = view.renderContext();
     context.exercise = true;
     QImage page = White(kPage);
     QPainter painter(&page);
     DrawAllObjects(document, painter, context);
-    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceOk, 1)));
-    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 2)));
+    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceText, 1)));
+    EXPECT_TRUE(drawn(first(ObjectKind::ChoiceAnswerText, 1)));
+    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceMarker, 1)));
+    EXPECT_FALSE(drawn(first(ObjectKind::ChoiceOk, 1)));
+}
+
+// During a run each answer of multiple choice stands at the card point the answer placement
+// names; in the learning view at its own.
+TEST_F(QuestionView, AnswersStandWhereThePlacementPutsThemDuringARun) {
+    makeChoices();
+    view.ComposeView(kPage);
+    const int right = first(ObjectKind::ChoiceAnswerText, 1);
+    const int wrong = right + 2;
+    ASSERT_EQ(document.Object(wrong).Typ, ObjectKind::ChoiceAnswerText);
+    const QRect rightAtHome = cardOf(right);
+    const QRect wrongAtHome = cardOf(wrong);
+    ASSERT_LT(rightAtHome.top(), wrongAtHome.top());
+    std::vector<int> map(static_cast<size_t>(document.ObjectCount()));
+    for (size_t i = 0; i < map.size(); ++i)
+        map[i] = static_cast<int>(i);
+    std::swap(map[static_cast<size_t>(right)], map[static_cast<size_t>(wrong)]);
+    view.setAnswerPlacement(map);
+    view.RecomposeObjects();
+    EXPECT_EQ(cardOf(right).top(), rightAtHome.top()) << "not in the learning view";
+    state.ViewMode = Mode::Exercise;
+    view.RecomposeObjects();
+    EXPECT_EQ(cardOf(right).center().y(), wrongAtHome.center().y());
+    EXPECT_EQ(cardOf(wrong).center().y(), rightAtHome.center().y());
+    EXPECT_EQ(cardOf(right).left(), rightAtHome.left());
+}
+
+// Another question shown by recomposing (the question keys, a run's next question) leaves
+// the same page as a whole composition.
+TEST_F(QuestionView, AnotherQuestionRecomposedIsTheWholePage) {
+    makeChoices();
+    document.Objects[0].Cap = JoinCommaText(
+        {QStringLiteral("Eine Frage, so lang, dass sie über mehrere Zeilen umbrechen muss, bevor "
+                        "ihre Antworten kommen: welche?"),
+         QStringLiteral("+richtig\r\n-falsch\r\n-auch falsch")});
+    MultipleChoiceLayout(document, true, state);
+    view.ComposeView(kPage);
+    for (const int question : {2, 1, 3, 1}) {
+        state.CurrentQuestion = question;
+        view.RecomposeObjects();
+        Document copy = document;
+        ProgramState copyState = state;
+        LayoutDispatch copyLayouts;
+        RegisterLayouts(copyLayouts, copyState);
+        ViewComposer fresh(copy, copyState, &copyLayouts);
+        fresh.ComposeView(kPage);
+        EXPECT_TRUE(view.pageImage() == fresh.pageImage()) << question;
+    }
 }
 
 TEST_F(QuestionView, SingleQuestionOutOfRangeShowsTheFirst) {

@@ -75,6 +75,81 @@ protected:
     ViewComposer composer;
 };
 
+// At a scale whose side margins round up each but not together (3 x 0.85 = 2.55 to 3, 6 x 0.85
+// = 5.1 to 5) a card sized from its text still holds the text on one line.
+TEST_F(ComposerTest, TextCardHoldsItsTextAtEveryScale) {
+    document.BaseImage.Image.fill(Qt::white);
+    const int label =
+        addLabel(ObjectKind::StaticLabel, 0.3, 0.5, QStringLiteral("Frage Nr. 1 von 5"));
+    document.Object(label).HDeck = 0;
+    document.Object(label).Stil = 1;
+    document.Object(label).Fsize = 2;
+    composer.ComposeView(QSize(740, 511));
+    const QImage& page = composer.pageImage();
+    ASSERT_EQ(page.width(), 740);
+    const FracRect& r = document.Object(label).CardRect;
+    const QRect card(
+        QPoint(RoundHalfEven(r.Left * page.width()), RoundHalfEven(r.Top * page.height())),
+        QPoint(RoundHalfEven(r.Right * page.width()) - 1,
+               RoundHalfEven(r.Bottom * page.height()) - 1));
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (page.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    ASSERT_FALSE(ink.isEmpty());
+    // One line, centred: the text keeps clear of the card's top and bottom rows (a wrapped
+    // word would push the lines over both edges, cut off there).
+    EXPECT_GT(ink.top(), card.top());
+    EXPECT_LT(ink.bottom(), card.bottom());
+    EXPECT_TRUE(card.contains(ink));
+}
+
+// Recomposing puts the background back only where the objects painted: the page is the page
+// a whole composition makes, whatever changed in between (lines, marks reaching beyond their
+// cards, points, texts and their covers).
+TEST_F(ComposerTest, RecomposingEqualsComposingAfresh) {
+    const int a = addLabel(ObjectKind::QueryLabel, 0.3, 0.3, QStringLiteral("Blatt"));
+    const int b = addLabel(ObjectKind::QueryLabel, 0.6, 0.5, QStringLiteral("Wurzel mit Haaren"));
+    const int c = addLabel(ObjectKind::QueryLabel, 0.2, 0.8, QStringLiteral("Stiel"));
+    document.Object(b).Sline = 1;
+    document.Object(b).Sx = 0.1;
+    document.Object(b).Sy = 0.1;
+    document.Object(b).LinieDicke = 3;
+    const int point = addLabel(ObjectKind::InfoPoint, 0.8, 0.2, QStringLiteral("Hinweis"));
+    document.Object(point).PktCap = QStringLiteral("Ein langer Titel des Punktes");
+    const QSize area(870, 600);
+    composer.ComposeView(area);
+    const auto expectFresh = [&](const char* step) {
+        Document copy = document;
+        ProgramState copyState = state;
+        ViewComposer fresh(copy, copyState);
+        fresh.ComposeView(area);
+        EXPECT_TRUE(composer.pageImage() == fresh.pageImage()) << step;
+    };
+    for (const int i : {a, b, c})
+        document.Object(i).State = ObjectState::Covered;
+    composer.RecomposeObjects();
+    expectFresh("covered");
+    state.ViewMode = Mode::Exercise;
+    composer.ComposeView(area);
+    document.Object(a).State = ObjectState::Ticked;
+    document.Object(b).State = ObjectState::Crossed;
+    document.Object(c).State = ObjectState::Open;
+    composer.RecomposeObjects();
+    expectFresh("marks");
+    // An object moved and one redrawn on its own in between.
+    document.Object(a).State = ObjectState::Shown;
+    composer.RedrawObject(a);
+    document.Object(b).Kx = 0.7;
+    document.Object(b).State = ObjectState::Shown;
+    document.Object(c).State = ObjectState::Shown;
+    composer.RecomposeObjects();
+    expectFresh("shown");
+}
+
 TEST_F(ComposerTest, ZoomTwoHundredShowsTheMiddleOfThePage) {
     composer.ComposeView(QSize(870, 600));
     EXPECT_EQ(composer.geometry().ViewRect, (FracRect{0, 0, 1, 1}));

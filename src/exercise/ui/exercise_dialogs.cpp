@@ -46,10 +46,13 @@ void RadioGroup::setItemText(int index, const QString& text) {
 
 namespace {
 
-QString QueryModeExplanation(int mode) {
+// Baskets are not asked one by one: their single query offers only cards.
+QString QueryModeExplanation(OptionsFamily family, int mode) {
     switch (mode) {
     case 1:
     case 2:
+        if (family == OptionsFamily::Cluster)
+            return QStringLiteral("Bei der Einzelabfrage werden Texte/Bilder einzeln vorgegeben.");
         return QStringLiteral("Bei der Einzelabfrage werden Texte/Bilder bzw. Positionen einzeln "
                               "vorgegeben.");
     case 3:
@@ -248,7 +251,7 @@ void ExerciseOptionsDialog::setExtended(bool extended) {
 
 void ExerciseOptionsDialog::queryModeChanged(int mode) {
     if (queryModeNote_)
-        queryModeNote_->setText(QueryModeExplanation(mode));
+        queryModeNote_->setText(QueryModeExplanation(family_, mode));
     if (typingPanel_) {
         typingPanel_->setVisible(mode == 3);
         typingPanel_->raise();

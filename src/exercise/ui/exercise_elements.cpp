@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 
+#include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -60,6 +61,11 @@ void ElementPanel::setCaption(const QString& caption) {
     update();
 }
 
+void ElementPanel::setText(const QString& text) {
+    caption_ = text;
+    update();
+}
+
 void ElementPanel::setPicture(const Picture& picture) {
     picture_ = picture.Image;
     update();
@@ -115,6 +121,48 @@ void ElementPanel::mouseMoveEvent(QMouseEvent* event) {
 void ElementPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         emit released(this);
+}
+
+TickCountPanel::TickCountPanel(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("RiFaPan3"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 2, 4, 2);
+    QFont heading(QStringLiteral("Arial"));
+    heading.setPixelSize(15);
+    heading.setBold(true);
+    auto* title = new QLabel(QStringLiteral("Antwort-Häkchen"), this);
+    title->setFont(heading);
+    grid->addWidget(title, 0, 0, 1, 2);
+    QFont counts(QStringLiteral("Arial"));
+    counts.setPixelSize(21);
+    counts.setBold(true);
+    const struct {
+        const char* label;
+        WinColor colour;
+    } rows[] = {{"Richtig:", MakeWinColor(0, 128, 0)},
+                {"Falsch:", MakeWinColor(255, 0, 0)},
+                {"Fehlend:", MakeWinColor(255, 128, 0)}};
+    for (int row = 0; row < 3; ++row) {
+        auto* label = new QLabel(QString::fromUtf8(rows[row].label), this);
+        auto* number = new QLabel(this);
+        for (QLabel* l : {label, number}) {
+            l->setFont(counts);
+            QPalette palette = l->palette();
+            palette.setColor(QPalette::WindowText, ToQColor(rows[row].colour));
+            l->setPalette(palette);
+        }
+        grid->addWidget(label, row + 1, 0);
+        grid->addWidget(number, row + 1, 1);
+        numbers_[static_cast<size_t>(row)] = number;
+    }
+    grid->setColumnStretch(1, 1);
+    hide();
+}
+
+void TickCountPanel::setCounts(const TickCount& ticks) {
+    numbers_[0]->setText(QString::number(ticks.right));
+    numbers_[1]->setText(QString::number(ticks.wrong));
+    numbers_[2]->setText(QString::number(ticks.missing));
 }
 
 } // namespace quindor

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/picture.h"
+#include "exercise/exercise_surface.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QString>
 
 namespace quindor {
@@ -26,6 +28,8 @@ public:
     ElementPanel(const QString& name, QWidget* parent);
 
     void setCaption(const QString& caption);
+    // Changes the text shown only; the panel keeps its accessible name.
+    void setText(const QString& text);
     void setPicture(const Picture& picture);
     void setFill(const QColor& fill);
     const QString& caption() const { return caption_; }
@@ -52,6 +56,20 @@ private:
     QColor fill_;
     QPoint home_;
     bool dragged_ = false;
+};
+
+// "RiFaPan3": the ticks of a multiple-choice answer that was not completely right, under the
+// heading "Antwort-Häkchen": right (green), wrong (red) and missing (orange).
+class TickCountPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit TickCountPanel(QWidget* parent);
+    void setCounts(const TickCount& ticks);
+    // The number beside "Richtig:", "Falsch:" and "Fehlend:".
+    QString number(int row) const { return numbers_[static_cast<size_t>(row)]->text(); }
+
+private:
+    std::array<QLabel*, 3> numbers_{};
 };
 
 } // namespace quindor

@@ -56,7 +56,7 @@ QString FieldStyle(const QColor& fill, const QColor& text) {
 ExercisePanel::ExercisePanel(DocumentSession& session, ProgramState& state, ViewComposer& view,
                              QWidget* parent)
     : QWidget(parent), session_(session), state_(state), view_(view), banner_(new QLabel(this)),
-      highlight_(new Highlight(this)) {
+      tickCount_(new TickCountPanel(this)), highlight_(new Highlight(this)) {
     setObjectName(QStringLiteral("UebungPan"));
     banner_->setObjectName(QStringLiteral("RiFaPan"));
     QFont font(QStringLiteral("Arial"));
@@ -110,18 +110,18 @@ QPointF ExercisePanel::panelToPage(QPointF point) const {
             image.y() / std::max(1, g.PageImageSize.height())};
 }
 
-QWidget* ExercisePanel::elementPanel(int listIndex) const {
-    if (const auto it = cards_.find(listIndex); it != cards_.end())
+QWidget* ExercisePanel::elementPanel(int panel) const {
+    if (const auto it = cards_.find(panel); it != cards_.end())
         return it->second;
-    if (const auto it = fields_.find(listIndex); it != fields_.end())
+    if (const auto it = fields_.find(panel); it != fields_.end())
         return it->second;
     return nullptr;
 }
 
-int ExercisePanel::listIndexOf(const QWidget* panel) const {
-    for (const auto& [index, card] : cards_) {
+int ExercisePanel::numberOf(const QWidget* panel) const {
+    for (const auto& [number, card] : cards_) {
         if (card == panel)
-            return index;
+            return number;
     }
     return -1;
 }
@@ -145,6 +145,8 @@ void ExercisePanel::protocolFinished(const QString& protocol) {
 
 void ExercisePanel::enterExercise() {
     view_.setExerciseQuery(queryMode(), -1);
+    // The page of a run differs from the learning view's even in an area of the same size.
+    freshView_ = true;
     if (window_.entered)
         window_.entered();
     show();
@@ -163,6 +165,11 @@ void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
     inputShown_ = false;
     singleCard_ = -1;
     const Document& document = session_.document();
+    if (panelsOnPage()) {
+        createPagePanels();
+        documentAreaWidth_ = width() - 185;
+        return;
+    }
     if (run_ && run_->inputMode()) {
         for (size_t i = 0; i < list_.size(); ++i) {
             auto* field = new QLineEdit(this);
@@ -232,10 +239,12 @@ void ExercisePanel::removeElementPanels() {
     }
     cards_.clear();
     fields_.clear();
+    answerSlots_.clear();
     ok_ = nullptr;
     marked_ = -1;
     highlight_->hide();
     banner_->hide();
+    tickCount_->hide();
 }
 
 void ExercisePanel::stackCards() {
@@ -272,7 +281,9 @@ void ExercisePanel::placeSingleCard(ElementPanel* card) {
 void ExercisePanel::layoutElementPanels() {
     if (!run_)
         return;
-    if (run_->inputMode()) {
+    if (panelsOnPage()) {
+        layoutPagePanels();
+    } else if (run_->inputMode()) {
         documentAreaWidth_ = width() - 185;
         if (inputShown_)
             layoutInputFields(false);
@@ -376,21 +387,26 @@ bool ExercisePanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ExercisePanel::hidePanel(int listIndex) {
-    if (QWidget* panel = elementPanel(listIndex))
+void ExercisePanel::hidePanel(int number) {
+    if (QWidget* panel = elementPanel(number))
         panel->hide();
 }
 
-void ExercisePanel::removePanel(int listIndex) {
-    if (const auto it = cards_.find(listIndex); it != cards_.end()) {
+void ExercisePanel::hideAnswerPanels() {
+    for (auto& [number, card] : cards_)
+        card->hide();
+}
+
+void ExercisePanel::removePanel(int number) {
+    if (const auto it = cards_.find(number); it != cards_.end()) {
         it->second->hide();
         it->second->deleteLater();
         cards_.erase(it);
     }
 }
 
-void ExercisePanel::setPanelLook(int listIndex, PanelLook look) {
-    if (const auto it = cards_.find(listIndex); it != cards_.end()) {
+void ExercisePanel::setPanelLook(int number, PanelLook look) {
+    if (const auto it = cards_.find(number); it != cards_.end()) {
         it->second->setFill(look == PanelLook::Right   ? RightFillColour()
                             : look == PanelLook::Wrong ? WrongFillColour()
                                                        : CardFillColour());
@@ -438,6 +454,7 @@ void ExercisePanel::setFieldLook(int listIndex, PanelLook look) {
 void ExercisePanel::showBanner(Banner banner) {
     if (banner == Banner::None) {
         banner_->hide();
+        tickCount_->hide();
         return;
     }
     const bool right = banner == Banner::Right;
@@ -455,6 +472,10 @@ void ExercisePanel::drawInstruction() {
     banner_->setGeometry(documentAreaWidth_ + 5, 50, std::max(0, width() - documentAreaWidth_ - 8),
                          56);
     banner_->hide();
+    tickCount_->move(documentAreaWidth_ + 5, 50);
+    tickCount_->resize(std::max(0, width() - documentAreaWidth_ - 8),
+                       tickCount_->sizeHint().height());
+    tickCount_->hide();
     update();
 }
 
@@ -482,9 +503,21 @@ void ExercisePanel::redrawObject(int object) {
 }
 
 void ExercisePanel::redrawView() {
-    if (documentAreaWidth_ > 0 && height() > 0)
-        view_.ComposeView(QSize(documentAreaWidth_, height()));
+    composeForArea();
     update();
+}
+
+void ExercisePanel::composeForArea() {
+    const QSize area(documentAreaWidth_, height());
+    if (area.width() <= 0 || area.height() <= 0)
+        return;
+    if (freshView_ || view_.pictureArea() != area) {
+        view_.ComposeView(area);
+        freshView_ = false;
+    } else {
+        // Only object states changed (a query solved, another question shown).
+        view_.RecomposeObjects();
+    }
 }
 
 void ExercisePanel::refreshClock(const QString& label, const QString& text, bool visible) {
@@ -499,6 +532,8 @@ void ExercisePanel::refreshStatistics(const UebDataTyp& run) {
 
 void ExercisePanel::pause(int milliseconds) {
     repaint();
+    if (pauseWatcher_)
+        pauseWatcher_(milliseconds);
     if (pauseScale_ > 0)
         QThread::msleep(static_cast<unsigned long>(milliseconds * pauseScale_));
 }
@@ -508,8 +543,7 @@ void ExercisePanel::cardPressed(ElementPanel*, QPoint local) {
 }
 
 void ExercisePanel::cardMoved(ElementPanel* card, QPoint parentPoint) {
-    // Only cards are dragged; answers and elements are clicked.
-    if (!run_ || !documentType().cardColumn)
+    if (!run_)
         return;
     // Kept inside the panel; the press point moves along, so the card follows the mouse
     // again as soon as it turns back.
@@ -522,16 +556,18 @@ void ExercisePanel::cardMoved(ElementPanel* card, QPoint parentPoint) {
                       panelToPage(topLeft + QPoint(card->width(), card->height())));
     const QPointF leftMid = panelToPage(QPointF(topLeft.x(), topLeft.y() + card->height() / 2.0));
     const int target = run_->FindDropTarget(leftMid, rect);
-    if (target >= 0)
+    if (target >= 0 && documentType().baskets)
+        showBasketHighlight(target);
+    else if (target >= 0)
         showHighlight(target);
 }
 
 void ExercisePanel::cardReleased(ElementPanel* card) {
     if (!run_ || card->isHidden())
         return;
-    const int index = listIndexOf(card);
-    if (index >= 0)
-        run_->CheckAction(index);
+    const int number = numberOf(card);
+    if (number >= 0)
+        run_->PanelReleased(number);
 }
 
 void ExercisePanel::resizeEvent(QResizeEvent*) {

@@ -45,10 +45,17 @@ public:
     void setCardCursor(const QCursor& cursor) { cardCursor_ = cursor; }
     // Pauses and the snap-back last this share of their time (tests: 0).
     void setPauseScale(double scale) { pauseScale_ = scale; }
+    // Called at every feedback pause with its length, once the panel shows what the pause is
+    // for (tests look at the panel then).
+    void setPauseWatcher(std::function<void(int)> watcher) { pauseWatcher_ = std::move(watcher); }
     int documentAreaWidth() const { return documentAreaWidth_; }
-    // The element panel of a query-list entry (a card or an input field), null when none.
-    QWidget* elementPanel(int listIndex) const;
+    // The element panel named by a number (a card, answer or input field by its list entry, an
+    // answer box, "OK" or pair button by its object), null when none.
+    QWidget* elementPanel(int panel) const;
     QWidget* okPanel() const { return ok_; }
+    // The tick counts of a multiple-choice answer ("RiFaPan3").
+    QWidget* tickCountPanel() const { return tickCount_; }
+    QWidget* highlight() const { return highlight_; }
     // Where a page point (fractions) lies on the panel.
     QPoint pageToPanel(double fx, double fy) const;
     QPointF panelToPage(QPointF point) const;
@@ -61,18 +68,25 @@ public:
     void enterExercise() override;
     void leaveExercise() override;
     void createElementPanels(const std::vector<QueryPair>& list) override;
+    void setAnswerPlacement(const std::vector<int>& map) override;
     void removeElementPanels() override;
     void layoutElementPanels() override;
     void presentCard(int listIndex) override;
     void presentInput() override;
-    void hidePanel(int listIndex) override;
-    void removePanel(int listIndex) override;
-    void setPanelLook(int listIndex, PanelLook look) override;
+    void presentAnswers(const std::vector<AnswerSlot>& answers) override;
+    void presentChoice(int question) override;
+    void setTicked(int box, bool ticked) override;
+    void setMarked(int panel, bool marked) override;
+    void hidePanel(int panel) override;
+    void hideAnswerPanels() override;
+    void removePanel(int panel) override;
+    void setPanelLook(int panel, PanelLook look) override;
     void slideHome(int listIndex) override;
     QString fieldText(int listIndex) override;
     bool fieldVisible(int listIndex) override;
     void setFieldLook(int listIndex, PanelLook look) override;
     void showBanner(Banner banner) override;
+    void showTickCount(const TickCount& ticks) override;
     void drawInstruction() override;
     void clearHighlight() override;
     void markTarget(int object) override;
@@ -91,16 +105,28 @@ protected:
 
 private:
     const DocumentTypeRow& documentType() const;
+    // Whether the element panels stand on the page (answers, answer boxes, pair buttons)
+    // rather than in the card column.
+    bool panelsOnPage() const;
     QueryMode queryMode() const;
     QRect pageRect() const;
     void stackCards();
     void layoutInputFields(bool firstTime);
     void placeSingleCard(ElementPanel* card);
+    // The panels that stand on the page: created, and laid out where the page shows now.
+    ElementPanel* addPanel(int number, QSize size);
+    void createPagePanels();
+    void layoutPagePanels();
+    // The view drawn for the document area as it is now (a full composition only when the area
+    // changed or the run has just begun).
+    void composeForArea();
+    QPoint pageImageToPanel(QPoint point) const;
     void cardPressed(ElementPanel* card, QPoint local);
     void cardMoved(ElementPanel* card, QPoint parentPoint);
     void cardReleased(ElementPanel* card);
     void showHighlight(int object);
-    int listIndexOf(const QWidget* panel) const;
+    void showBasketHighlight(int basket);
+    int numberOf(const QWidget* panel) const;
 
     DocumentSession& session_;
     ProgramState& state_;
@@ -109,13 +135,21 @@ private:
     WindowPart window_;
     QCursor cardCursor_;
     double pauseScale_ = 1.0;
+    std::function<void(int)> pauseWatcher_;
     int documentAreaWidth_ = 0;
     std::vector<QueryPair> list_;
+    // Element panels by the number of their name.
     std::map<int, ElementPanel*> cards_;
     std::map<int, QLineEdit*> fields_;
     ElementPanel* ok_ = nullptr;
+    // Single questions: the grid place of every answer offered.
+    std::map<int, int> answerSlots_;
+    std::vector<int> answerPlacement_;
     QLabel* banner_;
+    TickCountPanel* tickCount_;
     QWidget* highlight_;
+    QSize composedArea_;
+    bool freshView_ = true;
     int marked_ = -1;
     int singleCard_ = -1;
     bool inputShown_ = false;
