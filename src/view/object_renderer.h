@@ -27,6 +27,11 @@ struct RenderContext {
     // During a run: its query mode and the position asked in single-position mode.
     QueryMode exerciseQueryMode = QueryMode::Free;
     int askedTarget = -1;
+    // Worksheets: 0 the learning view; 1 the worksheet (blanks), 2 the overlay solution (the
+    // answers alone), 3 the complete solution (blanks with the answers in them). The blanks are
+    // widened by the blank size's position in the worksheet's list (5 for "100 %").
+    int worksheetMode = 0;
+    int blankSizeIndex = 5;
 
     double scale() const { return imageSize.width() / 870.0; }
     bool layerVisible(int ebene) const;
