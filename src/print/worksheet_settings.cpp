@@ -113,10 +113,22 @@ void ApplyWorksheetSettings(const QString& stored, WorksheetSettings& s) {
     ClampWorksheetSettings(s);
 }
 
+namespace {
+
+// Width divided by height.
+double SheetRatio(bool landscape) {
+    return landscape ? static_cast<double>(kSheetLongSide) / kSheetShortSide
+                     : static_cast<double>(kSheetShortSide) / kSheetLongSide;
+}
+
+} // namespace
+
 double ProportionalHeight(double width, bool landscape) {
-    const double ratio = landscape ? static_cast<double>(kSheetLongSide) / kSheetShortSide
-                                   : static_cast<double>(kSheetShortSide) / kSheetLongSide;
-    return width / ratio;
+    return width / SheetRatio(landscape);
+}
+
+double ProportionalWidth(double height, bool landscape) {
+    return height * SheetRatio(landscape);
 }
 
 WorksheetPrintPlacement ShownPlacement(const WorksheetPrintPlacement& stored, bool landscape) {

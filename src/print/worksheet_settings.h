@@ -83,8 +83,9 @@ struct WorksheetPrintPlacement {
 WorksheetPrintPlacement ShownPlacement(const WorksheetPrintPlacement& stored, bool landscape);
 // The shown values back into the portrait case.
 WorksheetPrintPlacement StoredPlacement(const WorksheetPrintPlacement& shown, bool landscape);
-// The height that keeps the sheet's proportion at a printed width.
+// The height that keeps the sheet's proportion at a printed width, and the width at a height.
 double ProportionalHeight(double width, bool landscape);
+double ProportionalWidth(double height, bool landscape);
 // The sheet's rectangle on the paper in 0.1 mm, the printer's unprintable offset (in 0.1 mm)
 // taken off the margins, not below 0.
 struct PrintRectangle {
