@@ -49,20 +49,22 @@ struct SheetCanvas {
 };
 
 // The page of the document as the learning view shows it, redrawn on the sheet for the
-// worksheet: its background (base image, or a picture of the view), and the objects in the
-// worksheet's drawing mode.
+// worksheet: its background (the page with the base image, or a picture of the view), and the
+// objects in the worksheet's drawing mode.
 struct WorkingPage {
     QSize size;
-    // Null for a white page.
-    QImage background;
+    // A picture of the view to show under the objects, when there is one.
+    QImage picture;
+    // Otherwise the page's colour and base image, or white paper.
+    bool pageBackground = false;
     // Draws on the page in page pixels (the painter mapped onto the sheet).
     std::function<void(QPainter&)> drawOnPage;
 };
 
-// The page the document's bodies are laid out on, and the page's background with the base
-// image (and, for baskets, their columns).
+// The page the document's bodies are laid out on.
 QSize WorkingPageSize(const SheetCanvas& canvas);
-QImage WorkingPageBackground(const SheetCanvas& canvas, QSize size);
+// The page's colour and its base image at their place and opacity, on a page of `size`.
+void DrawPageBackground(const SheetCanvas& canvas, QPainter& painter, QSize size);
 // Draws every object in z order in the drawing mode of the sheet (only those `take` accepts).
 void DrawPageObjects(SheetCanvas& canvas, QPainter& painter, QSize size,
                      const std::function<bool(const ObjDataTyp&)>& take);

@@ -17,40 +17,37 @@ namespace quindor {
 namespace {
 
 constexpr int kPdfResolution = 1200;
+// What files keep of the pictures: enough for paper.
+constexpr int kFilePictureDpi = 150;
 constexpr double kMillimetresPerUnit = 10.0 / kSheetUnitsPerCm;
 // The sheet's units as the resolution of an SVG file, so that it keeps its size in print.
 constexpr int kSvgResolution = 159;
 // The clipboard's picture of the sheet.
 constexpr int kClipboardWidth = 1600;
 
-QSizeF SheetMillimetres(const QPicture& sheet) {
-    const QRect bounds = sheet.boundingRect();
-    return QSizeF(bounds.width() * kMillimetresPerUnit, bounds.height() * kMillimetresPerUnit);
+QSizeF SheetMillimetres(const SheetPicture& sheet) {
+    return QSizeF(sheet.size().width() * kMillimetresPerUnit,
+                  sheet.size().height() * kMillimetresPerUnit);
 }
 
 } // namespace
 
-void PaintWorksheet(QPainter& painter, const QPicture& sheet, const QRectF& target) {
-    const QRect bounds = sheet.boundingRect();
-    if (bounds.isEmpty() || target.isEmpty())
+void PaintWorksheet(QPainter& painter, const SheetPicture& sheet, const QRectF& target,
+                    int pictureDpi) {
+    const QSize size = sheet.size();
+    if (sheet.isNull() || size.isEmpty() || target.isEmpty())
         return;
-    // Replaying a picture scales it by the resolutions of the devices; the target rectangle
-    // alone decides its size here.
-    const QPaintDevice* device = painter.device();
-    const double dpiX = static_cast<double>(sheet.logicalDpiX()) / device->logicalDpiX();
-    const double dpiY = static_cast<double>(sheet.logicalDpiY()) / device->logicalDpiY();
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / bounds.width() * dpiX, target.height() / bounds.height() * dpiY);
-    painter.translate(-bounds.topLeft());
-    painter.drawPicture(0, 0, sheet);
+    painter.scale(target.width() / size.width(), target.height() / size.height());
+    sheet.replay(painter, pictureDpi);
     painter.restore();
 }
 
-QImage WorksheetImage(const QPicture& sheet, int width) {
-    const QRect bounds = sheet.boundingRect();
+QImage WorksheetImage(const SheetPicture& sheet, int width) {
+    const QSize size = sheet.size();
     const int height =
-        bounds.isEmpty() ? 1 : RoundHalfEven(double(width) * bounds.height() / bounds.width());
+        size.isEmpty() ? 1 : RoundHalfEven(double(width) * size.height() / size.width());
     QImage image(std::max(1, width), std::max(1, height), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -61,7 +58,7 @@ QImage WorksheetImage(const QPicture& sheet, int width) {
     return image;
 }
 
-QByteArray WorksheetPdf(const QPicture& sheet) {
+QByteArray WorksheetPdf(const SheetPicture& sheet) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -71,24 +68,24 @@ QByteArray WorksheetPdf(const QPicture& sheet) {
     pdf.setPageLayout(QPageLayout(QPageSize(SheetMillimetres(sheet), QPageSize::Millimeter),
                                   QPageLayout::Portrait, QMarginsF()));
     QPainter painter(&pdf);
-    PaintWorksheet(painter, sheet, QRectF(0, 0, pdf.width(), pdf.height()));
+    PaintWorksheet(painter, sheet, QRectF(0, 0, pdf.width(), pdf.height()), kFilePictureDpi);
     painter.end();
     return bytes;
 }
 
-QByteArray WorksheetSvg(const QPicture& sheet) {
+QByteArray WorksheetSvg(const SheetPicture& sheet) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QRect bounds = sheet.boundingRect();
+    const QSize bounds = sheet.size();
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setResolution(kSvgResolution);
-    svg.setSize(bounds.size());
-    svg.setViewBox(QRect(QPoint(0, 0), bounds.size()));
+    svg.setSize(bounds);
+    svg.setViewBox(QRect(QPoint(0, 0), bounds));
     svg.setTitle(QStringLiteral("Arbeitsblatt"));
     QPainter painter(&svg);
-    PaintWorksheet(painter, sheet, QRectF(0, 0, bounds.width(), bounds.height()));
+    PaintWorksheet(painter, sheet, QRectF(0, 0, bounds.width(), bounds.height()), kFilePictureDpi);
     painter.end();
     return bytes;
 }
@@ -116,7 +113,8 @@ QByteArray WorksheetPrintPdf(const std::vector<PrintedSheet>& sheets,
         const double perTenth = pdf.resolution() / 254.0;
         painter.scale(perTenth, perTenth);
         const PrintRectangle r = WorksheetPrintRect(ShownPlacement(placement, landscape), 0, 0);
-        PaintWorksheet(painter, sheets[i].sheet, QRectF(r.left, r.top, r.width, r.height));
+        PaintWorksheet(painter, sheets[i].sheet, QRectF(r.left, r.top, r.width, r.height),
+                       kFilePictureDpi);
         painter.restore();
     }
     if (painter.isActive())
@@ -124,7 +122,7 @@ QByteArray WorksheetPrintPdf(const std::vector<PrintedSheet>& sheets,
     return bytes;
 }
 
-QMimeData* WorksheetMimeData(const QPicture& sheet) {
+QMimeData* WorksheetMimeData(const SheetPicture& sheet) {
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), WorksheetSvg(sheet));
     data->setImageData(WorksheetImage(sheet, kClipboardWidth));
@@ -149,7 +147,7 @@ bool IsWorksheetExportPath(const QString& path) {
     return suffix == QLatin1String("pdf") || suffix == QLatin1String("svg");
 }
 
-bool ExportWorksheet(const QString& path, const QPicture& sheet, Messages& messages) {
+bool ExportWorksheet(const QString& path, const SheetPicture& sheet, Messages& messages) {
     if (!IsWorksheetExportPath(path)) {
         messages.error(InvalidExtensionMessage());
         return false;

@@ -33,11 +33,10 @@ void DrawFullWidthPage(SheetCanvas& c, bool withDrawings) {
     if (withDrawings && c.sheetContent() && c.settings.ZeichnungenEinbindenCheck &&
         !c.source.viewPicture.isNull()) {
         page.size = c.source.viewPicture.size();
-        page.background = c.source.viewPicture;
+        page.picture = c.source.viewPicture;
     } else {
         page.size = WorkingPageSize(c);
-        if (c.sheetContent() && c.settings.BasisbildCheck)
-            page.background = WorkingPageBackground(c, page.size);
+        page.pageBackground = c.sheetContent() && c.settings.BasisbildCheck;
     }
     const QSize size = page.size;
     page.drawOnPage = [&c, size](QPainter& painter) {
@@ -96,19 +95,26 @@ void DrawBasketLines(const SheetCanvas& c, QPainter& painter, QSize size) {
 
 } // namespace
 
-QImage WorkingPageBackground(const SheetCanvas& c, QSize size) {
+void DrawPageBackground(const SheetCanvas& c, QPainter& painter, QSize size) {
+    const HeaderDataTyp& h = c.document.Header;
+    // White pages need nothing on white paper.
+    if ((WinColorToArgb(h.HtgdCol) & 0xFFFFFF) != 0xFFFFFF)
+        painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size)), ToQColor(h.HtgdCol));
     const QImage base = ReducedBaseImage(c.document);
-    if (base.isNull()) {
-        // A page without a base image is its background colour, which white paper is already.
-        if ((WinColorToArgb(c.document.Header.HtgdCol) & 0xFFFFFF) == 0xFFFFFF)
-            return QImage();
-        QImage fill(1, 1, QImage::Format_ARGB32_Premultiplied);
-        fill.fill(ToQColor(c.document.Header.HtgdCol));
-        return fill;
-    }
-    // At the base image's own resolution, so that the sheet shows it as sharply as it can.
-    const QSize native = PageSizeOf(c.document.Header, base.size());
-    return RenderPage(c.document, base, native.isEmpty() ? size : native, true);
+    if (base.isNull())
+        return;
+    // Placed as the learning view places it, drawn straight onto the sheet at its own
+    // resolution.
+    const QSize page = PageSizeOf(h, base.size());
+    const double sx = static_cast<double>(size.width()) / page.width();
+    const double sy = static_cast<double>(size.height()) / page.height();
+    const QRectF target(RoundHalfEven(base.width() * h.RandErw.Left) * sx,
+                        RoundHalfEven(base.height() * h.RandErw.Top) * sy, base.width() * sx,
+                        base.height() * sy);
+    painter.save();
+    painter.setOpacity(RoundHalfEven(std::clamp(h.BasisbildDeck, 0, 100) / 100.0 * 255) / 255.0);
+    painter.drawImage(target, base);
+    painter.restore();
 }
 
 void DrawPageObjects(SheetCanvas& c, QPainter& painter, QSize size,
@@ -130,8 +136,10 @@ void DrawWorkingPage(SheetCanvas& c, const WorkingPage& page, const QRect& targe
     painter.translate(target.topLeft());
     painter.scale(static_cast<double>(target.width()) / page.size.width(),
                   static_cast<double>(target.height()) / page.size.height());
-    if (!page.background.isNull())
-        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(page.size)), page.background);
+    if (!page.picture.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(page.size)), page.picture);
+    else if (page.pageBackground)
+        DrawPageBackground(c, painter, page.size);
     if (page.drawOnPage)
         page.drawOnPage(painter);
     painter.restore();
@@ -194,8 +202,7 @@ void DrawClusterBody(SheetCanvas& c) {
     WorkingPage page;
     page.size = size;
     const bool baseImage = c.sheetContent() && c.settings.BasisbildCheck;
-    if (baseImage)
-        page.background = WorkingPageBackground(c, size);
+    page.pageBackground = baseImage;
     page.drawOnPage = [&c, size, baseImage](QPainter& painter) {
         if (baseImage)
             DrawBasketBackground(c.document, painter, size, false);

@@ -232,20 +232,18 @@ QSize SheetSize(bool landscape) {
                      : QSize(kSheetShortSide, kSheetLongSide);
 }
 
-QPicture BuildWorksheet(const WorksheetSource& source, WorksheetSettings& settings,
-                        WorksheetRequest& request) {
+SheetPicture BuildWorksheet(const WorksheetSource& source, WorksheetSettings& settings,
+                            WorksheetRequest& request) {
     const QSize size = SheetSize(settings.landscape());
-    const QRect bounds(0, 0, size.width() + 1, size.height());
-    QPicture picture;
-    if (!source.document) {
-        picture.setBoundingRect(bounds);
-        return picture;
-    }
+    // One unit wider than the page, so that a line at its right edge is on it.
+    SheetPictureDevice device(QSize(size.width() + 1, size.height()));
+    if (!source.document)
+        return device.picture();
     // The sheet changes the document's objects as it draws them (the shuffled pairs, the
     // recorded card places); the open document stays as it is.
     Document document = *source.document;
     {
-        QPainter painter(&picture);
+        QPainter painter(&device);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -264,10 +262,8 @@ QPicture BuildWorksheet(const WorksheetSource& source, WorksheetSettings& settin
         DrawBody(canvas);
         DrawFooter(canvas);
     }
-    // The page, not just what was drawn on it.
-    picture.setBoundingRect(bounds);
     request.orientationChanged = false;
-    return picture;
+    return device.picture();
 }
 
 } // namespace quindor

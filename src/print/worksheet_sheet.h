@@ -3,8 +3,8 @@
 #include "document/document.h"
 #include "print/worksheet_settings.h"
 
+#include "print/sheet_picture.h"
 #include <QImage>
-#include <QPicture>
 #include <QSize>
 
 #include <array>
@@ -43,7 +43,7 @@ QSize SheetSize(bool landscape);
 // the page) that any paint device can replay: the logo, the fields for name, class and date,
 // the title, the task, the answer bank, the body made from the document and the footer. The
 // three variants differ only in what is drawn; everything keeps its place on all three.
-QPicture BuildWorksheet(const WorksheetSource& source, WorksheetSettings& settings,
-                        WorksheetRequest& request);
+SheetPicture BuildWorksheet(const WorksheetSource& source, WorksheetSettings& settings,
+                            WorksheetRequest& request);
 
 } // namespace quindor

@@ -28,8 +28,7 @@ QRect DrawGapPage(SheetCanvas& c) {
     const QSize size = WorkingPageSize(c);
     WorkingPage page;
     page.size = size;
-    if (c.sheetContent() && c.settings.BasisbildCheck)
-        page.background = WorkingPageBackground(c, size);
+    page.pageBackground = c.sheetContent() && c.settings.BasisbildCheck;
     page.drawOnPage = [&c, size](QPainter& painter) {
         DrawPageObjects(c, painter, size, [](const ObjDataTyp& o) {
             return o.Typ != ObjectKind::Gap && !IsTablePictureKind(o.Typ);

@@ -51,9 +51,10 @@ public:
     void drawPixmap(const QRectF& rect, const QPixmap&, const QRectF&) override {
         recorder_.images.push_back(transform_.mapRect(rect));
     }
-    void drawImage(const QRectF& rect, const QImage&, const QRectF&,
+    void drawImage(const QRectF& rect, const QImage& image, const QRectF&,
                    Qt::ImageConversionFlags) override {
         recorder_.images.push_back(transform_.mapRect(rect));
+        recorder_.pictures.push_back(image);
     }
     // The painter hands lines and rectangles over as polygons and paths here.
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
@@ -139,10 +140,10 @@ bool SheetRecorder::hasText(const QString& piece) const {
     return false;
 }
 
-std::unique_ptr<SheetRecorder> RecordSheet(const QPicture& sheet) {
-    auto recorder = std::make_unique<SheetRecorder>(sheet.boundingRect().size());
+std::unique_ptr<SheetRecorder> RecordSheet(const SheetPicture& sheet) {
+    auto recorder = std::make_unique<SheetRecorder>(sheet.size());
     QPainter painter(recorder.get());
-    painter.drawPicture(0, 0, sheet);
+    sheet.replay(painter);
     return recorder;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "print/sheet_picture.h"
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QLineF>
 #include <QPaintDevice>
-#include <QPicture>
 #include <QRectF>
 #include <QString>
 
@@ -14,8 +15,7 @@
 namespace quindor::test {
 
 // What a sheet draws, in sheet units: a paint device that keeps every text, line, shape and
-// picture drawn on it with the colours in force. Texts replayed from a picture may stand up to
-// a unit lower than drawn (the replay places them by the font's exact ascent).
+// picture drawn on it with the colours in force.
 class SheetRecorder : public QPaintDevice {
 public:
     struct Text {
@@ -42,6 +42,8 @@ public:
     // Rectangles, and the bounds of every other shape, filled or outlined.
     std::vector<Rect> rects;
     std::vector<QRectF> images;
+    // The pictures themselves, as drawn.
+    std::vector<QImage> pictures;
 
     QPaintEngine* paintEngine() const override;
 
@@ -58,6 +60,6 @@ private:
 };
 
 // Replays a sheet at its own size into a recorder.
-std::unique_ptr<SheetRecorder> RecordSheet(const QPicture& sheet);
+std::unique_ptr<SheetRecorder> RecordSheet(const SheetPicture& sheet);
 
 } // namespace quindor::test

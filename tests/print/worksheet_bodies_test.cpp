@@ -319,7 +319,7 @@ TEST(WorksheetExport, PdfAndSvgByTheirExtensionAnythingElseRefused) {
     WorksheetSource source;
     source.document = &d;
     WorksheetRequest request;
-    const QPicture sheet = BuildWorksheet(source, s, request);
+    const SheetPicture sheet = BuildWorksheet(source, s, request);
     RecordingMessages messages;
     for (const char* name : {"blatt.bmp", "blatt.emf", "blatt"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));

@@ -3,6 +3,7 @@
 #include "layouts/pair_layout.h"
 #include "print/ui/worksheet_dialog.h"
 #include "print/ui/worksheet_print_dialog.h"
+#include "print/worksheet_output.h"
 #include "support/test_support.h"
 
 #include <QLabel>
@@ -79,9 +80,9 @@ TEST_F(WorksheetDialog, EveryOpeningHasItsOwnSeedAndEveryBuildOfItAgrees) {
     PairLayout(document, pass, programState);
 
     const auto first = open();
-    const QByteArray built = QByteArray(first->sheet().data(), first->sheet().size());
+    const QImage built = WorksheetImage(first->sheet(), 500);
     first->BuildSheet();
-    EXPECT_EQ(QByteArray(first->sheet().data(), first->sheet().size()), built);
+    EXPECT_TRUE(test::SameImage(built, WorksheetImage(first->sheet(), 500)));
     first->accept();
     const auto second = open();
     EXPECT_NE(second->seed(), first->seed());
@@ -228,7 +229,7 @@ TEST(WorksheetPrint, ALandscapeSheetShowsTheValuesTurnedAndStoresThemUpright) {
     ProgramPrinter printer(pickers, messages);
     printer.printerInstalled = [] { return false; };
     WorksheetPrintPlacement placement;
-    const QPicture sheet;
+    const SheetPicture sheet;
     {
         WorksheetPrintDialog dialog(printer, placement, sheet, true);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Arbeitsblatt drucken"));

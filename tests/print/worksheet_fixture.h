@@ -30,7 +30,7 @@ inline int SheetTextHeight(const Document& document, int units, bool bold = fals
     QFont font(document.FontName);
     font.setPixelSize(units);
     font.setBold(bold);
-    QPicture device;
+    SheetPictureDevice device(QSize(10, 10));
     return QFontMetrics(font, &device).height();
 }
 
@@ -38,7 +38,7 @@ inline int SheetAscent(const Document& document, int units, bool bold = false) {
     QFont font(document.FontName);
     font.setPixelSize(units);
     font.setBold(bold);
-    QPicture device;
+    SheetPictureDevice device(QSize(10, 10));
     return QFontMetrics(font, &device).ascent();
 }
 

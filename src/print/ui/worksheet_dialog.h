@@ -7,6 +7,7 @@
 #include "print/ui/worksheet_preview.h"
 #include "print/worksheet_sheet.h"
 
+#include "print/sheet_picture.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPicture>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
@@ -38,7 +38,7 @@ public:
                       RandomGenerator& random, Ports ports, QWidget* parent = nullptr);
 
     uint32_t seed() const { return seed_; }
-    const QPicture& sheet() const { return sheet_; }
+    const SheetPicture& sheet() const { return sheet_; }
     WorksheetPreview* preview() const { return preview_; }
     template <typename T> T* control(const char* name) const {
         return findChild<T*>(QString::fromLatin1(name));
@@ -78,7 +78,7 @@ private:
     // when it differs.
     QString openedWith_;
     bool showing_ = false;
-    QPicture sheet_;
+    SheetPicture sheet_;
 
     QButtonGroup* mode_;
     QButtonGroup* orientation_;

@@ -44,7 +44,7 @@ WorksheetPreview::WorksheetPreview(QWidget* parent) : QScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void WorksheetPreview::setSheet(const QPicture& sheet, bool landscape) {
+void WorksheetPreview::setSheet(const SheetPicture& sheet, bool landscape) {
     sheet_ = sheet;
     landscape_ = landscape;
     fit();
@@ -68,7 +68,7 @@ void WorksheetPreview::fit() {
 
 void WorksheetPreview::render() {
     const QSize inner = page_->size() - QSize(2 * kBorder, 2 * kBorder);
-    if (inner.isEmpty() || sheet_.boundingRect().isEmpty()) {
+    if (inner.isEmpty() || sheet_.isNull()) {
         picture_ = QImage();
     } else {
         picture_ = QImage(inner, QImage::Format_ARGB32_Premultiplied);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "print/sheet_picture.h"
 #include <QImage>
-#include <QPicture>
 #include <QPoint>
 #include <QScrollArea>
 
@@ -14,7 +14,7 @@ class WorksheetPreview : public QScrollArea {
 public:
     explicit WorksheetPreview(QWidget* parent = nullptr);
 
-    void setSheet(const QPicture& sheet, bool landscape);
+    void setSheet(const SheetPicture& sheet, bool landscape);
     // The picture shown, at the size of the page inside its border.
     const QImage& picture() const { return picture_; }
     QSize pageSize() const;
@@ -28,7 +28,7 @@ private:
     void render();
 
     QWidget* page_;
-    QPicture sheet_;
+    SheetPicture sheet_;
     bool landscape_ = false;
     QImage picture_;
     QPoint dragFrom_;

@@ -31,7 +31,8 @@ QDoubleSpinBox* CentimetreField(const QString& name, QWidget* parent) {
 
 WorksheetPrintDialog::WorksheetPrintDialog(ProgramPrinter& printer,
                                            WorksheetPrintPlacement& placement,
-                                           const QPicture& sheet, bool landscape, QWidget* parent)
+                                           const SheetPicture& sheet, bool landscape,
+                                           QWidget* parent)
     : QDialog(parent), printer_(printer), placement_(placement), sheet_(sheet),
       landscape_(landscape) {
     setObjectName(QStringLiteral("ArbeitsblattDruckenForm"));

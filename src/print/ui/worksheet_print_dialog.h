@@ -3,11 +3,11 @@
 #include "print/ui/program_printer.h"
 #include "print/worksheet_settings.h"
 
+#include "print/sheet_picture.h"
 #include <QCheckBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QPicture>
 #include <QPrinter>
 #include <QSpinBox>
 
@@ -20,7 +20,7 @@ class WorksheetPrintDialog : public QDialog {
     Q_OBJECT
 public:
     WorksheetPrintDialog(ProgramPrinter& printer, WorksheetPrintPlacement& placement,
-                         const QPicture& sheet, bool landscape, QWidget* parent = nullptr);
+                         const SheetPicture& sheet, bool landscape, QWidget* parent = nullptr);
 
     QDoubleSpinBox* field(const QString& name) const;
     QCheckBox* ratioBox() const { return ratio_; }
@@ -39,7 +39,7 @@ public:
 private:
     ProgramPrinter& printer_;
     WorksheetPrintPlacement& placement_;
-    const QPicture& sheet_;
+    const SheetPicture& sheet_;
     bool landscape_;
     QDoubleSpinBox* left_;
     QDoubleSpinBox* top_;
