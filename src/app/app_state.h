@@ -10,6 +10,7 @@
 #include "platform/sound_player.h"
 #include "print/ui/program_printer.h"
 #include "print/ui/report_window.h"
+#include "print/worksheet_settings.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "view/view_composer.h"
@@ -29,6 +30,7 @@ struct AppState {
           topics(session, state, messages, pickers),
           view(session.document(), state, &session.layouts()), printer(pickers, messages) {
         RegisterLayouts(session.layouts(), state);
+        RegisterWorksheetHooks(session.hooks(), worksheet.settings);
     }
 
     ProgramState state;
@@ -44,6 +46,7 @@ struct AppState {
     TopicList topics;
     ViewComposer view;
     ProgramPrinter printer;
+    WorksheetState worksheet;
 
     ReportPorts reportPorts() { return {messages, pickers, printer, state}; }
 };

@@ -127,6 +127,7 @@ void MainWindow::createMenus() {
     createDisplayMenu();
     createHelpMenu();
     createLearningButtons();
+    createWorksheetCommand();
 }
 
 void MainWindow::createFileMenu() {
@@ -367,7 +368,8 @@ void MainWindow::UpdateModeControls() {
     const ProgramState& state = app_.state;
     const bool learning = state.ViewMode == Mode::Learning;
     title_->setVisible(learning);
-    for (const char* name : {"OeffnenItem", "SchliessenItem", "SchriftartItem"}) {
+    for (const char* name :
+         {"OeffnenItem", "SchliessenItem", "SchriftartItem", "ArbeitsblattItem"}) {
         if (QAction* a = action(QString::fromLatin1(name)))
             a->setEnabled(learning);
     }

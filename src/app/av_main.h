@@ -65,6 +65,8 @@ public:
     // The view picture on paper or on the clipboard.
     void PrintViewCommand();
     void CopyViewCommand();
+    // The worksheet of the open document (learning view only).
+    void WorksheetCommand();
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }
@@ -108,6 +110,7 @@ private:
     void createLearningMenu();
     void createLearningButtons();
     void createExerciseMenu();
+    void createWorksheetCommand();
     void setupExercise();
     void placeExercisePanel();
     // What the exercise panel leaves to the window, without the dialogs.

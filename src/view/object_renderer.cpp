@@ -283,6 +283,126 @@ QRect DrawButton(QPainter& painter, const Document& document, const ObjDataTyp& 
     return card | drawn;
 }
 
+void DrawCardBackground(QPainter& painter, const ObjDataTyp& o, const QRect& card) {
+    if (o.HDeck >= 1)
+        painter.fillRect(card, ToQColor(o.HFarbe, Alpha(o.HDeck)));
+}
+
+void DrawCardPicture(QPainter& painter, const ObjDataTyp& o, const QRect& card) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, o.Picture.Linear);
+    painter.setOpacity(Alpha(o.BildDeck) / 255.0);
+    painter.drawImage(card, o.Picture.Image);
+    painter.restore();
+}
+
+QRect DrawCardCaption(QPainter& painter, const ObjDataTyp& o, const QRect& card, const QFont& font,
+                      const QColor& colour, bool sizedFromText, double scale) {
+    const int align = o.TAusr == 1   ? Qt::AlignHCenter
+                      : o.TAusr == 2 ? Qt::AlignRight
+                                     : Qt::AlignLeft;
+    return DrawCardText(painter,
+                        card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
+                        CardText(o), font, align, colour, sizedFromText);
+}
+
+// The query fields a worksheet turns into blanks, with their answers on the solutions.
+bool IsWorksheetQueryField(ObjectKind kind) {
+    return kind == ObjectKind::QueryLabel || kind == ObjectKind::Gap ||
+           kind == ObjectKind::QueryPicture || kind == ObjectKind::AnswerField ||
+           kind == ObjectKind::TableQueryPicture;
+}
+
+// The cards a worksheet shows as the learning view does (not on the overlay).
+bool IsWorksheetCard(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::FixedLabel:
+    case ObjectKind::FixedPicture:
+    case ObjectKind::PictureLink:
+    case ObjectKind::TableStaticPicture:
+    case ObjectKind::TablePictureLink:
+    case ObjectKind::ClusterStaticText:
+    case ObjectKind::ClusterStaticPicture:
+    case ObjectKind::PairStaticText:
+    case ObjectKind::PairText:
+    case ObjectKind::PairStaticPicture:
+    case ObjectKind::PairPicture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The blank of a query field: the card widened by the blank size towards the side it lies on
+// (on both sides when it lies above or below its anchor), with a margin, kept inside the
+// picture.
+QRect WorksheetBlank(const QRect& card, int side, const RenderContext& context) {
+    const int d = RoundHalfEven((context.blankSizeIndex - 5) * card.width() * 0.05);
+    int left = card.left();
+    int right = card.left() + card.width();
+    if (side == 1) {
+        right += 2 * d;
+    } else if (side == 3) {
+        left -= 2 * d;
+    } else {
+        left -= d;
+        right += d;
+    }
+    const QSize image = context.imageSize;
+    const int marginX = RoundHalfEven(image.width() * 0.01);
+    const int marginY = RoundHalfEven(card.height() * 0.1);
+    left = std::max(left - marginX, RoundHalfEven(image.width() * 0.005));
+    right = std::min(right + marginX, RoundHalfEven(image.width() * 0.995));
+    const int top = std::max(card.top() - marginY, RoundHalfEven(image.height() * 0.005));
+    const int bottom =
+        std::min(card.top() + card.height() + marginY, RoundHalfEven(image.height() * 0.995));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+void DrawWorksheetBlank(QPainter& painter, const QRect& box) {
+    if (box.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawRect(box.adjusted(1, 1, -2, -2));
+    painter.restore();
+}
+
+void DrawWorksheetCard(QPainter& painter, const ObjDataTyp& o, const QRect& card, int side,
+                       const QFont& font, bool pictureCard, bool sizedFromText,
+                       const RenderContext& context) {
+    const SheetDrawing mode = context.worksheetMode;
+    const bool sheet = mode == SheetDrawing::Worksheet || mode == SheetDrawing::Solution;
+    const bool answers = mode == SheetDrawing::Overlay || mode == SheetDrawing::Solution;
+    const QColor red = ToQColor(0x0000FF);
+    const double scale = context.scale();
+    if (IsWorksheetQueryField(o.Typ) || o.Typ == ObjectKind::ChoiceMarker) {
+        if (sheet && o.Typ != ObjectKind::ChoiceMarker)
+            DrawWorksheetBlank(painter, WorksheetBlank(card, side, context));
+        if (!answers)
+            return;
+        if (pictureCard && o.Typ != ObjectKind::ChoiceMarker)
+            DrawCardPicture(painter, o, card);
+        else
+            DrawCardCaption(painter, o, card, font, red, sizedFromText, scale);
+        return;
+    }
+    // The items of the baskets are what the learner writes on the lines.
+    const bool basketItem = o.Typ == ObjectKind::ClusterText || o.Typ == ObjectKind::ClusterPicture;
+    if (basketItem ? !answers : !(sheet && IsWorksheetCard(o.Typ)))
+        return;
+    DrawCardBackground(painter, o, card);
+    if (pictureCard)
+        DrawCardPicture(painter, o, card);
+    else
+        DrawCardCaption(painter, o, card, font, basketItem ? red : ToQColor(o.Farbe), sizedFromText,
+                        scale);
+}
+
 } // namespace
 
 bool IsCoveredQueryField(const ObjDataTyp& o) {
@@ -328,6 +448,10 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     }
     if (!context.layerVisible(o.Ebene))
         return;
+    // Points and the info layer never appear on a worksheet.
+    const SheetDrawing sheetMode = context.worksheetMode;
+    if (sheetMode != SheetDrawing::View && (IsPointKind(o.Typ) || o.Ebene == 2))
+        return;
     if (context.exercise && o.Ebene == 2) {
         const bool point = IsPointKind(o.Typ) || o.Typ == ObjectKind::PictureLink ||
                            o.Typ == ObjectKind::TablePictureLink;
@@ -347,14 +471,20 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     // objects painted).
     QRect ink;
     const int thick = std::max(0, o.LinieDicke);
-    if (context.drawLines && o.Sline == 1 && thick > 0) {
+    // The overlay solution leaves out the lines to the cards.
+    if (context.drawLines && o.Sline == 1 && thick > 0 && sheetMode != SheetDrawing::Overlay) {
         DrawSquareBrushLine(painter, anchor, cardPoint, o.LinieDicke, ToQColor(o.LinieFarbe));
         ink |= QRect(anchor, cardPoint).normalized().adjusted(-thick, -thick, thick, thick);
     }
     if (context.drawLines && o.Sline == kPairLineForm && o.Typ >= ObjectKind::PairStaticText &&
         o.Typ <= ObjectKind::PairPicture && thick > 0) {
+        // On the worksheet the learner draws the middle of a query element's line.
+        const bool endsOnly = sheetMode == SheetDrawing::Worksheet &&
+                              (o.Typ == ObjectKind::PairText || o.Typ == ObjectKind::PairPicture);
         const std::array<QPoint, 4> corners = PairLinePoints(anchor, cardPoint);
         for (size_t k = 0; k + 1 < corners.size(); ++k) {
+            if (endsOnly && k == 1)
+                continue;
             DrawSquareBrushLine(painter, corners[k], corners[k + 1], o.LinieDicke,
                                 ToQColor(o.LinieFarbe));
             ink |= QRect(corners[k], corners[k + 1])
@@ -366,7 +496,9 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
     const QFontMetrics metrics(font);
     const bool pictureCard = IsPictureCardKind(o.Typ) && !o.Picture.isNone();
-    const bool numbered = IsNumberedField(document, index, context.currentQuestion);
+    // A worksheet sizes every card by its content, whatever its state.
+    const bool numbered = sheetMode == SheetDrawing::View &&
+                          IsNumberedField(document, index, context.currentQuestion);
     QSize size;
     bool sizedFromText = false;
     if (IsPointKind(o.Typ) || IsNavigationKind(o.Typ)) {
@@ -411,7 +543,9 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
     // What hit testing and redrawing take as the card.
     QRect recorded = card;
 
-    if (IsPointKind(o.Typ)) {
+    if (sheetMode != SheetDrawing::View) {
+        DrawWorksheetCard(painter, o, card, side, font, pictureCard, sizedFromText, context);
+    } else if (IsPointKind(o.Typ)) {
         ink |= DrawPoint(painter, o, card, context);
     } else if (IsNavigationKind(o.Typ)) {
         ink |= DrawButton(painter, document, o, card, context);
@@ -421,14 +555,9 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
                             o.State == ObjectState::Open)) {
         ink |= DrawRunStateMark(painter, document, index, card, context);
     } else if (!(numbered && o.State == ObjectState::QuestionClosed)) {
-        if (o.HDeck >= 1)
-            painter.fillRect(card, ToQColor(o.HFarbe, Alpha(o.HDeck)));
+        DrawCardBackground(painter, o, card);
         if (pictureCard) {
-            painter.save();
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, o.Picture.Linear);
-            painter.setOpacity(Alpha(o.BildDeck) / 255.0);
-            painter.drawImage(card, o.Picture.Image);
-            painter.restore();
+            DrawCardPicture(painter, o, card);
         } else if (IsQuestionTextKind(o.Typ)) {
             const QRect fitted =
                 DrawQuestionText(painter, o.Typ, QuestionTextBox(document, o.Typ, card, image),
@@ -439,13 +568,8 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
             if (o.Typ == ObjectKind::AnswerField && numbered && !context.exercise)
                 recorded = fitted;
         } else {
-            const int align = o.TAusr == 1   ? Qt::AlignHCenter
-                              : o.TAusr == 2 ? Qt::AlignRight
-                                             : Qt::AlignLeft;
             const QColor colour = o.Typ == ObjectKind::Gap ? ToQColor(0xFF0000) : ToQColor(o.Farbe);
-            ink |= DrawCardText(
-                painter, card.adjusted(RoundHalfEven(3 * scale), 0, -RoundHalfEven(3 * scale), 0),
-                CardText(o), font, align, colour, sizedFromText);
+            ink |= DrawCardCaption(painter, o, card, font, colour, sizedFromText, scale);
         }
     }
     if (context.ink) {

@@ -11,6 +11,11 @@
 
 namespace quindor {
 
+// What an object drawing is for: the learning view; the worksheet (blanks), the overlay
+// solution (the answers alone) or the complete solution (blanks with the answers in them).
+// The values are the worksheet's own numbers of its variants.
+enum class SheetDrawing : int { View = 0, Worksheet = 1, Overlay = 2, Solution = 3 };
+
 // A query field that is covered and therefore drawn above everything else.
 bool IsCoveredQueryField(const ObjDataTyp& object);
 
@@ -33,6 +38,10 @@ struct RenderContext {
     const std::vector<int>* answerPlacement = nullptr;
     // When given, every object drawn adds the area it may have painted.
     QRegion* ink = nullptr;
+    // The learning view, or a worksheet variant. The blanks are widened by the blank size's
+    // position in the worksheet's list (5 for "100 %").
+    SheetDrawing worksheetMode = SheetDrawing::View;
+    int blankSizeIndex = 5;
 
     double scale() const { return imageSize.width() / 870.0; }
     bool layerVisible(int ebene) const;

@@ -257,11 +257,25 @@ TEST_F(MainWindowTest, ModeControlsFollowTheViewMode) {
     EXPECT_TRUE(window.action(QStringLiteral("UebungAbbrechenItem"))->isEnabled());
     EXPECT_FALSE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
     EXPECT_FALSE(window.action(QStringLiteral("SchliessenItem"))->isEnabled());
+    EXPECT_FALSE(window.action(QStringLiteral("ArbeitsblattItem"))->isEnabled());
     EXPECT_FALSE(window.topicMenu()->menuAction()->isEnabled());
     app.state.ViewMode = Mode::Learning;
     window.UpdateModeControls();
     EXPECT_TRUE(window.action(QStringLiteral("OeffnenItem"))->isEnabled());
+    EXPECT_TRUE(window.action(QStringLiteral("ArbeitsblattItem"))->isEnabled());
     EXPECT_TRUE(window.topicMenu()->menuAction()->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheWorksheetIsMadeFromTheFileMenuOrTheToolArea) {
+    QAction* item = window.action(QStringLiteral("ArbeitsblattItem"));
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->text(), QStringLiteral("&Arbeitsblatt erstellen..."));
+    const QList<QAction*> file = window.findChild<QMenu*>(QStringLiteral("DateiMenu"))->actions();
+    EXPECT_EQ(file.indexOf(item) + 1,
+              file.indexOf(window.action(QStringLiteral("DruckereinrichtungItem"))));
+    auto* button = window.findChild<QToolButton*>(QStringLiteral("ArbeitsblattBtn"));
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->text(), QStringLiteral("Arbeitsblatt erstellen"));
 }
 
 TEST_F(MainWindowTest, EveryCloseGuardKeepsTheProgramOpen) {

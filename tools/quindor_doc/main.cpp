@@ -1,5 +1,6 @@
 #include "quindor_doc/doc_commands.h"
 #include "quindor_doc/render_command.h"
+#include "quindor_doc/worksheet_command.h"
 
 #include <QGuiApplication>
 
@@ -14,6 +15,10 @@ const char* const kUsage =
     "  quindor-doc render DATEI AUS.png [--width B] [--height H] [--uncovered]\n"
     "                  [--numbering 0|1|2] [--question N]\n"
     "                                  die Seite wie in der Lernansicht als PNG\n"
+    "  quindor-doc worksheet DATEI AUS.pdf [--variant 0|1|2] [--seed N]\n"
+    "                                  das Arbeitsblatt (1 Lösungsblatt, 2 Auflegefolie) als PDF\n"
+    "  quindor-doc worksheet ORDNER AUS.pdf [--seed N]\n"
+    "                                  alle Arbeitsblätter des Ordners, jedes mit Lösungsblatt\n"
     "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
     "  quindor-doc --help              diese Hilfe\n";
 
@@ -36,6 +41,11 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return quindor::doc::RunBestList(args.at(1), out, err);
     if (command == QLatin1String("render")) {
         const int result = quindor::doc::RunRender(args.mid(1), err);
+        if (result != 2)
+            return result;
+    }
+    if (command == QLatin1String("worksheet")) {
+        const int result = quindor::doc::RunWorksheet(args.mid(1), err);
         if (result != 2)
             return result;
     }

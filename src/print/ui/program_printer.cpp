@@ -20,6 +20,15 @@ QPrinter& ProgramPrinter::printer() {
     return *printer_;
 }
 
+QString ProgramPrinter::infoText() {
+    if (!printerInstalled())
+        return NoPrinterText();
+    const QString name = printer().printerName();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    return name + QStringLiteral(" an ") +
+           (info.isNull() ? printer().outputFileName() : info.location());
+}
+
 void ProgramPrinter::setupDialog(QWidget* parent) {
     QPageSetupDialog dialog(&printer(), parent);
     dialog.exec();

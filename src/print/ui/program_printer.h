@@ -30,6 +30,9 @@ public:
     std::function<bool()> printerInstalled;
 
     static QString NoPrinterText() { return QStringLiteral("- Kein Drucker -"); }
+    // What the print dialogs show of the printer: its name " an " its port, or that there is
+    // none.
+    QString infoText();
     static QString PrintFailedMessage() {
         return QStringLiteral("Der Druck konnte nicht gestartet werden.");
     }

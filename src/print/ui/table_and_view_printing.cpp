@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -147,14 +146,7 @@ void ViewPrintDialog::setPicture(const QImage& picture) {
 }
 
 void ViewPrintDialog::refreshPrinter() {
-    if (!printer_.printerInstalled()) {
-        printerInfo_->setText(ProgramPrinter::NoPrinterText());
-        return;
-    }
-    const QString name = printer_.printer().printerName();
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    printerInfo_->setText(name + QStringLiteral(" an ") +
-                          (info.isNull() ? printer_.printer().outputFileName() : info.location()));
+    printerInfo_->setText(printer_.infoText());
 }
 
 QRect ViewPrintDialog::printRect(QPoint offset) const {
