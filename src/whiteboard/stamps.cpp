@@ -84,11 +84,11 @@ void StampTable::toSettings(Settings& settings) const {
     settings.SymbolstempelZeichen = characters;
 }
 
-const Stamp& StampTable::stamp(int number) const {
+const SymbolStamp& StampTable::stamp(int number) const {
     return stamps_[static_cast<size_t>(std::clamp(number, 1, kStamps) - 1)];
 }
 
-void StampTable::setStamp(int number, const Stamp& stamp) {
+void StampTable::setStamp(int number, const SymbolStamp& stamp) {
     if (number >= 1 && number <= kStamps)
         stamps_[static_cast<size_t>(number - 1)] = stamp;
 }
@@ -108,7 +108,7 @@ StampGlyph GlyphFor(QChar character, const QString& fontName) {
     return {QFont(fontName), QString(character)};
 }
 
-StampPlacement PlaceStamp(const Stamp& stamp, int pointSize, QPoint point,
+StampPlacement PlaceStamp(const SymbolStamp& stamp, int pointSize, QPoint point,
                           const QPaintDevice* device) {
     StampPlacement placement{GlyphFor(stamp.character, stamp.fontName), {}, {}};
     placement.glyph.font.setPointSize(pointSize);
@@ -131,7 +131,7 @@ void DrawStamp(QPainter& painter, const StampPlacement& placement, const QColor&
     painter.drawText(placement.baseline, placement.glyph.text);
 }
 
-QImage StampIcon(const Stamp& stamp) {
+QImage StampIcon(const SymbolStamp& stamp) {
     QImage large(36, 36, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::white);
     {

@@ -13,7 +13,7 @@ namespace quindor {
 struct Settings;
 
 // One symbol stamp: a character of code page 1252 and the font it is drawn in.
-struct Stamp {
+struct SymbolStamp {
     QChar character;
     QString fontName;
 };
@@ -29,11 +29,11 @@ public:
     void toSettings(Settings& settings) const;
 
     // Stamp 1 to 10.
-    const Stamp& stamp(int number) const;
-    void setStamp(int number, const Stamp& stamp);
+    const SymbolStamp& stamp(int number) const;
+    void setStamp(int number, const SymbolStamp& stamp);
 
 private:
-    std::array<Stamp, kStamps> stamps_;
+    std::array<SymbolStamp, kStamps> stamps_;
 };
 
 // The symbol a Wingdings character shows, as a Unicode character.
@@ -54,13 +54,13 @@ struct StampPlacement {
     QPointF baseline;
     QRect reach;
 };
-StampPlacement PlaceStamp(const Stamp& stamp, int pointSize, QPoint point,
+StampPlacement PlaceStamp(const SymbolStamp& stamp, int pointSize, QPoint point,
                           const QPaintDevice* device);
 // Draws the stamp in colour on a transparent background.
 void DrawStamp(QPainter& painter, const StampPlacement& placement, const QColor& colour);
 
 // The menu icon of a stamp: the character in black on white, drawn at a height of 40 pixels
 // on 36 x 36 and smoothed down to 18 x 18.
-QImage StampIcon(const Stamp& stamp);
+QImage StampIcon(const SymbolStamp& stamp);
 
 } // namespace quindor

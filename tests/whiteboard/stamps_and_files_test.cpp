@@ -16,7 +16,7 @@ TEST(Stamps, DefaultsAreTicksCrossesStarFacesAndLetters) {
     const StampTable stamps = StampTable::Defaults();
     const char32_t shapes[] = {0x2714, 0x2718, 0x2605, 0x263A, 0x1F610, 0x2639};
     for (int number = 1; number <= 6; ++number) {
-        const Stamp& stamp = stamps.stamp(number);
+        const SymbolStamp& stamp = stamps.stamp(number);
         EXPECT_EQ(stamp.fontName, QStringLiteral("Wingdings"));
         EXPECT_EQ(GlyphFor(stamp.character, stamp.fontName).text,
                   QString::fromUcs4(&shapes[number - 1], 1))
@@ -26,7 +26,7 @@ TEST(Stamps, DefaultsAreTicksCrossesStarFacesAndLetters) {
     EXPECT_EQ(stamps.stamp(3).character, QChar(0xAB));
     const QString letters = QStringLiteral("+-rf");
     for (int number = 7; number <= 10; ++number) {
-        const Stamp& stamp = stamps.stamp(number);
+        const SymbolStamp& stamp = stamps.stamp(number);
         EXPECT_EQ(stamp.fontName, QStringLiteral("Arial"));
         EXPECT_EQ(GlyphFor(stamp.character, stamp.fontName).text, QString(letters.at(number - 7)));
     }
