@@ -1,5 +1,6 @@
 #include "quindor_doc/doc_commands.h"
 #include "quindor_doc/render_command.h"
+#include "quindor_doc/sheet_command.h"
 
 #include <QGuiApplication>
 
@@ -15,6 +16,10 @@ const char* const kUsage =
     "                  [--numbering 0|1|2] [--question N]\n"
     "                                  die Seite wie in der Lernansicht als PNG\n"
     "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
+    "  quindor-doc sheet ART AUS.pdf|AUS.png [--size BxH] [--count N] [--rows Z --columns S]\n"
+    "                                  ein Blatt des Tafelanschriebs (ART: weiss, gruen, linien,\n"
+    "                                  karos, noten, lineatur1 ... lineatur4, tabelle); als PDF\n"
+    "                                  eine A4-Seite\n"
     "  quindor-doc --help              diese Hilfe\n";
 
 int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -34,6 +39,11 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return quindor::doc::RunRewrite(args.at(1), args.at(2), err);
     if (command == QLatin1String("bestlist") && operands == 1)
         return quindor::doc::RunBestList(args.at(1), out, err);
+    if (command == QLatin1String("sheet")) {
+        const int result = quindor::doc::RunSheet(args.mid(1), err);
+        if (result != 2)
+            return result;
+    }
     if (command == QLatin1String("render")) {
         const int result = quindor::doc::RunRender(args.mid(1), err);
         if (result != 2)
