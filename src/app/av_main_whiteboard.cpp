@@ -141,6 +141,9 @@ void MainWindow::createWhiteboard() {
 
     WhiteboardToolBar* bar = b.bar;
     connect(bar, &WhiteboardToolBar::commandTriggered, this, [this](BoardCommand command) {
+        // The tools belong to the learning view; their shortcuts do nothing in a run.
+        if (app_.state.ViewMode != Mode::Learning)
+            return;
         WhiteboardPart& b = *board_;
         ToolState& state = b.annotator.tools();
         switch (command) {

@@ -187,6 +187,7 @@ TEST_F(WhiteboardWindowTest, DrawingWithTheMouseUndoAndRedo) {
     app.state.ViewMode = Mode::Exercise;
     const QImage before = display().copy();
     drag(QPoint(100, 200), QPoint(300, 200));
+    window.whiteboardBar()->action(BoardCommand::RemoveAll)->trigger();
     EXPECT_TRUE(test::SameImage(before, display()));
     app.state.ViewMode = Mode::Learning;
 }

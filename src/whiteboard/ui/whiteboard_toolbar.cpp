@@ -112,7 +112,8 @@ WhiteboardToolBar::WhiteboardToolBar(QSize thumbnailSize, QWidget* parent)
     sheet->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* leave = makeButton(BoardCommand::Leave, "VerlassenBtn");
     leave->setText(QStringLiteral("Tafelanschrieb verlassen"));
-    leave->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The caption needs the whole width of the tool area.
+    leave->setToolButtonStyle(Qt::ToolButtonTextOnly);
     column->addWidget(sheet);
     column->addWidget(leave);
     createMenus();
