@@ -342,18 +342,19 @@ void MainWindow::showArea() {
 }
 
 bool MainWindow::whiteboardMouse(QEvent* event) {
-    if (app_.state.ViewMode != Mode::Learning)
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool mouseEvent =
+        press || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    // The window may be going: its whiteboard part is then gone before the picture area.
+    if ((!mouseEvent && type != QEvent::Leave) || !board_ || app_.state.ViewMode != Mode::Learning)
         return false;
     WhiteboardPart& b = *board_;
     const Tool tool = b.annotator.tools().tool;
-    if (event->type() == QEvent::Leave) {
+    if (type == QEvent::Leave) {
         b.overlay->setCrosshair(std::nullopt);
         return false;
     }
-    const bool press =
-        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (!press && event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease)
-        return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint widgetPoint = mouse->position().toPoint();
     const QPoint point = page_->toDisplay(widgetPoint);
@@ -397,7 +398,7 @@ bool MainWindow::whiteboardMouse(QEvent* event) {
         return true;
     }
 
-    if (event->type() == QEvent::MouseMove) {
+    if (type == QEvent::MouseMove) {
         if (b.handDragging) {
             app_.view.DragView(b.handAnchor, point);
             b.handAnchor = point;
