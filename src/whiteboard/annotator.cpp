@@ -127,7 +127,7 @@ QRect Annotator::press(QPoint point) {
     switch (tools_.tool) {
     case Tool::Freehand:
         // A dot where the pen touches down.
-        return paint(SegmentBounds(point, point), true,
+        return paint(SegmentBounds(point, point, width), true,
                      [&](QPainter& p) { DrawSegment(p, point, point, width, Caps::Start); });
     case Tool::Eraser:
         return erase(point, point);
@@ -154,7 +154,7 @@ QRect Annotator::move(QPoint point) {
     switch (tools_.tool) {
     case Tool::Freehand: {
         const QPoint from = last_;
-        changed = paint(SegmentBounds(from, point), true,
+        changed = paint(SegmentBounds(from, point, width), true,
                         [&](QPainter& p) { DrawSegment(p, from, point, width, Caps::Start); });
         break;
     }

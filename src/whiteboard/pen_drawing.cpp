@@ -1,6 +1,12 @@
 #include "whiteboard/pen_drawing.h"
 
+#include <QPainterPath>
+
 #include <algorithm>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace quindor {
 
@@ -14,10 +20,6 @@ QRectF AxisRect(QPoint s, QPoint e) {
     return QRectF(Axis(s), Axis(e)).normalized();
 }
 
-void FillCap(QPainter& painter, QPoint p, int width) {
-    painter.drawEllipse(QRectF(CapBox(p, width)));
-}
-
 void DrawArrowHead(QPainter& painter, QPoint from, QPoint tip, int width) {
     for (const QPoint& barb : ArrowBarbs(from, tip, width))
         DrawSegment(painter, tip, barb, width, Caps::End);
@@ -26,14 +28,19 @@ void DrawArrowHead(QPainter& painter, QPoint from, QPoint tip, int width) {
 } // namespace
 
 void DrawSegment(QPainter& painter, QPoint p, QPoint q, int width, Caps caps) {
-    painter.setPen(Qt::NoPen);
+    // Body and caps as one outline: filled at once, their smoothed edges are not blended twice
+    // where they overlap.
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
     const QPolygonF body = SegmentPolygon(p, q, width);
     if (!body.isEmpty())
-        painter.drawPolygon(body);
+        outline.addPolygon(body);
     if (caps != Caps::End)
-        FillCap(painter, p, width);
+        outline.addEllipse(QRectF(CapBox(p, width)));
     if (caps != Caps::Start)
-        FillCap(painter, q, width);
+        outline.addEllipse(QRectF(CapBox(q, width)));
+    painter.setPen(Qt::NoPen);
+    painter.drawPath(outline);
 }
 
 void DrawShape(QPainter& painter, Tool tool, QPoint s, QPoint e, int width) {
@@ -128,8 +135,13 @@ void DrawPreview(QPainter& painter, Tool tool, QPoint s, QPoint e, int width) {
     painter.restore();
 }
 
-QRect SegmentBounds(QPoint p, QPoint q) {
-    return QRect(p, q).normalized().adjusted(-kPenMargin, -kPenMargin, kPenMargin, kPenMargin);
+int PenMargin(int width) {
+    return std::min(kMaxPenMargin, width / 2 + 3);
+}
+
+QRect SegmentBounds(QPoint p, QPoint q, int width) {
+    const int m = PenMargin(width);
+    return QRect(p, q).normalized().adjusted(-m, -m, m, m);
 }
 
 QRect ShapeBounds(Tool tool, QPoint s, QPoint e, int width) {
@@ -142,22 +154,30 @@ QRect ShapeBounds(Tool tool, QPoint s, QPoint e, int width) {
                 bounds |= QRect(barb, QSize(1, 1));
         }
     }
-    return bounds.adjusted(-kPenMargin, -kPenMargin, kPenMargin, kPenMargin);
+    const int m = PenMargin(width);
+    return bounds.adjusted(-m, -m, m, m);
 }
 
 void CombineMinimum(QImage& picture, const QImage& overlay, QRect rect) {
     rect &= picture.rect() & overlay.rect();
     if (rect.isEmpty())
         return;
+    // Byte by byte: the overlay's alpha is always full, so the picture keeps its own.
+    const qsizetype offset = static_cast<qsizetype>(rect.left()) * 4;
+    const qsizetype bytes = static_cast<qsizetype>(rect.width()) * 4;
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y)) + rect.left();
-        const auto* over = reinterpret_cast<const QRgb*>(overlay.constScanLine(y)) + rect.left();
-        for (int x = 0; x < rect.width(); ++x) {
-            const QRgb a = line[x];
-            const QRgb b = over[x];
-            line[x] = (a & 0xFF000000u) | (std::min(a & 0xFF0000u, b & 0xFF0000u)) |
-                      (std::min(a & 0xFF00u, b & 0xFF00u)) | (std::min(a & 0xFFu, b & 0xFFu));
+        uint8_t* line = picture.scanLine(y) + offset;
+        const uint8_t* over = overlay.constScanLine(y) + offset;
+        qsizetype i = 0;
+#ifdef __SSE2__
+        for (; i + 16 <= bytes; i += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(over + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(line + i), _mm_min_epu8(a, b));
         }
+#endif
+        for (; i < bytes; ++i)
+            line[i] = std::min(line[i], over[i]);
     }
 }
 

@@ -19,11 +19,13 @@ void DrawShape(QPainter& painter, Tool tool, QPoint s, QPoint e, int width);
 // fill, so that drawing it a second time removes it.
 void DrawPreview(QPainter& painter, Tool tool, QPoint s, QPoint e, int width);
 
-// The points a drawing reaches: the bounding box of its defining points, which the pen's width
-// and smoothing stay within when enlarged by kPenMargin.
-constexpr int kPenMargin = 15;
+// The pixels a drawing may reach: the bounding box of its defining points enlarged by the pen's
+// half width, the caps' extra half pixel and the smoothing, which is never more than
+// kMaxPenMargin even for the widest pen.
+constexpr int kMaxPenMargin = 15;
+int PenMargin(int width);
 QRect ShapeBounds(Tool tool, QPoint s, QPoint e, int width);
-QRect SegmentBounds(QPoint p, QPoint q);
+QRect SegmentBounds(QPoint p, QPoint q, int width);
 
 // Combines a see-through drawing into the picture: per channel the smaller of the overlay and
 // the picture, so white leaves the picture as it is and one colour over itself does not get
