@@ -24,11 +24,11 @@ using namespace quindor;
 const QSize kFullHd(1920, 1080);
 const QSize kUltraHd(3840, 2160);
 
-SheetSpec LinedSheet() {
-    SheetSpec spec;
-    spec.kind = SheetKind::Lines;
-    spec.count = 15;
-    return spec;
+SheetPattern LinedSheet() {
+    SheetPattern pattern;
+    pattern.kind = SheetKind::Lines;
+    pattern.count = 15;
+    return pattern;
 }
 
 // A lined sheet shown in a picture area of its own size.

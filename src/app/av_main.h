@@ -43,8 +43,8 @@ struct WhiteboardPartDeleter {
 // dialog (the count as entered, not yet limited) and the table dialog. Tests answer them.
 struct SheetDialogs {
     std::function<std::optional<QColor>()> colour;
-    std::function<std::optional<SheetSpec>(const SheetMenuEntry& entry, int count)> count;
-    std::function<std::optional<SheetSpec>()> table;
+    std::function<std::optional<SheetPattern>(const SheetMenuEntry& entry, int count)> count;
+    std::function<std::optional<SheetPattern>()> table;
 };
 
 // The program window: the switchboard between menus and the subsystems. It keeps the

@@ -122,18 +122,19 @@ void MainWindow::createWhiteboard() {
         const QColor colour = QColorDialog::getColor(Qt::white, this);
         return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
     };
-    b.dialogs.count = [this](const SheetMenuEntry& entry, int count) -> std::optional<SheetSpec> {
+    b.dialogs.count = [this](const SheetMenuEntry& entry,
+                             int count) -> std::optional<SheetPattern> {
         TBlattAnzahlForm* dialog = board_->countDialog;
         dialog->prepare(entry.dialogCaption, count);
         if (dialog->exec() != QDialog::Accepted)
             return std::nullopt;
-        SheetSpec spec = entry.spec;
-        spec.count = dialog->count();
-        spec.line = ArgbToWinColor(dialog->lineColour().rgb());
-        spec.background = ArgbToWinColor(dialog->background().rgb());
-        return spec;
+        SheetPattern pattern = entry.pattern;
+        pattern.count = dialog->count();
+        pattern.line = ArgbToWinColor(dialog->lineColour().rgb());
+        pattern.background = ArgbToWinColor(dialog->background().rgb());
+        return pattern;
     };
-    b.dialogs.table = [this]() -> std::optional<SheetSpec> {
+    b.dialogs.table = [this]() -> std::optional<SheetPattern> {
         if (board_->tableDialog->exec() != QDialog::Accepted)
             return std::nullopt;
         return board_->tableDialog->table();
@@ -510,35 +511,35 @@ void MainWindow::NewSheetCommand(int entry) {
         return;
     WhiteboardPart& b = *board_;
     const SheetMenuEntry& chosen = menu[static_cast<size_t>(entry)];
-    std::optional<SheetSpec> spec = chosen.spec;
+    std::optional<SheetPattern> pattern = chosen.pattern;
     switch (chosen.dialog) {
     case SheetDialog::None:
         break;
     case SheetDialog::Colour:
         if (const std::optional<QColor> colour = b.dialogs.colour())
-            spec->background = ArgbToWinColor(colour->rgb());
+            pattern->background = ArgbToWinColor(colour->rgb());
         else
-            spec.reset();
+            pattern.reset();
         break;
     case SheetDialog::Count: {
-        int& remembered = b.counts.of(chosen.spec.kind);
-        spec = b.dialogs.count(chosen, remembered);
-        if (spec) {
-            spec->count = ClampCount(spec->kind, spec->count);
-            remembered = spec->count;
+        int& remembered = b.counts.of(chosen.pattern.kind);
+        pattern = b.dialogs.count(chosen, remembered);
+        if (pattern) {
+            pattern->count = ClampCount(pattern->kind, pattern->count);
+            remembered = pattern->count;
         }
         break;
     }
     case SheetDialog::Table:
-        spec = b.dialogs.table();
-        if (spec)
-            spec = ClampTable(*spec);
+        pattern = b.dialogs.table();
+        if (pattern)
+            pattern = ClampTable(*pattern);
         break;
     }
-    if (!spec || !app_.session.AskSaveChanges())
+    if (!pattern || !app_.session.AskSaveChanges())
         return;
     page_->setStartInformationVisible(false);
-    installSheet(MakeSheet(*spec, page_->size()), NewSheetTitle());
+    installSheet(MakeSheet(*pattern, page_->size()), NewSheetTitle());
 }
 
 void MainWindow::FileInChronicleCommand() {

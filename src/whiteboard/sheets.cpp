@@ -42,13 +42,13 @@ void StavesRuling(std::vector<RuleLine>& out, int n, int w, int h) {
     }
 }
 
-void TableRuling(std::vector<RuleLine>& out, const SheetSpec& spec, int w, int h) {
-    const int x0 = RoundHalfEven(spec.marginLeft * w / 100.0);
-    const int y0 = RoundHalfEven(spec.marginTop * h / 100.0);
-    const int x1 = RoundHalfEven((1.0 - spec.marginRight / 100.0) * (w - 1));
-    const int y1 = RoundHalfEven((1.0 - spec.marginBottom / 100.0) * (h - 1));
-    const int rows = std::max(1, spec.rows);
-    const int columns = std::max(1, spec.columns);
+void TableRuling(std::vector<RuleLine>& out, const SheetPattern& pattern, int w, int h) {
+    const int x0 = RoundHalfEven(pattern.marginLeft * w / 100.0);
+    const int y0 = RoundHalfEven(pattern.marginTop * h / 100.0);
+    const int x1 = RoundHalfEven((1.0 - pattern.marginRight / 100.0) * (w - 1));
+    const int y1 = RoundHalfEven((1.0 - pattern.marginBottom / 100.0) * (h - 1));
+    const int rows = std::max(1, pattern.rows);
+    const int columns = std::max(1, pattern.columns);
     for (int k = 0; k <= rows; ++k)
         Horizontal(out, y0 + RoundHalfEven(static_cast<double>(k) * (y1 - y0) / rows), x0, x1);
     for (int k = 0; k <= columns; ++k)
@@ -99,14 +99,14 @@ int LineatureClass(SheetKind kind) {
 
 } // namespace
 
-std::vector<RuleLine> SheetRuling(const SheetSpec& spec, QSize size) {
+std::vector<RuleLine> SheetRuling(const SheetPattern& pattern, QSize size) {
     std::vector<RuleLine> lines;
     const int w = size.width();
     const int h = size.height();
     if (w <= 0 || h <= 0)
         return lines;
-    const int n = std::max(1, spec.count);
-    switch (spec.kind) {
+    const int n = std::max(1, pattern.count);
+    switch (pattern.kind) {
     case SheetKind::Blank:
         break;
     case SheetKind::Lines:
@@ -122,19 +122,19 @@ std::vector<RuleLine> SheetRuling(const SheetSpec& spec, QSize size) {
     case SheetKind::Lineature2:
     case SheetKind::Lineature3:
     case SheetKind::Lineature4:
-        LineatureRuling(lines, LineatureClass(spec.kind), n, w, h);
+        LineatureRuling(lines, LineatureClass(pattern.kind), n, w, h);
         break;
     case SheetKind::Table:
-        TableRuling(lines, spec, w, h);
+        TableRuling(lines, pattern, w, h);
         break;
     }
     return lines;
 }
 
-void DrawSheet(QPainter& painter, const SheetSpec& spec, QSize size) {
-    painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(spec.background));
-    const QColor colour = ToQColor(spec.line);
-    for (const RuleLine& line : SheetRuling(spec, size)) {
+void DrawSheet(QPainter& painter, const SheetPattern& pattern, QSize size) {
+    painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(pattern.background));
+    const QColor colour = ToQColor(pattern.line);
+    for (const RuleLine& line : SheetRuling(pattern, size)) {
         // Plain pixels: each line is a rectangle one pixel across.
         const int from = std::min(line.from, line.to);
         const int length = std::abs(line.to - line.from);
@@ -146,10 +146,10 @@ void DrawSheet(QPainter& painter, const SheetSpec& spec, QSize size) {
     }
 }
 
-QImage MakeSheet(const SheetSpec& spec, QSize size) {
+QImage MakeSheet(const SheetPattern& pattern, QSize size) {
     QImage sheet(size, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&sheet);
-    DrawSheet(painter, spec, size);
+    DrawSheet(painter, pattern, size);
     return sheet;
 }
 
@@ -172,12 +172,13 @@ int ClampCount(SheetKind kind, int count) {
     return std::clamp(count, 1, MaxCount(kind));
 }
 
-SheetSpec ClampTable(SheetSpec spec) {
-    spec.rows = std::clamp(spec.rows, 1, 200);
-    spec.columns = std::clamp(spec.columns, 1, 200);
-    for (int* margin : {&spec.marginLeft, &spec.marginRight, &spec.marginTop, &spec.marginBottom})
+SheetPattern ClampTable(SheetPattern pattern) {
+    pattern.rows = std::clamp(pattern.rows, 1, 200);
+    pattern.columns = std::clamp(pattern.columns, 1, 200);
+    for (int* margin :
+         {&pattern.marginLeft, &pattern.marginRight, &pattern.marginTop, &pattern.marginBottom})
         *margin = std::clamp(*margin, 0, 100);
-    return spec;
+    return pattern;
 }
 
 int& SheetCounts::of(SheetKind kind) {
@@ -198,19 +199,19 @@ int& SheetCounts::of(SheetKind kind) {
 
 namespace {
 
-SheetSpec Ruled(SheetKind kind, int count) {
-    SheetSpec spec;
-    spec.kind = kind;
-    spec.count = count;
-    return spec;
+SheetPattern Ruled(SheetKind kind, int count) {
+    SheetPattern pattern;
+    pattern.kind = kind;
+    pattern.count = count;
+    return pattern;
 }
 
-SheetSpec TableOf(int rows, int columns) {
-    SheetSpec spec;
-    spec.kind = SheetKind::Table;
-    spec.rows = rows;
-    spec.columns = columns;
-    return spec;
+SheetPattern TableOf(int rows, int columns) {
+    SheetPattern pattern;
+    pattern.kind = SheetKind::Table;
+    pattern.rows = rows;
+    pattern.columns = columns;
+    return pattern;
 }
 
 void AddRuled(std::vector<SheetMenuEntry>& menu, SheetKind kind, const QString& name,
@@ -227,14 +228,14 @@ void AddRuled(std::vector<SheetMenuEntry>& menu, SheetKind kind, const QString& 
 const std::vector<SheetMenuEntry>& SheetMenu() {
     static const std::vector<SheetMenuEntry> kMenu = [] {
         std::vector<SheetMenuEntry> menu;
-        SheetSpec green;
+        SheetPattern green;
         green.background = kBoardGreen;
-        menu.push_back({QStringLiteral("Leeres Blatt - wei\u00df"), SheetSpec(), SheetDialog::None,
-                        QString(), false});
+        menu.push_back({QStringLiteral("Leeres Blatt - wei\u00df"), SheetPattern(),
+                        SheetDialog::None, QString(), false});
         menu.push_back(
             {QStringLiteral("Leeres Blatt - tafelgr\u00fcn"), green, SheetDialog::None, {}, false});
         menu.push_back({QStringLiteral("Leeres Blatt - frei..."),
-                        SheetSpec(),
+                        SheetPattern(),
                         SheetDialog::Colour,
                         {},
                         false});
@@ -274,13 +275,13 @@ namespace {
 
 struct NamedSheet {
     const char* name;
-    SheetSpec spec;
+    SheetPattern pattern;
 };
 
 std::vector<NamedSheet> NamedSheets() {
-    SheetSpec green;
+    SheetPattern green;
     green.background = kBoardGreen;
-    return {{"weiss", SheetSpec()},
+    return {{"weiss", SheetPattern()},
             {"gruen", green},
             {"linien", Ruled(SheetKind::Lines, 10)},
             {"karos", Ruled(SheetKind::Squares, 20)},
@@ -294,10 +295,10 @@ std::vector<NamedSheet> NamedSheets() {
 
 } // namespace
 
-bool SheetByName(const QString& name, SheetSpec& spec) {
+bool SheetByName(const QString& name, SheetPattern& pattern) {
     for (const NamedSheet& sheet : NamedSheets()) {
         if (name == QLatin1String(sheet.name)) {
-            spec = sheet.spec;
+            pattern = sheet.pattern;
             return true;
         }
     }

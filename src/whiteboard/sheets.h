@@ -27,7 +27,7 @@ constexpr WinColor kSheetWhite = MakeWinColor(255, 255, 255);
 constexpr WinColor kBoardGreen = MakeWinColor(0, 64, 0);
 constexpr WinColor kRuleGrey = MakeWinColor(184, 184, 184);
 
-struct SheetSpec {
+struct SheetPattern {
     SheetKind kind = SheetKind::Blank;
     // Lines, squares per sheet height, staves or lineature groups.
     int count = 1;
@@ -54,17 +54,17 @@ struct RuleLine {
 };
 
 // The ruling of a sheet of the given size.
-std::vector<RuleLine> SheetRuling(const SheetSpec& spec, QSize size);
+std::vector<RuleLine> SheetRuling(const SheetPattern& pattern, QSize size);
 // Fills size with the background and draws the ruling on any painter (screen picture, PDF).
-void DrawSheet(QPainter& painter, const SheetSpec& spec, QSize size);
-QImage MakeSheet(const SheetSpec& spec, QSize size);
+void DrawSheet(QPainter& painter, const SheetPattern& pattern, QSize size);
+QImage MakeSheet(const SheetPattern& pattern, QSize size);
 
 // What a count of a free variant is limited to: 200 lines or squares, 20 staves or lineatures
 // of classes 1 and 2, 50 of class 3, 100 of class 4.
 int MaxCount(SheetKind kind);
 int ClampCount(SheetKind kind, int count);
 // The table's rows and columns (1-200) and margins (0-100 %).
-SheetSpec ClampTable(SheetSpec spec);
+SheetPattern ClampTable(SheetPattern pattern);
 
 // The counts the free variants remember until the program ends.
 struct SheetCounts {
@@ -80,7 +80,7 @@ struct SheetCounts {
 enum class SheetDialog { None, Colour, Count, Table };
 struct SheetMenuEntry {
     QString caption;
-    SheetSpec spec;
+    SheetPattern pattern;
     SheetDialog dialog = SheetDialog::None;
     // The count dialog's caption.
     QString dialogCaption;
@@ -92,7 +92,7 @@ const std::vector<SheetMenuEntry>& SheetMenu();
 // The sheet a name of the command-line tool stands for ("weiss", "gruen", "linien", "karos",
 // "noten", "lineatur1" ... "lineatur4", "tabelle"), with the first count of its menu group;
 // false for an unknown name.
-bool SheetByName(const QString& name, SheetSpec& spec);
+bool SheetByName(const QString& name, SheetPattern& pattern);
 QStringList SheetNames();
 
 } // namespace quindor

@@ -58,14 +58,14 @@ protected:
         window.setSheetDialogs({[this] { return colour; },
                                 [this](const SheetMenuEntry& entry, int count) {
                                     askedCounts.append(count);
-                                    std::optional<SheetSpec> spec;
+                                    std::optional<SheetPattern> pattern;
                                     if (enteredCount) {
-                                        spec = entry.spec;
-                                        spec->count = *enteredCount;
+                                        pattern = entry.pattern;
+                                        pattern->count = *enteredCount;
                                     }
-                                    return spec;
+                                    return pattern;
                                 },
-                                [] { return std::optional<SheetSpec>(); }});
+                                [] { return std::optional<SheetPattern>(); }});
     }
 
     void mouse(QEvent::Type type, QPoint displayPoint, Qt::MouseButton button = Qt::LeftButton) {

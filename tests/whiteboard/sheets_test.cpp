@@ -10,11 +10,11 @@
 namespace quindor {
 namespace {
 
-SheetSpec Ruled(SheetKind kind, int count) {
-    SheetSpec spec;
-    spec.kind = kind;
-    spec.count = count;
-    return spec;
+SheetPattern Ruled(SheetKind kind, int count) {
+    SheetPattern pattern;
+    pattern.kind = kind;
+    pattern.count = count;
+    return pattern;
 }
 
 std::vector<int> Rows(const std::vector<RuleLine>& lines) {
@@ -70,12 +70,12 @@ TEST(SheetRuling, StavesOfFiveLinesNineUnitsApart) {
 }
 
 TEST(SheetRuling, TableCellsWithinTheMargins) {
-    SheetSpec spec;
-    spec.kind = SheetKind::Table;
-    spec.rows = 6;
-    spec.columns = 2;
+    SheetPattern pattern;
+    pattern.kind = SheetKind::Table;
+    pattern.rows = 6;
+    pattern.columns = 2;
     // x0 = 40, y0 = 30, x1 = round(0.95 * 799) = 759, y1 = round(0.95 * 599) = 569.
-    const auto lines = SheetRuling(spec, QSize(800, 600));
+    const auto lines = SheetRuling(pattern, QSize(800, 600));
     EXPECT_EQ(Rows(lines), (std::vector<int>{30, 120, 210, 300, 389, 479, 569}));
     EXPECT_EQ(Columns(lines), (std::vector<int>{40, 400, 759}));
     EXPECT_EQ(lines.front(), (RuleLine{true, 30, 40, 759}));
@@ -83,12 +83,12 @@ TEST(SheetRuling, TableCellsWithinTheMargins) {
 }
 
 TEST(SheetRuling, TableWithoutMarginsRunsAlongTheEdges) {
-    SheetSpec spec;
-    spec.kind = SheetKind::Table;
-    spec.rows = 2;
-    spec.columns = 2;
-    spec.marginLeft = spec.marginRight = spec.marginTop = spec.marginBottom = 0;
-    const auto lines = SheetRuling(spec, QSize(800, 600));
+    SheetPattern pattern;
+    pattern.kind = SheetKind::Table;
+    pattern.rows = 2;
+    pattern.columns = 2;
+    pattern.marginLeft = pattern.marginRight = pattern.marginTop = pattern.marginBottom = 0;
+    const auto lines = SheetRuling(pattern, QSize(800, 600));
     EXPECT_EQ(Rows(lines), (std::vector<int>{0, 300, 599}));
     EXPECT_EQ(Columns(lines), (std::vector<int>{0, 400, 799}));
 }
@@ -131,7 +131,7 @@ TEST(SheetPicture, PlainGreyPixelsOnTheBackground) {
     EXPECT_EQ(sheet.pixelColor(799, 599), QColor(184, 184, 184));
     EXPECT_EQ(sheet.pixelColor(5, 58), QColor(Qt::white));
     EXPECT_EQ(sheet.pixelColor(5, 60), QColor(Qt::white));
-    SheetSpec green;
+    SheetPattern green;
     green.background = kBoardGreen;
     EXPECT_EQ(MakeSheet(green, QSize(20, 10)).pixelColor(10, 5), QColor(0, 64, 0));
 }
@@ -149,7 +149,7 @@ TEST(SheetCounts, FreeCountsAreClampedToTheirVariant) {
     EXPECT_EQ(ClampCount(SheetKind::Lineature1, 500), 20);
     EXPECT_EQ(ClampCount(SheetKind::Lineature3, 500), 50);
     EXPECT_EQ(ClampCount(SheetKind::Lineature4, 500), 100);
-    SheetSpec table;
+    SheetPattern table;
     table.rows = 0;
     table.columns = 999;
     table.marginLeft = -3;
@@ -183,21 +183,21 @@ TEST(SheetMenu, EntriesInOrderWithTheirDialogs) {
     EXPECT_EQ(captions.at(33), QStringLiteral("Lineatur 3. Klasse frei..."));
     EXPECT_EQ(captions.at(36), QStringLiteral("Lineatur 4. Klasse eng (16)"));
     const SheetMenuEntry& table = SheetMenu().at(18);
-    EXPECT_EQ(table.spec.rows, 12);
-    EXPECT_EQ(table.spec.columns, 2);
+    EXPECT_EQ(table.pattern.rows, 12);
+    EXPECT_EQ(table.pattern.columns, 2);
     EXPECT_EQ(SheetMenu().at(10).dialogCaption, QStringLiteral("Kariertes Blatt"));
     EXPECT_EQ(SheetMenu().at(14).dialogCaption, QStringLiteral("Blatt mit Notenlinien"));
     EXPECT_EQ(SheetMenu().at(2).dialog, SheetDialog::Colour);
 }
 
 TEST(SheetMenu, CommandLineNames) {
-    SheetSpec spec;
-    ASSERT_TRUE(SheetByName(QStringLiteral("lineatur3"), spec));
-    EXPECT_EQ(spec.kind, SheetKind::Lineature3);
-    EXPECT_EQ(spec.count, 6);
-    ASSERT_TRUE(SheetByName(QStringLiteral("gruen"), spec));
-    EXPECT_EQ(spec.background, kBoardGreen);
-    EXPECT_FALSE(SheetByName(QStringLiteral("Linien"), spec));
+    SheetPattern pattern;
+    ASSERT_TRUE(SheetByName(QStringLiteral("lineatur3"), pattern));
+    EXPECT_EQ(pattern.kind, SheetKind::Lineature3);
+    EXPECT_EQ(pattern.count, 6);
+    ASSERT_TRUE(SheetByName(QStringLiteral("gruen"), pattern));
+    EXPECT_EQ(pattern.background, kBoardGreen);
+    EXPECT_FALSE(SheetByName(QStringLiteral("Linien"), pattern));
     EXPECT_EQ(SheetNames().size(), 10);
 }
 
@@ -207,7 +207,7 @@ TEST(SheetDocument, TheSheetIsTheWholePageOfAnUntitledDocument) {
     fixture.session.header().RandErw = {0.1, 0.1, 0.1, 0.1};
     fixture.session.header().Modified = true;
     fixture.session.AddObject({.Typ = ObjectKind::FixedLabel, .Cap = QStringLiteral("x")});
-    InstallSheet(fixture.session, MakeSheet(SheetSpec(), QSize(640, 480)), NewSheetTitle());
+    InstallSheet(fixture.session, MakeSheet(SheetPattern(), QSize(640, 480)), NewSheetTitle());
     const Document& document = fixture.session.document();
     EXPECT_EQ(document.Header.Titel, QStringLiteral("Neuer Tafelanschrieb"));
     EXPECT_FALSE(document.Header.Modified);

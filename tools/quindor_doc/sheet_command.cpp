@@ -19,7 +19,7 @@ namespace quindor::doc {
 namespace {
 
 struct SheetOptions {
-    SheetSpec spec;
+    SheetPattern pattern;
     QString output;
     std::optional<QSize> size;
 };
@@ -33,7 +33,7 @@ std::optional<int> Number(const QString& text) {
 bool Parse(const QStringList& arguments, SheetOptions& options, QTextStream& err) {
     if (arguments.size() < 2)
         return false;
-    if (!SheetByName(arguments.at(0), options.spec)) {
+    if (!SheetByName(arguments.at(0), options.pattern)) {
         err << "Unbekannte Blattart \"" << arguments.at(0)
             << "\"; bekannt sind: " << SheetNames().join(QStringLiteral(", ")) << '\n';
         return false;
@@ -58,19 +58,19 @@ bool Parse(const QStringList& arguments, SheetOptions& options, QTextStream& err
         if (!number)
             return false;
         if (flag == QLatin1String("--count"))
-            options.spec.count = ClampCount(options.spec.kind, *number);
+            options.pattern.count = ClampCount(options.pattern.kind, *number);
         else if (flag == QLatin1String("--rows"))
-            options.spec.rows = *number;
+            options.pattern.rows = *number;
         else if (flag == QLatin1String("--columns"))
-            options.spec.columns = *number;
+            options.pattern.columns = *number;
         else
             return false;
     }
-    options.spec = ClampTable(options.spec);
+    options.pattern = ClampTable(options.pattern);
     return true;
 }
 
-QByteArray PdfSheet(const SheetSpec& spec, std::optional<QSize> size) {
+QByteArray PdfSheet(const SheetPattern& pattern, std::optional<QSize> size) {
     const bool landscape = size && size->width() > size->height();
     const int width = size ? size->width() : 1240;
     // The sheet takes the page's proportions: A4 is 210 x 297 millimetres.
@@ -87,7 +87,7 @@ QByteArray PdfSheet(const SheetSpec& spec, std::optional<QSize> size) {
     if (!painter.begin(&writer))
         return {};
     painter.setWindow(0, 0, width, height);
-    DrawSheet(painter, spec, QSize(width, height));
+    DrawSheet(painter, pattern, QSize(width, height));
     painter.end();
     return bytes;
 }
@@ -101,8 +101,8 @@ int RunSheet(const QStringList& arguments, QTextStream& err) {
     const bool pdf =
         QFileInfo(options.output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     const QByteArray bytes =
-        pdf ? PdfSheet(options.spec, options.size)
-            : EncodePicture(MakeSheet(options.spec, options.size.value_or(QSize(1920, 1080))),
+        pdf ? PdfSheet(options.pattern, options.size)
+            : EncodePicture(MakeSheet(options.pattern, options.size.value_or(QSize(1920, 1080))),
                             PictureFormatOf(options.output));
     if (bytes.isEmpty() || !ReplaceFileContent(options.output, bytes)) {
         err << QString(CannotCreateMessage(options.output))

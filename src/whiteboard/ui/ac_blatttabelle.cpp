@@ -91,18 +91,18 @@ TBlattTabelleForm::TBlattTabelleForm(QWidget* parent)
     layout->addWidget(buttons);
 }
 
-SheetSpec TBlattTabelleForm::table() const {
-    SheetSpec spec;
-    spec.kind = SheetKind::Table;
-    spec.rows = ZeilenEdit->value();
-    spec.columns = SpaltenEdit->value();
-    spec.marginLeft = LinksEdit->value();
-    spec.marginRight = RechtsEdit->value();
-    spec.marginTop = ObenEdit->value();
-    spec.marginBottom = UntenEdit->value();
-    spec.line = ArgbToWinColor(StrichfarbeBtn->colour().rgb());
-    spec.background = ArgbToWinColor(HintergrundfarbeBtn->colour().rgb());
-    return ClampTable(spec);
+SheetPattern TBlattTabelleForm::table() const {
+    SheetPattern pattern;
+    pattern.kind = SheetKind::Table;
+    pattern.rows = ZeilenEdit->value();
+    pattern.columns = SpaltenEdit->value();
+    pattern.marginLeft = LinksEdit->value();
+    pattern.marginRight = RechtsEdit->value();
+    pattern.marginTop = ObenEdit->value();
+    pattern.marginBottom = UntenEdit->value();
+    pattern.line = ArgbToWinColor(StrichfarbeBtn->colour().rgb());
+    pattern.background = ArgbToWinColor(HintergrundfarbeBtn->colour().rgb());
+    return ClampTable(pattern);
 }
 
 } // namespace quindor

@@ -17,7 +17,7 @@ public:
     explicit TBlattTabelleForm(QWidget* parent = nullptr);
 
     // The table as entered, rows and columns limited to 1-200 and margins to 0-100 %.
-    SheetSpec table() const;
+    SheetPattern table() const;
 
     QSpinBox* ZeilenEdit;
     QSpinBox* SpaltenEdit;
