@@ -128,6 +128,7 @@ void MainWindow::createMenus() {
     createHelpMenu();
     createLearningButtons();
     createWorksheetCommand();
+    createWhiteboard();
 }
 
 void MainWindow::createFileMenu() {
@@ -329,6 +330,7 @@ void MainWindow::readSettings() {
                                            ? app_.settings.Schriftart
                                            : QStringLiteral("Arial");
     showOptions();
+    whiteboardSettingsRead();
 }
 
 void MainWindow::showOptions() {
@@ -399,8 +401,9 @@ void MainWindow::UpdateTitle() {
     if (!header.FileName.isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(header.FileName).fileName();
     setWindowTitle(caption);
-    // Without a document the strip stays empty rather than announcing "(ohne Titel)".
-    if (header.FileName.isEmpty())
+    // Without a document the strip stays empty rather than announcing "(ohne Titel)"; a sheet
+    // has no file but its title.
+    if (header.FileName.isEmpty() && header.Titel.isEmpty())
         title_->clearTitle();
     else
         title_->setTitle(TopicTitlePrefix(app_.state.TopicIndex), header.Titel);
@@ -556,7 +559,7 @@ bool MainWindow::confirmClose() {
         return false;
     if (state.ViewMode == Mode::Exercise && state.ExerciseKind == Participation::Participant)
         state.ExerciseEndState = RunEnd::Aborted;
-    if (!app_.session.AskSaveChanges())
+    if (!app_.session.AskSaveChanges() || !chronicleCleanUp())
         return false;
     return app_.messages.choose(
                QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),
@@ -577,12 +580,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::PrintViewCommand() {
     if (!viewPrint_)
         viewPrint_ = new ViewPrintDialog(app_.printer, this);
-    viewPrint_->setPicture(app_.view.displayPicture());
+    viewPrint_->setPicture(outputPicture());
     viewPrint_->exec();
 }
 
 void MainWindow::CopyViewCommand() {
-    QGuiApplication::clipboard()->setImage(app_.view.displayPicture());
+    BusyScope busy(app_.busy);
+    QGuiApplication::clipboard()->setImage(outputPicture());
     QThread::msleep(100);
 }
 

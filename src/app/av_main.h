@@ -10,6 +10,8 @@
 #include "view/learning_clicks.h"
 #include "view/ui/page_area.h"
 #include "view/view_geometry.h"
+#include "whiteboard/sheets.h"
+#include "whiteboard/tool_tables.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -20,11 +22,30 @@
 #include <QToolButton>
 
 #include <memory>
+#include <optional>
 
 namespace quindor {
 
+class Annotator;
+class AreaSelection;
+class Chronicle;
 class CoverSheetWidget;
 class InfoBox;
+class TextInputField;
+class WhiteboardToolBar;
+struct WhiteboardPart;
+// Frees the whiteboard's part where it is known.
+struct WhiteboardPartDeleter {
+    void operator()(WhiteboardPart* part) const;
+};
+
+// What the free sheet variants ask before the sheet is made: the background colour, the count
+// dialog (the count as entered, not yet limited) and the table dialog. Tests answer them.
+struct SheetDialogs {
+    std::function<std::optional<QColor>()> colour;
+    std::function<std::optional<SheetPattern>(const SheetMenuEntry& entry, int count)> count;
+    std::function<std::optional<SheetPattern>()> table;
+};
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
@@ -85,6 +106,29 @@ public:
     // Tests answer the info-point password themselves.
     void setPasswordPrompt(PasswordPrompt prompt) { passwordPrompt_ = std::move(prompt); }
 
+    // The whiteboard: its tools on the learning view, sheets and the chronicle.
+    void SelectTool(Tool tool);
+    void NewSheetCommand(int entry);
+    void FileInChronicleCommand();
+    void RecallFromChronicle(int listIndex);
+    void OpenPictureSheetCommand();
+    void PastePictureCommand();
+    void LeaveSheetCommand();
+    void RemoveDrawingsCommand();
+    void UndoDrawingCommand();
+    void RedoDrawingCommand();
+    void SaveViewCommand();
+    void SaveChroniclePdfCommand();
+    void StampConfigureCommand();
+    // The view, or the chosen area of it while the area tool is active.
+    QImage outputPicture() const;
+    Annotator& annotator();
+    Chronicle& chronicle();
+    AreaSelection& area();
+    WhiteboardToolBar* whiteboardBar() const;
+    TextInputField* textField() const;
+    void setSheetDialogs(SheetDialogs dialogs);
+
     static QString StartInformationText();
     static QString ApplicationCaption() { return QStringLiteral("Quindor - Basissystem"); }
 
@@ -96,6 +140,7 @@ protected:
 
 private:
     // What the window does when the session changes the document.
+    void beforeLoad() override;
     void prepareView() override;
     void documentLoaded(bool rememberFolder) override;
     void documentCleared() override;
@@ -134,6 +179,15 @@ private:
     void readSettings();
     void writeSettings();
     void showOptions();
+    // The whiteboard's part of the window.
+    void createWhiteboard();
+    bool whiteboardMouse(QEvent* event);
+    void whiteboardSettingsRead();
+    // The chronicle's question at the end; false keeps the program running.
+    bool chronicleCleanUp();
+    void showArea();
+    void penInsteadOfPointer();
+    void installSheet(const QImage& picture, const QString& title);
 
     AppState& app_;
     CursorTable cursors_;
@@ -178,6 +232,7 @@ private:
     QList<QWidget*> learningTools_;
     QToolButton* learningButton_ = nullptr;
     QToolButton* exerciseButton_ = nullptr;
+    std::unique_ptr<WhiteboardPart, WhiteboardPartDeleter> board_;
 };
 
 } // namespace quindor

@@ -231,6 +231,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::exerciseEntered() {
     // The whiteboard tools and the learning view's controls stay out of the run.
+    SelectTool(Tool::Pointer);
     for (QWidget* tool : learningTools_)
         tool->hide();
     page_->hide();

@@ -19,6 +19,19 @@ bool LayoutDrawsOverObjects(const HeaderDataTyp& header) {
     return header.Type().layoutStage == LayoutStage::OverObjects;
 }
 
+// Marks an operation under way, so the operations it calls do not announce themselves again.
+class Busy {
+public:
+    explicit Busy(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Busy() { flag_ = was_; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 } // namespace
 
 ViewComposer::ViewComposer(Document& document, ProgramState& state, LayoutDispatch* layouts)
@@ -54,9 +67,24 @@ RenderContext ViewComposer::renderContext() const {
     return context;
 }
 
+void ViewComposer::announce(const ViewRebuild& rebuild) {
+    if (!announced_ && rebuilding)
+        rebuilding(rebuild);
+}
+
+QImage& ViewComposer::overlayPicture() {
+    if (overlay_.size() != display_.size()) {
+        overlay_ = QImage(display_.size(), QImage::Format_RGB32);
+        overlay_.fill(Qt::white);
+    }
+    return overlay_;
+}
+
 void ViewComposer::ComposeView(QSize pictureArea) {
     if (pictureArea.isEmpty())
         return;
+    announce({});
+    const Busy busy(announced_);
     pictureArea_ = pictureArea;
     const QImage base = ReducedBaseImage(document_);
     const QSize baseSize = base.isNull() ? QSize(870, 600) : base.size();
@@ -119,6 +147,8 @@ void ViewComposer::drawQueryAppearance(QPainter& painter) {
 void ViewComposer::RecomposeObjects() {
     if (background_.isNull())
         return;
+    announce({});
+    const Busy busy(announced_);
     // An empty page (the start picture) needs no copy of its own: a painter on the shared
     // picture would make one only to draw nothing.
     const bool overObjects = LayoutDrawsOverObjects(document_.Header);
@@ -224,6 +254,8 @@ int ViewComposer::HitTest(int x, int y) const {
 void ViewComposer::RedrawObject(int index) {
     if (page_.isNull() || index < 0 || index >= document_.ObjectCount())
         return;
+    announce({ViewRebuildReason::ObjectRedraw});
+    const Busy busy(announced_);
     const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
     // Let go of the pictures that share the page, so that drawing on it copies nothing.
     const bool wholePage = display_.constBits() == page_.constBits();
@@ -277,9 +309,13 @@ void ViewComposer::RedrawObject(int index) {
 bool ViewComposer::SetZoom(ZoomLevel level) {
     if (level == geometry_.Zoom)
         return false;
+    const bool recompose = state_.ViewMode == Mode::Learning && !pictureArea_.isEmpty();
+    if (recompose)
+        announce({ViewRebuildReason::Zoom, geometry_.Zoom, level});
+    const Busy busy(announced_);
     geometry_.Zoom = level;
     geometry_.ZoomFactor = ZoomFactorOf(level);
-    if (state_.ViewMode == Mode::Learning && !pictureArea_.isEmpty())
+    if (recompose)
         ComposeView(pictureArea_);
     return true;
 }
@@ -301,6 +337,8 @@ bool ViewComposer::ZoomOut() {
 void ViewComposer::DragView(QPoint from, QPoint to) {
     if (page_.isNull())
         return;
+    announce({ViewRebuildReason::Pan});
+    const Busy busy(announced_);
     FracRect& view = geometry_.ViewRect;
     const double vw = view.Right - view.Left;
     const double vh = view.Bottom - view.Top;
@@ -309,6 +347,26 @@ void ViewComposer::DragView(QPoint from, QPoint to) {
     const double top = std::clamp(
         view.Top + static_cast<double>(from.y() - to.y()) / page_.height(), 0.0, 1.0 - vh);
     view = {left, top, left + vw, top + vh};
+    ShowViewWindow();
+}
+
+void ViewComposer::CommitDrawings() {
+    if (page_.isNull() || display_.isNull() || display_.constBits() == page_.constBits())
+        return;
+    const QRect target = QRect(geometry_.ViewOrigin, display_.size()).intersected(page_.rect());
+    if (target == page_.rect() && display_.size() == page_.size()) {
+        page_ = display_;
+        return;
+    }
+    QPainter painter(&page_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(target.topLeft(), display_, target.translated(-geometry_.ViewOrigin));
+}
+
+void ViewComposer::RemoveDrawings() {
+    if (clean_.isNull())
+        return;
+    page_ = clean_;
     ShowViewWindow();
 }
 

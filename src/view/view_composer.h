@@ -9,8 +9,19 @@
 #include <QImage>
 
 #include <array>
+#include <functional>
 
 namespace quindor {
+
+// Why the display picture is about to be refilled from the page, dropping what the tools drew
+// on it since the last commit.
+enum class ViewRebuildReason { Compose, Zoom, Pan, ObjectRedraw };
+struct ViewRebuild {
+    ViewRebuildReason reason = ViewRebuildReason::Compose;
+    // For a zoom: the level before and after.
+    ZoomLevel fromZoom = ZoomLevel::Percent100;
+    ZoomLevel toZoom = ZoomLevel::Percent100;
+};
 
 // The pictures of the learning view and the operations that build them from the document.
 class ViewComposer {
@@ -40,6 +51,14 @@ public:
     const QImage& cleanPageImage() const { return clean_; }
     const QImage& displayPicture() const { return display_; }
     const QImage& cleanDisplayPicture() const { return cleanDisplay_; }
+    // The display picture the drawing tools paint into, in place.
+    QImage& drawingPicture() { return display_; }
+    // Display-sized scratch picture of the see-through pens: white wherever they have not
+    // drawn (only its colour channels count). Made on first use.
+    QImage& overlayPicture();
+
+    // Told before the display picture is refilled, while it still shows the drawings.
+    std::function<void(const ViewRebuild&)> rebuilding;
 
     // Rebuilds the page for a picture area of the given size, and the display picture.
     void ComposeView(QSize pictureArea);
@@ -58,6 +77,11 @@ public:
     bool ZoomOut();
     // Moves the visible part by a drag from one display point to another.
     void DragView(QPoint from, QPoint to);
+    // Copies the display picture with its drawings into the page image at the view origin, so
+    // that moving the view keeps them.
+    void CommitDrawings();
+    // The page image without any drawing, shown at the same place.
+    void RemoveDrawings();
 
     RenderContext renderContext() const;
 
@@ -67,6 +91,8 @@ private:
     void restoreBackground();
     // The document type's layout, without regenerating, on the page image.
     void runLayout();
+    // Tells `rebuilding`, once per outermost rebuild.
+    void announce(const ViewRebuild& rebuild);
 
     Document& document_;
     ProgramState& state_;
@@ -86,6 +112,8 @@ private:
     QImage clean_;
     QImage display_;
     QImage cleanDisplay_;
+    QImage overlay_;
+    bool announced_ = false;
 };
 
 } // namespace quindor

@@ -1,5 +1,6 @@
 #include "quindor_doc/doc_commands.h"
 #include "quindor_doc/render_command.h"
+#include "quindor_doc/sheet_command.h"
 #include "quindor_doc/worksheet_command.h"
 
 #include <QGuiApplication>
@@ -20,6 +21,10 @@ const char* const kUsage =
     "  quindor-doc worksheet ORDNER AUS.pdf [--seed N]\n"
     "                                  alle Arbeitsblätter des Ordners, jedes mit Lösungsblatt\n"
     "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
+    "  quindor-doc sheet ART AUS.pdf|AUS.png [--size BxH] [--count N] [--rows Z --columns S]\n"
+    "                                  ein Blatt des Tafelanschriebs (ART: weiss, gruen, linien,\n"
+    "                                  karos, noten, lineatur1 ... lineatur4, tabelle); als PDF\n"
+    "                                  eine A4-Seite\n"
     "  quindor-doc --help              diese Hilfe\n";
 
 int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -39,6 +44,11 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return quindor::doc::RunRewrite(args.at(1), args.at(2), err);
     if (command == QLatin1String("bestlist") && operands == 1)
         return quindor::doc::RunBestList(args.at(1), out, err);
+    if (command == QLatin1String("sheet")) {
+        const int result = quindor::doc::RunSheet(args.mid(1), err);
+        if (result != 2)
+            return result;
+    }
     if (command == QLatin1String("render")) {
         const int result = quindor::doc::RunRender(args.mid(1), err);
         if (result != 2)

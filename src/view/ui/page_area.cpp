@@ -31,8 +31,13 @@ PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new QLabel(this)) {
 }
 
 void PageArea::setPage(const QImage& page) {
-    page_ = page;
+    page_ = &page;
     update();
+}
+
+void PageArea::updateDisplayRect(const QRect& rect) {
+    if (!rect.isEmpty())
+        update(rect.translated(pageRect().topLeft()));
 }
 
 void PageArea::setStartInformation(const QString& text) {
@@ -46,17 +51,17 @@ void PageArea::setStartInformationVisible(bool visible) {
 }
 
 QRect PageArea::pageRect() const {
-    if (page_.isNull())
+    if (!page_ || page_->isNull())
         return QRect();
     // Centred across, right under the title strip.
-    return QRect(QPoint((width() - page_.width()) / 2, 0), page_.size());
+    return QRect(QPoint((width() - page_->width()) / 2, 0), page_->size());
 }
 
 void PageArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect target = pageRect();
     if (!target.isEmpty())
-        painter.drawImage(target.topLeft(), page_);
+        painter.drawImage(target.topLeft(), *page_);
 }
 
 void PageArea::resizeEvent(QResizeEvent*) {

@@ -14,7 +14,11 @@ class PageArea : public QWidget {
 public:
     explicit PageArea(QWidget* parent = nullptr);
 
+    // Shows the picture in place: it is not copied, so the tools draw into it without copying
+    // it either. It must outlive the area or be replaced first.
     void setPage(const QImage& display);
+    // Shows a changed part of the picture again (display-picture coordinates).
+    void updateDisplayRect(const QRect& rect);
     void setStartInformation(const QString& text);
     void setStartInformationVisible(bool visible);
     bool startInformationVisible() const { return !info_->isHidden(); }
@@ -39,7 +43,7 @@ protected:
 private:
     void placeInformation();
 
-    QImage page_;
+    const QImage* page_ = nullptr;
     QLabel* info_;
     bool dragging_ = false;
     QPoint dragAnchor_;

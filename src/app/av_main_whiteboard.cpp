@@ -1,0 +1,684 @@
+// The whiteboard's part of the program window: the tool buttons and their menu, the tools at
+// work on the picture area, sheets, pictures from files and the clipboard, and the chronicle.
+#include "app/av_main.h"
+
+#include "core/file_replace.h"
+#include "core/rounding.h"
+#include "view/ui/cover_sheet_widget.h"
+#include "whiteboard/annotator.h"
+#include "whiteboard/area_selection.h"
+#include "whiteboard/chronicle.h"
+#include "whiteboard/chronicle_pdf.h"
+#include "whiteboard/picture_files.h"
+#include "whiteboard/sheet_document.h"
+#include "whiteboard/ui/ac_blatttabelle.h"
+#include "whiteboard/ui/board_overlay.h"
+#include "whiteboard/ui/pf_blattanzahl.h"
+#include "whiteboard/ui/qdr_stempel.h"
+#include "whiteboard/ui/whiteboard_toolbar.h"
+
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace quindor {
+
+namespace {
+
+// Hands the events of one object to a function.
+class FunctionFilter : public QObject {
+public:
+    FunctionFilter(std::function<bool(QEvent*)> filter, QObject* parent)
+        : QObject(parent), filter_(std::move(filter)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return filter_(event); }
+
+private:
+    std::function<bool(QEvent*)> filter_;
+};
+
+QSize ThumbnailSize(const QScreen* screen) {
+    const QSize size = screen ? screen->geometry().size() : QSize(1920, 1080);
+    return QSize(RoundHalfEven(size.width() * 120.0 / std::max(1, size.height())), 120);
+}
+
+} // namespace
+
+struct WhiteboardPart {
+    WhiteboardPart(AppState& app, QSize thumbnails)
+        : annotator(app.view), chronicle(app.state, app.messages), thumbnailSize(thumbnails) {}
+
+    Annotator annotator;
+    Chronicle chronicle;
+    QSize thumbnailSize;
+    WhiteboardToolBar* bar = nullptr;
+    PageOverlay* overlay = nullptr;
+    AreaLabel* label = nullptr;
+    TextInputField* text = nullptr;
+    QFont textFont;
+    AreaSelection area;
+    bool selecting = false;
+    SheetCounts counts;
+    SheetDialogs dialogs;
+    TBlattAnzahlForm* countDialog = nullptr;
+    TBlattTabelleForm* tableDialog = nullptr;
+    // The left button moves the view with the hand tool.
+    bool handDragging = false;
+    QPoint handAnchor;
+};
+
+void WhiteboardPartDeleter::operator()(WhiteboardPart* part) const {
+    delete part;
+}
+
+Annotator& MainWindow::annotator() {
+    return board_->annotator;
+}
+
+Chronicle& MainWindow::chronicle() {
+    return board_->chronicle;
+}
+
+AreaSelection& MainWindow::area() {
+    return board_->area;
+}
+
+WhiteboardToolBar* MainWindow::whiteboardBar() const {
+    return board_->bar;
+}
+
+TextInputField* MainWindow::textField() const {
+    return board_->text;
+}
+
+void MainWindow::setSheetDialogs(SheetDialogs dialogs) {
+    board_->dialogs = std::move(dialogs);
+}
+
+void MainWindow::createWhiteboard() {
+    board_.reset(new WhiteboardPart(app_, ThumbnailSize(screen())));
+    WhiteboardPart& b = *board_;
+    b.bar = new WhiteboardToolBar(b.thumbnailSize, toolArea_);
+    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
+    tools->insertWidget(tools->count() - 1, b.bar);
+    learningTools_.append(b.bar);
+    b.overlay = new PageOverlay(page_);
+    b.label = new AreaLabel(page_);
+    b.text = new TextInputField(page_);
+    if (coverSheet_)
+        b.overlay->stackUnder(coverSheet_);
+    page_->installEventFilter(
+        new FunctionFilter([this](QEvent* e) { return whiteboardMouse(e); }, this));
+
+    // The dialogs of the free sheets keep their values while the program runs.
+    b.countDialog = new TBlattAnzahlForm(this);
+    b.tableDialog = new TBlattTabelleForm(this);
+    b.dialogs.colour = [this]() -> std::optional<QColor> {
+        const QColor colour = QColorDialog::getColor(Qt::white, this);
+        return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+    };
+    b.dialogs.count = [this](const SheetMenuEntry& entry,
+                             int count) -> std::optional<SheetPattern> {
+        TBlattAnzahlForm* dialog = board_->countDialog;
+        dialog->prepare(entry.dialogCaption, count);
+        if (dialog->exec() != QDialog::Accepted)
+            return std::nullopt;
+        SheetPattern pattern = entry.pattern;
+        pattern.count = dialog->count();
+        pattern.line = ArgbToWinColor(dialog->lineColour().rgb());
+        pattern.background = ArgbToWinColor(dialog->background().rgb());
+        return pattern;
+    };
+    b.dialogs.table = [this]() -> std::optional<SheetPattern> {
+        if (board_->tableDialog->exec() != QDialog::Accepted)
+            return std::nullopt;
+        return board_->tableDialog->table();
+    };
+
+    WhiteboardToolBar* bar = b.bar;
+    connect(bar, &WhiteboardToolBar::commandTriggered, this, [this](BoardCommand command) {
+        // The tools belong to the learning view; their shortcuts do nothing in a run.
+        if (app_.state.ViewMode != Mode::Learning)
+            return;
+        WhiteboardPart& b = *board_;
+        ToolState& state = b.annotator.tools();
+        switch (command) {
+        case BoardCommand::Pointer:
+            return SelectTool(Tool::Pointer);
+        case BoardCommand::Hand:
+            return SelectTool(Tool::Hand);
+        case BoardCommand::Pen:
+            SelectTool(PenPresetTool(state.preset));
+            return b.bar->popupBelow(b.bar->presetMenu(), BoardCommand::Pen);
+        case BoardCommand::Eraser:
+            return SelectTool(Tool::Eraser);
+        case BoardCommand::Stamp:
+            SelectTool(Tool::Stamp);
+            return b.bar->popupBeside(b.bar->stampMenu(), BoardCommand::Stamp);
+        case BoardCommand::Text:
+            if (!b.text->isVisible())
+                b.text->clear();
+            return SelectTool(Tool::Text);
+        case BoardCommand::Area:
+            // Pressed again, the tool starts over without an area.
+            if (state.tool == Tool::Area) {
+                b.area.clear();
+                showArea();
+            }
+            return SelectTool(Tool::Area);
+        case BoardCommand::Size:
+            return b.bar->popupBelow(b.bar->sizeMenu(), BoardCommand::Size);
+        case BoardCommand::Colour:
+            return b.bar->popupBeside(b.bar->colourMenu(), BoardCommand::Colour);
+        case BoardCommand::RemoveAll:
+            return RemoveDrawingsCommand();
+        case BoardCommand::Undo:
+            return UndoDrawingCommand();
+        case BoardCommand::Redo:
+            return RedoDrawingCommand();
+        case BoardCommand::Copy:
+            return CopyViewCommand();
+        case BoardCommand::Save:
+            return SaveViewCommand();
+        case BoardCommand::Print:
+            return PrintViewCommand();
+        case BoardCommand::NewSheet:
+            return b.bar->popupBelow(b.bar->sheetMenu(), BoardCommand::NewSheet);
+        case BoardCommand::FileInChronicle:
+            return FileInChronicleCommand();
+        case BoardCommand::Chronicle:
+            return b.bar->popupBelow(b.bar->chronicleMenu(), BoardCommand::Chronicle);
+        case BoardCommand::OpenPicture:
+            return OpenPictureSheetCommand();
+        case BoardCommand::Paste:
+            return PastePictureCommand();
+        case BoardCommand::Leave:
+            return LeaveSheetCommand();
+        case BoardCommand::ChroniclePdf:
+            return SaveChroniclePdfCommand();
+        }
+    });
+    connect(bar, &WhiteboardToolBar::presetChosen, this, [this](int preset) {
+        board_->annotator.tools().preset = preset;
+        SelectTool(PenPresetTool(preset));
+    });
+    const auto penIfPointing = [this] {
+        const Tool tool = board_->annotator.tools().tool;
+        if (tool == Tool::Pointer || tool == Tool::Hand)
+            SelectTool(Tool::Freehand);
+    };
+    connect(bar, &WhiteboardToolBar::sizeChosen, this, [this, penIfPointing](int size) {
+        board_->annotator.tools().size = size;
+        board_->bar->showSize(size);
+        penIfPointing();
+    });
+    connect(bar, &WhiteboardToolBar::colourChosen, this, [this, penIfPointing](int colour) {
+        ToolState& state = board_->annotator.tools();
+        state.colour = colour;
+        board_->bar->showColour(colour);
+        board_->bar->showPreset(state.preset, board_->annotator.colour());
+        penIfPointing();
+    });
+    connect(bar, &WhiteboardToolBar::stampChosen, this, [this](int number) {
+        board_->annotator.tools().stamp = number;
+        board_->bar->showStamp(number);
+    });
+    connect(bar, &WhiteboardToolBar::stampConfigureChosen, this,
+            &MainWindow::StampConfigureCommand);
+    connect(bar, &WhiteboardToolBar::sheetChosen, this, &MainWindow::NewSheetCommand);
+    connect(bar->chronicleMenu(), &ChronicleMenu::entryChosen, this,
+            &MainWindow::RecallFromChronicle);
+    connect(b.label, &AreaLabel::dragged, this, [this](QPoint delta) {
+        board_->area.moveBy(delta, app_.view.displayPicture().rect());
+        showArea();
+    });
+    connect(b.text, &TextInputField::entered, this, [this](const QString& text) {
+        const QPoint at = board_->text->textOrigin() - page_->pageRect().topLeft();
+        page_->updateDisplayRect(board_->annotator.drawText(at, text, board_->textFont));
+    });
+
+    // The menu items share the buttons' actions.
+    QMenu* menu = learningMenu_->addMenu(QStringLiteral("&Tafelanschrieb"));
+    menu->setObjectName(QStringLiteral("TafelanschriebMenu"));
+    for (const BoardCommand command :
+         {BoardCommand::Pointer, BoardCommand::Hand, BoardCommand::Pen, BoardCommand::Eraser,
+          BoardCommand::Stamp, BoardCommand::Text, BoardCommand::Area})
+        menu->addAction(bar->action(command));
+    menu->addSeparator();
+    const std::pair<QMenu*, QString> submenus[] = {
+        {bar->presetMenu(), QStringLiteral("&Zeichenstift")},
+        {bar->sizeMenu(), QStringLiteral("&Gr\u00f6\u00dfe")},
+        {bar->colourMenu(), QStringLiteral("&Farbe")},
+        {bar->stampMenu(), QStringLiteral("&Symbolstempel")}};
+    for (const auto& [submenu, title] : submenus) {
+        submenu->setTitle(title);
+        menu->addMenu(submenu);
+    }
+    menu->addSeparator();
+    for (const BoardCommand command :
+         {BoardCommand::RemoveAll, BoardCommand::Undo, BoardCommand::Redo, BoardCommand::Copy,
+          BoardCommand::Save, BoardCommand::Print})
+        menu->addAction(bar->action(command));
+    menu->addSeparator();
+    bar->sheetMenu()->setTitle(QStringLiteral("&Neues Blatt"));
+    menu->addMenu(bar->sheetMenu());
+    for (const BoardCommand command :
+         {BoardCommand::FileInChronicle, BoardCommand::ChroniclePdf, BoardCommand::OpenPicture,
+          BoardCommand::Paste, BoardCommand::Leave})
+        menu->addAction(bar->action(command));
+    // The shortcuts work wherever the window has the focus.
+    addActions({bar->action(BoardCommand::Undo), bar->action(BoardCommand::Redo)});
+
+    SelectTool(Tool::Pointer);
+}
+
+void MainWindow::beforeLoad() {
+    // A loaded document starts with the pointer.
+    if (board_ && board_->annotator.tools().tool != Tool::Pointer)
+        SelectTool(Tool::Pointer);
+}
+
+void MainWindow::whiteboardSettingsRead() {
+    WhiteboardPart& b = *board_;
+    b.annotator.stamps() = StampTable::FromSettings(app_.settings);
+    b.bar->setStamps(b.annotator.stamps());
+    b.bar->showStamp(b.annotator.tools().stamp);
+}
+
+void MainWindow::SelectTool(Tool tool) {
+    WhiteboardPart& b = *board_;
+    b.annotator.tools().tool = tool;
+    if (IsPenTool(tool))
+        b.annotator.tools().preset = PenPresetOf(tool);
+    b.bar->showTool(tool);
+    b.bar->showPreset(b.annotator.tools().preset, b.annotator.colour());
+    if (tool != Tool::Text)
+        b.text->hide();
+    if (tool != Tool::Area) {
+        b.area.clear();
+        b.overlay->setCrosshair(std::nullopt);
+        showArea();
+    }
+    int slot = CursorPen;
+    switch (tool) {
+    case Tool::Pointer:
+    case Tool::Area:
+        page_->unsetCursor();
+        return;
+    case Tool::Hand:
+        slot = CursorHand;
+        break;
+    case Tool::Eraser:
+        slot = CursorEraser;
+        break;
+    case Tool::Stamp:
+        slot = CursorStamp;
+        break;
+    case Tool::Text:
+        slot = CursorTextInput;
+        break;
+    default:
+        break;
+    }
+    page_->setCursor(cursors_.cursor(slot));
+}
+
+void MainWindow::showArea() {
+    WhiteboardPart& b = *board_;
+    if (!b.area.valid()) {
+        b.overlay->setArea(QRect());
+        b.label->hide();
+        return;
+    }
+    const QRect area = b.area.rect().translated(page_->pageRect().topLeft());
+    b.overlay->setArea(area);
+    b.label->setText(b.area.label());
+    b.label->adjustSize();
+    b.label->move(area.left(), std::max(0, area.top() - b.label->height()));
+    b.label->show();
+    b.label->raise();
+}
+
+bool MainWindow::whiteboardMouse(QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool mouseEvent =
+        press || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    // The window may be going: its whiteboard part is then gone before the picture area.
+    if ((!mouseEvent && type != QEvent::Leave) || !board_ || app_.state.ViewMode != Mode::Learning)
+        return false;
+    WhiteboardPart& b = *board_;
+    const Tool tool = b.annotator.tools().tool;
+    if (type == QEvent::Leave) {
+        b.overlay->setCrosshair(std::nullopt);
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint widgetPoint = mouse->position().toPoint();
+    const QPoint point = page_->toDisplay(widgetPoint);
+    const Qt::MouseButton button = mouse->button();
+
+    if (press) {
+        // A click on the start page opens a white sheet.
+        if (page_->startInformationVisible()) {
+            NewSheetCommand(0);
+            return true;
+        }
+        if (button == Qt::RightButton) {
+            // The view moves: the drawings go into the page first.
+            b.annotator.commitDrawings();
+            return false;
+        }
+        if (button != Qt::LeftButton || tool == Tool::Pointer)
+            return false;
+        if (tool == Tool::Hand) {
+            b.annotator.commitDrawings();
+            b.handDragging = true;
+            b.handAnchor = point;
+            return true;
+        }
+        if (tool == Tool::Area) {
+            b.area.start(point);
+            b.selecting = true;
+            showArea();
+            return true;
+        }
+        if (tool == Tool::Text) {
+            const int size = b.annotator.tools().size;
+            b.textFont = QFont(QStringLiteral("Arial"));
+            // The field shows the text as large as it will be drawn into the picture.
+            b.textFont.setPixelSize(RoundHalfEven(TextPointSize(size) * 96.0 / 72.0));
+            b.text->place(widgetPoint, b.textFont, b.annotator.colour(), 35 * size,
+                          app_.view.displayPicture().width());
+            return true;
+        }
+        page_->updateDisplayRect(b.annotator.press(point));
+        return true;
+    }
+
+    if (type == QEvent::MouseMove) {
+        if (b.handDragging) {
+            app_.view.DragView(b.handAnchor, point);
+            b.handAnchor = point;
+            showDisplay();
+            return true;
+        }
+        if ((mouse->buttons() & Qt::RightButton) || tool == Tool::Pointer)
+            return false;
+        if (tool == Tool::Area) {
+            b.overlay->setCrosshair(widgetPoint);
+            if (b.selecting && (mouse->buttons() & Qt::LeftButton)) {
+                b.area.stretch(point);
+                showArea();
+            }
+            return true;
+        }
+        if (b.annotator.pressed() && (mouse->buttons() & Qt::LeftButton))
+            page_->updateDisplayRect(b.annotator.move(point));
+        return true;
+    }
+
+    // The release.
+    if (button != Qt::LeftButton)
+        return false;
+    if (b.handDragging) {
+        b.handDragging = false;
+        return true;
+    }
+    if (tool == Tool::Area && b.selecting) {
+        b.selecting = false;
+        b.area.finish(point);
+        showArea();
+        return true;
+    }
+    if (b.annotator.pressed()) {
+        page_->updateDisplayRect(b.annotator.release(point));
+        return true;
+    }
+    return false;
+}
+
+QImage MainWindow::outputPicture() const {
+    const WhiteboardPart& b = *board_;
+    const bool area = b.annotator.tools().tool == Tool::Area;
+    return OutputPicture(app_.view.displayPicture(), area ? &b.area : nullptr);
+}
+
+void MainWindow::RemoveDrawingsCommand() {
+    board_->annotator.removeAll();
+    showDisplay();
+}
+
+void MainWindow::UndoDrawingCommand() {
+    if (!board_->annotator.undo())
+        return;
+    zoomItems_[static_cast<size_t>(app_.view.geometry().Zoom)]->setChecked(true);
+    showDisplay();
+}
+
+void MainWindow::RedoDrawingCommand() {
+    if (!board_->annotator.redo())
+        return;
+    zoomItems_[static_cast<size_t>(app_.view.geometry().Zoom)]->setChecked(true);
+    showDisplay();
+}
+
+void MainWindow::SaveViewCommand() {
+    const QString path = app_.pickers.saveFile(
+        QStringLiteral("Ansicht in Bilddatei speichern"),
+        QStringLiteral("Alle Dateien (*.*)|*.*|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap "
+                       "(*.bmp)|*.bmp"),
+        QStringLiteral("png"), app_.state.CurrentFolder);
+    if (path.isEmpty())
+        return;
+    if (!HasPictureExtension(path)) {
+        app_.messages.error(QStringLiteral(
+            "Speichern fehlgeschlagen wegen ung\u00fcltiger Dateinamenserweiterung."));
+        return;
+    }
+    WritePictureFile(outputPicture(), path, app_.messages);
+}
+
+void MainWindow::StampConfigureCommand() {
+    WhiteboardPart& b = *board_;
+    TStempelForm dialog(b.annotator.stamps(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    b.annotator.stamps() = dialog.stamps();
+    b.annotator.stamps().toSettings(app_.settings);
+    b.bar->setStamps(b.annotator.stamps());
+    b.bar->showStamp(b.annotator.tools().stamp);
+}
+
+void MainWindow::penInsteadOfPointer() {
+    const Tool tool = board_->annotator.tools().tool;
+    if (tool == Tool::Pointer || tool == Tool::Hand)
+        SelectTool(Tool::Freehand);
+}
+
+void MainWindow::installSheet(const QImage& picture, const QString& title) {
+    InstallSheet(app_.session, picture, title);
+    penInsteadOfPointer();
+    documentChanged();
+}
+
+void MainWindow::NewSheetCommand(int entry) {
+    const auto& menu = SheetMenu();
+    if (entry < 0 || entry >= static_cast<int>(menu.size()))
+        return;
+    WhiteboardPart& b = *board_;
+    const SheetMenuEntry& chosen = menu[static_cast<size_t>(entry)];
+    std::optional<SheetPattern> pattern = chosen.pattern;
+    switch (chosen.dialog) {
+    case SheetDialog::None:
+        break;
+    case SheetDialog::Colour:
+        if (const std::optional<QColor> colour = b.dialogs.colour())
+            pattern->background = ArgbToWinColor(colour->rgb());
+        else
+            pattern.reset();
+        break;
+    case SheetDialog::Count: {
+        int& remembered = b.counts.of(chosen.pattern.kind);
+        pattern = b.dialogs.count(chosen, remembered);
+        if (pattern) {
+            pattern->count = ClampCount(pattern->kind, pattern->count);
+            remembered = pattern->count;
+        }
+        break;
+    }
+    case SheetDialog::Table:
+        pattern = b.dialogs.table();
+        if (pattern)
+            pattern = ClampTable(*pattern);
+        break;
+    }
+    if (!pattern || !app_.session.AskSaveChanges())
+        return;
+    page_->setStartInformationVisible(false);
+    installSheet(MakeSheet(*pattern, page_->size()), NewSheetTitle());
+}
+
+void MainWindow::FileInChronicleCommand() {
+    WhiteboardPart& b = *board_;
+    const QImage& display = app_.view.displayPicture();
+    if (display.isNull())
+        return;
+    const std::optional<ChronicleEntry> entry =
+        b.chronicle.File(display, QDateTime::currentDateTime());
+    if (!entry)
+        return;
+    b.bar->chronicleMenu()->addEntry(entry->number - 1, entry->caption(), display);
+    // A sheet takes the screenshot's name; a document keeps its own title, which it may save.
+    if (app_.session.header().FileName.isEmpty()) {
+        app_.session.header().Titel = ChronicleSheetTitle(entry->caption());
+        UpdateTitle();
+    }
+    b.annotator.setFiled(true);
+}
+
+void MainWindow::RecallFromChronicle(int listIndex) {
+    const std::vector<ChronicleEntry>& entries = board_->chronicle.entries();
+    if (listIndex < 0 || listIndex >= static_cast<int>(entries.size()) ||
+        !app_.session.AskSaveChanges())
+        return;
+    const ChronicleEntry entry = entries[static_cast<size_t>(listIndex)];
+    QImage picture;
+    {
+        BusyScope busy(app_.busy);
+        picture = ReadPictureFile(entry.path);
+    }
+    if (picture.isNull()) {
+        app_.messages.error(DocumentSession::ReadErrorMessage(entry.path));
+        return;
+    }
+    installSheet(picture, ChronicleSheetTitle(entry.caption()));
+}
+
+void MainWindow::OpenPictureSheetCommand() {
+    if (!app_.session.AskSaveChanges())
+        return;
+    const QString path = app_.pickers.openFile(
+        QStringLiteral("Bilddatei \u00f6ffnen"),
+        QStringLiteral("PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap (*.bmp)|*.bmp|Alle Dateien "
+                       "(*.*)|*.*"),
+        QStringLiteral("png"), app_.state.CurrentFolder);
+    if (path.isEmpty())
+        return;
+    if (!HasPictureExtension(path)) {
+        app_.messages.error(QStringLiteral(
+            "\u00d6ffnen fehlgeschlagen wegen ung\u00fcltiger Dateinamenserweiterung."));
+        return;
+    }
+    const QImage picture = ReadPictureFile(path);
+    if (picture.isNull()) {
+        app_.messages.error(DocumentSession::ReadErrorMessage(path));
+        return;
+    }
+    installSheet(picture, NewSheetTitle());
+}
+
+void MainWindow::PastePictureCommand() {
+    if (!app_.session.AskSaveChanges())
+        return;
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull()) {
+        app_.messages.information(
+            QStringLiteral("Die Zwischenablage enth\u00e4lt keine Bitmap-Grafik."));
+        return;
+    }
+    WhiteboardPart& b = *board_;
+    if (b.annotator.tools().tool == Tool::Area && b.area.valid()) {
+        page_->updateDisplayRect(b.annotator.pastePicture(picture, b.area.rect()));
+        return;
+    }
+    if (app_.messages.question(
+            QStringLiteral("Bild aus der Zwischenablage auf den gesamten Zeichenbereich "
+                           "kopieren?\r\n(Hinweis: Verwenden Sie die Bereichsauswahlfunktion, um "
+                           "das Bild aus der Zwischenablage nur in einem Teilbereich der "
+                           "Zeichenfl\u00e4che einzuf\u00fcgen.)\r\n\r\nM\u00f6chten Sie "
+                           "fortfahren und den gesamten Zeichenbereich ersetzen?")) != Answer::Yes)
+        return;
+    installSheet(picture, NewSheetTitle());
+}
+
+void MainWindow::LeaveSheetCommand() {
+    if (!page_->startInformationVisible() && !board_->annotator.filed() &&
+        app_.messages.question(QStringLiteral("Soll das Bild in die Chronik abgelegt werden?")) ==
+            Answer::Yes)
+        FileInChronicleCommand();
+    const int question = app_.state.CurrentQuestion;
+    CloseCommand();
+    app_.topics.OpenPreviousDocument();
+    const HeaderDataTyp& header = app_.session.header();
+    if (header.Type().questions && header.AnzFrageNummern >= 1) {
+        app_.state.CurrentQuestion = std::clamp(question, 1, header.AnzFrageNummern);
+        app_.view.RecomposeObjects();
+        showDisplay();
+    }
+}
+
+void MainWindow::SaveChroniclePdfCommand() {
+    const std::vector<ChronicleEntry>& entries = board_->chronicle.entries();
+    if (entries.empty()) {
+        app_.messages.information(
+            QStringLiteral("Seit dem Programmstart wurden keine Chronik-Screenshots abgelegt."));
+        return;
+    }
+    const QString path = app_.pickers.saveFile(QStringLiteral("Chronik als PDF speichern"),
+                                               QStringLiteral("PDF-Dokument (*.pdf)|*.pdf"),
+                                               QStringLiteral("pdf"), app_.state.ChronicleFolder);
+    if (path.isEmpty())
+        return;
+    int missing = 0;
+    const QByteArray pdf = ChroniclePdf(entries, &missing);
+    if (pdf.isEmpty()) {
+        app_.messages.error(QStringLiteral(
+            "Die Chronik-Screenshots dieser Sitzung k\u00f6nnen nicht mehr gelesen werden."));
+        return;
+    }
+    if (!ReplaceFileContent(path, pdf)) {
+        app_.messages.error(CannotCreateMessage(path));
+        return;
+    }
+    if (missing > 0)
+        app_.messages.information(
+            QStringLiteral("Nicht mehr lesbare Chronik-Screenshots wurden ausgelassen: %1")
+                .arg(missing));
+}
+
+bool MainWindow::chronicleCleanUp() {
+    WhiteboardPart& b = *board_;
+    if (!b.chronicle.CleanUpAtExit())
+        return false;
+    if (b.chronicle.entries().empty())
+        b.bar->chronicleMenu()->clearEntries();
+    return true;
+}
+
+} // namespace quindor

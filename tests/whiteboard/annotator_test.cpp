@@ -1,0 +1,221 @@
+#include "whiteboard/annotator.h"
+
+#include "core/program_state.h"
+#include "document/document.h"
+#include "support/test_support.h"
+#include "view/view_composer.h"
+
+#include <gtest/gtest.h>
+
+namespace quindor {
+namespace {
+
+// A plain page in a picture area of the same size, so the display shows the whole page.
+class AnnotatorTest : public ::testing::Test {
+protected:
+    void SetUp() override { compose(QColor(128, 128, 128)); }
+
+    void compose(const QColor& colour, QSize area = QSize(400, 300)) {
+        QImage base(area, QImage::Format_ARGB32_Premultiplied);
+        base.fill(colour);
+        document.BaseImage.Image = base;
+        view.ComposeView(area);
+    }
+
+    const QImage& display() const { return view.displayPicture(); }
+    QColor at(int x, int y) const { return display().pixelColor(x, y); }
+
+    void stroke(std::initializer_list<QPoint> points) {
+        auto it = points.begin();
+        annotator.press(*it);
+        for (++it; it != points.end(); ++it)
+            annotator.move(*it);
+        annotator.release(*(points.end() - 1));
+    }
+
+    void use(Tool tool, int colour = 21, int size = 1) {
+        annotator.tools().tool = tool;
+        annotator.tools().colour = colour;
+        annotator.tools().size = size;
+    }
+
+    Document document;
+    ProgramState state;
+    ViewComposer view{document, state};
+    Annotator annotator{view};
+};
+
+TEST_F(AnnotatorTest, OpaquePenPaintsItsColourAndLeavesTheCleanPicture) {
+    const QImage before = display().copy();
+    use(Tool::Freehand, 24);
+    stroke({QPoint(50, 100), QPoint(150, 100), QPoint(250, 100)});
+    EXPECT_EQ(at(150, 101), QColor(0, 0, 255));
+    EXPECT_EQ(at(150, 140), QColor(128, 128, 128));
+    EXPECT_TRUE(test::SameImage(before, view.cleanDisplayPicture()));
+    EXPECT_TRUE(annotator.canUndo());
+}
+
+TEST_F(AnnotatorTest, SeeThroughColourTakesTheDarkerChannelAndNeverDarkensItself) {
+    compose(QColor(200, 100, 50));
+    use(Tool::Freehand, 12); // yellow, see-through
+    stroke({QPoint(50, 100), QPoint(350, 100)});
+    // Yellow (255, 255, 0) over (200, 100, 50): red and green stay, blue goes.
+    EXPECT_EQ(at(200, 101), QColor(200, 100, 0));
+    // White around the stroke leaves the picture as it was.
+    EXPECT_EQ(at(200, 112), QColor(200, 100, 50));
+    // Crossing itself: the crossing is no darker than a single pass.
+    stroke({QPoint(200, 20), QPoint(200, 280)});
+    EXPECT_EQ(at(200, 101), QColor(200, 100, 0));
+    EXPECT_EQ(at(201, 200), QColor(200, 100, 0));
+}
+
+TEST_F(AnnotatorTest, ShapePreviewLeavesNoTraceAndTheReleaseDrawsTheShape) {
+    const QImage before = display().copy();
+    use(Tool::Rectangle, 26);
+    annotator.press(QPoint(20, 20));
+    annotator.move(QPoint(300, 250));
+    annotator.move(QPoint(100, 80));
+    // The first preview ran along x = 300; it is gone again.
+    EXPECT_EQ(at(300, 150), QColor(128, 128, 128));
+    // The current one inverts the picture below it.
+    EXPECT_EQ(at(100, 50), QColor(127, 127, 127));
+    annotator.release(QPoint(100, 80));
+    EXPECT_EQ(at(101, 50), QColor(0, 0, 0));
+    EXPECT_EQ(at(60, 50), QColor(128, 128, 128));
+    annotator.undo();
+    EXPECT_TRUE(test::SameImage(before, display()));
+}
+
+TEST_F(AnnotatorTest, AnArrowOfNoLengthStillHasItsHead) {
+    use(Tool::Arrow, 26);
+    stroke({QPoint(200, 150)});
+    // Below the round dot of the shaft, the two barbs.
+    int marked = 0;
+    for (int y = 154; y < 162; ++y) {
+        for (int x = 190; x < 212; ++x)
+            marked += at(x, y) != QColor(128, 128, 128) ? 1 : 0;
+    }
+    EXPECT_GE(marked, 20);
+}
+
+TEST_F(AnnotatorTest, AStampIsPressedOnceHoweverTheMouseMoves) {
+    use(Tool::Stamp, 26, 1);
+    annotator.press(QPoint(200, 150));
+    const QImage once = display().copy();
+    annotator.move(QPoint(220, 160));
+    annotator.press(QPoint(240, 170));
+    annotator.move(QPoint(260, 180));
+    EXPECT_TRUE(test::SameImage(once, display()));
+    annotator.release(QPoint(260, 180));
+    EXPECT_FALSE(test::SameImage(view.cleanDisplayPicture(), display()));
+}
+
+TEST_F(AnnotatorTest, EmptyTextDrawsNothingAndLeavesNothingToUndo) {
+    const QImage before = display().copy();
+    annotator.drawText(QPoint(10, 10), QString(), QFont(QStringLiteral("Arial"), 18));
+    EXPECT_TRUE(test::SameImage(before, display()));
+    EXPECT_FALSE(annotator.canUndo());
+    annotator.drawText(QPoint(10, 10), QStringLiteral("Hallo"), QFont(QStringLiteral("Arial"), 18));
+    EXPECT_FALSE(test::SameImage(before, display()));
+    EXPECT_TRUE(annotator.canUndo());
+}
+
+TEST_F(AnnotatorTest, EraserTakesTheSquareBackFromTheCleanPicture) {
+    use(Tool::Freehand, 21, 4);
+    stroke({QPoint(50, 150), QPoint(350, 150)});
+    use(Tool::Eraser, 21, 1);
+    stroke({QPoint(100, 150)});
+    EXPECT_EQ(at(100, 151), QColor(128, 128, 128));
+    EXPECT_EQ(at(115, 151), QColor(128, 128, 128));
+    EXPECT_EQ(at(117, 151), QColor(255, 0, 0));
+}
+
+TEST_F(AnnotatorTest, UndoAndRedoStepThroughTheLastTwentyActions) {
+    use(Tool::Freehand, 26);
+    for (int i = 0; i < 25; ++i)
+        stroke({QPoint(10 + i * 15, 30), QPoint(10 + i * 15, 200)});
+    const QImage drawn = display().copy();
+    int undone = 0;
+    while (annotator.undo())
+        ++undone;
+    EXPECT_EQ(undone, UndoHistory::kMaxSteps);
+    // The five oldest strokes are beyond recall; the others are gone.
+    EXPECT_EQ(at(11, 100), QColor(0, 0, 0));
+    EXPECT_EQ(at(11 + 5 * 15, 100), QColor(128, 128, 128));
+    while (annotator.redo()) {
+    }
+    EXPECT_TRUE(test::SameImage(drawn, display()));
+    // Each step keeps only what it changed.
+    EXPECT_LT(annotator.history().bytes(), 20 * 2 * 6 * 64 * 64 * 4);
+}
+
+TEST_F(AnnotatorTest, UndoAfterZoomReturnsToTheZoomAndThePictureOfThen) {
+    use(Tool::Freehand, 26);
+    stroke({QPoint(20, 20), QPoint(380, 280)});
+    const QImage drawn = display().copy();
+    view.SetZoom(ZoomLevel::Percent150);
+    EXPECT_EQ(at(200, 150), QColor(128, 128, 128));
+    ASSERT_TRUE(annotator.undo());
+    EXPECT_EQ(view.geometry().Zoom, ZoomLevel::Percent100);
+    EXPECT_TRUE(test::SameImage(drawn, display()));
+    ASSERT_TRUE(annotator.undo());
+    EXPECT_TRUE(test::SameImage(view.cleanDisplayPicture(), display()));
+    ASSERT_TRUE(annotator.redo());
+    ASSERT_TRUE(annotator.redo());
+    EXPECT_EQ(view.geometry().Zoom, ZoomLevel::Percent150);
+}
+
+TEST_F(AnnotatorTest, PanningAndOtherRebuildsLeaveNothingToUndo) {
+    use(Tool::Freehand, 26);
+    stroke({QPoint(20, 20), QPoint(380, 280)});
+    annotator.commitDrawings();
+    EXPECT_FALSE(annotator.canUndo());
+    stroke({QPoint(20, 280), QPoint(380, 20)});
+    view.ComposeView(QSize(400, 300));
+    EXPECT_FALSE(annotator.canUndo());
+    annotator.setFiled(true);
+    view.DragView(QPoint(0, 0), QPoint(5, 5));
+    EXPECT_FALSE(annotator.filed());
+}
+
+TEST_F(AnnotatorTest, CommittedDrawingsSurviveMovingTheView) {
+    view.SetZoom(ZoomLevel::Percent200);
+    use(Tool::Freehand, 26);
+    stroke({QPoint(150, 100), QPoint(250, 100)});
+    annotator.commitDrawings();
+    view.DragView(QPoint(200, 150), QPoint(250, 150));
+    EXPECT_EQ(at(250, 101), QColor(0, 0, 0));
+    view.DragView(QPoint(250, 150), QPoint(200, 150));
+    EXPECT_EQ(at(200, 101), QColor(0, 0, 0));
+}
+
+TEST_F(AnnotatorTest, RemoveAllCanBeUndoneForTheVisiblePartOnly) {
+    view.SetZoom(ZoomLevel::Percent200);
+    use(Tool::Freehand, 26);
+    stroke({QPoint(10, 100), QPoint(60, 100)});
+    annotator.commitDrawings();
+    // Move the committed stroke out of sight, then draw another.
+    view.DragView(QPoint(300, 150), QPoint(100, 150));
+    stroke({QPoint(200, 200), QPoint(300, 200)});
+    const QImage drawn = display().copy();
+    annotator.removeAll();
+    EXPECT_TRUE(test::SameImage(view.cleanDisplayPicture(), display()));
+    ASSERT_TRUE(annotator.undo());
+    EXPECT_TRUE(test::SameImage(drawn, display()));
+    annotator.commitDrawings();
+    view.DragView(QPoint(100, 150), QPoint(300, 150));
+    EXPECT_EQ(at(30, 101), QColor(128, 128, 128));
+}
+
+TEST_F(AnnotatorTest, PastedPictureFillsTheAreaWithItsProportions) {
+    QImage picture(400, 400, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::red);
+    annotator.pastePicture(picture, QRect(100, 100, 200, 100));
+    EXPECT_EQ(at(160, 150), QColor(255, 0, 0));
+    EXPECT_EQ(at(140, 150), QColor(128, 128, 128));
+    EXPECT_EQ(at(260, 150), QColor(128, 128, 128));
+    EXPECT_EQ(document.BaseImage.Image.pixelColor(160, 150), QColor(128, 128, 128));
+}
+
+} // namespace
+} // namespace quindor
