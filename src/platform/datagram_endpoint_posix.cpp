@@ -1,0 +1,188 @@
+#include "platform/datagram_endpoint.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <vector>
+
+namespace quindor::platform {
+
+namespace {
+
+sockaddr_in SocketAddress(const QHostAddress& address, uint16_t port) {
+    sockaddr_in result{};
+    result.sin_family = AF_INET;
+    result.sin_port = htons(port);
+    result.sin_addr.s_addr = htonl(address.isNull() ? INADDR_ANY : address.toIPv4Address());
+    return result;
+}
+
+} // namespace
+
+struct DatagramEndpoint::Shared {
+    int socket = -1;
+    // Written to wake the receiving thread when the endpoint closes.
+    int wake[2] = {-1, -1};
+    AcceptTest accept;
+    Limits limits;
+    mutable std::mutex mutex;
+    std::deque<QByteArray> queue;
+    qsizetype queuedBytes = 0;
+    std::atomic<uint64_t> dropped{0};
+};
+
+DatagramEndpoint::DatagramEndpoint() = default;
+
+DatagramEndpoint::~DatagramEndpoint() {
+    close();
+}
+
+uint16_t DatagramEndpoint::PortFor(const QString& name) {
+    // FNV-1a over the name in capitals, into 20000..29999: below the ports the system hands
+    // out to its own sockets.
+    uint32_t hash = 2166136261u;
+    for (const char c : name.toUpper().toUtf8()) {
+        hash ^= static_cast<uint8_t>(c);
+        hash *= 16777619u;
+    }
+    return static_cast<uint16_t>(20000 + hash % 10000);
+}
+
+bool DatagramEndpoint::open(const QHostAddress& local, uint16_t port, AcceptTest accept,
+                            Limits limits) {
+    close();
+    auto shared = std::make_shared<Shared>();
+    shared->accept = std::move(accept);
+    shared->limits = limits;
+    shared->socket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (shared->socket < 0)
+        return false;
+    // A larger buffer rides out the moments the receiving thread does not run.
+    const int buffer = 4 * 1024 * 1024;
+    ::setsockopt(shared->socket, SOL_SOCKET, SO_RCVBUF, &buffer, sizeof buffer);
+    const sockaddr_in address = SocketAddress(local, port);
+    if (::bind(shared->socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::pipe2(shared->wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        ::close(shared->socket);
+        for (int fd : shared->wake) {
+            if (fd >= 0)
+                ::close(fd);
+        }
+        return false;
+    }
+    shared_ = shared;
+    thread_ = std::thread([this, shared] { receive(shared); });
+    return true;
+}
+
+void DatagramEndpoint::receive(std::shared_ptr<Shared> shared) {
+    std::vector<char> buffer(65536);
+    pollfd fds[2] = {{shared->socket, POLLIN, 0}, {shared->wake[0], POLLIN, 0}};
+    while (true) {
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        if (fds[1].revents != 0)
+            return;
+        while (true) {
+            const ssize_t size = ::recv(shared->socket, buffer.data(), buffer.size(), 0);
+            if (size < 0)
+                break;
+            const QByteArrayView datagram(buffer.data(), size);
+            if (size > shared->limits.maxDatagram ||
+                (shared->accept && !shared->accept(datagram))) {
+                if (size > shared->limits.maxDatagram)
+                    ++shared->dropped;
+                continue;
+            }
+            const std::lock_guard lock(shared->mutex);
+            if (static_cast<qsizetype>(shared->queue.size()) >= shared->limits.maxQueued ||
+                shared->queuedBytes + size > shared->limits.maxBytes) {
+                ++shared->dropped;
+                continue;
+            }
+            shared->queue.emplace_back(datagram.toByteArray());
+            shared->queuedBytes += size;
+        }
+    }
+}
+
+void DatagramEndpoint::close() {
+    if (!shared_)
+        return;
+    const char stop = 0;
+    [[maybe_unused]] const ssize_t written = ::write(shared_->wake[1], &stop, 1);
+    if (thread_.joinable())
+        thread_.join();
+    ::close(shared_->socket);
+    ::close(shared_->wake[0]);
+    ::close(shared_->wake[1]);
+    shared_.reset();
+}
+
+bool DatagramEndpoint::isOpen() const {
+    return shared_ != nullptr;
+}
+
+DatagramEndpoint::Info DatagramEndpoint::query() const {
+    if (!shared_)
+        return {};
+    const std::lock_guard lock(shared_->mutex);
+    if (shared_->queue.empty())
+        return {};
+    return {static_cast<uint32_t>(shared_->queue.front().size()),
+            static_cast<uint32_t>(shared_->queue.size())};
+}
+
+std::optional<QByteArray> DatagramEndpoint::take() {
+    if (!shared_)
+        return std::nullopt;
+    const std::lock_guard lock(shared_->mutex);
+    if (shared_->queue.empty())
+        return std::nullopt;
+    QByteArray next = std::move(shared_->queue.front());
+    shared_->queue.pop_front();
+    shared_->queuedBytes -= next.size();
+    return next;
+}
+
+uint64_t DatagramEndpoint::dropped() const {
+    return shared_ ? shared_->dropped.load() : 0;
+}
+
+DatagramSender::DatagramSender(const QHostAddress& from) : from_(from) {}
+
+DatagramSender::~DatagramSender() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool DatagramSender::send(const QHostAddress& to, uint16_t port, QByteArrayView bytes) {
+    if (to.isNull() || to.protocol() != QAbstractSocket::IPv4Protocol)
+        return false;
+    if (fd_ < 0) {
+        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        if (fd_ < 0)
+            return false;
+        const sockaddr_in local = SocketAddress(from_, 0);
+        if (::bind(fd_, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+            return false;
+        }
+    }
+    const sockaddr_in target = SocketAddress(to, port);
+    const ssize_t sent = ::sendto(fd_, bytes.data(), static_cast<size_t>(bytes.size()), 0,
+                                  reinterpret_cast<const sockaddr*>(&target), sizeof target);
+    return sent == bytes.size();
+}
+
+} // namespace quindor::platform
