@@ -90,6 +90,23 @@ QString ControlGrid::ToText() const {
     return text;
 }
 
+std::vector<QStringList> ControlGrid::OverviewRows() const {
+    std::vector<QStringList> rows(2);
+    for (int c = 0; c < columnCount(); ++c) {
+        rows[0].append(QString());
+        rows[1].append(QString());
+    }
+    rows[0][1] = QStringLiteral("Klassenübersicht");
+    rows[0][2] = SolvedCaption();
+    rows[1][2] = FailedCaption();
+    for (size_t q = 0; q < tally_.size(); ++q) {
+        const int column = kFirstQueryColumn + static_cast<int>(q);
+        rows[0][column] = QString::number(tally_[q].solved);
+        rows[1][column] = QString::number(tally_[q].failed);
+    }
+    return rows;
+}
+
 std::vector<QStringList> ControlGrid::Rows() const {
     return rows_;
 }

@@ -53,6 +53,11 @@ public:
     // The rows as lists of cells, the header row first.
     std::vector<QStringList> Rows() const;
     const std::vector<QueryTally>& Tally() const { return tally_; }
+    // The class overview as two rows of the grid's columns: how many participants solved each
+    // query, and how many failed it at least once.
+    std::vector<QStringList> OverviewRows() const;
+    static QString SolvedCaption() { return QStringLiteral("gelöst"); }
+    static QString FailedCaption() { return QStringLiteral("mind. 1x falsch"); }
 
     void setListener(Listener listener) { listener_ = std::move(listener); }
 

@@ -174,19 +174,16 @@ bool NetworkSession::EndCommand() {
     return true;
 }
 
-bool NetworkSession::SetRegistration(bool open) {
+void NetworkSession::SetRegistration(bool open) {
     if (!initiating()) {
         if (open)
             messages_.information(NotActiveMessage());
-        return true;
+        return;
     }
-    if (!open) {
+    if (!open)
         active_.DeleteRegistrationFlag();
-        return true;
-    }
-    if (!active_.WriteRegistrationFlag())
+    else if (!active_.WriteRegistrationFlag())
         messages_.error(DocumentSession::WriteErrorMessage(active_.okx));
-    return true;
 }
 
 void NetworkSession::MasterMailslotNewMessage(TALMailSlot2&, const QString& computerName,

@@ -64,8 +64,9 @@ public:
     // With the question; true when the network exercise ended.
     bool EndCommand();
     bool initiating() const { return state_.ExerciseKind == Participation::Initiator; }
-    // The registration check box: whether the box keeps the state it was given.
-    bool SetRegistration(bool open);
+    // The registration check box: opens or closes registration while this computer leads a
+    // network exercise.
+    void SetRegistration(bool open);
     ControlGrid& grid() { return grid_; }
     const MasterReceiver& receiver() const { return receiver_; }
     const QString& information() const { return information_; }
