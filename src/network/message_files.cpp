@@ -5,16 +5,27 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <chrono>
+
 namespace quindor {
 
 namespace {
 
-// Message files of many computers meet in one folder: their names come from the system's
-// random source, not from the program's reproducible generator.
-QString RandomLetters() {
-    QString letters;
-    for (int i = 0; i < 12; ++i)
-        letters.append(QChar(u'A' + QRandomGenerator::system()->bounded(26)));
+// The 12 letters of a message file name: ten from the clock in microseconds, so that the
+// names of one computer's messages sort in the order they were written (the clock comes round
+// again after four years), and two from the system's random source.
+QString NameLetters() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    uint64_t value =
+        static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+    QString letters(12, QLatin1Char('A'));
+    for (int i = 9; i >= 0; --i) {
+        letters[i] = QChar(u'A' + static_cast<char16_t>(value % 26));
+        value /= 26;
+    }
+    for (int i = 10; i < 12; ++i)
+        letters[i] = QChar(u'A' + QRandomGenerator::system()->bounded(26));
     return letters;
 }
 
@@ -42,7 +53,7 @@ bool WriteMessageFile(const ExerciseFiles& files, const platform::HostIdentity& 
     const QByteArray bytes =
         EncodeMessageFile(identity.userName(), identity.computerName(), JoinMessageLines(lines));
     do {
-        path = files.folder + files.messagePrefix() + RandomLetters() + QStringLiteral(".dat");
+        path = files.folder + files.messagePrefix() + NameLetters() + QStringLiteral(".dat");
     } while (QFileInfo::exists(path));
     const QString draft = path + QStringLiteral(".part");
     QFile file(draft);
@@ -60,7 +71,7 @@ bool WriteMessageFile(const ExerciseFiles& files, const platform::HostIdentity& 
             return true;
         if (!QFileInfo::exists(path))
             break;
-        path = files.folder + files.messagePrefix() + RandomLetters() + QStringLiteral(".dat");
+        path = files.folder + files.messagePrefix() + NameLetters() + QStringLiteral(".dat");
     }
     QFile::remove(draft);
     return false;
@@ -71,14 +82,22 @@ int CollectMessageFiles(const ExerciseFiles& files, const MessageReceiver& recei
     if (!files.valid())
         return 0;
     const QDir dir(files.folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    // In the order written: the oldest first, and within one moment by name, which a
+    // participant's clock letters keep in order. A row ends with the last message.
+    QFileInfoList found;
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (files.isMessageFile(info.fileName()))
+            found.append(info);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const qint64 at = a.lastModified().toMSecsSinceEpoch();
+        const qint64 bt = b.lastModified().toMSecsSinceEpoch();
+        return at != bt ? at < bt : a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+    });
     int handed = 0;
     int errors = 0;
-    for (const QString& name : names) {
-        if (!files.isMessageFile(name))
-            continue;
-        const QString path = dir.filePath(name);
-        const QFileInfo info(path);
+    for (const QFileInfo& info : found) {
+        const QString path = info.filePath();
         // An empty file is deleted unread.
         if (info.isSymLink() || info.size() > 0) {
             const std::optional<NetMessage> message = ReadMessageFile(path);

@@ -14,7 +14,8 @@ namespace quindor {
 // Messages as files of the communication folder: a participant writes each message into a file
 // of its own, the initiator collects and deletes them.
 
-// Writes the lines as a message file under a name of 12 random capitals. The file is written
+// Writes the lines as a message file under a name of 12 capitals (from the clock, so that one
+// computer's names sort as written, and at random). The file is written
 // under a draft name and gets its final name only when complete, never replacing another
 // file, so the collector meets whole messages only. False when it failed; `path` names the
 // file either way.
@@ -31,7 +32,8 @@ constexpr int kMaxCollectErrors = 5;
 // Hands one message to the initiator's receiver; false when the receiver stopped on it.
 using MessageReceiver = std::function<bool(const NetMessage&)>;
 
-// Collects every message file of the channel: each non-empty file is read and handed over;
+// Collects every message file of the channel, the oldest first: each non-empty file is read
+// and handed over;
 // a file that cannot be read, or whose message the receiver stops, is reported with the
 // collector's read error. Every file is deleted afterwards, read or not. Returns how many
 // files were handed over.

@@ -72,7 +72,8 @@ void NetworkSession::JoinCommand() {
         windows_.modeChanged();
 }
 
-bool NetworkSession::ReadNetworkExercise(const QString& name) {
+// The name by value: a repeat passes the name of the run it replaces.
+bool NetworkSession::ReadNetworkExercise(QString name) {
     const ExerciseFiles files = ExerciseFiles::For(state_.CommFolder, state_.CommChannel);
     if (!files.published())
         return false;

@@ -81,7 +81,7 @@ public:
     // The participant.
     void JoinCommand();
     // Loads the published document and settings, announces this computer and starts the run.
-    bool ReadNetworkExercise(const QString& name);
+    bool ReadNetworkExercise(QString name);
     struct Availability {
         bool available = false;
         QString title;
