@@ -105,15 +105,17 @@ ControlGridView::ControlGridView(ControlGrid& grid, QWidget* parent)
     horizontalHeader()->setFixedHeight(kRowHeight + 2);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
-    const QString fixed = FixedColour().name();
-    setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; color: black; "
-                                 "border: none; border-right: 1px solid #a0a0a0; "
-                                 "border-bottom: 1px solid #a0a0a0; padding-left: 2px; }"
-                                 "QTableView { background-color: white; gridline-color: #c0c0c0; }"
-                                 "QTableCornerButton::section { background-color: %1; "
-                                 "border: none; border-right: 1px solid #a0a0a0; "
-                                 "border-bottom: 1px solid #a0a0a0; }")
-                      .arg(fixed));
+    // Colours through the palette: a style sheet would have every cell drawn the slow way.
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        QPalette palette = header->palette();
+        palette.setColor(QPalette::Button, FixedColour());
+        palette.setColor(QPalette::Window, FixedColour());
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        header->setPalette(palette);
+    }
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    setPalette(palette);
     // The corner above the numbers heads the first column.
     setCornerButtonEnabled(false);
     if (auto* corner = findChild<QAbstractButton*>())
@@ -166,7 +168,8 @@ void ClassOverview::paintEvent(QPaintEvent*) {
         return;
     QHeaderView* header = view_.horizontalHeader();
     // Columns lie where the table draws them: behind its frame and number column.
-    const int origin = view_.viewport()->mapTo(this, QPoint(0, 0)).x();
+    const int origin =
+        view_.viewport()->mapTo(window(), QPoint(0, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
     const int firstQuery = ControlGrid::kFirstQueryColumn - 1;
     const int labelRight = origin + header->sectionViewportPosition(firstQuery);
     const std::vector<ControlGrid::QueryTally>& tally = grid_.Tally();
