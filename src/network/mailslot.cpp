@@ -2,9 +2,17 @@
 
 #include "network/envelope.h"
 
+#include <QElapsedTimer>
 #include <QSemaphore>
 
 namespace quindor {
+
+namespace {
+
+// The longest the owner's thread reads messages in one hand-over.
+constexpr int kTurnMs = 20;
+
+} // namespace
 
 // Looks for waiting messages and hands each to the endpoint's owner; sleeps in short slices
 // so that deactivation never waits long.
@@ -47,14 +55,20 @@ private:
         }
     }
 
-    // The owner reads and dispatches one message; this thread waits until it has.
+    // The owner reads and dispatches the waiting messages, one after the other, for at most a
+    // short turn, so that its window goes on painting and answering in a flood; this thread
+    // waits until it has.
     bool handOver() {
         auto done = std::make_shared<QSemaphore>();
         TALMailSlot2* owner = &owner_;
         QMetaObject::invokeMethod(
             owner,
             [owner, done] {
-                owner->ReadOneMessage();
+                QElapsedTimer turn;
+                turn.start();
+                do {
+                    owner->ReadOneMessage();
+                } while (owner->endpoint_.query().count > 0 && turn.elapsed() < kTurnMs);
                 done->release();
             },
             Qt::QueuedConnection);
