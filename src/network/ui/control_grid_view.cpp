@@ -19,6 +19,11 @@ QColor FixedColour() {
     return ToQColor(MakeWinColor(255, 255, 215));
 }
 
+// Small enough for "ff ok" in a query column of 25 pixels and "100.0 %" in one of 40.
+QFont GridFont() {
+    return QFont(QStringLiteral("Arial"), 8);
+}
+
 } // namespace
 
 ControlGridModel::ControlGridModel(ControlGrid& grid, QObject* parent)
@@ -87,6 +92,8 @@ QVariant ControlGridModel::headerData(int section, Qt::Orientation orientation, 
 ControlGridView::ControlGridView(ControlGrid& grid, QWidget* parent)
     : QTableView(parent), grid_(grid) {
     setObjectName(QStringLiteral("TabGrid"));
+    setFont(GridFont());
+    setTextElideMode(Qt::ElideNone);
     auto* model = new ControlGridModel(grid, this);
     setModel(model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -149,6 +156,7 @@ bool ControlGridView::eventFilter(QObject* watched, QEvent* event) {
 ClassOverview::ClassOverview(ControlGrid& grid, ControlGridView& view, QWidget* parent)
     : QWidget(parent), grid_(grid), view_(view) {
     setObjectName(QStringLiteral("KlassenUebersicht"));
+    setFont(GridFont());
     const auto repaint = [this] { update(); };
     connect(static_cast<ControlGridModel*>(view.model()), &ControlGridModel::marksChanged, this,
             repaint);
