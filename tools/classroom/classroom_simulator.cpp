@@ -1,8 +1,9 @@
 #include "classroom/classroom_simulator.h"
 
-#include "document/document_reader.h"
+#include "document/document_session.h"
 #include "exercise/grading.h"
 #include "exercise/protocol.h"
+#include "layouts/document_layouts.h"
 #include "network/envelope.h"
 #include "network/exercise_files.h"
 #include "network/message_files.h"
@@ -167,10 +168,16 @@ std::optional<ClassroomResult> RunClassroom(const ClassroomOptions& options,
     }
     const std::optional<ExerciseSettingsFile> settings =
         ParseExerciseSettings(ReadAll(shared.files.dat), UebDataTyp());
-    Document document;
-    const QByteArray zwk = ReadAll(shared.files.zwk);
-    if (!settings || ReadDocumentBytes(zwk, document, {}) != ReadStatus::Ok)
+    // Loaded as a participant loads it: the layouts make the objects the teacher's computer
+    // numbered.
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session(state, messages, busy);
+    RegisterLayouts(session.layouts(), state);
+    if (!settings || !session.LoadDocument(ExerciseFiles::Existing(shared.files.zwk), false))
         return fail(QStringLiteral("Die Dateien der Netzwerk-Übung sind nicht lesbar."));
+    const Document& document = session.document();
     shared.initiator = settings->initiator;
     shared.settings = settings->run;
     const DocumentTypeRow& row = document.Header.Type();

@@ -5,12 +5,15 @@
 // system's resolver or the host map of QUINDOR_HOSTS.
 #include "classroom/classroom_simulator.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTextStream>
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    // The document is laid out as on a participant's computer, which needs fonts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QStringList args = application.arguments();
