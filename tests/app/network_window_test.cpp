@@ -220,12 +220,22 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
     EXPECT_EQ(display->grid()->verticalHeader()->defaultSectionSize(), 16);
     EXPECT_TRUE(display->information()->toPlainText().startsWith(QStringLiteral("Netzwerk-Übung")));
     // The teacher's menu stays open; the learner's commands are refused.
-    EXPECT_TRUE(window.findChild<QMenu*>(QStringLiteral("LehrersteuerungMenu"))->isEnabled());
+    EXPECT_TRUE(
+        window.findChild<QMenu*>(QStringLiteral("LehrersteuerungMenu"))->menuAction()->isEnabled());
     messages.clear();
     window.CommunicationCommand();
     EXPECT_EQ(messages.texts(),
               QStringList({"Die Einstellungen zur Netzwerk-Kommunikation können nicht während "
                            "einer Netzwerk-Übung geändert werden."}));
+
+    // Painted with its class overview, and printed with it under the grid.
+    EXPECT_FALSE(display->grab().isNull());
+    const PrintTableData table = display->printTable();
+    EXPECT_EQ(table.screenWidths.size(), 16u);
+    EXPECT_EQ(table.screenWidths[0], 30);
+    ASSERT_EQ(table.rows.size(), 5u);
+    EXPECT_EQ(table.rows[3].mid(1, 2), QStringList({"Klassenübersicht", "gelöst"}));
+    EXPECT_EQ(table.rows[4].mid(12), QStringList({"", "0", "0", "0"}));
 
     display->addComment(QStringLiteral("  Gut gelaufen. "));
     EXPECT_TRUE(display->information()->toPlainText().endsWith(
@@ -261,6 +271,55 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
     display->registration()->setChecked(true);
     EXPECT_EQ(messages.texts(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
     EXPECT_TRUE(display->registration()->isChecked());
+}
+
+// A learner's computer: the teacher's network exercise published by a second network session
+// of this process, joined through the window.
+TEST_F(NetworkWindowTest, ALearnerJoinsInTheWindowAndLeavesWithTheProgram) {
+    ASSERT_TRUE(app.session.LoadDocument(writeDocument(QStringLiteral("Wörter")), true));
+    ExerciseRun teacherRun(app.session.document(), app.state, app.settings, messages, sound,
+                           *window.exercisePanel(),
+                           {[] { return int64_t(0); }, [] { return 0.0; }});
+    platform::HostResolver resolver;
+    resolver.setMap({});
+    RecordingMessages teacherMessages;
+    // The teacher shares this computer's document only while it publishes.
+    {
+        NetworkSession teacher(
+            app.session, app.state, app.settings, teacherRun, teacherMessages,
+            platform::HostIdentity(QStringLiteral("LEHRER"), QStringLiteral("l")), resolver);
+        teacher.windows().networkOptions = [](DocumentType) { return true; };
+        teacher.InitiateCommand();
+        app.state.ExerciseKind = Participation::Individual;
+    }
+    app.session.CloseDocument();
+    window.setJoinDialog([] { return std::optional<QString>(QStringLiteral("Lena")); });
+    window.action(QStringLiteral("Netzwerkuebung1"))->trigger();
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
+    EXPECT_TRUE(
+        window.findChild<QToolButton*>(QStringLiteral("NetzUebTeilnehmenBtn"))->isChecked());
+    EXPECT_FALSE(
+        window.findChild<QMenu*>(QStringLiteral("LehrersteuerungMenu"))->menuAction()->isEnabled());
+    window.CommunicationCommand();
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Die Einstellungen zur Netzwerk-Kommunikation können nicht während "
+                           "einer Netzwerk-Übung geändert werden."}));
+    // Closing the program: abort the run, quit; only then the leave message goes.
+    messages.clear();
+    messages.queueAnswer(Answer::Yes);
+    messages.queueChoice(0);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(app.state.ExerciseEndState, RunEnd::Aborted);
+    const ExerciseFiles files = ExerciseFiles::For(app.state.CommFolder, app.state.CommChannel);
+    QStringList sent;
+    for (const QString& name : QDir(files.folder).entryList(QDir::Files)) {
+        if (files.isMessageFile(name))
+            sent.append(name);
+    }
+    // The join and the leave.
+    EXPECT_EQ(sent.size(), 2);
+    // A participant leaves the exercise files in place.
+    EXPECT_TRUE(files.published());
 }
 
 TEST_F(NetworkWindowTest, MenusAndButtonOfTheNetworkExercise) {
