@@ -9,6 +9,7 @@
 #include "network/message_files.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -101,6 +102,10 @@ void NetworkSession::InitiateCommand() {
         messages_.error(DocumentSession::WriteErrorMessage(files.folder + files.channel));
         return;
     }
+    // The folder beside the program is made when first used; a chosen one is left as it is.
+    if (QDir::cleanPath(files.folder) ==
+        QDir::cleanPath(state_.ProgramFolder + QStringLiteral("kom")))
+        QDir().mkpath(files.folder);
     // The registration flag goes first and comes last, so no participant takes files that
     // are still being written for published.
     files.CleanUp();
