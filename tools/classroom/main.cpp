@@ -1,6 +1,8 @@
 // quindor-classroom: a class of simulated participants for a published network exercise.
 //   quindor-classroom FOLDER CHANNEL [--participants N] [--folder-only] [--mistakes RATE]
-//                     [--pace MS] [--seed N]
+//                     [--pace MS] [--seed N] [--timing]
+// --timing adds the moment of the last message on the system's monotonic clock in nanoseconds,
+// for a measuring program on the same machine.
 // The teacher's computer is found by the name in the exercise's settings file, through the
 // system's resolver or the host map of QUINDOR_HOSTS.
 #include "classroom/classroom_simulator.h"
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     quindor::ClassroomOptions options;
+    bool timing = false;
     options.folder = args.at(1);
     options.channel = args.at(2);
     for (qsizetype i = 3; i < args.size(); ++i) {
@@ -31,6 +34,10 @@ int main(int argc, char** argv) {
         const QString value = args.value(i + 1);
         if (arg == QLatin1String("--folder-only")) {
             options.datagrams = false;
+            continue;
+        }
+        if (arg == QLatin1String("--timing")) {
+            timing = true;
             continue;
         }
         if (arg == QLatin1String("--participants"))
@@ -54,8 +61,15 @@ int main(int argc, char** argv) {
         err << error << '\n';
         return 1;
     }
-    QTextStream(stdout) << result->participants << " Teilnehmer, " << result->queries
-                        << " Abfragen, " << result->actions << " Aktionen, " << result->messages
-                        << " Meldungen, " << result->failed << " nicht versandt\n";
+    QTextStream out(stdout);
+    out << result->participants << " Teilnehmer, " << result->queries << " Abfragen, "
+        << result->actions << " Aktionen, " << result->messages << " Meldungen, " << result->failed
+        << " nicht versandt\n";
+    if (timing)
+        out << "letzte Meldung "
+            << std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   result->lastSend.time_since_epoch())
+                   .count()
+            << '\n';
     return result->failed == 0 ? 0 : 1;
 }
