@@ -75,6 +75,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     passwordPrompt_ = [this] { return AskInfoPassword(this); };
     createMenus();
     setupExercise();
+    setupNetwork();
     connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
     connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
     connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {
@@ -123,6 +124,7 @@ void MainWindow::createMenus() {
     createTopicMenu();
     createLearningMenu();
     createExerciseMenu();
+    createNetworkMenu();
     createOptionsMenu();
     createDisplayMenu();
     createHelpMenu();
@@ -393,6 +395,7 @@ void MainWindow::UpdateModeControls() {
         learningButton_->setAccessibleName(learningButton_->text());
         exerciseButton_->setChecked(active && state.ExerciseKind == Participation::Individual);
     }
+    updateNetworkControls();
 }
 
 void MainWindow::UpdateTitle() {
@@ -557,8 +560,6 @@ bool MainWindow::confirmClose() {
     ProgramState& state = app_.state;
     if (!MayLeaveCurrentActivity(state, app_.messages))
         return false;
-    if (state.ViewMode == Mode::Exercise && state.ExerciseKind == Participation::Participant)
-        state.ExerciseEndState = RunEnd::Aborted;
     if (!app_.session.AskSaveChanges() || !chronicleCleanUp())
         return false;
     return app_.messages.choose(
@@ -572,7 +573,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     closeConfirmed_ = true;
+    // A participant leaves its network exercise only once the program really ends, so a
+    // refused close keeps its run going.
+    network_->ProgramClosing();
     app_.state.Closing = true;
+    network_->Shutdown();
     writeSettings();
     event->accept();
 }

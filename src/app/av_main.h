@@ -6,6 +6,7 @@
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
 #include "exercise/ui/uebung_pan.h"
+#include "network/network_session.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
 #include "view/ui/page_area.h"
@@ -98,6 +99,15 @@ public:
     void setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
                             std::function<ResultChoice(const UebDataTyp&)> result);
 
+    // The network exercise.
+    NetworkSession& network() { return *network_; }
+    class TMasterProtForm* controlDisplay() const {
+        return controlDisplay_;
+    }
+    void CommunicationCommand();
+    // Tests answer the join dialog themselves.
+    void setJoinDialog(std::function<std::optional<QString>()> dialog);
+
     TitlePanel* titlePanel() const { return title_; }
     PageArea* pageArea() const { return page_; }
     QMenu* topicMenu() const { return topicMenu_; }
@@ -157,6 +167,9 @@ private:
     void createExerciseMenu();
     void createWorksheetCommand();
     void setupExercise();
+    void createNetworkMenu();
+    void setupNetwork();
+    void updateNetworkControls();
     void placeExercisePanel();
     // What the exercise panel leaves to the window, without the dialogs.
     ExercisePanel::WindowPart exerciseWindowPart();
@@ -233,6 +246,12 @@ private:
     QToolButton* learningButton_ = nullptr;
     QToolButton* exerciseButton_ = nullptr;
     std::unique_ptr<WhiteboardPart, WhiteboardPartDeleter> board_;
+    // The network exercise and its windows.
+    platform::HostResolver resolver_ = platform::HostResolver::fromEnvironment();
+    std::unique_ptr<NetworkSession> network_;
+    class TMasterProtForm* controlDisplay_ = nullptr;
+    QMenu* teacherMenu_ = nullptr;
+    QToolButton* joinButton_ = nullptr;
 };
 
 } // namespace quindor

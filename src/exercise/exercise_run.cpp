@@ -203,6 +203,8 @@ void ExerciseRun::PanelReleased(int panel) {
 void ExerciseRun::afterAction() {
     kind_->recount();
     refreshStatistics();
+    if (observer_)
+        observer_->actionChecked(target_);
     target_ = -1;
     kind_->clearSelection();
     surface_.clearHighlight();
@@ -217,6 +219,8 @@ void ExerciseRun::finishRun() {
     if (state_.ExerciseEndState == RunEnd::Running)
         state_.ExerciseEndState = RunEnd::Completed;
     run_.Grade = GradeOf(run_.TotalPerformance, ScaleOf(run_));
+    if (observer_)
+        observer_->runFinished();
     // Only complete individual runs reach the best list; a partial repetition never does.
     bestListOffered_ = false;
     if (state_.ExerciseKind == Participation::Individual && run_.RunQueries == run_.TotalQueries) {
@@ -250,11 +254,18 @@ void ExerciseRun::finishRun() {
         }
         if (!choice.repeat)
             break;
-        if (StartExercise({.showDialog = settings_.UebOptZeigen, .repeat = choice.what}))
+        // A participant repeats the network exercise as it is published now.
+        const bool participant = state_.ExerciseKind == Participation::Participant;
+        if (participant
+                ? observer_ && observer_->repeatRequested()
+                : StartExercise({.showDialog = settings_.UebOptZeigen, .repeat = choice.what}))
             return;
     }
+    const Participation participation = state_.ExerciseKind;
     state_.ExerciseKind = Participation::Individual;
     takeDown(false);
+    if (observer_)
+        observer_->runLeft(participation, false);
 }
 
 bool ExerciseRun::EnterInBestList() {
@@ -289,8 +300,11 @@ void ExerciseRun::AbortConfirmed() {
     if (state_.ViewMode != Mode::Exercise)
         return;
     const bool wasRunning = state_.ExerciseEndState == RunEnd::Running;
+    const Participation participation = state_.ExerciseKind;
     state_.ExerciseKind = Participation::Individual;
     takeDown(wasRunning);
+    if (observer_)
+        observer_->runLeft(participation, wasRunning);
 }
 
 void ExerciseRun::takeDown(bool wasRunning) {

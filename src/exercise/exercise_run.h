@@ -6,6 +6,7 @@
 #include "exercise/exercise_surface.h"
 #include "exercise/query_list.h"
 #include "exercise/run_kind.h"
+#include "exercise/run_observer.h"
 #include "exercise/run_state.h"
 #include "platform/sound_player.h"
 #include "settings/settings.h"
@@ -91,6 +92,11 @@ public:
     // individual run not entered automatically), and the entry itself; at most once per run.
     bool bestListOffered() const { return bestListOffered_; }
     bool EnterInBestList();
+    // Who learns of the checked actions, the end and the leaving of runs; none by default.
+    void setObserver(RunObserver* observer) { observer_ = observer; }
+    // A participant's run takes the initiator's options (and scale) and the key, name and start
+    // of its join; set before StartExercise for a participant.
+    void setParticipantData(const UebDataTyp& network) { run_ = network; }
     // The PC's name as best lists record it.
     void setComputerName(const QString& name) { computerName_ = name; }
     void setUserName(const QString& name) { userName_ = name; }
@@ -142,6 +148,7 @@ private:
     QString userName_;
     int64_t elapsed_ = 0;
     QString clockText_;
+    RunObserver* observer_ = nullptr;
 };
 
 } // namespace quindor

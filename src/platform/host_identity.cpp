@@ -30,9 +30,15 @@ QString LoginName() {
 } // namespace
 
 HostIdentity HostIdentity::system() {
+    // Several simulated computers on one machine (tests, classroom simulations) each name
+    // themselves through the environment.
+    const QString computer = qEnvironmentVariable("QUINDOR_COMPUTERNAME");
+    const QString user = qEnvironmentVariable("QUINDOR_USERNAME");
     // Windows reports computer names in capitals; keep that so peers compare equal.
-    QString host = QSysInfo::machineHostName().section(QLatin1Char('.'), 0, 0).toUpper();
-    return HostIdentity(host, LoginName());
+    QString host = computer.isEmpty()
+                       ? QSysInfo::machineHostName().section(QLatin1Char('.'), 0, 0).toUpper()
+                       : computer;
+    return HostIdentity(host, user.isEmpty() ? LoginName() : user);
 }
 
 } // namespace quindor::platform

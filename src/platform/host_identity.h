@@ -5,7 +5,8 @@
 namespace quindor::platform {
 
 // Name of this computer and of the logged-on user, as protocols, best lists and network
-// messages record them. Tests and a second simulated PC override both.
+// messages record them. Tests and a second simulated PC override both, in code or through the
+// environment variables QUINDOR_COMPUTERNAME and QUINDOR_USERNAME.
 class HostIdentity {
 public:
     static HostIdentity system();

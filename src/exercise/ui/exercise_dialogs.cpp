@@ -195,6 +195,16 @@ ExerciseOptionsDialog::ExerciseOptionsDialog(OptionsFamily family, Settings& set
                                    : QStringLiteral("UebOptZeigenCheck"));
     showBefore_->setChecked(true);
     layout->addWidget(showBefore_);
+    networkNote_ = new QLabel(
+        QStringLiteral("Klicken Sie auf \"Übung starten\" um die Netzwerk-Übung zu initiieren.  "
+                       "      Alle getätigten Einstellungen werden an die Übungsteilnehmer "
+                       "übermittelt."),
+        this);
+    networkNote_->setObjectName(QStringLiteral("NetzwerkHinweisPanel"));
+    networkNote_->setWordWrap(true);
+    networkNote_->hide();
+    layout->addWidget(networkNote_);
+    caption_ = windowTitle();
 
     auto* buttons = new QHBoxLayout;
     if (family == OptionsFamily::Labelling) {
@@ -355,9 +365,19 @@ bool ExerciseOptionsDialog::showFor(DocumentType type) {
     return exec() == QDialog::Accepted;
 }
 
+bool ExerciseOptionsDialog::showForNetwork(DocumentType type) {
+    setWindowTitle(QStringLiteral("Netzwerk-") + caption_);
+    showBefore_->hide();
+    networkNote_->show();
+    return showFor(type);
+}
+
 void ExerciseOptionsDialog::done(int result) {
     // Changes stay in force whichever way the dialog closes.
     store();
+    networkNote_->hide();
+    showBefore_->show();
+    setWindowTitle(caption_);
     QDialog::done(result);
 }
 

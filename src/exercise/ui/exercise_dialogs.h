@@ -47,6 +47,10 @@ public:
     ExerciseOptionsDialog(OptionsFamily family, Settings& settings, QWidget* parent = nullptr);
     // Shows the dialog for a document of this type; true for "Übung starten".
     bool showFor(DocumentType type);
+    // The same for a network exercise: "Netzwerk-" before the caption and the initiation note
+    // in place of the show-before-start check box, both undone when the dialog closes.
+    bool showForNetwork(DocumentType type);
+    QLabel* networkNote() const { return networkNote_; }
     bool extended() const { return extended_; }
 
 protected:
@@ -75,6 +79,8 @@ private:
     QWidget* typingPanel_ = nullptr;
     QCheckBox* anzZeichen_ = nullptr;
     QCheckBox* showBefore_ = nullptr;
+    QLabel* networkNote_ = nullptr;
+    QString caption_;
     QPushButton* extendButton_ = nullptr;
 };
 

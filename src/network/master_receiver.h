@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/messages.h"
+#include "network/control_grid.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace quindor {
+
+// The initiator's receiver of participant messages: every announced participant gets a row of
+// the control grid, its actions fill the row and the query cells, its result goes into the
+// network exercise's best list.
+class MasterReceiver {
+public:
+    MasterReceiver(ControlGrid& grid, Messages& messages) : grid_(grid), messages_(messages) {}
+
+    // A new network exercise: no participants yet, the query number of every object, the best
+    // list it fills, and the regional settings its participants write reals in.
+    void Reset(std::vector<int> queryNumbers, const QString& bestListPath,
+               const QLocale& locale = QLocale());
+
+    // Handles one message (the computer name from its envelope). Unknown commands and keys
+    // change nothing. False when the message was stopped by a number that does not convert (the
+    // object index, a state outside 0 to 3, a best-list value): what it wrote before stays.
+    bool Receive(const QString& computerName, const QString& text);
+
+    const QStringList& keys() const { return keys_; }
+
+private:
+    int rowOf(const QString& key) const;
+    bool action(int row, const QStringList& lines);
+    bool bestList(const QStringList& lines);
+
+    ControlGrid& grid_;
+    Messages& messages_;
+    QStringList keys_;
+    // The row of each key's first announcement.
+    QHash<QString, int> rows_;
+    std::vector<int> queryNumbers_;
+    QString bestListPath_;
+    QLocale locale_;
+};
+
+} // namespace quindor
