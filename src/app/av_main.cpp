@@ -75,6 +75,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     passwordPrompt_ = [this] { return AskInfoPassword(this); };
     createMenus();
     setupExercise();
+    setupPuzzle();
     connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
     connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
     connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {
@@ -407,6 +408,8 @@ void MainWindow::UpdateModeControls() {
     if (statusPanel_)
         statusPanel_->setVisible(state.ViewMode == Mode::Exercise &&
                                  app_.settings.OptUebStatusInfo);
+    if (puzzleStatus_)
+        puzzleStatus_->setVisible(state.ViewMode == Mode::Puzzle && app_.settings.OptUebStatusInfo);
     if (learningButton_) {
         learningButton_->setChecked(learning);
         learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")

@@ -5,6 +5,8 @@
 #include "app/title_panel.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
+#include "exercise/ui/puzzle_options_dialog.h"
+#include "exercise/ui/puzzle_panel.h"
 #include "exercise/ui/uebung_pan.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
@@ -59,6 +61,15 @@ public:
     void AbortExerciseCommand();
     void ExerciseSettingsCommand();
     void GradeScaleCommand();
+    // The sliding puzzle on the page: its options, then the board over the work area.
+    void SlidingPuzzleCommand();
+    PuzzlePanel* puzzlePanel() const { return puzzlePanel_; }
+    PuzzleStatusPanel* puzzleStatusPanel() const { return puzzleStatus_; }
+    // Tests answer the puzzle's options themselves and set its clock.
+    void setPuzzleDialog(std::function<bool(TSPuzzleOptForm&)> answer) {
+        puzzleAnswer_ = std::move(answer);
+    }
+    void setPuzzleClock(std::function<int64_t()> ticks) { puzzleTicks_ = std::move(ticks); }
     // The best list of the open document (or of the network exercise) in its window.
     void ShowBestList(bool network);
     void FolderCommand();
@@ -108,6 +119,12 @@ private:
     ExercisePanel::WindowPart exerciseWindowPart();
     void exerciseEntered();
     void exerciseLeft();
+    void setupPuzzle();
+    void refreshPuzzleStatus();
+    void puzzleSolved();
+    // The abort of a puzzle after its question; false when the learner goes on.
+    bool abortPuzzle();
+    void takeDownPuzzle();
     ExerciseOptionsDialog* optionsDialog(DocumentType type);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showDisplay();
@@ -169,6 +186,12 @@ private:
     QList<QWidget*> learningTools_;
     QToolButton* learningButton_ = nullptr;
     QToolButton* exerciseButton_ = nullptr;
+    // The sliding puzzle.
+    PuzzlePanel* puzzlePanel_ = nullptr;
+    PuzzleStatusPanel* puzzleStatus_ = nullptr;
+    TSPuzzleOptForm* puzzleOptions_ = nullptr;
+    std::function<bool(TSPuzzleOptForm&)> puzzleAnswer_;
+    std::function<int64_t()> puzzleTicks_;
 };
 
 } // namespace quindor

@@ -256,7 +256,10 @@ void MainWindow::IndividualExerciseCommand() {
 }
 
 void MainWindow::AbortExerciseCommand() {
-    run_->AbortExercise();
+    if (app_.state.ViewMode == Mode::Puzzle)
+        abortPuzzle();
+    else
+        run_->AbortExercise();
     UpdateModeControls();
 }
 
