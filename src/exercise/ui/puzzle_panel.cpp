@@ -25,8 +25,10 @@ PuzzleTile::PuzzleTile(int tile, QWidget* parent) : QAbstractButton(parent), til
     setText(QStringLiteral("Puzzleteil %1").arg(tile + 1));
 }
 
-void PuzzleTile::setPart(const QImage& part) {
-    part_ = part;
+void PuzzleTile::setPart(const QImage& picture, const QRect& source) {
+    picture_ = picture;
+    source_ = source;
+    part_ = QImage();
     update();
 }
 
@@ -35,6 +37,16 @@ void PuzzleTile::paintEvent(QPaintEvent*) {
     const int w = width();
     const int h = height();
     painter.fillRect(rect(), Qt::white);
+    // Stretched when first shown at this size: a start cuts nothing before the tiles show,
+    // a move only copies.
+    const QSize size(std::max(1, w - 4), std::max(1, h - 4));
+    if (part_.size() != size) {
+        part_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        QPainter stretch(&part_);
+        stretch.setCompositionMode(QPainter::CompositionMode_Source);
+        stretch.setRenderHint(QPainter::SmoothPixmapTransform);
+        stretch.drawImage(part_.rect(), picture_, source_);
+    }
     painter.drawImage(1, 1, part_);
     // A raised edge of one pixel inside a black border.
     painter.setPen(ToQColor(MakeWinColor(128, 128, 128)));
@@ -107,18 +119,21 @@ PuzzleTile* PuzzlePanel::tile(int number) const {
                : nullptr;
 }
 
-void PuzzlePanel::start(int n, bool neighboursOnly, const QImage& picture, int64_t startTicks) {
+void PuzzlePanel::start(int tilesPerSide, bool neighboursOnly, const QImage& picture,
+                        int64_t startTicks) {
     stop();
-    picture_ = picture;
-    puzzle_.Start(n, neighboursOnly, PuzzleBoardLayout(size(), picture_.size(), n), startTicks);
-    const int count = puzzle_.size() * puzzle_.size();
-    for (int k = 0; k < count; ++k) {
+    // The format the painter draws without converting.
+    picture_ = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    puzzle_.Start(tilesPerSide, neighboursOnly,
+                  PuzzleBoardLayout(size(), picture_.size(), tilesPerSide), startTicks);
+    const int n = puzzle_.size();
+    for (int k = 0; k < n * n; ++k) {
         auto* tile = new PuzzleTile(k, this);
+        tile->setPart(picture_, PuzzleTileSource(picture_.size(), n, k % n, k / n));
         connect(tile, &PuzzleTile::tilePressed, this, &PuzzlePanel::ClickTile);
         tile->setVisible(k != puzzle_.hiddenTile());
         tiles_.push_back(tile);
     }
-    cutTiles();
     Place();
     show();
     raise();
@@ -130,22 +145,8 @@ void PuzzlePanel::relayout() {
     if (!running())
         return;
     puzzle_.Relayout(PuzzleBoardLayout(size(), picture_.size(), puzzle_.size()));
-    cutTiles();
     Place();
     update();
-}
-
-void PuzzlePanel::cutTiles() {
-    const PuzzleBoard& board = puzzle_.board();
-    const QSize part(std::max(1, board.tileWidth - 3), std::max(1, board.tileHeight - 3));
-    const int n = puzzle_.size();
-    for (PuzzleTile* tile : tiles_) {
-        const int k = tile->tile();
-        const QRect source = PuzzleTileSource(picture_.size(), n, k % n, k / n);
-        tile->setPart(
-            picture_.copy(source).scaled(part, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        tile->resize(board.tileWidth + 1, board.tileHeight + 1);
-    }
 }
 
 void PuzzlePanel::Place() {

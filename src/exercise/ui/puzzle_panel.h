@@ -12,16 +12,17 @@
 
 namespace quindor {
 
-// One tile of the sliding puzzle ("SPuzzlePan" + its number): its part of the page with a
-// black border and a raised edge. A press of the left mouse button, Space or Enter reports it
-// at once; the arrow keys go on to the board.
+// One tile of the sliding puzzle ("SPuzzlePan" + its number): its part of the page, stretched
+// one pixel inside a black border and a raised edge. A press of the left mouse button, Space
+// or Enter reports it at once; the arrow keys go on to the board.
 class PuzzleTile : public QAbstractButton {
     Q_OBJECT
 public:
     PuzzleTile(int tile, QWidget* parent);
 
     int tile() const { return tile_; }
-    void setPart(const QImage& part);
+    // The picture (shared, not copied) and the part of it that the tile shows.
+    void setPart(const QImage& picture, const QRect& source);
 
 signals:
     void tilePressed(int tile);
@@ -35,6 +36,9 @@ protected:
 
 private:
     int tile_;
+    QImage picture_;
+    QRect source_;
+    // The part at the tile's size, made when first painted at that size.
     QImage part_;
 };
 
@@ -50,8 +54,9 @@ public:
 
     const TSchiebepuzzle& puzzle() const { return puzzle_; }
     // A new game on the picture (copied), shown, with the keyboard focus.
-    void start(int n, bool neighboursOnly, const QImage& picture, int64_t startTicks);
-    // Lays the board out for the panel's size again and cuts the tiles anew; the game stays.
+    void start(int tilesPerSide, bool neighboursOnly, const QImage& picture, int64_t startTicks);
+    // Lays the board out for the panel's size again, the tiles at their new size; the game
+    // stays.
     void relayout();
     // Shows the tile that was missing (the puzzle is solved).
     void showHiddenTile();
@@ -76,7 +81,6 @@ protected:
 
 private:
     void followParent();
-    void cutTiles();
     // Every tile to its place, with the cursor and the name that say whether it may move.
     void Place();
     void afterMove(int tile);
