@@ -76,6 +76,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     createMenus();
     setupExercise();
     setupPuzzle();
+    setupLinks();
     connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
     connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
     connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {
@@ -354,6 +355,7 @@ void MainWindow::readSettings() {
                                            ? app_.settings.Schriftart
                                            : QStringLiteral("Arial");
     showOptions();
+    showProgramLinks();
 }
 
 void MainWindow::showOptions() {
@@ -496,17 +498,6 @@ void MainWindow::OpenDocumentCommand() {
         return;
     app_.session.LoadDocument(chosen, true);
     app_.topics.ReadTopicList();
-}
-
-void MainWindow::HelpCommand() {
-    const QString target = QStringLiteral("file://") +
-                           QDir::fromNativeSeparators(app_.state.HelpFolder) +
-                           QStringLiteral("index.html");
-    if (!app_.shell.open(target))
-        app_.messages.error(QStringLiteral("Die Datei \"") + target +
-                            QStringLiteral("\" kann nicht ge\u00f6ffnet werden. Sie ben\u00f6tigen "
-                                           "einen Webbrowser (z.B. Internet Explorer) um dieses "
-                                           "Dokument anzusehen."));
 }
 
 void MainWindow::SetToolBarSide(bool left) {

@@ -8,6 +8,9 @@
 #include "exercise/ui/puzzle_options_dialog.h"
 #include "exercise/ui/puzzle_panel.h"
 #include "exercise/ui/uebung_pan.h"
+#include "links/document_mail.h"
+#include "links/link_opener.h"
+#include "links/program_links.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
 #include "view/ui/page_area.h"
@@ -27,6 +30,9 @@ namespace quindor {
 
 class CoverSheetWidget;
 class InfoBox;
+class LinkDialog;
+class MailOptionsDialog;
+class ProgramLinkButton;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
@@ -70,6 +76,17 @@ public:
         puzzleAnswer_ = std::move(answer);
     }
     void setPuzzleClock(std::function<int64_t()> ticks) { puzzleTicks_ = std::move(ticks); }
+    // Mail and program links.
+    void MailDocumentCommand();
+    void ProgramLinksCommand();
+    LinkOpener& linkOpener() { return *links_; }
+    // Tests answer the mail options and the link dialog themselves.
+    void setMailDialog(std::function<std::optional<MailOption>(MailOptionsDialog&)> answer) {
+        mailAnswer_ = std::move(answer);
+    }
+    void setLinkDialog(std::function<bool(LinkDialog&)> answer) {
+        linkDialogAnswer_ = std::move(answer);
+    }
     // The best list of the open document (or of the network exercise) in its window.
     void ShowBestList(bool network);
     void FolderCommand();
@@ -125,12 +142,14 @@ private:
     // The abort of a puzzle after its question; false when the learner goes on.
     bool abortPuzzle();
     void takeDownPuzzle();
+    void setupLinks();
+    void showProgramLinks();
+    void programLinkPressed(int index, bool rightButton);
     ExerciseOptionsDialog* optionsDialog(DocumentType type);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showDisplay();
     void pageHovered(QPoint point);
     bool viewKey(QKeyEvent* event);
-    QString resolveTarget(const QString& target) const;
     QAction* addAction(QMenu* menu, const QString& name, const QString& text,
                        const QKeySequence& shortcut = QKeySequence());
     void rebuildTopicEntries();
@@ -192,6 +211,12 @@ private:
     TSPuzzleOptForm* puzzleOptions_ = nullptr;
     std::function<bool(TSPuzzleOptForm&)> puzzleAnswer_;
     std::function<int64_t()> puzzleTicks_;
+    // Mail and links.
+    std::unique_ptr<LinkOpener> links_;
+    std::array<ProgramLinkButton*, kProgramLinkCount> linkButtons_{};
+    MailOptionsDialog* mailOptions_ = nullptr;
+    std::function<std::optional<MailOption>(MailOptionsDialog&)> mailAnswer_;
+    std::function<bool(LinkDialog&)> linkDialogAnswer_;
 };
 
 } // namespace quindor
