@@ -77,6 +77,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     setupExercise();
     setupPuzzle();
     setupLinks();
+    setupKeyboard();
     connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
     connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
     connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {

@@ -29,6 +29,8 @@
 namespace quindor {
 
 class CoverSheetWidget;
+class ExerciseKeyboard;
+class PlaceKeyboard;
 class InfoBox;
 class LinkDialog;
 class MailOptionsDialog;
@@ -80,6 +82,9 @@ public:
     void MailDocumentCommand();
     void ProgramLinksCommand();
     LinkOpener& linkOpener() { return *links_; }
+    // The keyboard's way through a run and through the places of the page.
+    ExerciseKeyboard* exerciseKeyboard() const { return exerciseKeyboard_; }
+    PlaceKeyboard* pageKeyboard() const { return pageKeyboard_; }
     // Tests answer the mail options and the link dialog themselves.
     void setMailDialog(std::function<std::optional<MailOption>(MailOptionsDialog&)> answer) {
         mailAnswer_ = std::move(answer);
@@ -143,6 +148,7 @@ private:
     bool abortPuzzle();
     void takeDownPuzzle();
     void setupLinks();
+    void setupKeyboard();
     void showProgramLinks();
     void programLinkPressed(int index, bool rightButton);
     ExerciseOptionsDialog* optionsDialog(DocumentType type);
@@ -217,6 +223,8 @@ private:
     MailOptionsDialog* mailOptions_ = nullptr;
     std::function<std::optional<MailOption>(MailOptionsDialog&)> mailAnswer_;
     std::function<bool(LinkDialog&)> linkDialogAnswer_;
+    ExerciseKeyboard* exerciseKeyboard_ = nullptr;
+    PlaceKeyboard* pageKeyboard_ = nullptr;
 };
 
 } // namespace quindor

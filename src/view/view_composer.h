@@ -29,6 +29,7 @@ public:
         exerciseQueryMode_ = queryMode;
         askedTarget_ = askedTarget;
     }
+    int askedTarget() const { return askedTarget_; }
 
     const QImage& pageImage() const { return page_; }
     const QImage& backgroundSnapshot() const { return background_; }
