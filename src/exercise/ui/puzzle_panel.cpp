@@ -1,6 +1,7 @@
 #include "exercise/ui/puzzle_panel.h"
 
 #include "core/colour.h"
+#include "view/ui/keyboard_chooser.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,16 +11,9 @@
 
 namespace quindor {
 
-namespace {
-
-QColor FocusColour() {
-    return ToQColor(MakeWinColor(0, 90, 255));
-}
-
-} // namespace
-
 PuzzleTile::PuzzleTile(int tile, QWidget* parent) : QAbstractButton(parent), tile_(tile) {
     setObjectName(QStringLiteral("SPuzzlePan%1").arg(tile));
+    setProperty(kOwnFocusFrame, true);
     setProperty("tag", tile);
     setFocusPolicy(Qt::StrongFocus);
     setText(QStringLiteral("Puzzleteil %1").arg(tile + 1));
@@ -55,7 +49,7 @@ void PuzzleTile::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, w - 1, h - 1);
     if (hasFocus()) {
-        painter.setPen(QPen(FocusColour(), 3));
+        painter.setPen(QPen(KeyboardFocusColour(), 3));
         painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
@@ -91,6 +85,7 @@ void PuzzleTile::keyReleaseEvent(QKeyEvent* event) {
 PuzzlePanel::PuzzlePanel(RandomGenerator& random, QWidget* parent)
     : QWidget(parent), puzzle_(random) {
     setObjectName(QStringLiteral("SchiebepuzzlePan"));
+    setProperty(kOwnFocusFrame, true);
     setAccessibleName(QStringLiteral("Schiebepuzzle"));
     setAccessibleDescription(
         QStringLiteral("Pfeiltasten schieben das Teil neben der Lücke hinein; Tab wählt ein "
@@ -239,7 +234,7 @@ void PuzzlePanel::paintEvent(QPaintEvent*) {
     const QRect board = puzzle_.boardRect();
     painter.fillRect(board, ToQColor(MakeWinColor(219, 219, 212)));
     if (hasFocus()) {
-        painter.setPen(QPen(FocusColour(), 3));
+        painter.setPen(QPen(KeyboardFocusColour(), 3));
         painter.drawRect(board.adjusted(-5, -5, 4, 4));
     }
 }

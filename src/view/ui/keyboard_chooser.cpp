@@ -39,6 +39,7 @@ void DrawFrame(QPainter& painter, const QRect& rect) {
 
 KeyboardChooser::KeyboardChooser(QWidget* host) : QAbstractButton(host) {
     setObjectName(QStringLiteral("TastaturAuswahl"));
+    setProperty(kOwnFocusFrame, true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Reached through its host, never by Tab on its own.
     setFocusPolicy(Qt::NoFocus);
@@ -132,7 +133,8 @@ FocusRing::FocusRing(QWidget* host) : QWidget(host) {
     hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool inside = now && now != parentWidget() && parentWidget()->isAncestorOf(now);
-        follow(inside && !qobject_cast<KeyboardChooser*>(now) ? now : nullptr);
+        const bool framed = inside && !now->property(kOwnFocusFrame).toBool();
+        follow(framed ? now : nullptr);
     });
 }
 

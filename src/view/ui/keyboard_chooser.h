@@ -51,9 +51,13 @@ private:
     QRect held_;
 };
 
+// A widget property: the widget shows its keyboard focus itself, the focus ring leaves it out.
+inline constexpr char kOwnFocusFrame[] = "ownFocusFrame";
+
 // A frame around whatever control inside the host has the keyboard focus, drawn over
 // everything, so that the focus is seen on every control, also on those that draw none of
-// their own. Choosers draw their own frames. The mouse goes through it.
+// their own. Choosers and widgets with kOwnFocusFrame draw their own. The mouse goes through
+// it.
 class FocusRing : public QWidget {
     Q_OBJECT
 public:
