@@ -316,6 +316,13 @@ TEST_F(KeyboardRunTest, LearningViewFieldsAndPointsFromTheKeyboard) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chooser);
     ASSERT_TRUE(accessible);
     EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Abfragefeld 1: Sonne"));
+    // Tab goes on past the page, not back to the controls above it.
+    Key(Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_TRUE(next);
+    EXPECT_FALSE(window.pageArea()->isAncestorOf(next));
+    EXPECT_FALSE(window.titlePanel()->isAncestorOf(next));
+    EXPECT_FALSE(chooser->isVisible());
 }
 
 } // namespace

@@ -203,7 +203,7 @@ void ExerciseKeyboard::moveFocus(QWidget* from, bool forward) {
     const int index = at == order.end() ? (forward ? 0 : count - 1)
                                         : static_cast<int>(at - order.begin()) + (forward ? 1 : -1);
     if (index < 0 || index >= count) {
-        leavePanel(forward);
+        FocusPast(&panel_, forward);
         return;
     }
     QWidget* next = order[static_cast<size_t>(index)];
@@ -211,20 +211,6 @@ void ExerciseKeyboard::moveFocus(QWidget* from, bool forward) {
         showPoints();
     else
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-}
-
-void ExerciseKeyboard::leavePanel(bool forward) {
-    QWidget* w = &panel_;
-    for (int guard = 0; guard < 10'000; ++guard) {
-        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (!w || w == &panel_)
-            return;
-        if (panel_.isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() ||
-            !w->isEnabled())
-            continue;
-        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return;
-    }
 }
 
 std::vector<ChooserItem> ExerciseKeyboard::pointItems() const {

@@ -43,7 +43,6 @@ private:
     // Moves the focus one place along the points and the elements, out of the panel past
     // either end; from null it enters at the first or last place.
     void moveFocus(QWidget* from, bool forward);
-    void leavePanel(bool forward);
     void showPoints();
     std::vector<ChooserItem> pointItems() const;
     void pickUp(ElementPanel* card);

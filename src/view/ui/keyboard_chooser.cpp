@@ -24,6 +24,20 @@ void ClickWidget(QWidget* widget, QPoint local) {
     QCoreApplication::sendEvent(widget, &release);
 }
 
+void FocusPast(QWidget* widget, bool forward) {
+    QWidget* w = widget;
+    for (int guard = 0; guard < 10'000; ++guard) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == widget)
+            return;
+        if (widget->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() ||
+            !w->isEnabled())
+            continue;
+        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return;
+    }
+}
+
 namespace {
 
 // A frame of three pixels in the focus colour with a white line inside, seen on any picture.
@@ -190,11 +204,20 @@ PlaceKeyboard::PlaceKeyboard(QWidget* host, std::function<std::vector<ChooserIte
     if (host->accessibleName().isEmpty())
         host->setAccessibleName(hostName);
     host->installEventFilter(this);
+    chooser_->installEventFilter(this);
     connect(chooser_, &KeyboardChooser::chosen, this, &PlaceKeyboard::click);
     connect(chooser_, &KeyboardChooser::cancelled, host_, [this] { host_->setFocus(); });
 }
 
 bool PlaceKeyboard::eventFilter(QObject* watched, QEvent* event) {
+    // From the places on to the controls beside the widget, not to the chooser's own neighbours.
+    if (watched == chooser_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            FocusPast(host_, key == Qt::Key_Tab);
+            return true;
+        }
+    }
     if (watched == host_ && event->type() == QEvent::FocusIn) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {

@@ -101,6 +101,10 @@ private:
 // The colour of every keyboard frame.
 QColor KeyboardFocusColour();
 
+// Gives the focus to the next (or, backwards, the previous) control of the window's Tab order
+// that lies outside the widget.
+void FocusPast(QWidget* widget, bool forward);
+
 // A press and release of the left button at a point of a widget, as the mouse sends them.
 void ClickWidget(QWidget* widget, QPoint local);
 
