@@ -227,6 +227,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::exerciseEntered() {
+    // A puzzle the learner agreed to leave for this run ends here.
+    puzzlePanel_->stop();
     // The whiteboard tools and the learning view's controls stay out of the run.
     for (QWidget* tool : learningTools_)
         tool->hide();

@@ -252,6 +252,39 @@ TEST_F(PuzzleWindowTest, AbortAsksFirst) {
     EXPECT_TRUE(sound.played.isEmpty());
 }
 
+TEST_F(PuzzleWindowTest, ARunStartedFromTheSettingsEndsThePuzzleOnlyWhenAgreed) {
+    Document document;
+    document.BaseImage.Image = test::PatternImage(600, 400);
+    AddObject(document, {.Typ = ObjectKind::QueryLabel,
+                         .Ebene = 1,
+                         .Cap = QStringLiteral("Feld"),
+                         .FrageNummer = -1,
+                         .Kx = 0.5,
+                         .Ky = 0.5,
+                         .KAusr = 1,
+                         .Fsize = 0});
+    const QString path = dir.path() + QStringLiteral("/feld.qdr");
+    test::WriteFileBytes(path, WriteDocumentBytes(document));
+    ASSERT_TRUE(app.session.LoadDocument(path, true));
+    window.setExerciseDialogs([] { return true; }, [] { return QStringLiteral("Ada"); },
+                              [](const UebDataTyp&) { return ResultChoice{}; });
+    window.SlidingPuzzleCommand();
+    ASSERT_EQ(app.state.ViewMode, Mode::Puzzle);
+    messages.queueAnswer(Answer::No);
+    window.ExerciseSettingsCommand();
+    EXPECT_EQ(app.state.ViewMode, Mode::Puzzle);
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(messages.texts().last(),
+              QStringLiteral("Das aktuelle Schiebepuzzle ist noch nicht gelöst.\r\n"
+                             "Übung wirklich abbrechen?"));
+    messages.queueAnswer(Answer::Yes);
+    window.ExerciseSettingsCommand();
+    EXPECT_EQ(app.state.ViewMode, Mode::Exercise);
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(panel()->running());
+    EXPECT_FALSE(window.puzzleStatusPanel()->isVisible());
+}
+
 TEST_F(PuzzleWindowTest, CancelledOptionsLeaveTheView) {
     confirm = false;
     window.SlidingPuzzleCommand();
