@@ -76,6 +76,9 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     createMenus();
     setupExercise();
     setupNetwork();
+    setupPuzzle();
+    setupLinks();
+    setupKeyboard();
     connect(page_, &PageArea::pressed, this, &MainWindow::pagePressed);
     connect(page_, &PageArea::hovered, this, &MainWindow::pageHovered);
     connect(page_, &PageArea::dragged, this, [this](QPoint from, QPoint to) {
@@ -333,6 +336,7 @@ void MainWindow::readSettings() {
                                            : QStringLiteral("Arial");
     showOptions();
     whiteboardSettingsRead();
+    showProgramLinks();
 }
 
 void MainWindow::showOptions() {
@@ -388,6 +392,8 @@ void MainWindow::UpdateModeControls() {
     if (statusPanel_)
         statusPanel_->setVisible(state.ViewMode == Mode::Exercise &&
                                  app_.settings.OptUebStatusInfo);
+    if (puzzleStatus_)
+        puzzleStatus_->setVisible(state.ViewMode == Mode::Puzzle && app_.settings.OptUebStatusInfo);
     if (learningButton_) {
         learningButton_->setChecked(learning);
         learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")
@@ -499,17 +505,6 @@ void MainWindow::OpenDocumentCommand() {
         return;
     app_.session.LoadDocument(chosen, true);
     app_.topics.ReadTopicList();
-}
-
-void MainWindow::HelpCommand() {
-    const QString target = QStringLiteral("file://") +
-                           QDir::fromNativeSeparators(app_.state.HelpFolder) +
-                           QStringLiteral("index.html");
-    if (!app_.shell.open(target))
-        app_.messages.error(QStringLiteral("Die Datei \"") + target +
-                            QStringLiteral("\" kann nicht ge\u00f6ffnet werden. Sie ben\u00f6tigen "
-                                           "einen Webbrowser (z.B. Internet Explorer) um dieses "
-                                           "Dokument anzusehen."));
 }
 
 void MainWindow::SetToolBarSide(bool left) {

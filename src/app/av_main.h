@@ -5,7 +5,12 @@
 #include "app/title_panel.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
+#include "exercise/ui/puzzle_options_dialog.h"
+#include "exercise/ui/puzzle_panel.h"
 #include "exercise/ui/uebung_pan.h"
+#include "links/document_mail.h"
+#include "links/link_opener.h"
+#include "links/program_links.h"
 #include "network/network_session.h"
 #include "view/info_password.h"
 #include "view/learning_clicks.h"
@@ -31,6 +36,8 @@ class Annotator;
 class AreaSelection;
 class Chronicle;
 class CoverSheetWidget;
+class ExerciseKeyboard;
+class PlaceKeyboard;
 class InfoBox;
 class TextInputField;
 class WhiteboardToolBar;
@@ -47,6 +54,9 @@ struct SheetDialogs {
     std::function<std::optional<SheetPattern>(const SheetMenuEntry& entry, int count)> count;
     std::function<std::optional<SheetPattern>()> table;
 };
+class LinkDialog;
+class MailOptionsDialog;
+class ProgramLinkButton;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
@@ -81,6 +91,29 @@ public:
     void AbortExerciseCommand();
     void ExerciseSettingsCommand();
     void GradeScaleCommand();
+    // The sliding puzzle on the page: its options, then the board over the work area.
+    void SlidingPuzzleCommand();
+    PuzzlePanel* puzzlePanel() const { return puzzlePanel_; }
+    PuzzleStatusPanel* puzzleStatusPanel() const { return puzzleStatus_; }
+    // Tests answer the puzzle's options themselves and set its clock.
+    void setPuzzleDialog(std::function<bool(TSPuzzleOptForm&)> answer) {
+        puzzleAnswer_ = std::move(answer);
+    }
+    void setPuzzleClock(std::function<int64_t()> ticks) { puzzleTicks_ = std::move(ticks); }
+    // Mail and program links.
+    void MailDocumentCommand();
+    void ProgramLinksCommand();
+    LinkOpener& linkOpener() { return *links_; }
+    // The keyboard's way through a run and through the places of the page.
+    ExerciseKeyboard* exerciseKeyboard() const { return exerciseKeyboard_; }
+    PlaceKeyboard* pageKeyboard() const { return pageKeyboard_; }
+    // Tests answer the mail options and the link dialog themselves.
+    void setMailDialog(std::function<std::optional<MailOption>(MailOptionsDialog&)> answer) {
+        mailAnswer_ = std::move(answer);
+    }
+    void setLinkDialog(std::function<bool(LinkDialog&)> answer) {
+        linkDialogAnswer_ = std::move(answer);
+    }
     // The best list of the open document (or of the network exercise) in its window.
     void ShowBestList(bool network);
     void FolderCommand();
@@ -175,12 +208,21 @@ private:
     ExercisePanel::WindowPart exerciseWindowPart();
     void exerciseEntered();
     void exerciseLeft();
+    void setupPuzzle();
+    void refreshPuzzleStatus();
+    void puzzleSolved();
+    // The abort of a puzzle after its question; false when the learner goes on.
+    bool abortPuzzle();
+    void takeDownPuzzle();
+    void setupLinks();
+    void setupKeyboard();
+    void showProgramLinks();
+    void programLinkPressed(int index, bool rightButton);
     ExerciseOptionsDialog* optionsDialog(DocumentType type);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showDisplay();
     void pageHovered(QPoint point);
     bool viewKey(QKeyEvent* event);
-    QString resolveTarget(const QString& target) const;
     QAction* addAction(QMenu* menu, const QString& name, const QString& text,
                        const QKeySequence& shortcut = QKeySequence());
     void rebuildTopicEntries();
@@ -252,6 +294,20 @@ private:
     class TMasterProtForm* controlDisplay_ = nullptr;
     QMenu* teacherMenu_ = nullptr;
     QToolButton* joinButton_ = nullptr;
+    // The sliding puzzle.
+    PuzzlePanel* puzzlePanel_ = nullptr;
+    PuzzleStatusPanel* puzzleStatus_ = nullptr;
+    TSPuzzleOptForm* puzzleOptions_ = nullptr;
+    std::function<bool(TSPuzzleOptForm&)> puzzleAnswer_;
+    std::function<int64_t()> puzzleTicks_;
+    // Mail and links.
+    std::unique_ptr<LinkOpener> links_;
+    std::array<ProgramLinkButton*, kProgramLinkCount> linkButtons_{};
+    MailOptionsDialog* mailOptions_ = nullptr;
+    std::function<std::optional<MailOption>(MailOptionsDialog&)> mailAnswer_;
+    std::function<bool(LinkDialog&)> linkDialogAnswer_;
+    ExerciseKeyboard* exerciseKeyboard_ = nullptr;
+    PlaceKeyboard* pageKeyboard_ = nullptr;
 };
 
 } // namespace quindor

@@ -230,6 +230,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::exerciseEntered() {
+    // A puzzle the learner agreed to leave for this run ends here.
+    puzzlePanel_->stop();
     // The whiteboard tools and the learning view's controls stay out of the run.
     SelectTool(Tool::Pointer);
     for (QWidget* tool : learningTools_)
@@ -260,7 +262,10 @@ void MainWindow::IndividualExerciseCommand() {
 }
 
 void MainWindow::AbortExerciseCommand() {
-    run_->AbortExercise();
+    if (app_.state.ViewMode == Mode::Puzzle)
+        abortPuzzle();
+    else
+        run_->AbortExercise();
     UpdateModeControls();
 }
 

@@ -1,7 +1,6 @@
 // The learning view's part of the program window: its menu, the layer switches, the zoom and
 // what a click on the page does.
 #include "app/av_main.h"
-#include "core/activity_guard.h"
 
 #include "document/numbering.h"
 #include "view/info_password.h"
@@ -13,8 +12,6 @@
 #include "view/view_geometry.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -212,20 +209,13 @@ void MainWindow::openClicked(const ClickOutcome& outcome) {
         ShowInfoBox(outcome.index);
         return;
     case ClickEffect::OpenExternal:
-        if (!app_.shell.open(resolveTarget(outcome.target)))
-            app_.messages.error(QStringLiteral("Die Datei oder Internet-Adresse \"") +
-                                outcome.target +
-                                QStringLiteral("\" kann nicht ge\u00f6ffnet werden."));
+        links_->openExternalLink(outcome.target);
         return;
     case ClickEffect::OpenDocument:
-        // Another document ends a run first, when the learner agrees.
-        if (app_.state.ViewMode == Mode::Exercise) {
-            if (!MayLeaveCurrentActivity(app_.state, app_.messages))
-                return;
-            run_->AbortConfirmed();
-        }
-        if (app_.session.LoadDocument(resolveTarget(outcome.target), true))
-            app_.topics.ReadTopicList();
+        links_->openDocumentLink(outcome.target);
+        return;
+    case ClickEffect::OpenPictureLink:
+        links_->openPictureLink(outcome.target);
         return;
     }
 }
@@ -235,18 +225,6 @@ void MainWindow::pageHovered(QPoint point) {
         return;
     page_->setCursor(app_.view.HitTest(point.x(), point.y()) >= 0 ? Qt::PointingHandCursor
                                                                   : Qt::ArrowCursor);
-}
-
-QString MainWindow::resolveTarget(const QString& target) const {
-    // Web addresses and absolute paths stay as they are; other names are taken relative to
-    // the folder of the open document.
-    if (target.contains(QStringLiteral("://")) || QDir::isAbsolutePath(target))
-        return target;
-    const QString& fileName = app_.session.header().FileName;
-    const QString folder =
-        fileName.isEmpty() ? app_.state.CurrentFolder : QFileInfo(fileName).absolutePath();
-    return QDir(folder).absoluteFilePath(
-        QString(target).replace(QLatin1Char('\\'), QLatin1Char('/')));
 }
 
 void MainWindow::ShowInfoBox(int index) {

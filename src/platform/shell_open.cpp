@@ -1,5 +1,8 @@
 #include "platform/shell_open.h"
 
+#include "platform/desktop_entry.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,6 +31,41 @@ bool SystemShellOpener::open(const QString& target) {
     if (opener.isEmpty())
         return false;
     return QProcess::startDetached(opener, {target});
+#endif
+}
+
+bool IsProgramFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(4);
+    return head == QByteArrayLiteral("\x7f"
+                                     "ELF") ||
+           head.startsWith("#!");
+}
+
+bool SystemShellOpener::launch(const QString& program) {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    // The shell runs programs and shortcuts itself.
+    return open(program);
+#else
+    const QFileInfo info(program);
+    if (!info.isFile())
+        return false;
+    if (info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0) {
+        const std::optional<DesktopLaunch> entry = ReadDesktopEntry(program);
+        if (!entry)
+            return false;
+        if (!entry->url.isEmpty())
+            return open(entry->url);
+        return QProcess::startDetached(entry->program, entry->arguments, entry->workingFolder);
+    }
+    if (IsProgramFile(program))
+        return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath());
+    return open(program);
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "settings/settings.h"
 
+#include <QStandardPaths>
+
 namespace quindor {
 
 bool IsTimeFieldText(const QString& text) {
@@ -34,7 +36,17 @@ QString ExpandEnvironmentVariables(const QString& text) {
 }
 
 QString DefaultVerknuepfungT() {
+#if defined(Q_OS_WIN)
     return ExpandEnvironmentVariables(QStringLiteral("%SystemRoot%\\system32\\osk.exe"));
+#else
+    // The on-screen keyboards of the Linux desktops; without one the button is not set up.
+    for (const char* name : {"onboard", "florence", "matchbox-keyboard", "kvkbd"}) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!program.isEmpty())
+            return program;
+    }
+    return QString();
+#endif
 }
 
 } // namespace quindor

@@ -52,7 +52,8 @@ bool IsTimeFieldText(const QString& text);
 
 // Replaces every %NAME% whose variable is set by its value; unknown names stay as written.
 QString ExpandEnvironmentVariables(const QString& text);
-// The on-screen keyboard program with the environment variables expanded.
+// The system's on-screen keyboard program (on Windows with the environment variables
+// expanded), empty when there is none.
 QString DefaultVerknuepfungT();
 
 // The user's options with their defaults (the values in effect when no store holds them). The

@@ -17,10 +17,7 @@ ClickOutcome OpenPoint(const ObjDataTyp& o, int index) {
         return {ClickEffect::OpenDocument, index, o.Cap};
     case ObjectKind::PictureLink:
     case ObjectKind::TablePictureLink:
-        return {o.Cap.endsWith(QLatin1String(".qdr"), Qt::CaseInsensitive)
-                    ? ClickEffect::OpenDocument
-                    : ClickEffect::OpenExternal,
-                index, o.Cap};
+        return {ClickEffect::OpenPictureLink, index, o.Cap};
     default:
         return {};
     }

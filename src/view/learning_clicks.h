@@ -12,11 +12,12 @@ namespace quindor {
 // What a click in the learning view asks of the window beyond what the view did itself.
 enum class ClickEffect {
     None,
-    Redrawn,      // a query field was covered or uncovered; the display picture changed
-    Recomposed,   // another question is shown
-    OpenInfo,     // the info box of the point `index`
-    OpenExternal, // the file or address `target`
-    OpenDocument, // the document `target`
+    Redrawn,         // a query field was covered or uncovered; the display picture changed
+    Recomposed,      // another question is shown
+    OpenInfo,        // the info box of the point `index`
+    OpenExternal,    // the file or address `target`
+    OpenDocument,    // the document or folder `target`
+    OpenPictureLink, // a picture's link `target`, a document or a file
 };
 
 struct ClickOutcome {

@@ -42,6 +42,7 @@ public:
     }
     // Where the answers of multiple choice stand during a run (BuildAnswerPlacementMap).
     void setAnswerPlacement(std::vector<int> map) { answerPlacement_ = std::move(map); }
+    int askedTarget() const { return askedTarget_; }
 
     const QImage& pageImage() const { return page_; }
     // The picture area the page was last composed for.

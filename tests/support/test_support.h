@@ -123,14 +123,20 @@ private:
     }
 };
 
-// Keeps every target the program asks the system to open and answers with `result`.
+// Keeps every target the program asks the system to open, and every program it asks it to
+// start, and answers with `result`.
 class RecordingShell : public platform::ShellOpener {
 public:
     bool open(const QString& target) override {
         opened.append(target);
         return result;
     }
+    bool launch(const QString& program) override {
+        launched.append(program);
+        return result;
+    }
     QStringList opened;
+    QStringList launched;
     bool result = false;
 };
 
