@@ -67,7 +67,7 @@ struct Teacher {
         settings.UebOpt.Zuordnungstexte = 0;
         settings.UebOpt.Zuordnungsziele = 0;
         network.windows().networkOptions = [](DocumentType) { return true; };
-        network.windows().showControlDisplay = [this] { display.ShowDisplay(); };
+        network.windows().showControlDisplay = [this] { display.showDisplay(); };
         network.windows().pause = [](int) {};
         resolver.setMap({{QStringLiteral("LEHRER"), QHostAddress(QStringLiteral("127.0.0.90"))}});
     }
@@ -139,21 +139,21 @@ void PrintCount(const std::string& what, int got, int expected) {
 // Baseline: the same number of action messages handed straight to the receiver.
 double DirectSeconds(int participants) {
     ControlGrid grid;
-    grid.Prepare(kQueries, false, 0);
+    grid.prepare(kQueries, false, 0);
     RecordingMessages messages;
     MasterReceiver receiver(grid, messages);
     std::vector<int> numbers(kQueries);
     for (int i = 0; i < kQueries; ++i)
         numbers[static_cast<size_t>(i)] = i + 1;
-    receiver.Reset(numbers, QString());
+    receiver.reset(numbers, QString());
     QElapsedTimer timer;
     timer.start();
     for (int p = 0; p < participants; ++p) {
         const QString key = QStringLiteral("KEY%1").arg(p);
-        receiver.Receive(QStringLiteral("SIM"),
+        receiver.receive(QStringLiteral("SIM"),
                          JoinMessageLines({"TN-INIT", key, "S", "10:00:00"}));
         for (int q = 0; q < kQueries; ++q)
-            receiver.Receive(
+            receiver.receive(
                 QStringLiteral("SIM"),
                 JoinMessageLines({"TN-AKTION", key, QString::number(q), "0", "0", "0", "10:00:00",
                                   "60", "1", "0", "59", "00:01", "100.0", "1.7", "6"}));
@@ -185,7 +185,7 @@ void Scenario(int participants, double lastCellGoal, bool probeLoop) {
     teacher.state.CommChannel = RandomChannel();
     teacher.session.LoadDocument(WriteDocument(dir.path()), true);
     SetNumberingMode(teacher.session.document(), teacher.state, Numbering::Ordered);
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     // The control display is painted once before the class starts: its first painting (fonts,
     // layout) is no answer to the class.
     QElapsedTimer settle;
@@ -225,7 +225,7 @@ void Scenario(int participants, double lastCellGoal, bool probeLoop) {
     const ControlGrid& grid = teacher.network.grid();
     const auto solved = [&grid] {
         int n = 0;
-        for (const ControlGrid::QueryTally& t : grid.Tally())
+        for (const ControlGrid::QueryTally& t : grid.tally())
             n += t.solved;
         return n;
     };
@@ -271,7 +271,7 @@ void Scenario(int participants, double lastCellGoal, bool probeLoop) {
         done ? std::chrono::duration<double>(complete - firstSend).count() : 60.0;
     bench::PrintRatio(label + " DeliveryThroughDatagrams", label + " ReceiverDirect",
                       delivery / DirectSeconds(participants), 50.0);
-    teacher.network.Shutdown();
+    teacher.network.shutdown();
 }
 
 void FolderScenario() {
@@ -281,7 +281,7 @@ void FolderScenario() {
     teacher.settings.NetzKomVerfahren = 0;
     teacher.session.LoadDocument(WriteDocument(dir.path()), true);
     SetNumberingMode(teacher.session.document(), teacher.state, Numbering::Ordered);
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     teacher.network.MasterNetzKomTimer.stop();
     const ExerciseFiles files = teacher.network.files();
     // 30 participants: the join and nine actions each.
@@ -298,12 +298,12 @@ void FolderScenario() {
     }
     QElapsedTimer timer;
     timer.start();
-    teacher.network.CollectTick();
+    teacher.network.collectTick();
     const double seconds = timer.nsecsElapsed() / 1e9;
     const Delivery d = Count(teacher.network.grid());
     PrintCount("folder-only message files collected in one tick", d.solved, 270);
     bench::PrintRatio("CollectThreeHundredFiles", "300ms", seconds / 0.3, 1.0);
-    teacher.network.Shutdown();
+    teacher.network.shutdown();
 }
 
 } // namespace

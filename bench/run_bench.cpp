@@ -164,10 +164,10 @@ void CheckedChoiceOk(benchmark::State& s) {
             if (o.Typ == ObjectKind::ChoiceOk)
                 ok = i;
             else if (o.Typ == ObjectKind::ChoiceMarker && o.Cap == QStringLiteral("+"))
-                f.run.PanelReleased(i);
+                f.run.panelReleased(i);
         }
         s.ResumeTiming();
-        f.run.PanelReleased(ok);
+        f.run.panelReleased(ok);
     }
     s.counters["correct"] = f.run.data().CorrectCount;
 }
@@ -191,7 +191,7 @@ void CheckedBasketDrop(benchmark::State& s) {
             f.document.Object(f.run.queryList()[static_cast<size_t>(panel)].CardObject);
         const QPointF centre(m.Left + (card.BildKenn.mid(5).toInt() - 0.5) * w, 0.5);
         f.run.FindDropTarget(centre, QRectF(centre - QPointF(0.05, 0.02), QSizeF(0.1, 0.04)));
-        f.run.PanelReleased(panel);
+        f.run.panelReleased(panel);
     }
     s.counters["correct"] = f.run.data().CorrectCount;
 }
@@ -209,8 +209,8 @@ void CheckedPair(benchmark::State& s) {
             if (o.State == ObjectState::PairOpen && o.Partner > i) {
                 const int partner = o.Partner;
                 for (const int element : {i, partner}) {
-                    f.run.PanelPressed(element);
-                    f.run.PanelReleased(element);
+                    f.run.panelPressed(element);
+                    f.run.panelReleased(element);
                 }
                 break;
             }

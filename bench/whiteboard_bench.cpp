@@ -113,7 +113,7 @@ void FileScreenshot(benchmark::State& state) {
     Chronicle chronicle(program, messages);
     const QDateTime now = QDateTime::currentDateTime();
     for (auto _ : state)
-        benchmark::DoNotOptimize(chronicle.File(picture, now));
+        benchmark::DoNotOptimize(chronicle.file(picture, now));
 }
 
 // Qt 6 takes a PNG's compression from 0 to 100 and hands zlib nine 91sts of it: 5 would be

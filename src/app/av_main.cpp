@@ -570,9 +570,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closeConfirmed_ = true;
     // A participant leaves its network exercise only once the program really ends, so a
     // refused close keeps its run going.
-    network_->ProgramClosing();
+    network_->programClosing();
     app_.state.Closing = true;
-    network_->Shutdown();
+    network_->shutdown();
     writeSettings();
     event->accept();
 }

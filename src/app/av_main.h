@@ -121,7 +121,7 @@ public:
     void PrintViewCommand();
     void CopyViewCommand();
     // The worksheet of the open document (learning view only).
-    void WorksheetCommand();
+    void worksheetCommand();
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }
@@ -137,7 +137,7 @@ public:
     class TMasterProtForm* controlDisplay() const {
         return controlDisplay_;
     }
-    void CommunicationCommand();
+    void communicationCommand();
     // Tests answer the join dialog themselves.
     void setJoinDialog(std::function<std::optional<QString>()> dialog);
 
@@ -150,19 +150,19 @@ public:
     void setPasswordPrompt(PasswordPrompt prompt) { passwordPrompt_ = std::move(prompt); }
 
     // The whiteboard: its tools on the learning view, sheets and the chronicle.
-    void SelectTool(Tool tool);
-    void NewSheetCommand(int entry);
-    void FileInChronicleCommand();
-    void RecallFromChronicle(int listIndex);
-    void OpenPictureSheetCommand();
-    void PastePictureCommand();
-    void LeaveSheetCommand();
-    void RemoveDrawingsCommand();
-    void UndoDrawingCommand();
-    void RedoDrawingCommand();
-    void SaveViewCommand();
-    void SaveChroniclePdfCommand();
-    void StampConfigureCommand();
+    void selectTool(Tool tool);
+    void newSheetCommand(int entry);
+    void fileInChronicleCommand();
+    void recallFromChronicle(int listIndex);
+    void openPictureSheetCommand();
+    void pastePictureCommand();
+    void leaveSheetCommand();
+    void removeDrawingsCommand();
+    void undoDrawingCommand();
+    void redoDrawingCommand();
+    void saveViewCommand();
+    void saveChroniclePdfCommand();
+    void stampConfigureCommand();
     // The view, or the chosen area of it while the area tool is active.
     QImage outputPicture() const;
     Annotator& annotator();

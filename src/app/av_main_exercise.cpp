@@ -233,7 +233,7 @@ void MainWindow::exerciseEntered() {
     // A puzzle the learner agreed to leave for this run ends here.
     puzzlePanel_->stop();
     // The whiteboard tools and the learning view's controls stay out of the run.
-    SelectTool(Tool::Pointer);
+    selectTool(Tool::Pointer);
     for (QWidget* tool : learningTools_)
         tool->hide();
     page_->hide();

@@ -18,17 +18,17 @@ void MainWindow::createNetworkMenu() {
     teacherMenu_->setObjectName(QStringLiteral("LehrersteuerungMenu"));
     connect(addAction(teacherMenu_, QStringLiteral("Netzwerkuebunginitiieren1"),
                       QStringLiteral("&Netzwerk-Übung initiieren..."), QKeySequence(Qt::Key_F9)),
-            &QAction::triggered, this, [this] { network_->InitiateCommand(); });
+            &QAction::triggered, this, [this] { network_->initiateCommand(); });
     connect(addAction(teacherMenu_, QStringLiteral("LehrerNetzwerkUebungbeenden1"),
                       QStringLiteral("Netzwerk-Übung &beenden")),
             &QAction::triggered, this, [this] {
-                if (network_->EndCommand())
-                    controlDisplay_->RefreshCaption();
+                if (network_->endCommand())
+                    controlDisplay_->refreshCaption();
             });
     teacherMenu_->addSeparator();
     connect(addAction(teacherMenu_, QStringLiteral("Kontrollanzeige1"),
                       QStringLiteral("&Kontrollanzeige..."), QKeySequence(Qt::ALT | Qt::Key_F9)),
-            &QAction::triggered, this, [this] { controlDisplay_->ShowDisplay(); });
+            &QAction::triggered, this, [this] { controlDisplay_->showDisplay(); });
     connect(addAction(teacherMenu_, QStringLiteral("LehrerBestenlisteNetzwerk1"),
                       QStringLiteral("&Bestenliste Netzwerk-Übung...")),
             &QAction::triggered, this, [this] { ShowBestList(true); });
@@ -38,7 +38,7 @@ void MainWindow::createNetworkMenu() {
     QAction* join = new QAction(QStringLiteral("An Netzwerk-Übung &teilnehmen..."), this);
     join->setObjectName(QStringLiteral("Netzwerkuebung1"));
     join->setShortcut(QKeySequence(Qt::Key_F8));
-    connect(join, &QAction::triggered, this, [this] { network_->JoinCommand(); });
+    connect(join, &QAction::triggered, this, [this] { network_->joinCommand(); });
     exercise->insertAction(action(QStringLiteral("UebungAbbrechenItem")), join);
     QAction* networkList = new QAction(QStringLiteral("Besten&liste Netzwerk-Übung..."), this);
     networkList->setObjectName(QStringLiteral("BestenlisteNetzwerk1"));
@@ -58,7 +58,7 @@ void MainWindow::setupNetwork() {
     QMenu* options = findChild<QMenu*>(QStringLiteral("OptionenMenu"));
     QAction* communication = new QAction(QStringLiteral("Netzwerk-&Kommunikation..."), this);
     communication->setObjectName(QStringLiteral("Kommunikationsverzeichnis1"));
-    connect(communication, &QAction::triggered, this, &MainWindow::CommunicationCommand);
+    connect(communication, &QAction::triggered, this, &MainWindow::communicationCommand);
     options->insertAction(action(QStringLiteral("SchriftartItem")), communication);
 
     // "Netz-Übung teilnehmen" below "Individual- Übung", where the status panel starts.
@@ -71,7 +71,7 @@ void MainWindow::setupNetwork() {
     joinButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(joinButton_, &QToolButton::clicked, this, [this] {
         if (app_.state.ViewMode == Mode::Learning)
-            network_->JoinCommand();
+            network_->joinCommand();
         UpdateModeControls();
     });
     static_cast<QVBoxLayout*>(toolArea_->layout())
@@ -83,12 +83,12 @@ void MainWindow::setupNetwork() {
         return dialog && dialog->showForNetwork(type);
     };
     windows.showControlDisplay = [this] {
-        controlDisplay_->RegistrationOpened();
-        controlDisplay_->ShowDisplay();
+        controlDisplay_->registrationOpened();
+        controlDisplay_->showDisplay();
     };
     windows.closeControlDisplay = [this] { controlDisplay_->close(); };
     windows.setInformation = [this](const QString& text) {
-        controlDisplay_->SetInformation(text, true);
+        controlDisplay_->setInformation(text, true);
     };
     windows.modeChanged = [this] { UpdateModeControls(); };
     windows.joinButton = [this](bool pressed) { joinButton_->setChecked(pressed); };
@@ -106,7 +106,7 @@ void MainWindow::setJoinDialog(std::function<std::optional<QString>()> dialog) {
         TNetzUebungTnStartForm form(
             app_.messages,
             [this] {
-                const NetworkSession::Availability available = network_->CheckAvailability();
+                const NetworkSession::Availability available = network_->checkAvailability();
                 return TNetzUebungTnStartForm::Check{available.available, available.title};
             },
             [this] { return network_->commFolderExists(); }, this);
@@ -126,7 +126,7 @@ void MainWindow::updateNetworkControls() {
                                 state.ExerciseKind == Participation::Participant);
 }
 
-void MainWindow::CommunicationCommand() {
+void MainWindow::communicationCommand() {
     if (!MayChangeCommSettings(app_.state, app_.messages))
         return;
     TKommVerzForm dialog(app_.state, app_.settings, app_.messages, app_.pickers, this);

@@ -149,68 +149,68 @@ void MainWindow::createWhiteboard() {
         ToolState& state = b.annotator.tools();
         switch (command) {
         case BoardCommand::Pointer:
-            return SelectTool(Tool::Pointer);
+            return selectTool(Tool::Pointer);
         case BoardCommand::Hand:
-            return SelectTool(Tool::Hand);
+            return selectTool(Tool::Hand);
         case BoardCommand::Pen:
-            SelectTool(PenPresetTool(state.preset));
+            selectTool(PenPresetTool(state.preset));
             return b.bar->popupBelow(b.bar->presetMenu(), BoardCommand::Pen);
         case BoardCommand::Eraser:
-            return SelectTool(Tool::Eraser);
+            return selectTool(Tool::Eraser);
         case BoardCommand::Stamp:
-            SelectTool(Tool::Stamp);
+            selectTool(Tool::Stamp);
             return b.bar->popupBeside(b.bar->stampMenu(), BoardCommand::Stamp);
         case BoardCommand::Text:
             if (!b.text->isVisible())
                 b.text->clear();
-            return SelectTool(Tool::Text);
+            return selectTool(Tool::Text);
         case BoardCommand::Area:
             // Pressed again, the tool starts over without an area.
             if (state.tool == Tool::Area) {
                 b.area.clear();
                 showArea();
             }
-            return SelectTool(Tool::Area);
+            return selectTool(Tool::Area);
         case BoardCommand::Size:
             return b.bar->popupBelow(b.bar->sizeMenu(), BoardCommand::Size);
         case BoardCommand::Colour:
             return b.bar->popupBeside(b.bar->colourMenu(), BoardCommand::Colour);
         case BoardCommand::RemoveAll:
-            return RemoveDrawingsCommand();
+            return removeDrawingsCommand();
         case BoardCommand::Undo:
-            return UndoDrawingCommand();
+            return undoDrawingCommand();
         case BoardCommand::Redo:
-            return RedoDrawingCommand();
+            return redoDrawingCommand();
         case BoardCommand::Copy:
             return CopyViewCommand();
         case BoardCommand::Save:
-            return SaveViewCommand();
+            return saveViewCommand();
         case BoardCommand::Print:
             return PrintViewCommand();
         case BoardCommand::NewSheet:
             return b.bar->popupBelow(b.bar->sheetMenu(), BoardCommand::NewSheet);
         case BoardCommand::FileInChronicle:
-            return FileInChronicleCommand();
+            return fileInChronicleCommand();
         case BoardCommand::Chronicle:
             return b.bar->popupBelow(b.bar->chronicleMenu(), BoardCommand::Chronicle);
         case BoardCommand::OpenPicture:
-            return OpenPictureSheetCommand();
+            return openPictureSheetCommand();
         case BoardCommand::Paste:
-            return PastePictureCommand();
+            return pastePictureCommand();
         case BoardCommand::Leave:
-            return LeaveSheetCommand();
+            return leaveSheetCommand();
         case BoardCommand::ChroniclePdf:
-            return SaveChroniclePdfCommand();
+            return saveChroniclePdfCommand();
         }
     });
     connect(bar, &WhiteboardToolBar::presetChosen, this, [this](int preset) {
         board_->annotator.tools().preset = preset;
-        SelectTool(PenPresetTool(preset));
+        selectTool(PenPresetTool(preset));
     });
     const auto penIfPointing = [this] {
         const Tool tool = board_->annotator.tools().tool;
         if (tool == Tool::Pointer || tool == Tool::Hand)
-            SelectTool(Tool::Freehand);
+            selectTool(Tool::Freehand);
     };
     connect(bar, &WhiteboardToolBar::sizeChosen, this, [this, penIfPointing](int size) {
         board_->annotator.tools().size = size;
@@ -229,10 +229,10 @@ void MainWindow::createWhiteboard() {
         board_->bar->showStamp(number);
     });
     connect(bar, &WhiteboardToolBar::stampConfigureChosen, this,
-            &MainWindow::StampConfigureCommand);
-    connect(bar, &WhiteboardToolBar::sheetChosen, this, &MainWindow::NewSheetCommand);
+            &MainWindow::stampConfigureCommand);
+    connect(bar, &WhiteboardToolBar::sheetChosen, this, &MainWindow::newSheetCommand);
     connect(bar->chronicleMenu(), &ChronicleMenu::entryChosen, this,
-            &MainWindow::RecallFromChronicle);
+            &MainWindow::recallFromChronicle);
     connect(b.label, &AreaLabel::dragged, this, [this](QPoint delta) {
         board_->area.moveBy(delta, app_.view.displayPicture().rect());
         showArea();
@@ -274,23 +274,23 @@ void MainWindow::createWhiteboard() {
     // The shortcuts work wherever the window has the focus.
     addActions({bar->action(BoardCommand::Undo), bar->action(BoardCommand::Redo)});
 
-    SelectTool(Tool::Pointer);
+    selectTool(Tool::Pointer);
 }
 
 void MainWindow::beforeLoad() {
     // A loaded document starts with the pointer.
     if (board_ && board_->annotator.tools().tool != Tool::Pointer)
-        SelectTool(Tool::Pointer);
+        selectTool(Tool::Pointer);
 }
 
 void MainWindow::whiteboardSettingsRead() {
     WhiteboardPart& b = *board_;
-    b.annotator.stamps() = StampTable::FromSettings(app_.settings);
+    b.annotator.stamps() = StampTable::fromSettings(app_.settings);
     b.bar->setStamps(b.annotator.stamps());
     b.bar->showStamp(b.annotator.tools().stamp);
 }
 
-void MainWindow::SelectTool(Tool tool) {
+void MainWindow::selectTool(Tool tool) {
     WhiteboardPart& b = *board_;
     b.annotator.tools().tool = tool;
     if (IsPenTool(tool))
@@ -366,7 +366,7 @@ bool MainWindow::whiteboardMouse(QEvent* event) {
     if (press) {
         // A click on the start page opens a white sheet.
         if (page_->startInformationVisible()) {
-            NewSheetCommand(0);
+            newSheetCommand(0);
             return true;
         }
         if (button == Qt::RightButton) {
@@ -449,26 +449,26 @@ QImage MainWindow::outputPicture() const {
     return OutputPicture(app_.view.displayPicture(), area ? &b.area : nullptr);
 }
 
-void MainWindow::RemoveDrawingsCommand() {
+void MainWindow::removeDrawingsCommand() {
     board_->annotator.removeAll();
     showDisplay();
 }
 
-void MainWindow::UndoDrawingCommand() {
+void MainWindow::undoDrawingCommand() {
     if (!board_->annotator.undo())
         return;
     zoomItems_[static_cast<size_t>(app_.view.geometry().Zoom)]->setChecked(true);
     showDisplay();
 }
 
-void MainWindow::RedoDrawingCommand() {
+void MainWindow::redoDrawingCommand() {
     if (!board_->annotator.redo())
         return;
     zoomItems_[static_cast<size_t>(app_.view.geometry().Zoom)]->setChecked(true);
     showDisplay();
 }
 
-void MainWindow::SaveViewCommand() {
+void MainWindow::saveViewCommand() {
     const QString path = app_.pickers.saveFile(
         QStringLiteral("Ansicht in Bilddatei speichern"),
         QStringLiteral("Alle Dateien (*.*)|*.*|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|Bitmap "
@@ -484,7 +484,7 @@ void MainWindow::SaveViewCommand() {
     WritePictureFile(outputPicture(), path, app_.messages);
 }
 
-void MainWindow::StampConfigureCommand() {
+void MainWindow::stampConfigureCommand() {
     WhiteboardPart& b = *board_;
     TStempelForm dialog(b.annotator.stamps(), this);
     if (dialog.exec() != QDialog::Accepted)
@@ -498,7 +498,7 @@ void MainWindow::StampConfigureCommand() {
 void MainWindow::penInsteadOfPointer() {
     const Tool tool = board_->annotator.tools().tool;
     if (tool == Tool::Pointer || tool == Tool::Hand)
-        SelectTool(Tool::Freehand);
+        selectTool(Tool::Freehand);
 }
 
 void MainWindow::installSheet(const QImage& picture, const QString& title) {
@@ -507,7 +507,7 @@ void MainWindow::installSheet(const QImage& picture, const QString& title) {
     documentChanged();
 }
 
-void MainWindow::NewSheetCommand(int entry) {
+void MainWindow::newSheetCommand(int entry) {
     const auto& menu = SheetMenu();
     if (entry < 0 || entry >= static_cast<int>(menu.size()))
         return;
@@ -544,13 +544,13 @@ void MainWindow::NewSheetCommand(int entry) {
     installSheet(MakeSheet(*pattern, page_->size()), NewSheetTitle());
 }
 
-void MainWindow::FileInChronicleCommand() {
+void MainWindow::fileInChronicleCommand() {
     WhiteboardPart& b = *board_;
     const QImage& display = app_.view.displayPicture();
     if (display.isNull())
         return;
     const std::optional<ChronicleEntry> entry =
-        b.chronicle.File(display, QDateTime::currentDateTime());
+        b.chronicle.file(display, QDateTime::currentDateTime());
     if (!entry)
         return;
     b.bar->chronicleMenu()->addEntry(entry->number - 1, entry->caption(), display);
@@ -562,7 +562,7 @@ void MainWindow::FileInChronicleCommand() {
     b.annotator.setFiled(true);
 }
 
-void MainWindow::RecallFromChronicle(int listIndex) {
+void MainWindow::recallFromChronicle(int listIndex) {
     const std::vector<ChronicleEntry>& entries = board_->chronicle.entries();
     if (listIndex < 0 || listIndex >= static_cast<int>(entries.size()) ||
         !app_.session.AskSaveChanges())
@@ -580,7 +580,7 @@ void MainWindow::RecallFromChronicle(int listIndex) {
     installSheet(picture, ChronicleSheetTitle(entry.caption()));
 }
 
-void MainWindow::OpenPictureSheetCommand() {
+void MainWindow::openPictureSheetCommand() {
     if (!app_.session.AskSaveChanges())
         return;
     const QString path = app_.pickers.openFile(
@@ -603,7 +603,7 @@ void MainWindow::OpenPictureSheetCommand() {
     installSheet(picture, NewSheetTitle());
 }
 
-void MainWindow::PastePictureCommand() {
+void MainWindow::pastePictureCommand() {
     if (!app_.session.AskSaveChanges())
         return;
     const QImage picture = QGuiApplication::clipboard()->image();
@@ -627,11 +627,11 @@ void MainWindow::PastePictureCommand() {
     installSheet(picture, NewSheetTitle());
 }
 
-void MainWindow::LeaveSheetCommand() {
+void MainWindow::leaveSheetCommand() {
     if (!page_->startInformationVisible() && !board_->annotator.filed() &&
         app_.messages.question(QStringLiteral("Soll das Bild in die Chronik abgelegt werden?")) ==
             Answer::Yes)
-        FileInChronicleCommand();
+        fileInChronicleCommand();
     const int question = app_.state.CurrentQuestion;
     CloseCommand();
     app_.topics.OpenPreviousDocument();
@@ -643,7 +643,7 @@ void MainWindow::LeaveSheetCommand() {
     }
 }
 
-void MainWindow::SaveChroniclePdfCommand() {
+void MainWindow::saveChroniclePdfCommand() {
     const std::vector<ChronicleEntry>& entries = board_->chronicle.entries();
     if (entries.empty()) {
         app_.messages.information(
@@ -674,7 +674,7 @@ void MainWindow::SaveChroniclePdfCommand() {
 
 bool MainWindow::chronicleCleanUp() {
     WhiteboardPart& b = *board_;
-    if (!b.chronicle.CleanUpAtExit())
+    if (!b.chronicle.cleanUpAtExit())
         return false;
     if (b.chronicle.entries().empty())
         b.bar->chronicleMenu()->clearEntries();

@@ -16,7 +16,7 @@ void MainWindow::createWorksheetCommand() {
     item->setObjectName(QStringLiteral("ArbeitsblattItem"));
     // Beside the other printouts.
     fileMenu->insertAction(action(QStringLiteral("DruckereinrichtungItem")), item);
-    connect(item, &QAction::triggered, this, &MainWindow::WorksheetCommand);
+    connect(item, &QAction::triggered, this, &MainWindow::worksheetCommand);
 
     auto* button = new QToolButton;
     button->setObjectName(QStringLiteral("ArbeitsblattBtn"));
@@ -31,7 +31,7 @@ void MainWindow::createWorksheetCommand() {
     learningTools_.append(button);
 }
 
-void MainWindow::WorksheetCommand() {
+void MainWindow::worksheetCommand() {
     if (app_.state.ViewMode != Mode::Learning)
         return;
     WorksheetSource source;

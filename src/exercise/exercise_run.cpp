@@ -188,13 +188,13 @@ void ExerciseRun::CheckAction(int panel) {
         afterAction();
 }
 
-void ExerciseRun::PanelPressed(int panel) {
+void ExerciseRun::panelPressed(int panel) {
     if (state_.ViewMode == Mode::Exercise && state_.ExerciseEndState == RunEnd::Running &&
         !checking_ && kind_)
         kind_->pressed(panel);
 }
 
-void ExerciseRun::PanelReleased(int panel) {
+void ExerciseRun::panelReleased(int panel) {
     if (state_.ViewMode == Mode::Exercise && state_.ExerciseEndState == RunEnd::Running &&
         !checking_ && kind_)
         kind_->released(panel);

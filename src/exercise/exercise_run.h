@@ -83,8 +83,8 @@ public:
     void CheckAction(int panel);
     // The mouse goes down or up on an element panel: a drag ends, an answer is chosen, a box
     // ticked, "OK" pressed, an element of a pair selected.
-    void PanelPressed(int panel);
-    void PanelReleased(int panel);
+    void panelPressed(int panel);
+    void panelReleased(int panel);
 
     void LogLine(LogSection section, const QString& text, Stamp stamp);
 

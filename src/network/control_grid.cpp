@@ -4,7 +4,7 @@
 
 namespace quindor {
 
-void ControlGrid::Prepare(int queries, bool timeLimit, int bewertSkala) {
+void ControlGrid::prepare(int queries, bool timeLimit, int bewertSkala) {
     const int columns = kFixedColumns + std::max(0, queries);
     widths_.assign(static_cast<size_t>(columns), 40);
     const int fixed[][2] = {{0, 30}, {1, 60}, {2, 60}, {3, 45}, {4, 50}, {11, 50}, {12, 30}};
@@ -44,7 +44,7 @@ QString ControlGrid::cell(int column, int row) const {
     return rows_[static_cast<size_t>(row)].at(column);
 }
 
-ControlGrid::QueryTally ControlGrid::MarkTally(const QString& mark) {
+ControlGrid::QueryTally ControlGrid::markTally(const QString& mark) {
     return {mark.endsWith(QStringLiteral("ok")) ? 1 : 0, mark.startsWith(QLatin1Char('f')) ? 1 : 0};
 }
 
@@ -56,8 +56,8 @@ void ControlGrid::setCell(int column, int row, const QString& text) {
         return;
     if (row > 0 && column >= kFirstQueryColumn) {
         QueryTally& tally = tally_[static_cast<size_t>(column - kFirstQueryColumn)];
-        const QueryTally before = MarkTally(target);
-        const QueryTally after = MarkTally(text);
+        const QueryTally before = markTally(target);
+        const QueryTally after = markTally(text);
         tally.solved += after.solved - before.solved;
         tally.failed += after.failed - before.failed;
     }
@@ -83,22 +83,22 @@ int ControlGrid::columnWidth(int column) const {
     return widths_[static_cast<size_t>(column)];
 }
 
-QString ControlGrid::ToText() const {
+QString ControlGrid::toText() const {
     QString text;
     for (const QStringList& row : rows_)
         text += row.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
     return text;
 }
 
-std::vector<QStringList> ControlGrid::OverviewRows() const {
+std::vector<QStringList> ControlGrid::overviewRows() const {
     std::vector<QStringList> rows(2);
     for (int c = 0; c < columnCount(); ++c) {
         rows[0].append(QString());
         rows[1].append(QString());
     }
     rows[0][1] = QStringLiteral("Klassenübersicht");
-    rows[0][2] = SolvedCaption();
-    rows[1][2] = FailedCaption();
+    rows[0][2] = solvedCaption();
+    rows[1][2] = failedCaption();
     for (size_t q = 0; q < tally_.size(); ++q) {
         const int column = kFirstQueryColumn + static_cast<int>(q);
         rows[0][column] = QString::number(tally_[q].solved);
@@ -107,7 +107,7 @@ std::vector<QStringList> ControlGrid::OverviewRows() const {
     return rows;
 }
 
-std::vector<QStringList> ControlGrid::Rows() const {
+std::vector<QStringList> ControlGrid::rows() const {
     return rows_;
 }
 

@@ -34,7 +34,7 @@ public:
     // New columns for `queries` query columns (0 for typed answers): the headers, one empty
     // participant row. Column 5 reads "Restzeit" under a time limit; column 12 names the grade
     // or the points of the scale.
-    void Prepare(int queries, bool timeLimit, int bewertSkala);
+    void prepare(int queries, bool timeLimit, int bewertSkala);
 
     int columnCount() const { return static_cast<int>(widths_.size()); }
     int rowCount() const { return static_cast<int>(rows_.size()); }
@@ -46,23 +46,23 @@ public:
     void growTo(int rows);
     int columnWidth(int column) const;
     // Every column but the computer and the participant name is centred.
-    static bool Centred(int column) { return column != 1 && column != 2; }
+    static bool centred(int column) { return column != 1 && column != 2; }
 
     // Every row with its cells joined by tabs, each ended by CR LF, the header row first.
-    QString ToText() const;
+    QString toText() const;
     // The rows as lists of cells, the header row first.
-    std::vector<QStringList> Rows() const;
-    const std::vector<QueryTally>& Tally() const { return tally_; }
+    std::vector<QStringList> rows() const;
+    const std::vector<QueryTally>& tally() const { return tally_; }
     // The class overview as two rows of the grid's columns: how many participants solved each
     // query, and how many failed it at least once.
-    std::vector<QStringList> OverviewRows() const;
-    static QString SolvedCaption() { return QStringLiteral("gelöst"); }
-    static QString FailedCaption() { return QStringLiteral("mind. 1x falsch"); }
+    std::vector<QStringList> overviewRows() const;
+    static QString solvedCaption() { return QStringLiteral("gelöst"); }
+    static QString failedCaption() { return QStringLiteral("mind. 1x falsch"); }
 
     void setListener(Listener listener) { listener_ = std::move(listener); }
 
 private:
-    static QueryTally MarkTally(const QString& mark);
+    static QueryTally markTally(const QString& mark);
 
     std::vector<QStringList> rows_;
     std::vector<int> widths_;

@@ -52,7 +52,7 @@ QString FolderWithSeparator(const QString& folder) {
     return folder + QDir::separator();
 }
 
-ExerciseFiles ExerciseFiles::For(const QString& folder, const QString& channel) {
+ExerciseFiles ExerciseFiles::ofChannel(const QString& folder, const QString& channel) {
     ExerciseFiles files;
     files.folder = FolderWithSeparator(folder);
     files.channel = channel;
@@ -80,7 +80,7 @@ bool ExerciseFiles::isMessageDraft(const QString& fileName) const {
            fileName.endsWith(kDraftEnd, Qt::CaseInsensitive);
 }
 
-QString ExerciseFiles::Existing(const QString& path) {
+QString ExerciseFiles::existing(const QString& path) {
     if (path.isEmpty() || QFileInfo::exists(path))
         return path;
     const QFileInfo info(path);
@@ -94,15 +94,15 @@ QString ExerciseFiles::Existing(const QString& path) {
 }
 
 bool ExerciseFiles::published() const {
-    return valid() && QFileInfo::exists(Existing(okx)) && QFileInfo::exists(Existing(dat)) &&
-           QFileInfo::exists(Existing(zwk));
+    return valid() && QFileInfo::exists(existing(okx)) && QFileInfo::exists(existing(dat)) &&
+           QFileInfo::exists(existing(zwk));
 }
 
-void ExerciseFiles::CleanUp() const {
+void ExerciseFiles::cleanUp() const {
     if (!valid())
         return;
     for (const QString& path : {zwk, dat, okx})
-        QFile::remove(Existing(path));
+        QFile::remove(existing(path));
     const QDir dir(folder);
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
@@ -111,7 +111,7 @@ void ExerciseFiles::CleanUp() const {
     }
 }
 
-bool ExerciseFiles::WriteRegistrationFlag() const {
+bool ExerciseFiles::writeRegistrationFlag() const {
     if (!valid())
         return false;
     ByteWriter writer;
@@ -119,9 +119,9 @@ bool ExerciseFiles::WriteRegistrationFlag() const {
     return ReplaceFileContent(okx, writer.bytes());
 }
 
-void ExerciseFiles::DeleteRegistrationFlag() const {
+void ExerciseFiles::deleteRegistrationFlag() const {
     if (valid())
-        QFile::remove(Existing(okx));
+        QFile::remove(existing(okx));
 }
 
 QString ExerciseSettingsHeaderLine() {

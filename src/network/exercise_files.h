@@ -23,7 +23,7 @@ struct ExerciseFiles {
     QString hsc;
 
     // Empty paths when the channel cannot name a file of the folder.
-    static ExerciseFiles For(const QString& folder, const QString& channel);
+    static ExerciseFiles ofChannel(const QString& folder, const QString& channel);
     bool valid() const { return !zwk.isEmpty(); }
 
     // The start of every message file name, and whether a file name is one (capitals and small
@@ -35,14 +35,14 @@ struct ExerciseFiles {
 
     // The path under which a file of the folder exists, found without regard to case; the path
     // as given when there is none.
-    static QString Existing(const QString& path);
+    static QString existing(const QString& path);
     // All three of .okx, .dat and .zwk exist.
     bool published() const;
     // Deletes .zwk, .dat, .okx and every message file (and draft); the best list stays.
-    void CleanUp() const;
+    void cleanUp() const;
     // The registration flag: written (false when that failed) or deleted.
-    bool WriteRegistrationFlag() const;
-    void DeleteRegistrationFlag() const;
+    bool writeRegistrationFlag() const;
+    void deleteRegistrationFlag() const;
 };
 
 // A channel name that names files inside the folder: not empty, no path separators, no "..",

@@ -67,7 +67,7 @@ private:
                 QElapsedTimer turn;
                 turn.start();
                 do {
-                    owner->ReadOneMessage();
+                    owner->readOneMessage();
                 } while (owner->endpoint_.query().count > 0 && turn.elapsed() < kTurnMs);
                 done->release();
             },
@@ -95,24 +95,24 @@ TALMailSlot2::TALMailSlot2(Messages& messages, platform::HostResolver& resolver,
       computerName_(identity.computerName()), userName_(identity.userName()) {}
 
 TALMailSlot2::~TALMailSlot2() {
-    SetActive(false);
+    setActive(false);
 }
 
-void TALMailSlot2::SetMailBox(const QString& name) {
+void TALMailSlot2::setMailBox(const QString& name) {
     if (name.size() > 8) {
-        messages_.error(NameTooLongMessage());
+        messages_.error(nameTooLongMessage());
         return;
     }
     if (name == mailBox_)
         return;
     mailBox_ = name;
     if (active_) {
-        SetActive(false);
-        SetActive(true);
+        setActive(false);
+        setActive(true);
     }
 }
 
-void TALMailSlot2::SetActive(bool active) {
+void TALMailSlot2::setActive(bool active) {
     if (active == active_)
         return;
     if (!active) {
@@ -124,30 +124,30 @@ void TALMailSlot2::SetActive(bool active) {
         return;
     }
     if (!endpoint_.open(resolver_.localAddress(computerName_),
-                        platform::DatagramEndpoint::PortFor(mailBox_), StartsWithMarker))
+                        platform::DatagramEndpoint::portFor(mailBox_), StartsWithMarker))
         return;
     thread_ = std::make_unique<TCheckThread>(*this, checkInterval_);
     active_ = true;
     thread_->start(priority_);
 }
 
-void TALMailSlot2::SetThreadPriority(QThread::Priority priority) {
+void TALMailSlot2::setThreadPriority(QThread::Priority priority) {
     priority_ = priority;
     if (thread_ && thread_->isRunning())
         thread_->setPriority(priority);
 }
 
-bool TALMailSlot2::Send(const QString& destination, const QStringList& lines) {
+bool TALMailSlot2::send(const QString& destination, const QStringList& lines) {
     const std::optional<QHostAddress> address = resolver_.resolve(destination);
     if (!address)
         return false;
     if (!sender_)
         sender_ = std::make_unique<platform::DatagramSender>(resolver_.localAddress(computerName_));
-    return sender_->send(*address, platform::DatagramEndpoint::PortFor(mailBox_),
+    return sender_->send(*address, platform::DatagramEndpoint::portFor(mailBox_),
                          ComposeDatagram(userName_, computerName_, lines));
 }
 
-void TALMailSlot2::ReadOneMessage() {
+void TALMailSlot2::readOneMessage() {
     const std::optional<QByteArray> bytes = endpoint_.take();
     if (!bytes || !OnNewMessage)
         return;

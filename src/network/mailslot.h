@@ -33,34 +33,34 @@ public:
                  const platform::HostIdentity& identity, QObject* parent = nullptr);
     ~TALMailSlot2() override;
 
-    static QString NameTooLongMessage() {
+    static QString nameTooLongMessage() {
         return QStringLiteral("MailBox name cannot be greater than 8 characters long.");
     }
 
-    const QString& MailBox() const { return mailBox_; }
+    const QString& mailBox() const { return mailBox_; }
     // A name of more than 8 characters is refused with NameTooLongMessage() and the old name
     // stays; a new name while active takes effect at once.
-    void SetMailBox(const QString& name);
-    bool Active() const { return active_; }
+    void setMailBox(const QString& name);
+    bool active() const { return active_; }
     // Activating fails silently (the endpoint stays inactive) when the name is taken on this
     // computer.
-    void SetActive(bool active);
-    int CheckInterval() const { return checkInterval_; }
-    void SetCheckInterval(int milliseconds) { checkInterval_ = milliseconds; }
-    QThread::Priority ThreadPriority() const { return priority_; }
+    void setActive(bool active);
+    int checkInterval() const { return checkInterval_; }
+    void setCheckInterval(int milliseconds) { checkInterval_ = milliseconds; }
+    QThread::Priority threadPriority() const { return priority_; }
     // Applies to a running reader thread at once.
-    void SetThreadPriority(QThread::Priority priority);
+    void setThreadPriority(QThread::Priority priority);
 
     NewMessageHandler OnNewMessage;
 
     // Sends the lines to the mailslot of this name on the destination computer. False when
     // nothing could be sent (the computer is not known, no socket); whether a message arrives
     // is never known.
-    bool Send(const QString& destination, const QStringList& lines);
+    bool send(const QString& destination, const QStringList& lines);
 
     // Reads the next waiting message and hands it to the receiver: the reader thread's
     // hand-over.
-    void ReadOneMessage();
+    void readOneMessage();
     // Datagrams dropped on arrival since activation (oversized, or the queue full).
     uint64_t dropped() const { return endpoint_.dropped(); }
 

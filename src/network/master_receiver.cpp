@@ -14,7 +14,7 @@ constexpr int kMaxFailureMarks = 99;
 
 } // namespace
 
-void MasterReceiver::Reset(std::vector<int> queryNumbers, const QString& bestListPath,
+void MasterReceiver::reset(std::vector<int> queryNumbers, const QString& bestListPath,
                            const QLocale& locale) {
     keys_.clear();
     rows_.clear();
@@ -27,7 +27,7 @@ int MasterReceiver::rowOf(const QString& key) const {
     return rows_.value(key, -1);
 }
 
-bool MasterReceiver::Receive(const QString& computerName, const QString& text) {
+bool MasterReceiver::receive(const QString& computerName, const QString& text) {
     const QStringList lines = SplitMessageLines(text);
     const QString command = lines.value(0);
     if (command == kTnInit) {

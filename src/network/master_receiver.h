@@ -21,13 +21,13 @@ public:
 
     // A new network exercise: no participants yet, the query number of every object, the best
     // list it fills, and the regional settings its participants write reals in.
-    void Reset(std::vector<int> queryNumbers, const QString& bestListPath,
+    void reset(std::vector<int> queryNumbers, const QString& bestListPath,
                const QLocale& locale = QLocale());
 
     // Handles one message (the computer name from its envelope). Unknown commands and keys
     // change nothing. False when the message was stopped by a number that does not convert (the
     // object index, a state outside 0 to 3, a best-list value): what it wrote before stays.
-    bool Receive(const QString& computerName, const QString& text);
+    bool receive(const QString& computerName, const QString& text);
 
     const QStringList& keys() const { return keys_; }
 

@@ -34,17 +34,17 @@ bool NetworkSession::commFolderExists() const {
     return QDir(state_.CommFolder.isEmpty() ? QStringLiteral(".") : state_.CommFolder).exists();
 }
 
-NetworkSession::Availability NetworkSession::CheckAvailability() const {
-    const ExerciseFiles files = ExerciseFiles::For(state_.CommFolder, state_.CommChannel);
+NetworkSession::Availability NetworkSession::checkAvailability() const {
+    const ExerciseFiles files = ExerciseFiles::ofChannel(state_.CommFolder, state_.CommChannel);
     HeaderDataTyp header;
     if (!files.published() ||
-        !DocumentSession::ReadDocumentPreview(ExerciseFiles::Existing(files.zwk), header))
+        !DocumentSession::ReadDocumentPreview(ExerciseFiles::existing(files.zwk), header))
         return {};
     const QString title = header.Titel.trimmed();
     return {true, title.isEmpty() ? QStringLiteral("(kein Titel)") : header.Titel};
 }
 
-void NetworkSession::JoinCommand() {
+void NetworkSession::joinCommand() {
     if (state_.ViewMode == Mode::Exercise || state_.ViewMode == Mode::Puzzle) {
         messages_.information(QStringLiteral(
             "Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle Übung zunächst "
@@ -65,7 +65,7 @@ void NetworkSession::JoinCommand() {
         windows_.joinButton(true);
     const std::optional<QString> name =
         windows_.joinDialog ? windows_.joinDialog() : std::optional<QString>();
-    const bool joined = name && ReadNetworkExercise(*name);
+    const bool joined = name && readNetworkExercise(*name);
     if (!joined && windows_.joinButton)
         windows_.joinButton(false);
     if (windows_.modeChanged)
@@ -73,13 +73,13 @@ void NetworkSession::JoinCommand() {
 }
 
 // The name by value: a repeat passes the name of the run it replaces.
-bool NetworkSession::ReadNetworkExercise(QString name) {
-    const ExerciseFiles files = ExerciseFiles::For(state_.CommFolder, state_.CommChannel);
+bool NetworkSession::readNetworkExercise(QString name) {
+    const ExerciseFiles files = ExerciseFiles::ofChannel(state_.CommFolder, state_.CommChannel);
     if (!files.published())
         return false;
-    if (!session_.LoadDocument(ExerciseFiles::Existing(files.zwk), false))
+    if (!session_.LoadDocument(ExerciseFiles::existing(files.zwk), false))
         return false;
-    const QString datPath = ExerciseFiles::Existing(files.dat);
+    const QString datPath = ExerciseFiles::existing(files.dat);
     UebDataTyp own;
     TakeOptions(settings_, session_.header().DokTyp, own);
     std::optional<ExerciseSettingsFile> settings;
@@ -100,19 +100,19 @@ bool NetworkSession::ReadNetworkExercise(QString name) {
     joined_ = files;
     joinedCombined_ = combined();
 
-    TNMailSlot.SetActive(false);
-    TNMailSlot.SetMailBox(files.channel);
+    TNMailSlot.setActive(false);
+    TNMailSlot.setMailBox(files.channel);
     // The initiator may have a new address since the last join.
     resolver_.forget();
     if (joinedCombined_)
-        TNMailSlot.SetActive(true);
-    SendToInitiator(TnInitLines(participant_.ParticipantKey, name, startClock_));
+        TNMailSlot.setActive(true);
+    sendToInitiator(TnInitLines(participant_.ParticipantKey, name, startClock_));
     run_.setParticipantData(participant_);
     return run_.StartExercise({.participation = Participation::Participant});
 }
 
-void NetworkSession::SendToInitiator(const QStringList& lines) {
-    if (joinedCombined_ && TNMailSlot.Send(participant_.InitiatorName, lines))
+void NetworkSession::sendToInitiator(const QStringList& lines) {
+    if (joinedCombined_ && TNMailSlot.send(participant_.InitiatorName, lines))
         return;
     // Without a datagram (the initiator's name is not known here) the message goes into the
     // folder, which the initiator collects either way.
@@ -131,7 +131,7 @@ void NetworkSession::actionChecked(int target) {
         object = {target, static_cast<int>(o.State), o.RunCounter1};
     }
     const UebDataTyp& run = run_.data();
-    SendToInitiator(TnAktionLines(participant_.ParticipantKey, object, state_.ExerciseEndState,
+    sendToInitiator(TnAktionLines(participant_.ParticipantKey, object, state_.ExerciseEndState,
                                   startClock_, run,
                                   document.Header.DokTyp == DocumentType::MultipleChoice,
                                   run_.clockText(), GradeOf(run.TotalPerformance, ScaleOf(run))));
@@ -139,7 +139,7 @@ void NetworkSession::actionChecked(int target) {
 
 void NetworkSession::sendEnd(RunEnd end) {
     pause(200);
-    SendToInitiator(TnFertigLines(participant_.ParticipantKey, end, run_.clockText()));
+    sendToInitiator(TnFertigLines(participant_.ParticipantKey, end, run_.clockText()));
 }
 
 void NetworkSession::runFinished() {
@@ -155,11 +155,11 @@ void NetworkSession::runFinished() {
         participant_.ParticipantName, identity_.computerName(), participant_.StartTime,
         static_cast<int32_t>(std::min<int64_t>(run_.elapsedMilliseconds(), INT32_MAX)),
         run.TotalPerformance};
-    SendToInitiator(TnBestlistLines(participant_.ParticipantKey, entry, QLocale()));
+    sendToInitiator(TnBestlistLines(participant_.ParticipantKey, entry, QLocale()));
 }
 
 bool NetworkSession::repeatRequested() {
-    if (ReadNetworkExercise(participant_.ParticipantName))
+    if (readNetworkExercise(participant_.ParticipantName))
         return true;
     messages_.information(
         QStringLiteral("Eine Wiederholung der Netzwerk-Übung wurde nicht zugelassen."));
@@ -175,12 +175,12 @@ void NetworkSession::runLeft(Participation participation, bool wasRunning) {
         session_.CloseDocument();
     }
     // Back in the learning view this computer takes part in nothing.
-    TNMailSlot.SetActive(false);
+    TNMailSlot.setActive(false);
     if (windows_.modeChanged)
         windows_.modeChanged();
 }
 
-void NetworkSession::ProgramClosing() {
+void NetworkSession::programClosing() {
     if (state_.ViewMode != Mode::Exercise || state_.ExerciseKind != Participation::Participant)
         return;
     state_.ExerciseEndState = RunEnd::Aborted;

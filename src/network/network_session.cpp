@@ -31,17 +31,17 @@ NetworkSession::NetworkSession(DocumentSession& session, ProgramState& state, Se
       state_(state), settings_(settings), run_(run), messages_(messages), identity_(identity),
       resolver_(resolver) {
     for (TALMailSlot2* slot : {&MasterMailslot, &TNMailSlot})
-        slot->SetMailBox(QStringLiteral("ZWK-1"));
-    MasterMailslot.SetCheckInterval(150);
+        slot->setMailBox(QStringLiteral("ZWK-1"));
+    MasterMailslot.setCheckInterval(150);
     MasterMailslot.OnNewMessage = [this](TALMailSlot2& sender, const QString& computer,
                                          const QString& text, const QString& user) {
-        MasterMailslotNewMessage(sender, computer, text, user);
+        masterMailslotNewMessage(sender, computer, text, user);
     };
     // The participant's endpoint only sends; what reaches it is read and dropped.
-    TNMailSlot.SetCheckInterval(500);
+    TNMailSlot.setCheckInterval(500);
     MasterNetzKomTimer.setObjectName(QStringLiteral("MasterNetzKomTimer"));
     MasterNetzKomTimer.setInterval(150);
-    connect(&MasterNetzKomTimer, &QTimer::timeout, this, &NetworkSession::CollectTick);
+    connect(&MasterNetzKomTimer, &QTimer::timeout, this, &NetworkSession::collectTick);
     run_.setObserver(this);
 }
 
@@ -50,7 +50,7 @@ NetworkSession::~NetworkSession() {
 }
 
 ExerciseFiles NetworkSession::files() const {
-    return initiating() ? active_ : ExerciseFiles::For(state_.CommFolder, state_.CommChannel);
+    return initiating() ? active_ : ExerciseFiles::ofChannel(state_.CommFolder, state_.CommChannel);
 }
 
 double NetworkSession::now() const {
@@ -71,21 +71,21 @@ void NetworkSession::pause(int milliseconds) {
 }
 
 void NetworkSession::startReceiving() {
-    MasterMailslot.SetActive(false);
-    MasterMailslot.SetMailBox(active_.channel);
+    MasterMailslot.setActive(false);
+    MasterMailslot.setMailBox(active_.channel);
     if (activeCombined_)
-        MasterMailslot.SetActive(true);
+        MasterMailslot.setActive(true);
     // Message files are collected with either way: a participant that cannot reach this
     // computer by datagram writes its messages into the folder.
     MasterNetzKomTimer.start();
 }
 
 void NetworkSession::stopReceiving() {
-    MasterMailslot.SetActive(false);
+    MasterMailslot.setActive(false);
     MasterNetzKomTimer.stop();
 }
 
-void NetworkSession::InitiateCommand() {
+void NetworkSession::initiateCommand() {
     if (!MayLeaveCurrentActivity(state_, messages_))
         return;
     if (initiating()) {
@@ -97,7 +97,7 @@ void NetworkSession::InitiateCommand() {
     const DocumentType type = document.Header.DokTyp;
     if (!IsKnownType(type) || !windows_.networkOptions || !windows_.networkOptions(type))
         return;
-    const ExerciseFiles files = ExerciseFiles::For(state_.CommFolder, state_.CommChannel);
+    const ExerciseFiles files = ExerciseFiles::ofChannel(state_.CommFolder, state_.CommChannel);
     if (!files.valid()) {
         messages_.error(DocumentSession::WriteErrorMessage(files.folder + files.channel));
         return;
@@ -108,10 +108,10 @@ void NetworkSession::InitiateCommand() {
         QDir().mkpath(files.folder);
     // The registration flag goes first and comes last, so no participant takes files that
     // are still being written for published.
-    files.CleanUp();
+    files.cleanUp();
     options_ = UebDataTyp();
     TakeOptions(settings_, type, options_);
-    QFile::remove(ExerciseFiles::Existing(files.hsc));
+    QFile::remove(ExerciseFiles::existing(files.hsc));
     session_.WriteDocument(files.zwk, false);
     if (!ReplaceFileContent(files.dat, EncodeExerciseSettings(identity_.computerName(), options_)))
         messages_.error(DocumentSession::WriteErrorMessage(files.dat));
@@ -135,7 +135,7 @@ void NetworkSession::InitiateCommand() {
             SetNumberingMode(document, state_, Numbering::Ordered);
     }
     std::vector<int> numbers = AssignQueryNumbers(document, typing);
-    grid_.Prepare(typing ? 0 : queries, options_.ZeitLimitIndex == 1, options_.BewertSkala);
+    grid_.prepare(typing ? 0 : queries, options_.ZeitLimitIndex == 1, options_.BewertSkala);
 
     ProtocolFacts facts;
     facts.computerName = identity_.computerName();
@@ -152,18 +152,18 @@ void NetworkSession::InitiateCommand() {
         windows_.setInformation(information_);
     if (windows_.modeChanged)
         windows_.modeChanged();
-    receiver_.Reset(std::move(numbers), files.hsc);
+    receiver_.reset(std::move(numbers), files.hsc);
     startReceiving();
     if (windows_.showControlDisplay)
         windows_.showControlDisplay();
-    if (!files.WriteRegistrationFlag())
+    if (!files.writeRegistrationFlag())
         messages_.error(DocumentSession::WriteErrorMessage(files.okx));
 }
 
-bool NetworkSession::EndCommand() {
+bool NetworkSession::endCommand() {
     if (!initiating()) {
         stopReceiving();
-        messages_.information(NotActiveMessage());
+        messages_.information(notActiveMessage());
         return false;
     }
     if (messages_.question(QStringLiteral(
@@ -173,39 +173,39 @@ bool NetworkSession::EndCommand() {
         return false;
     state_.ExerciseKind = Participation::Individual;
     stopReceiving();
-    active_.CleanUp();
+    active_.cleanUp();
     if (windows_.modeChanged)
         windows_.modeChanged();
     return true;
 }
 
-void NetworkSession::SetRegistration(bool open) {
+void NetworkSession::setRegistration(bool open) {
     if (!initiating()) {
         if (open)
-            messages_.information(NotActiveMessage());
+            messages_.information(notActiveMessage());
         return;
     }
     if (!open)
-        active_.DeleteRegistrationFlag();
-    else if (!active_.WriteRegistrationFlag())
+        active_.deleteRegistrationFlag();
+    else if (!active_.writeRegistrationFlag())
         messages_.error(DocumentSession::WriteErrorMessage(active_.okx));
 }
 
-void NetworkSession::MasterMailslotNewMessage(TALMailSlot2&, const QString& computerName,
+void NetworkSession::masterMailslotNewMessage(TALMailSlot2&, const QString& computerName,
                                               const QString& text, const QString&) {
     // A message that stops on a number is dropped; the datagrams that follow are received.
     if (initiating())
-        receiver_.Receive(computerName, text);
+        receiver_.receive(computerName, text);
 }
 
-void NetworkSession::CollectTick() {
+void NetworkSession::collectTick() {
     if (!initiating())
         return;
     MasterNetzKomTimer.stop();
     CollectMessageFiles(
         active_,
         [this](const NetMessage& message) {
-            return receiver_.Receive(message.computerName, message.text);
+            return receiver_.receive(message.computerName, message.text);
         },
         messages_);
     // A message box of the collection may have seen the network exercise end.
@@ -213,12 +213,12 @@ void NetworkSession::CollectTick() {
         MasterNetzKomTimer.start();
 }
 
-void NetworkSession::Shutdown() {
-    MasterMailslot.SetActive(false);
-    TNMailSlot.SetActive(false);
+void NetworkSession::shutdown() {
+    MasterMailslot.setActive(false);
+    TNMailSlot.setActive(false);
     MasterNetzKomTimer.stop();
     if (initiating())
-        active_.CleanUp();
+        active_.cleanUp();
 }
 
 } // namespace quindor

@@ -60,36 +60,36 @@ public:
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // The initiator.
-    void InitiateCommand();
+    void initiateCommand();
     // With the question; true when the network exercise ended.
-    bool EndCommand();
+    bool endCommand();
     bool initiating() const { return state_.ExerciseKind == Participation::Initiator; }
     // The registration check box: opens or closes registration while this computer leads a
     // network exercise.
-    void SetRegistration(bool open);
+    void setRegistration(bool open);
     ControlGrid& grid() { return grid_; }
     const MasterReceiver& receiver() const { return receiver_; }
     const QString& information() const { return information_; }
     // The files of the network exercise this computer leads or would lead now.
     ExerciseFiles files() const;
     // Receives one message, from either transport.
-    void MasterMailslotNewMessage(TALMailSlot2& sender, const QString& computerName,
+    void masterMailslotNewMessage(TALMailSlot2& sender, const QString& computerName,
                                   const QString& text, const QString& userName);
     // One tick of the collector of message files.
-    void CollectTick();
+    void collectTick();
 
     // The participant.
-    void JoinCommand();
+    void joinCommand();
     // Loads the published document and settings, announces this computer and starts the run.
-    bool ReadNetworkExercise(QString name);
+    bool readNetworkExercise(QString name);
     struct Availability {
         bool available = false;
         QString title;
     };
-    Availability CheckAvailability() const;
+    Availability checkAvailability() const;
     bool commFolderExists() const;
     // The lines to the initiator, through the channel's way of this exercise.
-    void SendToInitiator(const QStringList& lines);
+    void sendToInitiator(const QStringList& lines);
 
     // RunObserver.
     void actionChecked(int target) override;
@@ -99,14 +99,14 @@ public:
 
     // Closing the program: a participant's leave message, then every receiver off and the
     // files of a network exercise this computer leads deleted.
-    void ProgramClosing();
-    void Shutdown();
+    void programClosing();
+    void shutdown();
 
     TALMailSlot2 MasterMailslot;
     TALMailSlot2 TNMailSlot;
     QTimer MasterNetzKomTimer;
 
-    static QString NotActiveMessage() {
+    static QString notActiveMessage() {
         return QStringLiteral("Es ist keine Netzwerk-Übung aktiv.");
     }
 

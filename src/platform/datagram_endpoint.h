@@ -46,7 +46,7 @@ public:
     DatagramEndpoint& operator=(const DatagramEndpoint&) = delete;
 
     // The port of a channel name: the same for every spelling in capitals or small letters.
-    static uint16_t PortFor(const QString& name);
+    static uint16_t portFor(const QString& name);
 
     // Binds the port at the local address and starts receiving. False when the port is taken
     // on this computer or no socket can be made; the endpoint stays closed then.

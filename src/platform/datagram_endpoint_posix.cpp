@@ -44,7 +44,7 @@ DatagramEndpoint::~DatagramEndpoint() {
     close();
 }
 
-uint16_t DatagramEndpoint::PortFor(const QString& name) {
+uint16_t DatagramEndpoint::portFor(const QString& name) {
     // FNV-1a over the name in capitals, into 20000..29999: below the ports the system hands
     // out to its own sockets.
     uint32_t hash = 2166136261u;

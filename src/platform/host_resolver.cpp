@@ -7,11 +7,11 @@ namespace quindor::platform {
 HostResolver HostResolver::fromEnvironment() {
     HostResolver resolver;
     if (qEnvironmentVariableIsSet("QUINDOR_HOSTS"))
-        resolver.setMap(ParseMap(qEnvironmentVariable("QUINDOR_HOSTS")));
+        resolver.setMap(parseMap(qEnvironmentVariable("QUINDOR_HOSTS")));
     return resolver;
 }
 
-QHash<QString, QHostAddress> HostResolver::ParseMap(const QString& text) {
+QHash<QString, QHostAddress> HostResolver::parseMap(const QString& text) {
     QHash<QString, QHostAddress> map;
     for (const QString& pair : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = pair.indexOf(QLatin1Char('='));

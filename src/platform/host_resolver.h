@@ -30,7 +30,7 @@ public:
     // Where this computer receives: its own mapped address, else every address it has.
     QHostAddress localAddress(const QString& localName) const;
 
-    static QHash<QString, QHostAddress> ParseMap(const QString& text);
+    static QHash<QString, QHostAddress> parseMap(const QString& text);
 
 private:
     bool mapped_ = false;

@@ -350,7 +350,7 @@ void ViewComposer::DragView(QPoint from, QPoint to) {
     ShowViewWindow();
 }
 
-void ViewComposer::CommitDrawings() {
+void ViewComposer::commitDrawings() {
     if (page_.isNull() || display_.isNull() || display_.constBits() == page_.constBits())
         return;
     const QRect target = QRect(geometry_.ViewOrigin, display_.size()).intersected(page_.rect());
@@ -363,7 +363,7 @@ void ViewComposer::CommitDrawings() {
     painter.drawImage(target.topLeft(), display_, target.translated(-geometry_.ViewOrigin));
 }
 
-void ViewComposer::RemoveDrawings() {
+void ViewComposer::removeDrawings() {
     if (clean_.isNull())
         return;
     page_ = clean_;

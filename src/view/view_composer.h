@@ -80,9 +80,9 @@ public:
     void DragView(QPoint from, QPoint to);
     // Copies the display picture with its drawings into the page image at the view origin, so
     // that moving the view keeps them.
-    void CommitDrawings();
+    void commitDrawings();
     // The page image without any drawing, shown at the same place.
-    void RemoveDrawings();
+    void removeDrawings();
 
     RenderContext renderContext() const;
 

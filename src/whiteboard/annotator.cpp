@@ -229,13 +229,13 @@ void Annotator::removeAll() {
         return;
     beginStep();
     history_.touch(view_.displayPicture(), view_.displayPicture().rect());
-    view_.RemoveDrawings();
+    view_.removeDrawings();
     endStep();
 }
 
 void Annotator::commitDrawings() {
     pressed_ = false;
-    view_.CommitDrawings();
+    view_.commitDrawings();
     history_.clear();
     filed_ = false;
 }

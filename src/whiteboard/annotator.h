@@ -70,7 +70,7 @@ private:
 
     ViewComposer& view_;
     ToolState tools_;
-    StampTable stamps_ = StampTable::Defaults();
+    StampTable stamps_ = StampTable::defaults();
     UndoHistory history_;
     bool filed_ = false;
     // The view is rebuilt by an undo or redo, not by the user.

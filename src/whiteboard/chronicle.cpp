@@ -45,7 +45,7 @@ QString ChronicleCleanUpQuestion(int count, const QString& folder) {
 Chronicle::Chronicle(const ProgramState& state, Messages& messages)
     : state_(state), messages_(messages) {}
 
-std::optional<ChronicleEntry> Chronicle::File(const QImage& picture, const QDateTime& now) {
+std::optional<ChronicleEntry> Chronicle::file(const QImage& picture, const QDateTime& now) {
     const QString& folder = state_.ChronicleFolder;
     CreateDefaultFolder(state_, folder);
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
@@ -65,7 +65,7 @@ std::optional<ChronicleEntry> Chronicle::File(const QImage& picture, const QDate
     return entry;
 }
 
-bool Chronicle::CleanUpAtExit() {
+bool Chronicle::cleanUpAtExit() {
     if (counter_ <= 0)
         return true;
     const Answer answer = messages_.question(

@@ -37,13 +37,13 @@ public:
     // Writes the picture as the next screenshot into the chronicle folder (made when it is
     // missing). Nothing is filed, and the number stays free, when that fails; the user has
     // been told why.
-    std::optional<ChronicleEntry> File(const QImage& picture, const QDateTime& now);
+    std::optional<ChronicleEntry> file(const QImage& picture, const QDateTime& now);
     const std::vector<ChronicleEntry>& entries() const { return entries_; }
     int counter() const { return counter_; }
 
     // At the end of the program: asks whether to delete this run's screenshots, and does so on
     // Yes. False when the user cancels the end.
-    bool CleanUpAtExit();
+    bool cleanUpAtExit();
 
 private:
     const ProgramState& state_;

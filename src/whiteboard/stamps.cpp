@@ -57,11 +57,11 @@ QFont SymbolFont() {
 
 } // namespace
 
-StampTable StampTable::Defaults() {
-    return FromSettings(Settings());
+StampTable StampTable::defaults() {
+    return fromSettings(Settings());
 }
 
-StampTable StampTable::FromSettings(const Settings& settings) {
+StampTable StampTable::fromSettings(const Settings& settings) {
     StampTable table;
     const Settings defaults;
     for (int i = 0; i < kStamps; ++i) {

@@ -24,8 +24,8 @@ constexpr int kStamps = 10;
 class StampTable {
 public:
     // Ticks, crosses, a star, three faces and four letters.
-    static StampTable Defaults();
-    static StampTable FromSettings(const Settings& settings);
+    static StampTable defaults();
+    static StampTable fromSettings(const Settings& settings);
     void toSettings(Settings& settings) const;
 
     // Stamp 1 to 10.

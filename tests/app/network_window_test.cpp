@@ -223,7 +223,7 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
     EXPECT_TRUE(
         window.findChild<QMenu*>(QStringLiteral("LehrersteuerungMenu"))->menuAction()->isEnabled());
     messages.clear();
-    window.CommunicationCommand();
+    window.communicationCommand();
     EXPECT_EQ(messages.texts(),
               QStringList({"Die Einstellungen zur Netzwerk-Kommunikation können nicht während "
                            "einer Netzwerk-Übung geändert werden."}));
@@ -246,8 +246,8 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
     const QString saved = dir.filePath(QStringLiteral("protokoll.txt"));
     ASSERT_TRUE(display->saveTo(saved));
     EXPECT_EQ(test::ReadFileBytes(saved),
-              "\xEF\xBB\xBF" + window.network().grid().ToText().toUtf8());
-    EXPECT_TRUE(window.network().grid().ToText().startsWith(QStringLiteral("Nr.\tRechner\t")));
+              "\xEF\xBB\xBF" + window.network().grid().toText().toUtf8());
+    EXPECT_TRUE(window.network().grid().toText().startsWith(QStringLiteral("Nr.\tRechner\t")));
     pickers.answer = dir.filePath(QStringLiteral("info.rtf"));
     display->showPage(1);
     display->saveCommand();
@@ -289,7 +289,7 @@ TEST_F(NetworkWindowTest, ALearnerJoinsInTheWindowAndLeavesWithTheProgram) {
             app.session, app.state, app.settings, teacherRun, teacherMessages,
             platform::HostIdentity(QStringLiteral("LEHRER"), QStringLiteral("l")), resolver);
         teacher.windows().networkOptions = [](DocumentType) { return true; };
-        teacher.InitiateCommand();
+        teacher.initiateCommand();
         app.state.ExerciseKind = Participation::Individual;
     }
     app.session.CloseDocument();
@@ -300,7 +300,7 @@ TEST_F(NetworkWindowTest, ALearnerJoinsInTheWindowAndLeavesWithTheProgram) {
         window.findChild<QToolButton*>(QStringLiteral("NetzUebTeilnehmenBtn"))->isChecked());
     EXPECT_FALSE(
         window.findChild<QMenu*>(QStringLiteral("LehrersteuerungMenu"))->menuAction()->isEnabled());
-    window.CommunicationCommand();
+    window.communicationCommand();
     EXPECT_EQ(messages.texts(),
               QStringList({"Die Einstellungen zur Netzwerk-Kommunikation können nicht während "
                            "einer Netzwerk-Übung geändert werden."}));
@@ -310,7 +310,8 @@ TEST_F(NetworkWindowTest, ALearnerJoinsInTheWindowAndLeavesWithTheProgram) {
     messages.queueChoice(0);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(app.state.ExerciseEndState, RunEnd::Aborted);
-    const ExerciseFiles files = ExerciseFiles::For(app.state.CommFolder, app.state.CommChannel);
+    const ExerciseFiles files =
+        ExerciseFiles::ofChannel(app.state.CommFolder, app.state.CommChannel);
     QStringList sent;
     for (const QString& name : QDir(files.folder).entryList(QDir::Files)) {
         if (files.isMessageFile(name))

@@ -141,11 +141,11 @@ TEST_F(WhiteboardWindowTest, AClickOnTheStartPageOpensAWhiteSheetWithThePen) {
 TEST_F(WhiteboardWindowTest, FreeCountsAreLimitedRememberedAndCancelled) {
     const int lines = entryIndex(QStringLiteral("Linien frei..."));
     enteredCount = 500;
-    window.NewSheetCommand(lines);
+    window.newSheetCommand(lines);
     enteredCount = 0;
-    window.NewSheetCommand(entryIndex(QStringLiteral("Notenlinien frei...")));
+    window.newSheetCommand(entryIndex(QStringLiteral("Notenlinien frei...")));
     enteredCount.reset();
-    window.NewSheetCommand(lines);
+    window.newSheetCommand(lines);
     // Lines start at 25, staves at 8; each remembers what was limited from the entry.
     EXPECT_EQ(askedCounts, (QList<int>{25, 8, 200}));
     // Cancelling left the staves sheet: one staff of five lines.
@@ -156,22 +156,22 @@ TEST_F(WhiteboardWindowTest, FreeCountsAreLimitedRememberedAndCancelled) {
 }
 
 TEST_F(WhiteboardWindowTest, ASheetTakesThePictureAreaItIsMadeIn) {
-    window.NewSheetCommand(entryIndex(QStringLiteral("Kariert mittel (30)")));
+    window.newSheetCommand(entryIndex(QStringLiteral("Kariert mittel (30)")));
     window.resize(900, 600);
     QCoreApplication::processEvents();
-    window.NewSheetCommand(entryIndex(QStringLiteral("Leeres Blatt - tafelgr\u00fcn")));
+    window.newSheetCommand(entryIndex(QStringLiteral("Leeres Blatt - tafelgr\u00fcn")));
     EXPECT_EQ(app.session.document().BaseImage.Image.size(), window.pageArea()->size());
     EXPECT_EQ(display().pixelColor(20, 20), QColor(0, 64, 0));
     colour = QColor(10, 20, 30);
-    window.NewSheetCommand(entryIndex(QStringLiteral("Leeres Blatt - frei...")));
+    window.newSheetCommand(entryIndex(QStringLiteral("Leeres Blatt - frei...")));
     EXPECT_EQ(display().pixelColor(20, 20), QColor(10, 20, 30));
     colour.reset();
-    window.NewSheetCommand(entryIndex(QStringLiteral("Leeres Blatt - frei...")));
+    window.newSheetCommand(entryIndex(QStringLiteral("Leeres Blatt - frei...")));
     EXPECT_EQ(display().pixelColor(20, 20), QColor(10, 20, 30));
 }
 
 TEST_F(WhiteboardWindowTest, DrawingWithTheMouseUndoAndRedo) {
-    window.NewSheetCommand(0);
+    window.newSheetCommand(0);
     const QImage clean = display().copy();
     drag(QPoint(100, 100), QPoint(300, 100));
     EXPECT_EQ(display().pixelColor(200, 101), QColor(255, 0, 0));
@@ -193,12 +193,12 @@ TEST_F(WhiteboardWindowTest, DrawingWithTheMouseUndoAndRedo) {
 }
 
 TEST_F(WhiteboardWindowTest, SizeOrColourTurnThePointerIntoThePen) {
-    window.NewSheetCommand(0);
-    window.SelectTool(Tool::Hand);
+    window.newSheetCommand(0);
+    window.selectTool(Tool::Hand);
     window.whiteboardBar()->sizeMenu()->actions().at(2)->trigger();
     EXPECT_EQ(tool(), Tool::Freehand);
     EXPECT_EQ(window.annotator().tools().size, 3);
-    window.SelectTool(Tool::Eraser);
+    window.selectTool(Tool::Eraser);
     window.whiteboardBar()->colourMenu()->actions().at(10)->trigger();
     EXPECT_EQ(tool(), Tool::Eraser);
     EXPECT_EQ(window.annotator().tools().colour, 11);
@@ -208,8 +208,8 @@ TEST_F(WhiteboardWindowTest, SizeOrColourTurnThePointerIntoThePen) {
 }
 
 TEST_F(WhiteboardWindowTest, TextFieldDrawsOnEnterAndLeavesNoTraceOnEscape) {
-    window.NewSheetCommand(0);
-    window.SelectTool(Tool::Text);
+    window.newSheetCommand(0);
+    window.selectTool(Tool::Text);
     const QImage clean = display().copy();
     mouse(QEvent::MouseButtonPress, QPoint(100, 200));
     TextInputField* field = window.textField();
@@ -228,12 +228,12 @@ TEST_F(WhiteboardWindowTest, TextFieldDrawsOnEnterAndLeavesNoTraceOnEscape) {
     QCoreApplication::sendEvent(field, &enter);
     EXPECT_FALSE(field->isVisible());
     EXPECT_FALSE(test::SameImage(clean, display()));
-    window.SelectTool(Tool::Freehand);
+    window.selectTool(Tool::Freehand);
     EXPECT_FALSE(field->isVisible());
 }
 
 TEST_F(WhiteboardWindowTest, AreaLimitsTheOutputAndTakesAPastedPicture) {
-    window.NewSheetCommand(0);
+    window.newSheetCommand(0);
     window.whiteboardBar()->action(BoardCommand::Area)->trigger();
     drag(QPoint(100, 100), QPoint(300, 200));
     ASSERT_TRUE(window.area().valid());
@@ -243,7 +243,7 @@ TEST_F(WhiteboardWindowTest, AreaLimitsTheOutputAndTakesAPastedPicture) {
     QImage square(400, 400, QImage::Format_ARGB32_Premultiplied);
     square.fill(Qt::blue);
     QGuiApplication::clipboard()->setImage(square);
-    window.PastePictureCommand();
+    window.pastePictureCommand();
     EXPECT_EQ(display().pixelColor(200, 150), QColor(Qt::blue));
     EXPECT_EQ(display().pixelColor(140, 150), QColor(Qt::white));
     EXPECT_TRUE(messages.entries().isEmpty());
@@ -255,13 +255,13 @@ TEST_F(WhiteboardWindowTest, AreaLimitsTheOutputAndTakesAPastedPicture) {
 
 TEST_F(WhiteboardWindowTest, ClipboardPictureReplacesTheSheetWhenAskedTo) {
     QGuiApplication::clipboard()->clear();
-    window.PastePictureCommand();
+    window.pastePictureCommand();
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral("Die Zwischenablage enth\u00e4lt keine Bitmap-Grafik.")));
     QGuiApplication::clipboard()->setImage(test::PatternImage(120, 80));
     messages.clear();
     messages.queueAnswer(Answer::No);
-    window.PastePictureCommand();
+    window.pastePictureCommand();
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral(
                   "Bild aus der Zwischenablage auf den gesamten Zeichenbereich kopieren?\r\n"
@@ -270,39 +270,39 @@ TEST_F(WhiteboardWindowTest, ClipboardPictureReplacesTheSheetWhenAskedTo) {
                   "einzuf\u00fcgen.)\r\n\r\nM\u00f6chten Sie fortfahren und den gesamten "
                   "Zeichenbereich ersetzen?")));
     EXPECT_TRUE(window.pageArea()->startInformationVisible());
-    window.PastePictureCommand();
+    window.pastePictureCommand();
     EXPECT_EQ(app.session.document().BaseImage.Image.size(), QSize(120, 80));
     EXPECT_EQ(title(), QStringLiteral("Neuer Tafelanschrieb"));
 }
 
 TEST_F(WhiteboardWindowTest, PictureFilesBecomeSheetsAndTheViewBecomesAFile) {
     pickers.answer = folder + QStringLiteral("bild.gif");
-    window.OpenPictureSheetCommand();
+    window.openPictureSheetCommand();
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral(
                   "\u00d6ffnen fehlgeschlagen wegen ung\u00fcltiger Dateinamenserweiterung.")));
     EXPECT_EQ(pickers.titles, QStringList(QStringLiteral("Bilddatei \u00f6ffnen")));
     test::PatternImage(90, 60).save(folder + QStringLiteral("bild.png"));
     pickers.answer = folder + QStringLiteral("bild.png");
-    window.OpenPictureSheetCommand();
+    window.openPictureSheetCommand();
     EXPECT_EQ(app.session.document().BaseImage.Image.size(), QSize(90, 60));
     messages.clear();
     pickers.answer = folder + QStringLiteral("ansicht.tif");
-    window.SaveViewCommand();
+    window.saveViewCommand();
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral(
                   "Speichern fehlgeschlagen wegen ung\u00fcltiger Dateinamenserweiterung.")));
     EXPECT_FALSE(QFile::exists(pickers.answer));
     pickers.answer = folder + QStringLiteral("ansicht.JPG");
-    window.SaveViewCommand();
+    window.saveViewCommand();
     EXPECT_EQ(QImage(pickers.answer).size(), display().size());
 }
 
 TEST_F(WhiteboardWindowTest, TheChronicleFilesRecallsAndAsksAtTheEnd) {
-    window.NewSheetCommand(0);
+    window.newSheetCommand(0);
     for (int i = 0; i < 3; ++i) {
         drag(QPoint(50 + i * 40, 50), QPoint(50 + i * 40, 250));
-        window.FileInChronicleCommand();
+        window.fileInChronicleCommand();
     }
     EXPECT_EQ(chronicleFiles().size(), 3);
     EXPECT_TRUE(window.annotator().filed());
@@ -334,16 +334,16 @@ TEST_F(WhiteboardWindowTest, TheChronicleFilesRecallsAndAsksAtTheEnd) {
 }
 
 TEST_F(WhiteboardWindowTest, LeavingAnUnfiledSheetOffersTheChronicle) {
-    window.NewSheetCommand(0);
+    window.newSheetCommand(0);
     messages.queueAnswer(Answer::No);
-    window.LeaveSheetCommand();
+    window.leaveSheetCommand();
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral("Soll das Bild in die Chronik abgelegt werden?")));
     EXPECT_TRUE(window.pageArea()->startInformationVisible());
-    window.NewSheetCommand(0);
-    window.FileInChronicleCommand();
+    window.newSheetCommand(0);
+    window.fileInChronicleCommand();
     messages.clear();
-    window.LeaveSheetCommand();
+    window.leaveSheetCommand();
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_EQ(chronicleFiles().size(), 1);
 }
@@ -354,10 +354,10 @@ TEST_F(WhiteboardWindowTest, ADocumentKeepsItsTitleWhenItsScreenIsFiled) {
     document.BaseImage.Image = test::PatternImage(60, 40);
     const QString path = folder + QStringLiteral("b.qdr");
     test::WriteFileBytes(path, WriteDocumentBytes(document));
-    window.SelectTool(Tool::Stamp);
+    window.selectTool(Tool::Stamp);
     ASSERT_TRUE(app.session.LoadDocument(path, true));
     EXPECT_EQ(tool(), Tool::Pointer);
-    window.FileInChronicleCommand();
+    window.fileInChronicleCommand();
     EXPECT_EQ(title(), QStringLiteral("Bienen"));
     EXPECT_EQ(chronicleFiles().size(), 1);
 }
@@ -389,7 +389,7 @@ TEST(WhiteboardDialogs, CountAndTableDialogsTakeAnyNumberAndLimitIt) {
 }
 
 TEST(WhiteboardDialogs, StampDialogShowsAndReturnsEachRow) {
-    TStempelForm dialog(StampTable::Defaults());
+    TStempelForm dialog(StampTable::defaults());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Stempelsymbole konfigurieren"));
     EXPECT_EQ(dialog.fontList(1)->currentText(), QStringLiteral("Wingdings"));
     EXPECT_EQ(dialog.characterList(1)->count(), 255);

@@ -70,7 +70,7 @@ protected:
         const QPointF centre(m.Left + (basket - 0.5) * w, 0.5);
         const QRectF rect(centre - QPointF(0.1, 0.03), centre + QPointF(0.1, 0.03));
         const int target = run.FindDropTarget(QPointF(rect.left(), centre.y()), rect);
-        run.PanelReleased(entryOf(card));
+        run.panelReleased(entryOf(card));
         return target;
     }
 };
@@ -111,7 +111,7 @@ TEST_F(BasketRunTest, AWrongBasketThenTheRightOne) {
 
     // A card outside every basket has no target and counts nothing.
     EXPECT_EQ(run.FindDropTarget(QPointF(0.01, 0.5), QRectF(0.0, 0.45, 0.02, 0.1)), -1);
-    run.PanelReleased(entryOf(kirsche));
+    run.panelReleased(entryOf(kirsche));
     EXPECT_EQ(run.data().FailedAttempts + run.data().CorrectCount, 2);
 
     const char* baskets[][2] = {{"Apfel", "1"}, {"Kirsche", "1"}, {"Hund", "2"},
@@ -172,10 +172,10 @@ protected:
     }
 
     void join(const QString& first, const QString& second) {
-        run.PanelPressed(object(first));
-        run.PanelReleased(object(first));
-        run.PanelPressed(object(second));
-        run.PanelReleased(object(second));
+        run.panelPressed(object(first));
+        run.panelReleased(object(first));
+        run.panelPressed(object(second));
+        run.panelReleased(object(second));
     }
     int pairObjects() const {
         int n = 0;
@@ -213,10 +213,10 @@ TEST_F(PairRunTest, AWrongPairThenARightOneAndTheLayoutAtTheEnd) {
     // Selecting: the same element twice stays selected, another of its column moves the mark.
     const int hund = object(QStringLiteral("Hund"));
     const int katze = object(QStringLiteral("Katze"));
-    run.PanelPressed(hund);
-    run.PanelPressed(hund);
+    run.panelPressed(hund);
+    run.panelPressed(hund);
     EXPECT_TRUE(surface.marks[hund]);
-    run.PanelPressed(katze);
+    run.panelPressed(katze);
     EXPECT_FALSE(surface.marks[hund]);
     EXPECT_TRUE(surface.marks[katze]);
 

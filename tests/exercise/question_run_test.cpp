@@ -105,7 +105,7 @@ protected:
     }
     void tick(int k, const QStringList& texts) {
         for (const QString& text : texts)
-            run.PanelReleased(box(k, text));
+            run.panelReleased(box(k, text));
     }
 
     std::vector<int> answers;
@@ -159,7 +159,7 @@ TEST_F(QuestionRunTest, SingleQuestionsAskedInOrderWithAWrongAnswerAskedAgain) {
     const QString wrongText =
         document.Object(run.queryList()[static_cast<size_t>(wrong)].CardObject).Cap;
     ticks += 3000;
-    run.PanelReleased(wrong);
+    run.panelReleased(wrong);
     EXPECT_EQ(run.data().FailedAttempts, 1);
     EXPECT_EQ(document.Object(answers[0]).RunCounter1, 1);
     for (const QueryPair& e : run.queryList())
@@ -175,11 +175,11 @@ TEST_F(QuestionRunTest, SingleQuestionsAskedInOrderWithAWrongAnswerAskedAgain) {
 
     // Right answers to all the others; the failed question comes again at the end.
     for (int k = 2; k <= 7; ++k)
-        run.PanelReleased(panelOf(asked()));
+        run.panelReleased(panelOf(asked()));
     EXPECT_EQ(state.CurrentQuestion, 1);
     EXPECT_EQ(run.data().CorrectCount, 6);
     EXPECT_EQ(surface.paused, 1000 + 6 * 1000);
-    run.PanelReleased(panelOf(asked()));
+    run.panelReleased(panelOf(asked()));
     ASSERT_EQ(surface.results.size(), 1u);
     EXPECT_EQ(surface.results[0].CorrectCount, 7);
     EXPECT_EQ(surface.results[0].FailedAttempts, 1);
@@ -203,7 +203,7 @@ TEST_F(QuestionRunTest, SingleQuestionsInEveryOrder) {
             for (int step = 0; step < 7; ++step) {
                 questions.insert(state.CurrentQuestion);
                 EXPECT_EQ(document.Object(asked()).FrageNummer, state.CurrentQuestion);
-                run.PanelReleased(panelOf(asked()));
+                run.panelReleased(panelOf(asked()));
             }
             EXPECT_EQ(questions.size(), 7);
             EXPECT_EQ(state.ViewMode, Mode::Learning) << texte << ziele;
@@ -223,11 +223,11 @@ TEST_F(QuestionRunTest, EachQuestionOnlyOnce) {
     settings.UebOptFragen.ZuordnungFalsch = 1;
     singleQuestions({kCapitals.begin(), kCapitals.begin() + 3});
     ASSERT_TRUE(run.StartExercise({}));
-    run.PanelReleased(offeredWrong());
+    run.panelReleased(offeredWrong());
     EXPECT_EQ(document.Object(answers[0]).State, ObjectState::QuestionClosed);
     EXPECT_EQ(run.data().OpenCount, 2);
-    run.PanelReleased(panelOf(asked()));
-    run.PanelReleased(panelOf(asked()));
+    run.panelReleased(panelOf(asked()));
+    run.panelReleased(panelOf(asked()));
     // Never asked again: the run ends with the closed question neither right nor open.
     ASSERT_EQ(surface.results.size(), 1u);
     EXPECT_EQ(surface.results[0].CorrectCount, 2);
@@ -241,9 +241,9 @@ TEST_F(QuestionRunTest, RepeatAsksTheFailedQuestionsOnly) {
     singleQuestions({kCapitals.begin(), kCapitals.begin() + 4});
     surface.resultChoices = {{true, Repeat::FailedOnly}};
     ASSERT_TRUE(run.StartExercise({}));
-    run.PanelReleased(offeredWrong());
+    run.panelReleased(offeredWrong());
     while (state.ViewMode == Mode::Exercise && surface.results.empty())
-        run.PanelReleased(panelOf(asked()));
+        run.panelReleased(panelOf(asked()));
     ASSERT_EQ(surface.results.size(), 1u);
     ASSERT_EQ(state.ViewMode, Mode::Exercise);
     EXPECT_EQ(run.data().RunQueries, 1);
@@ -252,7 +252,7 @@ TEST_F(QuestionRunTest, RepeatAsksTheFailedQuestionsOnly) {
     EXPECT_EQ(state.CurrentQuestion, 1);
     // Only the answers of the repeat are at hand.
     EXPECT_EQ(surface.answers.back().size(), 1u);
-    run.PanelReleased(panelOf(asked()));
+    run.panelReleased(panelOf(asked()));
     EXPECT_EQ(state.ViewMode, Mode::Learning);
 }
 
@@ -346,7 +346,7 @@ TEST_F(QuestionRunTest, MultipleChoiceRightPartlyRightAndWrong) {
     EXPECT_FALSE(surface.ticks[box(1, QStringLiteral("Stein"))]);
     EXPECT_EQ(surface.ticks.count(box(2, QStringLiteral("Hund"))), 0u);
     EXPECT_EQ(run.data().CorrectCount + run.data().FailedAttempts, 0);
-    run.PanelReleased(ok(1));
+    run.panelReleased(ok(1));
     EXPECT_EQ(run.data().CorrectCount, 1);
     EXPECT_EQ(surface.banners, std::vector<Banner>{Banner::Right});
     EXPECT_EQ(surface.paused, 1000);
@@ -359,7 +359,7 @@ TEST_F(QuestionRunTest, MultipleChoiceRightPartlyRightAndWrong) {
     EXPECT_EQ(state.CurrentQuestion, 2);
     EXPECT_EQ(surface.choices, (std::vector<int>{1, 2}));
     tick(2, {QStringLiteral("Hund")});
-    run.PanelReleased(ok(2));
+    run.panelReleased(ok(2));
     EXPECT_EQ(surface.tickCounts, std::vector<TickCount>{(TickCount{2, 1, 0, 1})});
     EXPECT_EQ(surface.banners, std::vector<Banner>{Banner::Right});
     EXPECT_EQ(surface.paused, 1000 + 100 + 1900);
@@ -372,7 +372,7 @@ TEST_F(QuestionRunTest, MultipleChoiceRightPartlyRightAndWrong) {
 
     // Wrong: the wrong banner and nothing scored.
     tick(3, {QStringLiteral("Grün")});
-    run.PanelReleased(ok(3));
+    run.panelReleased(ok(3));
     EXPECT_EQ(surface.banners, (std::vector<Banner>{Banner::Right, Banner::Wrong}));
     EXPECT_EQ(surface.paused, 1000 + 2000 + 100 + 900);
     ASSERT_EQ(surface.results.size(), 1u);
@@ -395,18 +395,18 @@ TEST_F(QuestionRunTest, MultipleChoiceAsksAWrongQuestionAgainAndKnowsNoTicks) {
                      {QStringLiteral("Welche Zahl ist gerade?"),
                       {QStringLiteral("-Eins"), QStringLiteral("-Drei")}}});
     ASSERT_TRUE(run.StartExercise({}));
-    run.PanelReleased(ok(1));
+    run.panelReleased(ok(1));
     EXPECT_TRUE(detailLines().contains(QStringLiteral(
         "00:00 - FALSCH bzw. NICHT KOMPLETT RICHTIG - Gewählte Antwort(en): - keine -")));
     // Without any correct option, nothing ticked is the right answer.
     EXPECT_EQ(state.CurrentQuestion, 2);
-    run.PanelReleased(ok(2));
+    run.panelReleased(ok(2));
     EXPECT_EQ(run.data().CorrectCount, 1);
     // The failed question again, its ticks cleared.
     EXPECT_EQ(state.CurrentQuestion, 1);
     EXPECT_TRUE(surface.ticks.empty());
     tick(1, {QStringLiteral("Blau")});
-    run.PanelReleased(ok(1));
+    run.panelReleased(ok(1));
     ASSERT_EQ(surface.results.size(), 1u);
     EXPECT_DOUBLE_EQ(surface.results[0].CorrectCount, 2.0);
     EXPECT_DOUBLE_EQ(surface.results[0].FailedAttempts, 1.0);
@@ -424,7 +424,7 @@ TEST_F(QuestionRunTest, MixedAnswersChangePlacesWithinTheirQuestion) {
         if (state.CurrentQuestion == 2) {
             EXPECT_TRUE(detailLines().contains(QStringLiteral("Welche sind Tiere? (Bild)")));
         }
-        run.PanelReleased(ok(state.CurrentQuestion));
+        run.panelReleased(ok(state.CurrentQuestion));
     }
     const std::vector<int>& map = surface.placement;
     ASSERT_EQ(map.size(), static_cast<size_t>(document.ObjectCount()));

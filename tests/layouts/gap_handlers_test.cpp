@@ -70,8 +70,8 @@ protected:
         }
         return n;
     }
-    static bool Black(QColor c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
-    static bool Red(QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
+    static bool black(QColor c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
+    static bool red(QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
 
     QImage sheet;
     std::vector<std::pair<QPoint, QString>> pieces;
@@ -98,22 +98,22 @@ TEST_F(WorksheetGapTest, ModesDrawUnderlineAnswerOrBoth) {
     const QRect line(x, underline, gapWidth(), 1);
 
     layout(1, 5);
-    EXPECT_EQ(countColour(line, Black), gapWidth());
-    EXPECT_EQ(countColour(gap, Red), 0);
-    EXPECT_GT(countColour(words, Black), 20);
+    EXPECT_EQ(countColour(line, black), gapWidth());
+    EXPECT_EQ(countColour(gap, red), 0);
+    EXPECT_GT(countColour(words, black), 20);
 
     // The answer sheet shows the answers alone.
     layout(2, 5);
-    EXPECT_EQ(countColour(line, Black), 0);
-    EXPECT_GT(countColour(gap, Red), 20);
-    EXPECT_EQ(countColour(words, Black), 0);
+    EXPECT_EQ(countColour(line, black), 0);
+    EXPECT_GT(countColour(gap, red), 20);
+    EXPECT_EQ(countColour(words, black), 0);
 
     layout(3, 5);
-    EXPECT_EQ(countColour(line, Black), gapWidth());
-    EXPECT_GT(countColour(gap, Red), 20);
-    EXPECT_GT(countColour(words, Black), 20);
+    EXPECT_EQ(countColour(line, black), gapWidth());
+    EXPECT_GT(countColour(gap, red), 20);
+    EXPECT_GT(countColour(words, black), 20);
     // The text after the answer is black again.
-    EXPECT_EQ(countColour(QRect(afterGap() + 4, 0, 40, 50), Red), 0);
+    EXPECT_EQ(countColour(QRect(afterGap() + 4, 0, 40, 50), red), 0);
 }
 
 } // namespace

@@ -193,7 +193,7 @@ protected:
                   QStringLiteral("INITIATED 1"));
         return teacher;
     }
-    ExerciseFiles files() const { return ExerciseFiles::For(folder, channel); }
+    ExerciseFiles files() const { return ExerciseFiles::ofChannel(folder, channel); }
 
     QTemporaryDir dir;
     QString folder;

@@ -22,13 +22,13 @@ QString Text(std::initializer_list<const char*> lines) {
 
 TEST(ControlGrid, HasThirteenFixedColumnsAndOnePerQuery) {
     ControlGrid grid;
-    grid.Prepare(0, false, 0);
+    grid.prepare(0, false, 0);
     EXPECT_EQ(grid.columnCount(), 13);
     EXPECT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(grid.ToText(), QStringLiteral("Nr.\tRechner\tTeilnehmer\tStatus\tBeginn\tZeit\tAnz.\t"
+    EXPECT_EQ(grid.toText(), QStringLiteral("Nr.\tRechner\tTeilnehmer\tStatus\tBeginn\tZeit\tAnz.\t"
                                             "Richtig\tFalsch\tQuote\tOffen\tLeistung\tNote\r\n"
                                             "\t\t\t\t\t\t\t\t\t\t\t\t\r\n"));
-    grid.Prepare(3, true, 2);
+    grid.prepare(3, true, 2);
     EXPECT_EQ(grid.columnCount(), 16);
     EXPECT_EQ(grid.cell(5, 0), QStringLiteral("Restzeit"));
     EXPECT_EQ(grid.cell(12, 0), QStringLiteral("Punkte"));
@@ -37,22 +37,22 @@ TEST(ControlGrid, HasThirteenFixedColumnsAndOnePerQuery) {
     const int widths[] = {30, 60, 60, 45, 50, 40, 40, 40, 40, 40, 40, 50, 30, 25, 25, 25};
     for (int c = 0; c < 16; ++c)
         EXPECT_EQ(grid.columnWidth(c), widths[c]) << c;
-    EXPECT_TRUE(ControlGrid::Centred(0));
-    EXPECT_FALSE(ControlGrid::Centred(1));
-    EXPECT_FALSE(ControlGrid::Centred(2));
-    EXPECT_TRUE(ControlGrid::Centred(14));
+    EXPECT_TRUE(ControlGrid::centred(0));
+    EXPECT_FALSE(ControlGrid::centred(1));
+    EXPECT_FALSE(ControlGrid::centred(2));
+    EXPECT_TRUE(ControlGrid::centred(14));
 }
 
 class ReceiverTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        grid.Prepare(3, false, 0);
+        grid.prepare(3, false, 0);
         // Objects 0 to 3; object 2 carries no column.
-        receiver.Reset({1, 2, 0, 3}, dir.filePath(QStringLiteral("K-zwknetzuebung.hsc")),
+        receiver.reset({1, 2, 0, 3}, dir.filePath(QStringLiteral("K-zwknetzuebung.hsc")),
                        QLocale(QLocale::German, QLocale::Germany));
     }
     bool receive(const QString& computer, const QString& text) {
-        return receiver.Receive(computer, text);
+        return receiver.receive(computer, text);
     }
     QString action(const char* key, const char* object, const char* state, const char* failures,
                    const char* endState = "0") {
@@ -70,7 +70,7 @@ TEST_F(ReceiverTest, AnnouncedParticipantsGetRowsInOrder) {
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), Text({"TN-INIT", "KEYA", "Anna", "10:15:00"})));
     EXPECT_TRUE(receive(QStringLiteral("PC-02"), Text({"TN-INIT", "KEYB", "  ", "10:15:03"})));
     EXPECT_EQ(grid.rowCount(), 3);
-    EXPECT_EQ(grid.Rows()[1], QStringList({"1", "PC-01", "Anna", "aktiv", "10:15:00", "", "", "",
+    EXPECT_EQ(grid.rows()[1], QStringList({"1", "PC-01", "Anna", "aktiv", "10:15:00", "", "", "",
                                            "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(grid.cell(0, 2), QStringLiteral("2"));
     EXPECT_EQ(grid.cell(2, 2), QStringLiteral("  "));
@@ -85,7 +85,7 @@ TEST_F(ReceiverTest, ActionsFillTheRowAndTheQueryCells) {
     receive(QStringLiteral("PC-01"), Text({"TN-INIT", "KEYA", "Anna", "10:15:00"}));
     // Object 1 (query 2) solved after two wrong attempts.
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), action("KEYA", "1", "0", "2")));
-    EXPECT_EQ(grid.Rows()[1],
+    EXPECT_EQ(grid.rows()[1],
               QStringList({"1", "PC-01", "Anna", "aktiv", "10:15:00", "00:42", "3", "1", "2",
                            "33.3 %", "2", "22.2 %", "5", "", "ff ok", ""}));
     // Object 3 (query 3) wrong once, not yet solved; then solved with a tick.
@@ -98,17 +98,17 @@ TEST_F(ReceiverTest, ActionsFillTheRowAndTheQueryCells) {
     receive(QStringLiteral("PC-01"), action("KEYA", "-1", "0", "0", "1"));
     receive(QStringLiteral("PC-01"), action("KEYA", "99", "0", "0", "1"));
     EXPECT_EQ(grid.cell(3, 1), QStringLiteral("fertig"));
-    EXPECT_EQ(grid.Tally(), (std::vector<ControlGrid::QueryTally>{{1, 0}, {1, 1}, {0, 1}}));
+    EXPECT_EQ(grid.tally(), (std::vector<ControlGrid::QueryTally>{{1, 0}, {1, 1}, {0, 1}}));
 }
 
 TEST_F(ReceiverTest, UnknownCommandsAndKeysChangeNothing) {
     receive(QStringLiteral("PC-01"), Text({"TN-INIT", "KEYA", "Anna", "10:15:00"}));
-    const QString before = grid.ToText();
+    const QString before = grid.toText();
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), Text({"TN-HALLO", "KEYA"})));
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), action("FREMD", "1", "0", "0")));
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), Text({"TN-FERTIG", "FREMD", "1", "00:10"})));
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), QString()));
-    EXPECT_EQ(grid.ToText(), before);
+    EXPECT_EQ(grid.toText(), before);
     EXPECT_TRUE(messages.entries().isEmpty());
 }
 

@@ -136,7 +136,7 @@ TEST(ExerciseSettingsFile, CutOrImpossibleFilesAreRefused) {
 
 TEST(ExerciseFiles, AreNamedAfterTheChannel) {
     const ExerciseFiles files =
-        ExerciseFiles::For(QStringLiteral("/kom"), QStringLiteral("KLASSE-7"));
+        ExerciseFiles::ofChannel(QStringLiteral("/kom"), QStringLiteral("KLASSE-7"));
     EXPECT_EQ(files.zwk, QStringLiteral("/kom/KLASSE-7-zwknetzuebung.zwk"));
     EXPECT_EQ(files.dat, QStringLiteral("/kom/KLASSE-7-zwknetzuebung.dat"));
     EXPECT_EQ(files.okx, QStringLiteral("/kom/KLASSE-7-zwknetzuebung.okx"));
@@ -148,29 +148,29 @@ TEST(ExerciseFiles, AreNamedAfterTheChannel) {
     // A channel never names a file outside the folder.
     for (const char* channel : {"", "..", "a/b", "a\\b", "x:y", "a*"})
         EXPECT_FALSE(
-            ExerciseFiles::For(QStringLiteral("/kom/"), QString::fromLatin1(channel)).valid())
+            ExerciseFiles::ofChannel(QStringLiteral("/kom/"), QString::fromLatin1(channel)).valid())
             << channel;
 }
 
 TEST(ExerciseFiles, PublishedWithAllThreeAndCleanedUpWithoutTheBestList) {
     QTemporaryDir dir;
-    const ExerciseFiles files = ExerciseFiles::For(dir.path(), QStringLiteral("MASTER-1"));
+    const ExerciseFiles files = ExerciseFiles::ofChannel(dir.path(), QStringLiteral("MASTER-1"));
     const QString other = dir.filePath(QStringLiteral("notiz.txt"));
     const QString otherChannel = dir.filePath(QStringLiteral("MASTER-2-zwknetzuebung.zwk"));
     for (const QString& path : {files.zwk, files.dat, files.hsc, other, otherChannel})
         test::WriteFileBytes(path, "x");
     EXPECT_FALSE(files.published());
-    ASSERT_TRUE(files.WriteRegistrationFlag());
+    ASSERT_TRUE(files.writeRegistrationFlag());
     EXPECT_EQ(test::ReadFileBytes(files.okx), QByteArray("\x0f\0\0\0NetzUebDateiOKX", 19));
     EXPECT_TRUE(files.published());
     // Another computer spelling the channel in small letters finds the same exercise.
-    EXPECT_TRUE(ExerciseFiles::For(dir.path(), QStringLiteral("master-1")).published());
+    EXPECT_TRUE(ExerciseFiles::ofChannel(dir.path(), QStringLiteral("master-1")).published());
     for (const char* name : {"MASTER-1-zwknetzuebung-TN-AAAAAAAAAAAA.dat",
                              "master-1-zwknetzuebung-tn-BBBBBBBBBBBB.dat",
                              "MASTER-1-zwknetzuebung-TN-CCCCCCCCCCCC.dat.part"})
         test::WriteFileBytes(dir.filePath(QString::fromLatin1(name)), "m");
 
-    files.CleanUp();
+    files.cleanUp();
     EXPECT_FALSE(files.published());
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
     left.sort();

@@ -42,13 +42,13 @@ protected:
     MailslotTest() {
         resolver.setMap({{QStringLiteral("LEHRER"), QHostAddress(QStringLiteral("127.0.0.61"))},
                          {QStringLiteral("TN1"), QHostAddress(QStringLiteral("127.0.0.62"))}});
-        master.SetMailBox(channel);
-        master.SetCheckInterval(150);
+        master.setMailBox(channel);
+        master.setCheckInterval(150);
         master.OnNewMessage = [this](TALMailSlot2&, const QString& computer, const QString& text,
                                      const QString& user) {
             received.push_back({computer, text, user});
         };
-        participant.SetMailBox(channel);
+        participant.setMailBox(channel);
     }
 
     QString channel = FreshChannel();
@@ -62,55 +62,55 @@ protected:
 };
 
 TEST_F(MailslotTest, AMessageReachesTheReceiverWithItsSender) {
-    master.SetActive(true);
-    ASSERT_TRUE(master.Active());
-    EXPECT_TRUE(participant.Send(QStringLiteral("lehrer"),
+    master.setActive(true);
+    ASSERT_TRUE(master.active());
+    EXPECT_TRUE(participant.send(QStringLiteral("lehrer"),
                                  {QStringLiteral("TN-INIT"), QStringLiteral("Jörg")}));
     ASSERT_TRUE(WaitUntil([this] { return !received.empty(); }, 2000));
     EXPECT_EQ(received[0].computer, QStringLiteral("TN1"));
     EXPECT_EQ(received[0].user, QStringLiteral("anna"));
     EXPECT_EQ(received[0].text, QStringLiteral("TN-INIT\r\nJörg\r\n"));
     // A computer nobody knows gets nothing, and the sender learns it.
-    EXPECT_FALSE(participant.Send(QStringLiteral("NIEMAND"), {QStringLiteral("TN-INIT")}));
+    EXPECT_FALSE(participant.send(QStringLiteral("NIEMAND"), {QStringLiteral("TN-INIT")}));
 }
 
 TEST_F(MailslotTest, NamesLongerThanEightAreRefused) {
-    master.SetMailBox(QStringLiteral("KLASSE-10B"));
-    EXPECT_EQ(master.MailBox(), channel);
+    master.setMailBox(QStringLiteral("KLASSE-10B"));
+    EXPECT_EQ(master.mailBox(), channel);
     ASSERT_EQ(messages.entries().size(), 1);
     EXPECT_EQ(messages.entries()[0].kind, MessageKind::Error);
     EXPECT_EQ(messages.entries()[0].text,
               QStringLiteral("MailBox name cannot be greater than 8 characters long."));
-    master.SetMailBox(QStringLiteral("ABCDEFGH"));
-    EXPECT_EQ(master.MailBox(), QStringLiteral("ABCDEFGH"));
+    master.setMailBox(QStringLiteral("ABCDEFGH"));
+    EXPECT_EQ(master.mailBox(), QStringLiteral("ABCDEFGH"));
 }
 
 TEST_F(MailslotTest, ANameTakenOnThisComputerLeavesTheSecondInactive) {
-    master.SetActive(true);
+    master.setActive(true);
     TALMailSlot2 second(messages, resolver,
                         platform::HostIdentity(QStringLiteral("LEHRER"), QStringLiteral("chef")));
-    second.SetMailBox(channel);
-    second.SetActive(true);
-    EXPECT_FALSE(second.Active());
+    second.setMailBox(channel);
+    second.setActive(true);
+    EXPECT_FALSE(second.active());
     EXPECT_TRUE(messages.entries().isEmpty());
 }
 
 TEST_F(MailslotTest, DeactivationWaitsAtMostOneStep) {
-    master.SetCheckInterval(5000);
-    master.SetActive(true);
+    master.setCheckInterval(5000);
+    master.setActive(true);
     QElapsedTimer timer;
     timer.start();
-    master.SetActive(false);
+    master.setActive(false);
     EXPECT_LT(timer.elapsed(), 1000);
-    EXPECT_FALSE(master.Active());
+    EXPECT_FALSE(master.active());
 }
 
 // Rubbish from anybody on the network neither stops nor stalls the initiator, and the real
 // messages among it arrive.
 TEST_F(MailslotTest, AFloodOfRubbishLosesNoRealMessage) {
-    master.SetActive(true);
+    master.setActive(true);
     platform::DatagramSender attacker(QHostAddress(QStringLiteral("127.0.0.63")));
-    const uint16_t port = platform::DatagramEndpoint::PortFor(channel);
+    const uint16_t port = platform::DatagramEndpoint::portFor(channel);
     const QHostAddress target(QStringLiteral("127.0.0.61"));
     QRandomGenerator random(7);
     int longestGap = 0;
@@ -131,7 +131,7 @@ TEST_F(MailslotTest, AFloodOfRubbishLosesNoRealMessage) {
             rubbish.prepend(i % 20 == 0 ? "Message\r\nx" : "Message");
         attacker.send(target, port, rubbish);
         if (i % 100 == 0)
-            participant.Send(QStringLiteral("LEHRER"),
+            participant.send(QStringLiteral("LEHRER"),
                              {QStringLiteral("TN-AKTION"), QString::number(real++)});
         if (i % 500 == 0)
             QCoreApplication::processEvents();

@@ -33,7 +33,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    ExerciseFiles files = ExerciseFiles::For(dir.path(), QStringLiteral("MASTER-1"));
+    ExerciseFiles files = ExerciseFiles::ofChannel(dir.path(), QStringLiteral("MASTER-1"));
     platform::HostIdentity tn1{QStringLiteral("TN1"), QStringLiteral("anna")};
     RecordingMessages messages;
     QStringList got;
@@ -125,7 +125,7 @@ TEST_F(MessageFilesTest, NothingOutsideTheFolderIsTouched) {
 
 TEST_F(MessageFilesTest, AFolderThatCannotBeWrittenFails) {
     const ExerciseFiles missing =
-        ExerciseFiles::For(dir.filePath(QStringLiteral("fehlt")), QStringLiteral("MASTER-1"));
+        ExerciseFiles::ofChannel(dir.filePath(QStringLiteral("fehlt")), QStringLiteral("MASTER-1"));
     QString path;
     EXPECT_FALSE(WriteMessageFile(missing, tn1, {QStringLiteral("TN-INIT")}, path));
     EXPECT_TRUE(path.startsWith(dir.filePath(QStringLiteral("fehlt"))));

@@ -163,25 +163,25 @@ struct Peer {
         const QString verb = line.section(QLatin1Char(' '), 0, 0);
         const QString rest = line.section(QLatin1Char(' '), 1);
         if (verb == QLatin1String("initiate")) {
-            network.InitiateCommand();
+            network.initiateCommand();
             Print(QStringLiteral("INITIATED %1").arg(network.initiating() ? 1 : 0));
         } else if (verb == QLatin1String("grid")) {
             for (const QString& row :
-                 network.grid().ToText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+                 network.grid().toText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
                 Print(QStringLiteral("GRID ") + row);
             Print(QStringLiteral("GRIDEND"));
         } else if (verb == QLatin1String("registration")) {
-            network.SetRegistration(rest == QLatin1String("1"));
+            network.setRegistration(rest == QLatin1String("1"));
             Print(QStringLiteral("DONE"));
         } else if (verb == QLatin1String("end")) {
-            Print(QStringLiteral("ENDED %1").arg(network.EndCommand() ? 1 : 0));
+            Print(QStringLiteral("ENDED %1").arg(network.endCommand() ? 1 : 0));
         } else if (verb == QLatin1String("bestlist")) {
             for (const BestListDataTyp& e : LoadBestList(network.files().hsc).entries)
                 Print(QStringLiteral("BEST %1|%2|%3").arg(e.Name, e.Rechner).arg(e.Leistung));
             Print(QStringLiteral("BESTEND"));
         } else if (verb == QLatin1String("join")) {
             joinName = rest;
-            network.JoinCommand();
+            network.joinCommand();
             printState();
         } else if (verb == QLatin1String("answer") || verb == QLatin1String("partial")) {
             std::vector<int> mistakes;
@@ -208,8 +208,8 @@ struct Peer {
         } else if (verb == QLatin1String("state")) {
             printState();
         } else if (verb == QLatin1String("close") || verb == QLatin1String("quit")) {
-            network.ProgramClosing();
-            network.Shutdown();
+            network.programClosing();
+            network.shutdown();
             Print(QStringLiteral("BYE"));
             QCoreApplication::exit(0);
         }

@@ -86,7 +86,9 @@ protected:
         ASSERT_TRUE(teacher.session.LoadDocument(path, true));
         teacher.state.NumberingMode = Numbering::QuestionMarks;
     }
-    ExerciseFiles files() const { return ExerciseFiles::For(dir.path(), QStringLiteral("KLASSE")); }
+    ExerciseFiles files() const {
+        return ExerciseFiles::ofChannel(dir.path(), QStringLiteral("KLASSE"));
+    }
 
     QTemporaryDir dir;
     QTemporaryDir source;
@@ -106,7 +108,7 @@ TEST_F(NetworkSessionTest, InitiationPublishesWithTheFlagLast) {
         publishedEarly = QFileInfo::exists(files().okx) || !QFileInfo::exists(files().zwk) ||
                          !QFileInfo::exists(files().dat);
     };
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     EXPECT_FALSE(publishedEarly);
     EXPECT_TRUE(teacher.network.initiating());
     EXPECT_TRUE(files().published());
@@ -125,7 +127,7 @@ TEST_F(NetworkSessionTest, InitiationPublishesWithTheFlagLast) {
 
     // Again: only the control display comes forward.
     const QDateTime written = QFileInfo(files().dat).lastModified();
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     EXPECT_EQ(teacher.shown, 2);
     EXPECT_EQ(teacher.optionDialogs, 1);
     EXPECT_EQ(QFileInfo(files().dat).lastModified(), written);
@@ -133,17 +135,17 @@ TEST_F(NetworkSessionTest, InitiationPublishesWithTheFlagLast) {
 
 TEST_F(NetworkSessionTest, NotConfirmedSettingsPublishNothing) {
     teacher.confirmOptions = false;
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     EXPECT_FALSE(teacher.network.initiating());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(NetworkSessionTest, EndingAsksAndCleansUp) {
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     teacher.messages.queueAnswer(Answer::No);
-    EXPECT_FALSE(teacher.network.EndCommand());
+    EXPECT_FALSE(teacher.network.endCommand());
     EXPECT_TRUE(files().published());
-    EXPECT_TRUE(teacher.network.EndCommand());
+    EXPECT_TRUE(teacher.network.endCommand());
     EXPECT_EQ(
         teacher.messages.texts(),
         QStringList(2, QStringLiteral("Netzwerk-Übung beenden?\r\nÜbungsteilnehmer können die "
@@ -153,35 +155,35 @@ TEST_F(NetworkSessionTest, EndingAsksAndCleansUp) {
     EXPECT_FALSE(files().published());
     EXPECT_FALSE(teacher.network.MasterNetzKomTimer.isActive());
     teacher.messages.clear();
-    EXPECT_FALSE(teacher.network.EndCommand());
+    EXPECT_FALSE(teacher.network.endCommand());
     EXPECT_EQ(teacher.messages.texts(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
 }
 
 TEST_F(NetworkSessionTest, RegistrationWithoutANetworkExercise) {
-    teacher.network.SetRegistration(false);
+    teacher.network.setRegistration(false);
     EXPECT_TRUE(teacher.messages.entries().isEmpty());
-    teacher.network.SetRegistration(true);
+    teacher.network.setRegistration(true);
     EXPECT_EQ(teacher.messages.texts(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
-    teacher.network.InitiateCommand();
-    teacher.network.SetRegistration(false);
+    teacher.network.initiateCommand();
+    teacher.network.setRegistration(false);
     EXPECT_FALSE(files().published());
-    teacher.network.SetRegistration(true);
+    teacher.network.setRegistration(true);
     EXPECT_TRUE(files().published());
 }
 
 TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
-    teacher.network.InitiateCommand();
-    EXPECT_EQ(learner.network.CheckAvailability().title, QStringLiteral("Flüsse"));
-    EXPECT_TRUE(learner.network.CheckAvailability().available);
+    teacher.network.initiateCommand();
+    EXPECT_EQ(learner.network.checkAvailability().title, QStringLiteral("Flüsse"));
+    EXPECT_TRUE(learner.network.checkAvailability().available);
     learner.network.windows().joinDialog = [] {
         return std::optional<QString>(QStringLiteral(" "));
     };
-    learner.network.JoinCommand();
+    learner.network.joinCommand();
     ASSERT_EQ(learner.state.ViewMode, Mode::Exercise);
     EXPECT_EQ(learner.state.ExerciseKind, Participation::Participant);
     EXPECT_EQ(learner.run.data().InitiatorName, QStringLiteral("LEHRER"));
     EXPECT_EQ(learner.run.data().ParticipantKey.size(), 30);
-    teacher.network.CollectTick();
+    teacher.network.collectTick();
     const ControlGrid& grid = teacher.network.grid();
     ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("TN1"));
@@ -189,8 +191,8 @@ TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
     EXPECT_EQ(grid.cell(3, 1), QStringLiteral("aktiv"));
 
     // Joining twice, and a teacher joining its own exercise, are refused.
-    learner.network.JoinCommand();
-    teacher.network.JoinCommand();
+    learner.network.joinCommand();
+    teacher.network.joinCommand();
     EXPECT_EQ(learner.messages.texts(),
               QStringList({"Um an einer Netzwerk-Übung teilnehmen zu können, muss die aktuelle "
                            "Übung zunächst beendet werden. Wählen Sie \"Übung abbrechen\", um die "
@@ -208,9 +210,9 @@ TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
 }
 
 TEST_F(NetworkSessionTest, AnUnreadableSettingsFileFailsTheJoin) {
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     test::WriteFileBytes(files().dat, "kaputt");
-    EXPECT_FALSE(learner.network.ReadNetworkExercise(QStringLiteral("Anna")));
+    EXPECT_FALSE(learner.network.readNetworkExercise(QStringLiteral("Anna")));
     EXPECT_EQ(learner.messages.texts(),
               QStringList({QStringLiteral("Fehler beim Einlesen der Datei \"") +
                            QDir::toNativeSeparators(files().dat) + QLatin1Char('"')}));
@@ -218,7 +220,7 @@ TEST_F(NetworkSessionTest, AnUnreadableSettingsFileFailsTheJoin) {
 }
 
 TEST_F(NetworkSessionTest, TheCollectorReportsWhatItCannotTake) {
-    teacher.network.InitiateCommand();
+    teacher.network.initiateCommand();
     QString path;
     ASSERT_TRUE(WriteMessageFile(files(), learner.identity,
                                  {QStringLiteral("TN-INIT"), QStringLiteral("K"),
@@ -229,7 +231,7 @@ TEST_F(NetworkSessionTest, TheCollectorReportsWhatItCannotTake) {
     test::WriteFileBytes(bad, EncodeMessageFile(QStringLiteral("u"), QStringLiteral("TN1"),
                                                 JoinMessageLines({"TN-BESTLIST", "K", "Anna", "TN1",
                                                                   "heute", "1000", "0.5"})));
-    teacher.network.CollectTick();
+    teacher.network.collectTick();
     EXPECT_EQ(teacher.messages.texts(),
               QStringList({QStringLiteral("Fehler beim Einlesen der Datei \"") +
                            QDir::toNativeSeparators(bad) + QLatin1Char('"')}));

@@ -81,7 +81,7 @@ TEST_F(WorksheetDialog, EveryOpeningHasItsOwnSeedAndEveryBuildOfItAgrees) {
 
     const auto first = open();
     const QImage built = WorksheetImage(first->sheet(), 500);
-    first->BuildSheet();
+    first->buildSheet();
     EXPECT_TRUE(test::SameImage(built, WorksheetImage(first->sheet(), 500)));
     first->accept();
     const auto second = open();
@@ -119,7 +119,7 @@ TEST_F(WorksheetDialog, ResetTakesTheDocumentsSettingsAgain) {
     dialog->show();
     dialog->control<QComboBox>("KaestchengroesseCombo")->setCurrentIndex(10);
     dialog->control<QPlainTextEdit>("AufgMemo")->setPlainText(QStringLiteral("Anders"));
-    dialog->ResetSettings();
+    dialog->resetSettings();
     EXPECT_EQ(dialog->control<QComboBox>("KaestchengroesseCombo")->currentText(),
               QStringLiteral("80 %"));
     EXPECT_EQ(dialog->control<QPlainTextEdit>("AufgMemo")->toPlainText(),
@@ -183,7 +183,7 @@ TEST_F(WorksheetDialog, ThePanelsFollowTheDocumentType) {
 TEST_F(WorksheetDialog, ExportAsksForAFileAndRefusesOtherExtensions) {
     const auto dialog = open();
     pickers.answer = dir.filePath(QStringLiteral("blatt.bmp"));
-    dialog->ExportSheet();
+    dialog->exportSheet();
     EXPECT_EQ(pickers.asked,
               (QStringList{QStringLiteral("Arbeitsblatt exportieren"),
                            QStringLiteral("PDF-Dokument (*.pdf)|*.pdf|SVG-Grafik (*.svg)|*.svg|"
@@ -195,7 +195,7 @@ TEST_F(WorksheetDialog, ExportAsksForAFileAndRefusesOtherExtensions) {
     EXPECT_FALSE(QFile::exists(pickers.answer));
     messages.clear();
     pickers.answer = dir.filePath(QStringLiteral("blatt.svg"));
-    dialog->ExportSheet();
+    dialog->exportSheet();
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_TRUE(test::ReadFileBytes(pickers.answer).contains("<svg"));
 }

@@ -37,7 +37,7 @@ public:
         case RunStyle::Questions:
             for (size_t p = 0; p < list.size(); ++p) {
                 if (list[p].CardObject == entry.TargetObject)
-                    run_.PanelReleased(static_cast<int>(p));
+                    run_.panelReleased(static_cast<int>(p));
             }
             break;
         case RunStyle::Choice: {
@@ -50,9 +50,9 @@ public:
                 if (o.Typ == ObjectKind::ChoiceOk)
                     ok = i;
                 else if (o.Typ == ObjectKind::ChoiceMarker && o.Cap == QStringLiteral("+"))
-                    run_.PanelReleased(i);
+                    run_.panelReleased(i);
             }
-            run_.PanelReleased(ok);
+            run_.panelReleased(ok);
             break;
         }
         case RunStyle::Baskets: {
@@ -70,7 +70,7 @@ public:
             const double w = (1 - m.Left - m.Right) / d_.Header.Spalten;
             const QPointF centre(m.Left + (basket - 0.5) * w, 0.5);
             run_.FindDropTarget(centre, QRectF(centre - QPointF(0.05, 0.02), QSizeF(0.1, 0.04)));
-            run_.PanelReleased(panel);
+            run_.panelReleased(panel);
             break;
         }
         case RunStyle::Pairs:
@@ -79,8 +79,8 @@ public:
                 if (o.State == ObjectState::PairOpen && o.Partner > i) {
                     const int partner = o.Partner;
                     for (const int element : {i, partner}) {
-                        run_.PanelPressed(element);
-                        run_.PanelReleased(element);
+                        run_.panelPressed(element);
+                        run_.panelReleased(element);
                     }
                     break;
                 }

@@ -41,8 +41,8 @@ TEST(ChronicleNames, FileNameAndCaptionCarryDateTimeAndNumber) {
 }
 
 TEST_F(ChronicleTest, FilesNumberedScreenshotsIntoAFolderMadeForThem) {
-    const auto first = chronicle.File(picture, kMorning);
-    const auto second = chronicle.File(picture, kMorning);
+    const auto first = chronicle.file(picture, kMorning);
+    const auto second = chronicle.file(picture, kMorning);
     ASSERT_TRUE(first && second);
     EXPECT_EQ(QFileInfo(first->path).fileName(), QStringLiteral("20240131-101503-001.png"));
     EXPECT_EQ(QFileInfo(second->path).fileName(), QStringLiteral("20240131-101503-002.png"));
@@ -58,7 +58,7 @@ TEST_F(ChronicleTest, FilesNumberedScreenshotsIntoAFolderMadeForThem) {
 TEST_F(ChronicleTest, AFolderThatCannotBeMadeFilesNothing) {
     test::WriteFileBytes(dir.path() + QStringLiteral("/datei"), "x");
     state.ChronicleFolder = dir.path() + QStringLiteral("/datei/chronik/");
-    EXPECT_FALSE(chronicle.File(picture, kMorning));
+    EXPECT_FALSE(chronicle.file(picture, kMorning));
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral("Verzeichnis f\u00fcr Chronik-Screenshots konnte nicht "
                                          "erstellt werden:\r\n") +
@@ -70,7 +70,7 @@ TEST_F(ChronicleTest, AnExistingFileIsNeverWrittenOverAndItsNumberStaysFree) {
     QDir().mkpath(state.ChronicleFolder);
     const QString taken = state.ChronicleFolder + QStringLiteral("20240131-101503-001.png");
     test::WriteFileBytes(taken, "earlier run");
-    EXPECT_FALSE(chronicle.File(picture, kMorning));
+    EXPECT_FALSE(chronicle.file(picture, kMorning));
     EXPECT_EQ(messages.texts(),
               QStringList(QStringLiteral("Datei konnte nicht erstellt werden:\r\n") +
                           QDir::toNativeSeparators(taken)));
@@ -79,20 +79,20 @@ TEST_F(ChronicleTest, AnExistingFileIsNeverWrittenOverAndItsNumberStaysFree) {
     EXPECT_TRUE(chronicle.entries().empty());
     // No half-made file is left behind either.
     EXPECT_EQ(files(), QStringList(QStringLiteral("20240131-101503-001.png")));
-    const auto next = chronicle.File(picture, kMorning.addSecs(1));
+    const auto next = chronicle.file(picture, kMorning.addSecs(1));
     ASSERT_TRUE(next);
     EXPECT_EQ(next->number, 1);
 }
 
 TEST_F(ChronicleTest, NoScreenshotsNoQuestionAtTheEnd) {
-    EXPECT_TRUE(chronicle.CleanUpAtExit());
+    EXPECT_TRUE(chronicle.cleanUpAtExit());
     EXPECT_TRUE(messages.entries().isEmpty());
 }
 
 TEST_F(ChronicleTest, TheEndAsksAboutOneScreenshot) {
-    chronicle.File(picture, kMorning);
+    chronicle.file(picture, kMorning);
     messages.queueAnswer(Answer::No);
-    EXPECT_TRUE(chronicle.CleanUpAtExit());
+    EXPECT_TRUE(chronicle.cleanUpAtExit());
     ASSERT_EQ(messages.entries().size(), 1);
     EXPECT_EQ(messages.entries().front().buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(messages.entries().front().text,
@@ -105,11 +105,11 @@ TEST_F(ChronicleTest, TheEndAsksAboutOneScreenshot) {
 TEST_F(ChronicleTest, YesDeletesOnlyThisRunsScreenshots) {
     QDir().mkpath(state.ChronicleFolder);
     test::WriteFileBytes(state.ChronicleFolder + QStringLiteral("20230101-080000-001.png"), "old");
-    chronicle.File(picture, kMorning);
-    chronicle.File(picture, kMorning);
-    chronicle.File(picture, kMorning.addSecs(60));
+    chronicle.file(picture, kMorning);
+    chronicle.file(picture, kMorning);
+    chronicle.file(picture, kMorning.addSecs(60));
     messages.queueAnswer(Answer::Yes);
-    EXPECT_TRUE(chronicle.CleanUpAtExit());
+    EXPECT_TRUE(chronicle.cleanUpAtExit());
     EXPECT_EQ(messages.texts().front(),
               QStringLiteral("3 Chronik-Screenshots wurden im Ordner ") + state.ChronicleFolder +
                   QStringLiteral(" als PNG-Bilddateien abgelegt.\r\nSollen diese jetzt "
@@ -120,18 +120,18 @@ TEST_F(ChronicleTest, YesDeletesOnlyThisRunsScreenshots) {
 }
 
 TEST_F(ChronicleTest, CancelKeepsTheProgramAndTheFiles) {
-    chronicle.File(picture, kMorning);
-    chronicle.File(picture, kMorning);
+    chronicle.file(picture, kMorning);
+    chronicle.file(picture, kMorning);
     messages.queueAnswer(Answer::Cancel);
-    EXPECT_FALSE(chronicle.CleanUpAtExit());
+    EXPECT_FALSE(chronicle.cleanUpAtExit());
     EXPECT_EQ(files().size(), 2);
     EXPECT_EQ(chronicle.counter(), 2);
 }
 
 TEST_F(ChronicleTest, PdfHasAPagePerReadableScreenshot) {
-    chronicle.File(picture, kMorning);
-    chronicle.File(picture, kMorning);
-    chronicle.File(picture, kMorning);
+    chronicle.file(picture, kMorning);
+    chronicle.file(picture, kMorning);
+    chronicle.file(picture, kMorning);
     QFile::remove(chronicle.entries().at(1).path);
     int missing = -1;
     const QByteArray pdf = ChroniclePdf(chronicle.entries(), &missing);

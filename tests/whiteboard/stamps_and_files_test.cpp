@@ -13,7 +13,7 @@ namespace quindor {
 namespace {
 
 TEST(Stamps, DefaultsAreTicksCrossesStarFacesAndLetters) {
-    const StampTable stamps = StampTable::Defaults();
+    const StampTable stamps = StampTable::defaults();
     const char32_t shapes[] = {0x2714, 0x2718, 0x2605, 0x263A, 0x1F610, 0x2639};
     for (int number = 1; number <= 6; ++number) {
         const SymbolStamp& stamp = stamps.stamp(number);
@@ -33,22 +33,22 @@ TEST(Stamps, DefaultsAreTicksCrossesStarFacesAndLetters) {
 }
 
 TEST(Stamps, KeptInTheSettingsAsOneTextAndTenFonts) {
-    StampTable stamps = StampTable::Defaults();
+    StampTable stamps = StampTable::defaults();
     stamps.setStamp(10, {QChar(u'\u00e4'), QStringLiteral("DejaVu Serif")});
     Settings settings;
     stamps.toSettings(settings);
     EXPECT_EQ(settings.SymbolstempelZeichen, QStringLiteral("\u00fc\u00fb\u00abJKL+-r\u00e4"));
     EXPECT_EQ(settings.SymbolstempelFontname[9], QStringLiteral("DejaVu Serif"));
-    const StampTable read = StampTable::FromSettings(settings);
+    const StampTable read = StampTable::fromSettings(settings);
     EXPECT_EQ(read.stamp(10).character, QChar(u'\u00e4'));
     // A text cut short by hand keeps the default characters after it.
     settings.SymbolstempelZeichen = QStringLiteral("X");
-    EXPECT_EQ(StampTable::FromSettings(settings).stamp(1).character, QChar(u'X'));
-    EXPECT_EQ(StampTable::FromSettings(settings).stamp(2).character, QChar(0xFB));
+    EXPECT_EQ(StampTable::fromSettings(settings).stamp(1).character, QChar(u'X'));
+    EXPECT_EQ(StampTable::fromSettings(settings).stamp(2).character, QChar(0xFB));
 }
 
 TEST(Stamps, IconIsASmallBlackSymbolOnWhite) {
-    const QImage icon = StampIcon(StampTable::Defaults().stamp(1));
+    const QImage icon = StampIcon(StampTable::defaults().stamp(1));
     EXPECT_EQ(icon.size(), QSize(18, 18));
     int dark = 0;
     for (int y = 0; y < 18; ++y) {

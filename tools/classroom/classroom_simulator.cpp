@@ -27,7 +27,7 @@ namespace quindor {
 namespace {
 
 QByteArray ReadAll(const QString& path) {
-    QFile file(ExerciseFiles::Existing(path));
+    QFile file(ExerciseFiles::existing(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -41,7 +41,7 @@ QString ClockOf(std::chrono::steady_clock::duration elapsed) {
 // What every simulated participant shares.
 struct Class {
     Class(const ClassroomOptions& o, platform::HostResolver r)
-        : options(o), files(ExerciseFiles::For(o.folder, o.channel)), resolver(std::move(r)) {}
+        : options(o), files(ExerciseFiles::ofChannel(o.folder, o.channel)), resolver(std::move(r)) {}
 
     const ClassroomOptions& options;
     ExerciseFiles files;
@@ -127,7 +127,7 @@ private:
         bool sent = false;
         if (class_.options.datagrams && class_.target)
             sent = sender_.send(
-                *class_.target, platform::DatagramEndpoint::PortFor(class_.files.channel),
+                *class_.target, platform::DatagramEndpoint::portFor(class_.files.channel),
                 ComposeDatagram(identity_.userName(), identity_.computerName(), lines));
         if (!sent) {
             QString path;
@@ -175,7 +175,7 @@ std::optional<ClassroomResult> RunClassroom(const ClassroomOptions& options,
     NoBusyIndicator busy;
     DocumentSession session(state, messages, busy);
     RegisterLayouts(session.layouts(), state);
-    if (!settings || !session.LoadDocument(ExerciseFiles::Existing(shared.files.zwk), false))
+    if (!settings || !session.LoadDocument(ExerciseFiles::existing(shared.files.zwk), false))
         return fail(QStringLiteral("Die Dateien der Netzwerk-Übung sind nicht lesbar."));
     const Document& document = session.document();
     shared.initiator = settings->initiator;

@@ -567,7 +567,7 @@ void ExercisePanel::cardReleased(ElementPanel* card) {
         return;
     const int number = numberOf(card);
     if (number >= 0)
-        run_->PanelReleased(number);
+        run_->panelReleased(number);
 }
 
 void ExercisePanel::resizeEvent(QResizeEvent*) {

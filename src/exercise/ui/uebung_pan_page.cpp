@@ -49,11 +49,11 @@ ElementPanel* ExercisePanel::addPanel(int number, QSize size) {
     panel->setCursor(Qt::PointingHandCursor);
     connect(panel, &ElementPanel::pressed, this, [this, number] {
         if (run_)
-            run_->PanelPressed(number);
+            run_->panelPressed(number);
     });
     connect(panel, &ElementPanel::released, this, [this, number](ElementPanel* released) {
         if (run_ && !released->isHidden())
-            run_->PanelReleased(number);
+            run_->panelReleased(number);
     });
     cards_[number] = panel;
     return panel;

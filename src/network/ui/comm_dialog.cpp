@@ -101,7 +101,7 @@ void TKommVerzForm::updatePortNote() {
     // The datagrams use a port of the channel's own instead of the ports of the mailslots.
     portNote_->setText(
         QStringLiteral("Eine Firewall muss UDP-Datagramme an Port %1 zum Lehrer-PC durchlassen.")
-            .arg(platform::DatagramEndpoint::PortFor(KanalEdit1->text())));
+            .arg(platform::DatagramEndpoint::portFor(KanalEdit1->text())));
 }
 
 void TKommVerzForm::browse() {

@@ -75,7 +75,7 @@ QVariant ControlGridModel::data(const QModelIndex& index, int role) const {
         return grid_.cell(column, index.row() + 1);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
-            Qt::AlignVCenter | (ControlGrid::Centred(column) ? Qt::AlignHCenter : Qt::AlignLeft));
+            Qt::AlignVCenter | (ControlGrid::centred(column) ? Qt::AlignHCenter : Qt::AlignLeft));
     case Qt::BackgroundRole:
         return QColor(Qt::white);
     default:
@@ -180,13 +180,13 @@ void ClassOverview::paintEvent(QPaintEvent*) {
         view_.viewport()->mapTo(window(), QPoint(0, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
     const int firstQuery = ControlGrid::kFirstQueryColumn - 1;
     const int labelRight = origin + header->sectionViewportPosition(firstQuery);
-    const std::vector<ControlGrid::QueryTally>& tally = grid_.Tally();
+    const std::vector<ControlGrid::QueryTally>& tally = grid_.tally();
     int participants = 0;
     for (int r = 1; r < grid_.rowCount(); ++r)
         participants += !grid_.cell(0, r).isEmpty();
     const QString captions[2] = {QStringLiteral("Klassenübersicht: ") +
-                                     ControlGrid::SolvedCaption(),
-                                 ControlGrid::FailedCaption()};
+                                     ControlGrid::solvedCaption(),
+                                 ControlGrid::failedCaption()};
     const QColor colours[2] = {ToQColor(MakeWinColor(0, 128, 0)),
                                ToQColor(MakeWinColor(200, 0, 0))};
     for (int line = 0; line < 2; ++line) {

@@ -42,7 +42,7 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       network_(network), ports_(ports), showBestList_(std::move(showBestList)) {
     setObjectName(QStringLiteral("MasterProtForm"));
-    setWindowTitle(Caption(false));
+    setWindowTitle(caption(false));
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -68,7 +68,7 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
     TeilnahmeErlaubt->setObjectName(QStringLiteral("TeilnahmeErlaubt"));
     TeilnahmeErlaubt->setChecked(true);
     connect(TeilnahmeErlaubt, &QCheckBox::toggled, this,
-            [this](bool checked) { network_.SetRegistration(checked); });
+            [this](bool checked) { network_.setRegistration(checked); });
     top->addWidget(TeilnahmeErlaubt);
     layout->addLayout(top);
 
@@ -123,13 +123,13 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
     resize(980, 560);
 }
 
-QString TMasterProtForm::Caption(bool active) {
+QString TMasterProtForm::caption(bool active) {
     return QStringLiteral("Netzwerk-Übung - Kontrollanzeige") +
            (active ? QStringLiteral(" - Status: aktiv") : QStringLiteral(" - Status: beendet"));
 }
 
-void TMasterProtForm::RefreshCaption() {
-    setWindowTitle(Caption(network_.initiating()));
+void TMasterProtForm::refreshCaption() {
+    setWindowTitle(caption(network_.initiating()));
 }
 
 void TMasterProtForm::showPage(int page) {
@@ -137,8 +137,8 @@ void TMasterProtForm::showPage(int page) {
     (page == 0 ? TeilnehmerBtn : UebDokuBtn)->setChecked(true);
 }
 
-void TMasterProtForm::ShowDisplay() {
-    RefreshCaption();
+void TMasterProtForm::showDisplay() {
+    refreshCaption();
     showPage(0);
     show();
     raise();
@@ -146,12 +146,12 @@ void TMasterProtForm::ShowDisplay() {
     grid_->setFocus();
 }
 
-void TMasterProtForm::RegistrationOpened() {
+void TMasterProtForm::registrationOpened() {
     const QSignalBlocker blocker(TeilnahmeErlaubt);
     TeilnahmeErlaubt->setChecked(true);
 }
 
-void TMasterProtForm::SetInformation(const QString& text, bool replace) {
+void TMasterProtForm::setInformation(const QString& text, bool replace) {
     if (replace) {
         RichEdit1->clear();
         paragraphs_.clear();
@@ -164,7 +164,7 @@ void TMasterProtForm::SetInformation(const QString& text, bool replace) {
 void TMasterProtForm::addComment(const QString& text) {
     const QString trimmed = text.trimmed();
     if (!trimmed.isEmpty())
-        SetInformation(QStringLiteral("\r\n<tit>Kommentar\r\n") + trimmed, false);
+        setInformation(QStringLiteral("\r\n<tit>Kommentar\r\n") + trimmed, false);
 }
 
 void TMasterProtForm::commentCommand() {
@@ -194,12 +194,12 @@ PrintTableData TMasterProtForm::printTable() const {
         // The widths as the teacher last dragged them.
         table.screenWidths.push_back(c == 0 ? grid_->verticalHeader()->width()
                                             : grid_->horizontalHeader()->sectionSize(c - 1));
-        table.alignments.push_back(ControlGrid::Centred(c) ? Qt::AlignHCenter : Qt::AlignLeft);
+        table.alignments.push_back(ControlGrid::centred(c) ? Qt::AlignHCenter : Qt::AlignLeft);
     }
-    table.rows = grid.Rows();
+    table.rows = grid.rows();
     if (grid.queryCount() > 0) {
         table.rows.push_back(QStringList());
-        for (const QStringList& row : grid.OverviewRows())
+        for (const QStringList& row : grid.overviewRows())
             table.rows.push_back(row);
     }
     return table;
@@ -221,7 +221,7 @@ void TMasterProtForm::printCommand() {
 
 bool TMasterProtForm::saveTo(const QString& path) {
     if (participantPage())
-        return ReplaceFileContent(path, "\xEF\xBB\xBF" + network_.grid().ToText().toUtf8());
+        return ReplaceFileContent(path, "\xEF\xBB\xBF" + network_.grid().toText().toUtf8());
     return ReplaceFileContent(path, WriteRtf(paragraphs_, kTabStopPoints));
 }
 
@@ -242,7 +242,7 @@ void TMasterProtForm::saveCommand() {
 
 void TMasterProtForm::copyCommand() {
     if (participantPage()) {
-        QGuiApplication::clipboard()->setText(network_.grid().ToText());
+        QGuiApplication::clipboard()->setText(network_.grid().toText());
         return;
     }
     RichEdit1->selectAll();
@@ -253,9 +253,9 @@ void TMasterProtForm::copyCommand() {
 }
 
 void TMasterProtForm::endCommand() {
-    if (!network_.EndCommand())
+    if (!network_.endCommand())
         return;
-    RefreshCaption();
+    refreshCaption();
     close();
 }
 

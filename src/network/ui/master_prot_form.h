@@ -26,14 +26,14 @@ public:
     TMasterProtForm(NetworkSession& network, const ReportPorts& ports,
                     std::function<void()> showBestList, QWidget* parent = nullptr);
 
-    static QString Caption(bool active);
+    static QString caption(bool active);
     // Shows the window on the participant page, its caption refreshed.
-    void ShowDisplay();
-    void RefreshCaption();
+    void showDisplay();
+    void refreshCaption();
     // The information page: replaced at the initiation, appended to by comments.
-    void SetInformation(const QString& text, bool replace);
+    void setInformation(const QString& text, bool replace);
     // A new network exercise opens registration: the box says so.
-    void RegistrationOpened();
+    void registrationOpened();
 
     bool participantPage() const { return pages_->currentIndex() == 0; }
     void showPage(int page);

@@ -104,22 +104,22 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     right->addLayout(buttons);
     layout->addLayout(right, 1);
     connect(control<QPushButton>("VorschauBtn"), &QPushButton::clicked, this,
-            &TArbeitsblattForm::BuildSheet);
+            &TArbeitsblattForm::buildSheet);
     connect(control<QPushButton>("ZuruecksetzenBtn"), &QPushButton::clicked, this,
-            &TArbeitsblattForm::ResetSettings);
+            &TArbeitsblattForm::resetSettings);
     connect(control<QPushButton>("ExportierenBtn"), &QPushButton::clicked, this,
-            &TArbeitsblattForm::ExportSheet);
+            &TArbeitsblattForm::exportSheet);
     connect(control<QPushButton>("ZwischenablageBtn"), &QPushButton::clicked, this,
-            &TArbeitsblattForm::CopySheet);
+            &TArbeitsblattForm::copySheet);
     connect(control<QPushButton>("DruckenBtn"), &QPushButton::clicked, this,
-            &TArbeitsblattForm::PrintSheet);
+            &TArbeitsblattForm::printSheet);
     connect(control<QPushButton>("SchliessenBtn"), &QPushButton::clicked, this, &QDialog::accept);
 
     showPanels();
     showSettings();
     connectChanges();
     resize(1100, 800);
-    BuildSheet();
+    buildSheet();
 }
 
 QWidget* TArbeitsblattForm::createSettings() {
@@ -371,10 +371,10 @@ void TArbeitsblattForm::readControls() {
 
 void TArbeitsblattForm::settingsChanged() {
     if (!showing_)
-        BuildSheet();
+        buildSheet();
 }
 
-void TArbeitsblattForm::BuildSheet() {
+void TArbeitsblattForm::buildSheet() {
     readControls();
     WorksheetRequest request{settings_.ModeRadio, seed_, orientationChanged_};
     sheet_ = BuildWorksheet(source_, settings_, request);
@@ -384,15 +384,15 @@ void TArbeitsblattForm::BuildSheet() {
     preview_->setSheet(sheet_, settings_.landscape());
 }
 
-void TArbeitsblattForm::ResetSettings() {
+void TArbeitsblattForm::resetSettings() {
     ApplyWorksheetSettings(document_.Header.Arbeitsblatt, settings_);
     settings_.AufgMemo = document_.Header.ABAufgabe;
     showSettings();
-    BuildSheet();
+    buildSheet();
 }
 
-void TArbeitsblattForm::ExportSheet() {
-    BuildSheet();
+void TArbeitsblattForm::exportSheet() {
+    buildSheet();
     const QFileInfo file(document_.Header.FileName);
     const QString start = document_.Header.FileName.isEmpty()
                               ? QString()
@@ -404,13 +404,13 @@ void TArbeitsblattForm::ExportSheet() {
         ExportWorksheet(path, sheet_, ports_.messages);
 }
 
-void TArbeitsblattForm::CopySheet() {
-    BuildSheet();
+void TArbeitsblattForm::copySheet() {
+    buildSheet();
     QGuiApplication::clipboard()->setMimeData(WorksheetMimeData(sheet_));
 }
 
-void TArbeitsblattForm::PrintSheet() {
-    BuildSheet();
+void TArbeitsblattForm::printSheet() {
+    buildSheet();
     WorksheetPrintDialog dialog(ports_.printer, state_.placement, sheet_, settings_.landscape(),
                                 this);
     dialog.exec();

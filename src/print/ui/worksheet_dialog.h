@@ -45,13 +45,13 @@ public:
     }
 
     // "Vorschau aktualisieren": the sheet from the settings shown.
-    void BuildSheet();
+    void buildSheet();
     // "Zurücksetzen": the document's stored settings and task again.
-    void ResetSettings();
+    void resetSettings();
     // "Exportieren...", "In Zwischenablage kopieren", "Drucken...".
-    void ExportSheet();
-    void CopySheet();
-    void PrintSheet();
+    void exportSheet();
+    void copySheet();
+    void printSheet();
 
     void done(int result) override;
 

@@ -93,7 +93,7 @@ private:
     QMenu* sheetMenu_;
     ChronicleMenu* chronicleMenu_;
     QList<QAction*> stampEntries_;
-    StampTable stamps_ = StampTable::Defaults();
+    StampTable stamps_ = StampTable::defaults();
 };
 
 } // namespace quindor
