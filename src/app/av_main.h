@@ -205,7 +205,7 @@ private:
     void updateNetworkControls();
     void placeExercisePanel();
     // What the exercise panel leaves to the window, without the dialogs.
-    ExercisePanel::WindowPart exerciseWindowPart();
+    void connectExercisePanel();
     void exerciseEntered();
     void exerciseLeft();
     void setupPuzzle();

@@ -139,8 +139,9 @@ void MainWindow::setupExercise() {
     exercisePanel_->setRun(run_.get());
     run_->setLayouts(&app_.session.layouts());
 
-    ExercisePanel::WindowPart part = exerciseWindowPart();
-    part.settingsDialog = [this] {
+    connectExercisePanel();
+    ExercisePanel::Dialogs dialogs;
+    dialogs.settings = [this] {
         const DocumentType type = app_.session.header().DokTyp;
         ExerciseOptionsDialog* dialog = optionsDialog(type);
         // The button stays pressed while the settings are open; a refusal releases it.
@@ -149,11 +150,11 @@ void MainWindow::setupExercise() {
         UpdateModeControls();
         return confirmed;
     };
-    part.learnerName = [this] {
+    dialogs.learnerName = [this] {
         learnerName_ = AskLearnerName(this, learnerName_);
         return learnerName_;
     };
-    part.result = [this](const UebDataTyp& run) {
+    dialogs.result = [this](const UebDataTyp& run) {
         ResultActions actions;
         const bool network = app_.state.ExerciseKind != Participation::Individual;
         actions.showProtocol = [this] { protocolWindow_->exec(); };
@@ -165,7 +166,7 @@ void MainWindow::setupExercise() {
                                 app_.session.header().DokTyp == DocumentType::MultipleChoice,
                                 statusPanel_->clockLabel(), statusPanel_->clockText(), actions);
     };
-    exercisePanel_->setWindowPart(std::move(part));
+    exercisePanel_->setDialogs(std::move(dialogs));
 
     zeitTimer_ = new QTimer(this);
     zeitTimer_->setObjectName(QStringLiteral("ZeitTimer"));
@@ -176,37 +177,30 @@ void MainWindow::setupExercise() {
     });
 }
 
-ExercisePanel::WindowPart MainWindow::exerciseWindowPart() {
-    ExercisePanel::WindowPart part;
-    part.entered = [this] { exerciseEntered(); };
-    part.left = [this] { exerciseLeft(); };
-    part.clock = [this](const QString& label, const QString& text, bool visible) {
-        statusPanel_->setClock(label, text, visible);
-    };
-    part.statistics = [this](const UebDataTyp& run) {
+void MainWindow::connectExercisePanel() {
+    ExercisePanel* panel = exercisePanel_;
+    connect(panel, &ExercisePanel::entered, this, &MainWindow::exerciseEntered);
+    connect(panel, &ExercisePanel::left, this, &MainWindow::exerciseLeft);
+    connect(panel, &ExercisePanel::clockChanged, statusPanel_, &ExerciseStatusPanel::setClock);
+    connect(panel, &ExercisePanel::statisticsChanged, this, [this](const UebDataTyp& run) {
         statusPanel_->setStatistics(run, app_.state.ExerciseKind,
                                     app_.session.header().DokTyp == DocumentType::MultipleChoice);
-    };
-    part.pageClicked = [this](QPoint point) {
+    });
+    connect(panel, &ExercisePanel::pageClicked, this, [this](QPoint point) {
         openClicked(ExerciseClickAt(app_.view, app_.session.document(), point));
-    };
-    part.protocol = [this](const QString& text) {
+    });
+    connect(panel, &ExercisePanel::protocolCompleted, this, [this](const QString& text) {
         protocolWindow_->setProtocol(text);
         action(QStringLiteral("ProtokollderletztenUebung1"))->setEnabled(true);
         if (app_.settings.OptAutoProtSpeichern)
             protocolWindow_->AutoSaveProtocol(QDateTime::currentDateTime(),
                                               platform::HostIdentity::system().computerName());
-    };
-    return part;
+    });
 }
 
 void MainWindow::setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
                                     std::function<ResultChoice(const UebDataTyp&)> result) {
-    ExercisePanel::WindowPart part = exerciseWindowPart();
-    part.settingsDialog = std::move(settings);
-    part.learnerName = std::move(name);
-    part.result = std::move(result);
-    exercisePanel_->setWindowPart(std::move(part));
+    exercisePanel_->setDialogs({std::move(settings), std::move(name), std::move(result)});
 }
 
 ExerciseOptionsDialog* MainWindow::optionsDialog(DocumentType type) {

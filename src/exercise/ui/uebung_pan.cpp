@@ -71,8 +71,8 @@ ExercisePanel::ExercisePanel(DocumentSession& session, ProgramState& state, View
 
 void ExercisePanel::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && point.x() < documentAreaWidth_ && window_.pageClicked)
-        window_.pageClicked(point - pageRect().topLeft());
+    if (event->button() == Qt::LeftButton && point.x() < documentAreaWidth_)
+        emit pageClicked(point - pageRect().topLeft());
 }
 
 void ExercisePanel::mouseMoveEvent(QMouseEvent* event) {
@@ -127,36 +127,33 @@ int ExercisePanel::numberOf(const QWidget* panel) const {
 }
 
 bool ExercisePanel::showSettingsDialog() {
-    return window_.settingsDialog && window_.settingsDialog();
+    return dialogs_.settings && dialogs_.settings();
 }
 
 QString ExercisePanel::askLearnerName() {
-    return window_.learnerName ? window_.learnerName() : QString();
+    return dialogs_.learnerName ? dialogs_.learnerName() : QString();
 }
 
 ResultChoice ExercisePanel::showResult(const UebDataTyp& run) {
-    return window_.result ? window_.result(run) : ResultChoice{};
+    return dialogs_.result ? dialogs_.result(run) : ResultChoice{};
 }
 
 void ExercisePanel::protocolFinished(const QString& protocol) {
-    if (window_.protocol)
-        window_.protocol(protocol);
+    emit protocolCompleted(protocol);
 }
 
 void ExercisePanel::enterExercise() {
     view_.setExerciseQuery(queryMode(), -1);
     // The page of a run differs from the learning view's even in an area of the same size.
     freshView_ = true;
-    if (window_.entered)
-        window_.entered();
+    emit entered();
     show();
     raise();
 }
 
 void ExercisePanel::leaveExercise() {
     hide();
-    if (window_.left)
-        window_.left();
+    emit left();
 }
 
 void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
@@ -521,13 +518,11 @@ void ExercisePanel::composeForArea() {
 }
 
 void ExercisePanel::refreshClock(const QString& label, const QString& text, bool visible) {
-    if (window_.clock)
-        window_.clock(label, text, visible);
+    emit clockChanged(label, text, visible);
 }
 
 void ExercisePanel::refreshStatistics(const UebDataTyp& run) {
-    if (window_.statistics)
-        window_.statistics(run);
+    emit statisticsChanged(run);
 }
 
 void ExercisePanel::pause(int milliseconds) {

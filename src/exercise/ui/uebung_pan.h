@@ -24,24 +24,18 @@ class ExercisePanel : public QWidget, public ExerciseSurface {
 public:
     // What the panel leaves to the window: the dialogs around a run and the window's own
     // controls.
-    struct WindowPart {
-        std::function<bool()> settingsDialog;
+    // What a run asks the learner in the window's dialogs; each has one answer.
+    struct Dialogs {
+        std::function<bool()> settings;
         std::function<QString()> learnerName;
         std::function<ResultChoice(const UebDataTyp&)> result;
-        std::function<void(const QString&)> protocol;
-        std::function<void()> entered;
-        std::function<void()> left;
-        std::function<void(const QString&, const QString&, bool)> clock;
-        std::function<void(const UebDataTyp&)> statistics;
-        // A click on the page at a display point (points released for exercises open).
-        std::function<void(QPoint)> pageClicked;
     };
 
     ExercisePanel(DocumentSession& session, ProgramState& state, ViewComposer& view,
                   QWidget* parent);
 
     void setRun(ExerciseRun* run) { run_ = run; }
-    void setWindowPart(WindowPart part) { window_ = std::move(part); }
+    void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
     void setCardCursor(const QCursor& cursor) { cardCursor_ = cursor; }
     // Pauses and the snap-back last this share of their time (tests: 0).
     void setPauseScale(double scale) { pauseScale_ = scale; }
@@ -103,6 +97,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // What the window shows beside the panel: a run began or ended, its clock and counters
+    // changed, its protocol is complete, the page was clicked at a display point (points
+    // released for exercises open).
+    void entered();
+    void left();
+    void clockChanged(const QString& label, const QString& text, bool visible);
+    void statisticsChanged(const UebDataTyp& run);
+    void protocolCompleted(const QString& protocol);
+    void pageClicked(QPoint point);
+
 private:
     const DocumentTypeRow& documentType() const;
     // Whether the element panels stand on the page (answers, answer boxes, pair buttons)
@@ -132,7 +137,7 @@ private:
     ProgramState& state_;
     ViewComposer& view_;
     ExerciseRun* run_ = nullptr;
-    WindowPart window_;
+    Dialogs dialogs_;
     QCursor cardCursor_;
     double pauseScale_ = 1.0;
     std::function<void(int)> pauseWatcher_;
