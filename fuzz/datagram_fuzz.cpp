@@ -17,15 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!message)
         return 0;
     quindor::ControlGrid grid;
-    grid.Prepare(3, true, 2);
+    grid.prepare(3, true, 2);
     quindor::RecordingMessages messages;
     quindor::MasterReceiver receiver(grid, messages);
-    receiver.Reset({1, 0, 2, 3}, QString());
-    receiver.Receive(message->computerName, message->text);
+    receiver.reset({1, 0, 2, 3}, QString());
+    receiver.receive(message->computerName, message->text);
     const QStringList lines = quindor::SplitMessageLines(message->text);
-    receiver.Receive(message->computerName,
+    receiver.receive(message->computerName,
                      quindor::JoinMessageLines({QStringLiteral("TN-INIT"), lines.value(1)}));
-    receiver.Receive(message->computerName, message->text);
-    grid.ToText();
+    receiver.receive(message->computerName, message->text);
+    grid.toText();
     return 0;
 }

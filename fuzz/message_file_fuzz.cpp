@@ -12,11 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!message)
         return 0;
     quindor::ControlGrid grid;
-    grid.Prepare(5, false, 0);
+    grid.prepare(5, false, 0);
     quindor::RecordingMessages messages;
     quindor::MasterReceiver receiver(grid, messages);
     // No best list: an entry that converts would be written nowhere.
-    receiver.Reset({1, 2, 0, 3, 4, 5}, QString());
-    receiver.Receive(message->computerName, message->text);
+    receiver.reset({1, 2, 0, 3, 4, 5}, QString());
+    receiver.receive(message->computerName, message->text);
     return 0;
 }
