@@ -29,8 +29,8 @@ namespace quindor {
 
 MainWindow::MainWindow(AppState& app, QWidget* parent)
     : QMainWindow(parent), app_(app), pictures_(WindowPictures::create()), title_(new TitlePanel),
-      page_(new PageArea), toolArea_(new QWidget), boardPicture_(new QLabel),
-      workArea_(new QWidget) {
+      page_(new PageArea), toolArea_(new QWidget), collapseButton_(new QToolButton),
+      boardPicture_(new QLabel), workArea_(new QWidget) {
     ProgramState& state = app_.state;
     // Window creation, in order.
     setWindowTitle(ApplicationCaption());
@@ -67,7 +67,14 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     boardPicture_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     boardPicture_->setToolTip(QStringLiteral("Tafelanschrieb"));
     tools->addWidget(boardPicture_);
+    collapseButton_->setObjectName(QStringLiteral("WerkzeugKlappKnopf"));
+    collapseButton_->setAutoRaise(true);
+    collapseButton_->setFixedWidth(14);
+    collapseButton_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    connect(collapseButton_, &QToolButton::clicked, this,
+            [this] { setToolsCollapsed(!toolsCollapsed_); });
     row->addWidget(workArea_, 1);
+    row->addWidget(collapseButton_);
     row->addWidget(toolArea_);
     setCentralWidget(central);
     setMinimumSize(700, 500);
@@ -512,7 +519,24 @@ void MainWindow::SetToolBarSide(bool left) {
     app_.settings.WerkzeugPos = left ? 1 : 0;
     auto* row = static_cast<QHBoxLayout*>(centralWidget()->layout());
     row->removeWidget(toolArea_);
-    row->insertWidget(left ? 0 : 1, toolArea_);
+    row->removeWidget(collapseButton_);
+    row->insertWidget(left ? 0 : 1, collapseButton_);
+    row->insertWidget(left ? 0 : 2, toolArea_);
+    setToolsCollapsed(toolsCollapsed_);
+}
+
+void MainWindow::setToolsCollapsed(bool collapsed) {
+    toolsCollapsed_ = collapsed;
+    toolArea_->setVisible(!collapsed);
+    // The arrow points where the tool area goes: out of the window to fold it, back in to
+    // bring it.
+    const bool left = app_.settings.WerkzeugPos != 0;
+    collapseButton_->setText(left == collapsed ? QStringLiteral("\u00bb")
+                                               : QStringLiteral("\u00ab"));
+    const QString hint = collapsed ? QStringLiteral("Werkzeugleiste einblenden")
+                                   : QStringLiteral("Werkzeugleiste ausblenden");
+    collapseButton_->setToolTip(hint);
+    collapseButton_->setAccessibleName(hint);
     relayout();
 }
 

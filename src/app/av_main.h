@@ -75,6 +75,8 @@ public:
     void OpenDocumentCommand();
     void HelpCommand();
     void SetToolBarSide(bool left);
+    // Folds the tool area away to give the page the whole width, or brings it back.
+    void setToolsCollapsed(bool collapsed);
     void FontCommand();
     void ShowDocumentProperties();
     // The learning view.
@@ -250,6 +252,8 @@ private:
     TitlePanel* title_;
     PageArea* page_;
     QWidget* toolArea_;
+    QToolButton* collapseButton_;
+    bool toolsCollapsed_ = false;
     QLabel* boardPicture_;
     QWidget* workArea_;
     QMenu* topicMenu_ = nullptr;

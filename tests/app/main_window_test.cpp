@@ -266,6 +266,30 @@ TEST_F(MainWindowTest, ModeControlsFollowTheViewMode) {
     EXPECT_TRUE(window.topicMenu()->menuAction()->isEnabled());
 }
 
+TEST_F(MainWindowTest, TheToolAreaFoldsAwayAndComesBackOnEitherSide) {
+    window.FirstActivation({});
+    auto* fold = window.findChild<QToolButton*>(QStringLiteral("WerkzeugKlappKnopf"));
+    auto* tools = window.findChild<QWidget*>(QStringLiteral("WerkzeugPanel"));
+    ASSERT_NE(fold, nullptr);
+    EXPECT_EQ(fold->text(), QStringLiteral("\u00bb"));
+    EXPECT_EQ(fold->toolTip(), QStringLiteral("Werkzeugleiste ausblenden"));
+    fold->click();
+    EXPECT_FALSE(tools->isVisibleTo(&window));
+    EXPECT_EQ(fold->text(), QStringLiteral("\u00ab"));
+    EXPECT_EQ(fold->toolTip(), QStringLiteral("Werkzeugleiste einblenden"));
+    // Moving the folded area to the left keeps it folded; the arrow turns with it.
+    window.SetToolBarSide(true);
+    EXPECT_FALSE(tools->isVisibleTo(&window));
+    EXPECT_EQ(fold->text(), QStringLiteral("\u00bb"));
+    auto* row = window.centralWidget()->layout();
+    EXPECT_EQ(row->indexOf(tools), 0);
+    EXPECT_EQ(row->indexOf(fold), 1);
+    fold->click();
+    EXPECT_TRUE(tools->isVisibleTo(&window));
+    EXPECT_EQ(fold->text(), QStringLiteral("\u00ab"));
+    EXPECT_EQ(fold->toolTip(), QStringLiteral("Werkzeugleiste ausblenden"));
+}
+
 TEST_F(MainWindowTest, TheWorksheetIsMadeFromTheFileMenuOrTheToolArea) {
     QAction* item = window.action(QStringLiteral("ArbeitsblattItem"));
     ASSERT_TRUE(item);

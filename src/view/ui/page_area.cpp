@@ -60,6 +60,10 @@ QRect PageArea::pageRect() const {
 void PageArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect target = pageRect();
+    // The card area is white wherever the page does not reach.
+    painter.setClipRegion(QRegion(rect()).subtracted(target));
+    painter.fillRect(rect(), Qt::white);
+    painter.setClipping(false);
     if (!target.isEmpty())
         painter.drawImage(target.topLeft(), *page_);
 }
