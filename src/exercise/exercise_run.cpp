@@ -185,7 +185,7 @@ void ExerciseRun::CheckAction(int panel) {
     checking_ = true;
     const auto done = qScopeGuard([this] { checking_ = false; });
     if (kind_->check(panel))
-        afterAction();
+        afterAction(kind_->reportedObject(panel));
 }
 
 void ExerciseRun::panelPressed(int panel) {
@@ -200,11 +200,11 @@ void ExerciseRun::panelReleased(int panel) {
         kind_->released(panel);
 }
 
-void ExerciseRun::afterAction() {
+void ExerciseRun::afterAction(int reported) {
     kind_->recount();
     refreshStatistics();
     if (observer_)
-        observer_->actionChecked(target_);
+        observer_->actionChecked(reported);
     target_ = -1;
     kind_->clearSelection();
     surface_.clearHighlight();
@@ -337,7 +337,7 @@ void ExerciseRun::Tick() {
         messages_.information(text);
         if (inputMode()) {
             kind_->check(-1);
-            afterAction();
+            afterAction(kind_->reportedObject(-1));
         } else {
             finishRun();
         }

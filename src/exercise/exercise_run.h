@@ -117,7 +117,8 @@ private:
     friend class RunKind;
 
     void nextQuery();
-    void afterAction();
+    // After a checked action; the object it is reported for, -1 for none.
+    void afterAction(int reported);
     void finishRun();
     void takeDown(bool wasRunning);
     void refreshClock();

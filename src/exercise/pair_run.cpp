@@ -180,6 +180,12 @@ bool PairRun::check(int panel) {
     return true;
 }
 
+int PairRun::reportedObject(int /*panel*/) {
+    if (second_ >= 0 && document().Object(second_).FrageNummer > 0)
+        return first_;
+    return second_;
+}
+
 void PairRun::clearSelection() {
     first_ = -1;
     second_ = -1;

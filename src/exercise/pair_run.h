@@ -20,6 +20,8 @@ public:
     void pressed(int panel) override;
     void released(int panel) override;
     bool check(int panel) override;
+    // The first element when the second is a numbered query element, else the second.
+    int reportedObject(int panel) override;
     // Pairs count themselves as they are joined.
     void recount() override {}
     void clearSelection() override;

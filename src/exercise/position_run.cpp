@@ -116,6 +116,12 @@ bool PositionRun::check(int panel) {
     return true;
 }
 
+int PositionRun::reportedObject(int panel) {
+    if (typing() || panel < 0 || panel >= static_cast<int>(list().size()))
+        return target();
+    return judgedObject(list()[static_cast<size_t>(panel)].CardObject);
+}
+
 void PositionRun::rightAction(int panel, int card) {
     const int solved = judgedObject(card);
     log(RightLine(document().Header.DokTyp, queryMode(), NormaliseText(document().Object(card).Cap),

@@ -16,6 +16,8 @@ public:
     bool asksByCard() const override;
     int findTarget(QPointF leftMid, const QRectF& card) override;
     bool check(int panel) override;
+    // The object the card solved or failed.
+    int reportedObject(int panel) override;
 
 protected:
     bool takesPart(const ObjDataTyp& o) const override;

@@ -57,6 +57,9 @@ public:
     // Judges what the panel did to the current target, with the feedback, states and counters
     // of a right or a wrong action; false when there is nothing to judge.
     virtual bool check(int panel) = 0;
+    // The object a checked action on the panel is reported for (to the network initiator):
+    // the current target unless the kind says otherwise.
+    virtual int reportedObject(int /*panel*/) { return target(); }
     // After every action: the count of open queries.
     virtual void recount();
     // After every action: the selection made for it is gone.

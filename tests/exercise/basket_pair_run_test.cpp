@@ -47,6 +47,16 @@ protected:
     LayoutDispatch layouts;
 };
 
+// Records the objects the run reports its checked actions for.
+class ReportedObjects : public RunObserver {
+public:
+    void actionChecked(int target) override { objects.push_back(target); }
+    void runFinished() override {}
+    bool repeatRequested() override { return false; }
+    void runLeft(Participation, bool) override {}
+    std::vector<int> objects;
+};
+
 // Three baskets with a heading each and three cards.
 class BasketRunTest : public GridRunTest {
 protected:
@@ -122,6 +132,20 @@ TEST_F(BasketRunTest, AWrongBasketThenTheRightOne) {
     EXPECT_EQ(surface.results[0].CorrectCount, 7);
     EXPECT_EQ(surface.results[0].FailedAttempts, 1);
     EXPECT_EQ(state.ViewMode, Mode::Learning);
+}
+
+// The network initiator numbers a cluster's cards and a pair's left element (the right one
+// being asked): a checked action is reported for those, whatever the target was.
+TEST_F(BasketRunTest, ActionsAreReportedForTheCard) {
+    ReportedObjects reported;
+    run.setObserver(&reported);
+    ASSERT_TRUE(run.StartExercise({}));
+    const int birne = object(QStringLiteral("Birne"));
+    const int hund = object(QStringLiteral("Hund"));
+    dropInto(birne, 2);
+    dropInto(birne, 1);
+    dropInto(hund, 2);
+    EXPECT_EQ(reported.objects, (std::vector<int>{birne, birne, hund}));
 }
 
 TEST_F(BasketRunTest, OneCardAtATime) {
@@ -254,6 +278,19 @@ TEST_F(PairRunTest, AWrongPairThenARightOneAndTheLayoutAtTheEnd) {
     // Laid out anew: every element in its own row, joined to its partner, nothing doubled.
     EXPECT_EQ(pairObjects(), 8);
     expectLaidOut();
+}
+
+TEST_F(PairRunTest, ActionsAreReportedForTheLeftElementInEitherOrder) {
+    ReportedObjects reported;
+    run.setObserver(&reported);
+    ASSERT_TRUE(run.StartExercise({}));
+    join(QStringLiteral("Hund"), QStringLiteral("miaut"));
+    join(QStringLiteral("miaut"), QStringLiteral("Katze"));
+    join(QStringLiteral("Kuh"), QStringLiteral("muht"));
+    const int hund = object(QStringLiteral("Hund"));
+    const int katze = object(QStringLiteral("Katze"));
+    const int kuh = object(QStringLiteral("Kuh"));
+    EXPECT_EQ(reported.objects, (std::vector<int>{hund, katze, kuh}));
 }
 
 TEST_F(PairRunTest, AbortLaysThePairsOutAgain) {
