@@ -1,6 +1,7 @@
 // The sliding puzzle in the program window, driven through its tiles and keys.
 #include "app/av_main.h"
 #include "document/document_writer.h"
+#include "exercise/ui/puzzle_panel.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -312,6 +314,33 @@ TEST_F(PuzzleWindowTest, ResizeKeepsTheBoardAndTheMoves) {
     for (int tile = 0; tile < 16; ++tile) {
         EXPECT_EQ(puzzle().placeOf(tile), places[static_cast<size_t>(tile)]);
         EXPECT_EQ(panel()->tile(tile)->geometry(), puzzle().tileRect(tile));
+    }
+}
+
+// Each tile shows its own part of the picture, whether the board takes the picture at about
+// its size or at a fraction of it.
+TEST(PuzzlePanelPicture, EveryTileShowsItsPartAtAnySize) {
+    const int n = 3;
+    QImage picture(900, 600, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&picture);
+    const auto colour = [](int k) { return QColor::fromHsv(k * 40, 255, 200); };
+    for (int k = 0; k < n * n; ++k)
+        painter.fillRect((k % n) * 300, (k / n) * 200, 300, 200, colour(k));
+    painter.end();
+    RandomGenerator random;
+    for (const QSize area : {QSize(946, 644), QSize(420, 300)}) {
+        QWidget parent;
+        parent.resize(area);
+        auto* panel = new PuzzlePanel(random, &parent);
+        panel->start(n, true, picture, 0);
+        for (int k = 0; k < n * n; ++k) {
+            PuzzleTile* tile = panel->tile(k);
+            const QImage shown = tile->grab().toImage();
+            EXPECT_EQ(shown.pixel(shown.width() / 2, shown.height() / 2), colour(k).rgb())
+                << "tile " << k << " at " << area.width();
+            // Right inside the border the part begins: no neighbour's colour there.
+            EXPECT_EQ(shown.pixel(2, 2), colour(k).rgb()) << "tile " << k;
+        }
     }
 }
 

@@ -19,10 +19,9 @@ PuzzleTile::PuzzleTile(int tile, QWidget* parent) : QAbstractButton(parent), til
     setText(QStringLiteral("Puzzleteil %1").arg(tile + 1));
 }
 
-void PuzzleTile::setPart(const QImage& picture, const QRect& source) {
-    picture_ = picture;
-    source_ = source;
-    part_ = QImage();
+void PuzzleTile::setPart(const QImage& board, const QRect& part) {
+    board_ = board;
+    part_ = part;
     update();
 }
 
@@ -31,17 +30,9 @@ void PuzzleTile::paintEvent(QPaintEvent*) {
     const int w = width();
     const int h = height();
     painter.fillRect(rect(), Qt::white);
-    // Stretched when first shown at this size: a start cuts nothing before the tiles show,
-    // a move only copies.
-    const QSize size(std::max(1, w - 4), std::max(1, h - 4));
-    if (part_.size() != size) {
-        part_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        QPainter stretch(&part_);
-        stretch.setCompositionMode(QPainter::CompositionMode_Source);
-        stretch.setRenderHint(QPainter::SmoothPixmapTransform);
-        stretch.drawImage(part_.rect(), picture_, source_);
-    }
-    painter.drawImage(1, 1, part_);
+    // The part is cut to the tile's size; only a tile between a resize and the new parts
+    // stretches it.
+    painter.drawImage(QRect(1, 1, std::max(1, w - 4), std::max(1, h - 4)), board_, part_);
     // A raised edge of one pixel inside a black border.
     painter.setPen(ToQColor(MakeWinColor(128, 128, 128)));
     painter.drawLine(1, h - 2, w - 2, h - 2);
@@ -124,11 +115,11 @@ void PuzzlePanel::start(int tilesPerSide, bool neighboursOnly, const QImage& pic
     const int n = puzzle_.size();
     for (int k = 0; k < n * n; ++k) {
         auto* tile = new PuzzleTile(k, this);
-        tile->setPart(picture_, PuzzleTileSource(picture_.size(), n, k % n, k / n));
         connect(tile, &PuzzleTile::tilePressed, this, &PuzzlePanel::ClickTile);
         tile->setVisible(k != puzzle_.hiddenTile());
         tiles_.push_back(tile);
     }
+    cutTiles();
     Place();
     show();
     raise();
@@ -140,8 +131,36 @@ void PuzzlePanel::relayout() {
     if (!running())
         return;
     puzzle_.Relayout(PuzzleBoardLayout(size(), picture_.size(), puzzle_.size()));
+    cutTiles();
     Place();
     update();
+}
+
+void PuzzlePanel::cutTiles() {
+    // Each tile shows its source part one pixel inside its border. The parts are alike up
+    // to a pixel of rounding, so one stretch of the whole picture by the first part's factors
+    // serves them all and is far cheaper than stretching 36 parts one by one.
+    const int n = puzzle_.size();
+    const QRect first = PuzzleTileSource(picture_.size(), n, 0, 0);
+    const QSize inner(std::max(1, puzzle_.tileRect(0).width() - 4),
+                      std::max(1, puzzle_.tileRect(0).height() - 4));
+    const double fx = static_cast<double>(inner.width()) / first.width();
+    const double fy = static_cast<double>(inner.height()) / first.height();
+    // The page picture is taken at the size of the work area, so the stretch is nearly 1:1
+    // and a smoothing pass would change nothing a learner sees; a picture of another size is
+    // smoothed.
+    const auto nearOne = [](double f) { return f > 0.95 && f < 1.05; };
+    board_ = picture_.scaled(std::max(1, qRound(picture_.width() * fx)),
+                             std::max(1, qRound(picture_.height() * fy)), Qt::IgnoreAspectRatio,
+                             nearOne(fx) && nearOne(fy) ? Qt::FastTransformation
+                                                        : Qt::SmoothTransformation);
+    for (PuzzleTile* tile : tiles_) {
+        const int k = tile->tile();
+        const QRect source = PuzzleTileSource(picture_.size(), n, k % n, k / n);
+        const QPoint at(std::min(qRound(source.left() * fx), board_.width() - inner.width()),
+                        std::min(qRound(source.top() * fy), board_.height() - inner.height()));
+        tile->setPart(board_, QRect(QPoint(std::max(0, at.x()), std::max(0, at.y())), inner));
+    }
 }
 
 void PuzzlePanel::Place() {

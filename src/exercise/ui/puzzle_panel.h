@@ -21,8 +21,8 @@ public:
     PuzzleTile(int tile, QWidget* parent);
 
     int tile() const { return tile_; }
-    // The picture (shared, not copied) and the part of it that the tile shows.
-    void setPart(const QImage& picture, const QRect& source);
+    // The board's picture (shared, not copied) and the part of it that the tile shows.
+    void setPart(const QImage& board, const QRect& part);
 
 signals:
     void tilePressed(int tile);
@@ -36,10 +36,8 @@ protected:
 
 private:
     int tile_;
-    QImage picture_;
-    QRect source_;
-    // The part at the tile's size, made when first painted at that size.
-    QImage part_;
+    QImage board_;
+    QRect part_;
 };
 
 // The board of the sliding puzzle, laid over the work area where the exercise panel lies
@@ -84,9 +82,12 @@ private:
     // Every tile to its place, with the cursor and the name that say whether it may move.
     void Place();
     void afterMove(int tile);
+    // The picture stretched once to the board, each tile given its part of it.
+    void cutTiles();
 
     TSchiebepuzzle puzzle_;
     QImage picture_;
+    QImage board_;
     std::vector<PuzzleTile*> tiles_;
 };
 
