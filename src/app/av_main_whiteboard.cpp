@@ -115,15 +115,16 @@ void MainWindow::createWhiteboard() {
     page_->installEventFilter(
         new FunctionFilter([this](QEvent* e) { return whiteboardMouse(e); }, this));
 
-    // The dialogs of the free sheets keep their values while the program runs.
-    b.countDialog = new TBlattAnzahlForm(this);
-    b.tableDialog = new TBlattTabelleForm(this);
+    // The dialogs of the free sheets are made when first asked for and keep their values
+    // while the program runs.
     b.dialogs.colour = [this]() -> std::optional<QColor> {
         const QColor colour = QColorDialog::getColor(Qt::white, this);
         return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
     };
     b.dialogs.count = [this](const SheetMenuEntry& entry,
                              int count) -> std::optional<SheetPattern> {
+        if (!board_->countDialog)
+            board_->countDialog = new TBlattAnzahlForm(this);
         TBlattAnzahlForm* dialog = board_->countDialog;
         dialog->prepare(entry.dialogCaption, count);
         if (dialog->exec() != QDialog::Accepted)
@@ -135,6 +136,8 @@ void MainWindow::createWhiteboard() {
         return pattern;
     };
     b.dialogs.table = [this]() -> std::optional<SheetPattern> {
+        if (!board_->tableDialog)
+            board_->tableDialog = new TBlattTabelleForm(this);
         if (board_->tableDialog->exec() != QDialog::Accepted)
             return std::nullopt;
         return board_->tableDialog->table();

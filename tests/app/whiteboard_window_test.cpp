@@ -362,6 +362,22 @@ TEST_F(WhiteboardWindowTest, ADocumentKeepsItsTitleWhenItsScreenIsFiled) {
     EXPECT_EQ(chronicleFiles().size(), 1);
 }
 
+// The stamp menu shows each stamp's picture once it opens, also after the stamps changed.
+TEST(WhiteboardStampMenu, PicturesComeWithTheMenu) {
+    WhiteboardToolBar bar(QSize(80, 60), nullptr);
+    QMenu* menu = bar.stampMenu();
+    QAction* first = menu->findChild<QAction*>(QStringLiteral("Stempel1Item"));
+    ASSERT_NE(first, nullptr);
+    emit menu->aboutToShow();
+    EXPECT_FALSE(first->icon().isNull());
+    const QImage before = first->icon().pixmap(18, 18).toImage();
+    StampTable changed = StampTable::defaults();
+    changed.setStamp(1, changed.stamp(2));
+    bar.setStamps(changed);
+    emit menu->aboutToShow();
+    EXPECT_NE(first->icon().pixmap(18, 18).toImage(), before);
+}
+
 TEST(WhiteboardDialogs, CountAndTableDialogsTakeAnyNumberAndLimitIt) {
     TBlattAnzahlForm count;
     count.prepare(QStringLiteral("Lineatur 3. Klasse"), 8);

@@ -174,7 +174,8 @@ void WhiteboardToolBar::createMenus() {
     QAction* configure = stampMenu_->addAction(QStringLiteral("Konfig."));
     configure->setObjectName(QStringLiteral("StempelKonfigItem"));
     connect(configure, &QAction::triggered, this, &WhiteboardToolBar::stampConfigureChosen);
-    setStamps(stamps_);
+    // Symbol glyphs look for a font that has them, which would hold up the start.
+    connect(stampMenu_, &QMenu::aboutToShow, this, &WhiteboardToolBar::drawStampIcons);
     sheetMenu_->setObjectName(QStringLiteral("BlattMenu"));
     const auto& sheets = SheetMenu();
     for (size_t i = 0; i < sheets.size(); ++i) {
@@ -224,6 +225,15 @@ void WhiteboardToolBar::showStamp(int number) {
 
 void WhiteboardToolBar::setStamps(const StampTable& stamps) {
     stamps_ = stamps;
+    stampIconsDue_ = true;
+    if (stampMenu_->isVisible())
+        drawStampIcons();
+}
+
+void WhiteboardToolBar::drawStampIcons() {
+    if (!stampIconsDue_)
+        return;
+    stampIconsDue_ = false;
     for (int number = 1; number <= stampEntries_.size(); ++number)
         stampEntries_.at(number - 1)
             ->setIcon(QIcon(QPixmap::fromImage(StampIcon(stamps_.stamp(number)))));

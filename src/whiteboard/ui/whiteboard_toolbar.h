@@ -62,6 +62,7 @@ public:
     void showSize(int size);
     void showColour(int colourId);
     void showStamp(int number);
+    // The stamps of the menu; their pictures are drawn when the menu first shows them.
     void setStamps(const StampTable& stamps);
 
     // Opens a menu below the command's button, or 50 pixels left of and 100 pixels above its
@@ -83,6 +84,7 @@ private:
                         const QIcon& icon, bool checkable = false);
     QToolButton* makeButton(BoardCommand command, const char* name);
     void createMenus();
+    void drawStampIcons();
 
     QMap<BoardCommand, QAction*> actions_;
     QMap<BoardCommand, QToolButton*> buttons_;
@@ -94,6 +96,7 @@ private:
     ChronicleMenu* chronicleMenu_;
     QList<QAction*> stampEntries_;
     StampTable stamps_ = StampTable::defaults();
+    bool stampIconsDue_ = true;
 };
 
 } // namespace quindor
