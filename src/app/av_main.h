@@ -136,9 +136,8 @@ public:
 
     // The network exercise.
     NetworkSession& network() { return *network_; }
-    class TMasterProtForm* controlDisplay() const {
-        return controlDisplay_;
-    }
+    // The teacher's control display, made when first needed.
+    class TMasterProtForm* controlDisplay();
     void communicationCommand();
     // Tests answer the join dialog themselves.
     void setJoinDialog(std::function<std::optional<QString>()> dialog);

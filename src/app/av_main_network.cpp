@@ -23,12 +23,12 @@ void MainWindow::createNetworkMenu() {
                       QStringLiteral("Netzwerk-Übung &beenden")),
             &QAction::triggered, this, [this] {
                 if (network_->endCommand())
-                    controlDisplay_->refreshCaption();
+                    controlDisplay()->refreshCaption();
             });
     teacherMenu_->addSeparator();
     connect(addAction(teacherMenu_, QStringLiteral("Kontrollanzeige1"),
                       QStringLiteral("&Kontrollanzeige..."), QKeySequence(Qt::ALT | Qt::Key_F9)),
-            &QAction::triggered, this, [this] { controlDisplay_->showDisplay(); });
+            &QAction::triggered, this, [this] { controlDisplay()->showDisplay(); });
     connect(addAction(teacherMenu_, QStringLiteral("LehrerBestenlisteNetzwerk1"),
                       QStringLiteral("&Bestenliste Netzwerk-Übung...")),
             &QAction::triggered, this, [this] { ShowBestList(true); });
@@ -52,8 +52,6 @@ void MainWindow::setupNetwork() {
     network_ = std::make_unique<NetworkSession>(app_.session, app_.state, app_.settings, *run_,
                                                 app_.messages, platform::HostIdentity::system(),
                                                 resolver_, this);
-    controlDisplay_ = new TMasterProtForm(
-        *network_, app_.reportPorts(), [this] { ShowBestList(true); }, this);
 
     QMenu* options = findChild<QMenu*>(QStringLiteral("OptionenMenu"));
     QAction* communication = new QAction(QStringLiteral("Netzwerk-&Kommunikation..."), this);
@@ -83,18 +81,25 @@ void MainWindow::setupNetwork() {
         return dialog && dialog->showForNetwork(type);
     };
     windows.showControlDisplay = [this] {
-        controlDisplay_->registrationOpened();
-        controlDisplay_->showDisplay();
+        controlDisplay()->registrationOpened();
+        controlDisplay()->showDisplay();
     };
-    windows.closeControlDisplay = [this] { controlDisplay_->close(); };
+    windows.closeControlDisplay = [this] { controlDisplay()->close(); };
     windows.setInformation = [this](const QString& text) {
-        controlDisplay_->setInformation(text, true);
+        controlDisplay()->setInformation(text, true);
     };
     windows.modeChanged = [this] { UpdateModeControls(); };
     windows.joinButton = [this](bool pressed) { joinButton_->setChecked(pressed); };
     windows.setNumbering = [this](Numbering mode) { SetNumbering(mode, true); };
     windows.pause = [this](int milliseconds) { exercisePanel_->pause(milliseconds); };
     setJoinDialog({});
+}
+
+TMasterProtForm* MainWindow::controlDisplay() {
+    if (!controlDisplay_)
+        controlDisplay_ = new TMasterProtForm(
+            *network_, app_.reportPorts(), [this] { ShowBestList(true); }, this);
+    return controlDisplay_;
 }
 
 void MainWindow::setJoinDialog(std::function<std::optional<QString>()> dialog) {

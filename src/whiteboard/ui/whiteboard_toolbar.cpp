@@ -4,7 +4,10 @@
 #include "whiteboard/ui/tool_icons.h"
 
 #include <QGridLayout>
+#include <QMenu>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace quindor {
 
@@ -119,6 +122,20 @@ WhiteboardToolBar::WhiteboardToolBar(QSize thumbnailSize, QWidget* parent)
     createMenus();
 }
 
+namespace {
+
+void DrawIconsOnFirstShow(QMenu* menu, std::function<QIcon(int)> icon) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, icon = std::move(icon)] {
+        const QList<QAction*> entries = menu->actions();
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (entries.at(i)->icon().isNull())
+                entries.at(i)->setIcon(icon(static_cast<int>(i)));
+        }
+    });
+}
+
+} // namespace
+
 QAction* WhiteboardToolBar::makeAction(BoardCommand command, const char* name, const QString& text,
                                        const QIcon& icon, bool checkable) {
     auto* action = new QAction(icon, OneLine(text), this);
@@ -148,18 +165,18 @@ QToolButton* WhiteboardToolBar::makeButton(BoardCommand command, const char* nam
 
 void WhiteboardToolBar::createMenus() {
     for (int preset = 1; preset <= kPenPresets; ++preset) {
-        QAction* entry = presetMenu_->addAction(PenPresetIcon(preset), QString());
+        QAction* entry = presetMenu_->addAction(QString());
         entry->setObjectName(QStringLiteral("Stift%1Item").arg(preset));
         connect(entry, &QAction::triggered, this, [this, preset] { emit presetChosen(preset); });
     }
     for (int size = 1; size <= kSizes; ++size) {
-        QAction* entry = sizeMenu_->addAction(SizeIcon(size), QString());
+        QAction* entry = sizeMenu_->addAction(QString());
         entry->setObjectName(QStringLiteral("Groesse%1Item").arg(size));
         connect(entry, &QAction::triggered, this, [this, size] { emit sizeChosen(size); });
     }
     colourMenu_->setToolTipsVisible(true);
     for (const PenColour& colour : PenColours()) {
-        QAction* entry = colourMenu_->addAction(ColourIcon(colour.id), QString());
+        QAction* entry = colourMenu_->addAction(QString());
         entry->setObjectName(QStringLiteral("Farbe%1Item").arg(colour.id));
         entry->setToolTip(colour.hint);
         const int id = colour.id;
@@ -174,7 +191,13 @@ void WhiteboardToolBar::createMenus() {
     QAction* configure = stampMenu_->addAction(QStringLiteral("Konfig."));
     configure->setObjectName(QStringLiteral("StempelKonfigItem"));
     connect(configure, &QAction::triggered, this, &WhiteboardToolBar::stampConfigureChosen);
-    // Symbol glyphs look for a font that has them, which would hold up the start.
+    // The pictures of the menus are drawn when a menu first opens, not at the start; symbol
+    // glyphs even look for a font that has them.
+    DrawIconsOnFirstShow(presetMenu_, [](int entry) { return PenPresetIcon(entry + 1); });
+    DrawIconsOnFirstShow(sizeMenu_, [](int entry) { return SizeIcon(entry + 1); });
+    DrawIconsOnFirstShow(colourMenu_, [](int entry) {
+        return ColourIcon(PenColours()[static_cast<size_t>(entry)].id);
+    });
     connect(stampMenu_, &QMenu::aboutToShow, this, &WhiteboardToolBar::drawStampIcons);
     sheetMenu_->setObjectName(QStringLiteral("BlattMenu"));
     const auto& sheets = SheetMenu();
