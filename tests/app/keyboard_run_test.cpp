@@ -21,17 +21,6 @@
 namespace quindor {
 namespace {
 
-class NoPickers : public Pickers {
-public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString chooseFolder(const QString&, const QString&) override { return QString(); }
-};
-
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint local) {
     QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
@@ -166,7 +155,7 @@ protected:
 
     QTemporaryDir dir;
     RecordingMessages messages;
-    NoPickers pickers;
+    test::RecordingPickers pickers;
     NoBusyIndicator busy;
     test::RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};

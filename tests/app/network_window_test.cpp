@@ -41,11 +41,6 @@ public:
     QString answer;
 };
 
-class NoShell : public platform::ShellOpener {
-public:
-    bool open(const QString&) override { return false; }
-};
-
 class NetworkWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -87,7 +82,7 @@ protected:
     RecordingMessages messages;
     SavePickers pickers;
     NoBusyIndicator busy;
-    NoShell shell;
+    test::RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
     test::RecordingSoundPlayer sound;
     test::RecordingMail mail;

@@ -19,17 +19,6 @@
 namespace quindor {
 namespace {
 
-class NoPickers : public Pickers {
-public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString chooseFolder(const QString&, const QString&) override { return QString(); }
-};
-
 // Records the messages; a hook sees the window as it is while a message shows.
 class WatchedMessages : public RecordingMessages {
 public:
@@ -113,7 +102,7 @@ protected:
 
     QTemporaryDir dir;
     WatchedMessages messages;
-    NoPickers pickers;
+    test::RecordingPickers pickers;
     NoBusyIndicator busy;
     test::RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};

@@ -22,22 +22,6 @@
 namespace quindor {
 namespace {
 
-class NoPickers : public Pickers {
-public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return QString();
-    }
-    QString chooseFolder(const QString&, const QString&) override { return QString(); }
-};
-
-class NoShell : public platform::ShellOpener {
-public:
-    bool open(const QString&) override { return false; }
-};
-
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint local) {
     QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
@@ -132,9 +116,9 @@ protected:
 
     QTemporaryDir dir;
     RecordingMessages messages;
-    NoPickers pickers;
+    test::RecordingPickers pickers;
     NoBusyIndicator busy;
-    NoShell shell;
+    test::RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
     test::RecordingSoundPlayer sound;
     test::RecordingMail mail;

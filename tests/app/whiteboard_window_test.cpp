@@ -41,11 +41,6 @@ public:
     QStringList titles;
 };
 
-class NoShell : public platform::ShellOpener {
-public:
-    bool open(const QString&) override { return false; }
-};
-
 class WhiteboardWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -110,7 +105,7 @@ protected:
     RecordingMessages messages;
     AnsweringPickers pickers;
     NoBusyIndicator busy;
-    NoShell shell;
+    test::RecordingShell shell;
     UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
     test::RecordingSoundPlayer sound;
     test::RecordingMail mail;

@@ -5,9 +5,7 @@
 #include "exercise/protocol.h"
 #include "platform/host_identity.h"
 
-#include <QDialog>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -56,23 +54,9 @@ bool ProtocolWindow::AutoSaveProtocol(const QDateTime& now, const QString& compu
 }
 
 void ProtocolWindow::commentCommand() {
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("TProtKomForm"));
-    dialog.setWindowTitle(QStringLiteral("Kommentar zum Übungsprotokoll hinzufügen"));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* field = new QPlainTextEdit(&dialog);
-    layout->addWidget(field);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &dialog);
-    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
-    if (dialog.exec() == QDialog::Accepted)
-        addComment(field->toPlainText());
+    if (const auto comment =
+            AskReportComment(this, QStringLiteral("Kommentar zum Übungsprotokoll hinzufügen")))
+        addComment(*comment);
 }
 
 void ProtocolWindow::mailCommand(const QDateTime& now) {

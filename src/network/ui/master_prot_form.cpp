@@ -7,12 +7,10 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QVBoxLayout>
 
@@ -168,23 +166,9 @@ void TMasterProtForm::addComment(const QString& text) {
 }
 
 void TMasterProtForm::commentCommand() {
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("TProtKomForm"));
-    dialog.setWindowTitle(QStringLiteral("Kommentar zur Übungsinformation hinzufügen"));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* field = new QPlainTextEdit(&dialog);
-    layout->addWidget(field);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &dialog);
-    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
-    if (dialog.exec() == QDialog::Accepted)
-        addComment(field->toPlainText());
+    if (const auto comment =
+            AskReportComment(this, QStringLiteral("Kommentar zur Übungsinformation hinzufügen")))
+        addComment(*comment);
 }
 
 PrintTableData TMasterProtForm::printTable() const {

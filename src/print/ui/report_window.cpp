@@ -5,9 +5,31 @@
 #include "document/document_session.h"
 #include "print/report.h"
 
+#include <QPlainTextEdit>
 #include <QPrinter>
 
 namespace quindor {
+
+std::optional<QString> AskReportComment(QWidget* parent, const QString& caption) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("TProtKomForm"));
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* field = new QPlainTextEdit(&dialog);
+    layout->addWidget(field);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &dialog);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return field->toPlainText();
+}
 
 namespace {
 

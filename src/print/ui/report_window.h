@@ -13,6 +13,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace quindor {
 
 // What a report window works with: the message port and the file dialogs, the program's
@@ -24,6 +26,10 @@ struct ReportPorts {
     ProgramPrinter& printer;
     ProgramState& state;
 };
+
+// The comment dialog of the reports ("TProtKomForm"): a text to add, or nothing when
+// cancelled.
+std::optional<QString> AskReportComment(QWidget* parent, const QString& caption);
 
 // A read-only rich-text report with its buttons: close, copy, save as rich text and print.
 // The protocol window and the topic list window are built on it.
