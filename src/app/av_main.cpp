@@ -59,7 +59,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
     work->addWidget(title_);
     work->addWidget(page_, 1);
     toolArea_->setObjectName(QStringLiteral("WerkzeugPanel"));
-    toolArea_->setFixedWidth(176);
+    toolArea_->setFixedWidth(188);
     auto* tools = new QVBoxLayout(toolArea_);
     tools->setContentsMargins(4, 4, 4, 6);
     tools->addStretch(1);

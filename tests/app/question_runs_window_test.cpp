@@ -4,6 +4,7 @@
 #include "app/av_main.h"
 #include "document/document_writer.h"
 #include "exercise/ui/exercise_dialogs.h"
+#include "exercise/ui/exercise_status_panel.h"
 #include "layouts/cluster_layout.h"
 #include "make_samples/sample_documents.h"
 #include "support/test_support.h"
@@ -245,6 +246,36 @@ TEST_F(SampleRunWindowTest, MultipleChoiceWithTextAnswers) {
 
 TEST_F(SampleRunWindowTest, MultipleChoiceWithPictureAnswersPartlyRight) {
     multipleChoiceRun(QStringLiteral("08_Bilder-Quiz.qdr"), QStringLiteral("bilder-quiz"));
+}
+
+// Multiple-choice counts have two decimals; the status panel beside the page must still show
+// every label whole, with the widest values a run can reach.
+TEST_F(SampleRunWindowTest, StatusLabelsStayWholeWithMultipleChoiceCounts) {
+    open(QStringLiteral("07_Verkehrszeichen-Quiz.qdr"));
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
+    auto* status = window.findChild<QFrame*>(QStringLiteral("UebStatusPan"));
+    ASSERT_NE(status, nullptr);
+    UebDataTyp wide = run().data();
+    wide.RunQueries = 99;
+    wide.CorrectCount = 98.75;
+    wide.FailedAttempts = 99.25;
+    wide.SuccessQuota = 1;
+    wide.TotalPerformance = 1;
+    static_cast<ExerciseStatusPanel*>(status)->setStatistics(wide, Participation::Individual, true);
+    QCoreApplication::processEvents();
+    status->layout()->activate();
+    for (QLabel* label : status->findChildren<QLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        const std::string text = label->text().toStdString();
+        EXPECT_LE(label->geometry().right(), status->contentsRect().right()) << text;
+        // A value may break into lines, but every line shows; a label stays on one line.
+        if (label->wordWrap())
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << text;
+        else
+            EXPECT_GE(label->width(), label->sizeHint().width()) << text;
+    }
 }
 
 TEST_F(SampleRunWindowTest, CardsIntoHighlightedBaskets) {

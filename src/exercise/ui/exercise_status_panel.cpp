@@ -2,7 +2,8 @@
 
 #include "exercise/grading.h"
 
-#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 namespace quindor {
 
@@ -13,20 +14,27 @@ ExerciseStatusPanel::ExerciseStatusPanel(QWidget* parent) : QFrame(parent) {
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(5, 5, 5, 5);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    int row = 0;
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(5, 5, 5, 5);
+    rows->setSpacing(2);
+    // Each row on its own: a value takes whatever its own label leaves, and one still too
+    // wide (the two-decimal counts of multiple choice) breaks at a blank instead of pushing
+    // the label out.
     const auto add = [&](const QString& label, const char* name) {
         auto* value = new QLabel(this);
         value->setObjectName(QString::fromLatin1(name));
         QFont bold = small;
         bold.setBold(true);
         value->setFont(bold);
-        grid->addWidget(new QLabel(label, this), row, 0);
-        grid->addWidget(value, row, 1, Qt::AlignRight);
-        ++row;
+        value->setWordWrap(true);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* caption = new QLabel(label, this);
+        caption->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(caption);
+        row->addWidget(value, 1);
+        rows->addLayout(row);
         return value;
     };
     name_ = add(QStringLiteral("Name:"), "NameValue");
@@ -42,14 +50,8 @@ ExerciseStatusPanel::ExerciseStatusPanel(QWidget* parent) : QFrame(parent) {
     big.setPointSize(14);
     clock_->setFont(big);
     // The clock is wide: it gets a row of its own below its label.
-    grid->addWidget(clockLabel_, row, 0, 1, 2);
-    grid->addWidget(clock_, row + 1, 0, 1, 2, Qt::AlignRight);
-    // The labels keep their whole text; the values take what is left.
-    grid->setColumnStretch(1, 1);
-    for (int r = 0; r < row; ++r) {
-        if (QWidget* label = grid->itemAtPosition(r, 0)->widget())
-            label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
-    }
+    rows->addWidget(clockLabel_);
+    rows->addWidget(clock_, 0, Qt::AlignRight);
 }
 
 void ExerciseStatusPanel::setStatistics(const UebDataTyp& run, Participation exerciseKind,
