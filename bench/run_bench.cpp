@@ -15,8 +15,6 @@
 
 #include <functional>
 
-#include <functional>
-
 namespace {
 
 using namespace quindor;
