@@ -4,7 +4,6 @@
 #include "document/document.h"
 #include "document/numbering.h"
 #include "layouts/grid_cells.h"
-#include "layouts/grid_cells.h"
 #include "layouts/layout_surface.h"
 
 #include <algorithm>

@@ -41,7 +41,8 @@ QString ClockOf(std::chrono::steady_clock::duration elapsed) {
 // What every simulated participant shares.
 struct Class {
     Class(const ClassroomOptions& o, platform::HostResolver r)
-        : options(o), files(ExerciseFiles::ofChannel(o.folder, o.channel)), resolver(std::move(r)) {}
+        : options(o), files(ExerciseFiles::ofChannel(o.folder, o.channel)), resolver(std::move(r)) {
+    }
 
     const ClassroomOptions& options;
     ExerciseFiles files;

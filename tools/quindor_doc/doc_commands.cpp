@@ -235,8 +235,7 @@ int RunBestList(const QString& path, QTextStream& out, QTextStream& err) {
     if (!load.ok()) {
         // A missing file is as unreadable here as a damaged one.
         const auto message = BestListLoadMessage(BestListStatus::Unreadable, path, false);
-        err << QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-            << '\n';
+        err << QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
         return 1;
     }
     std::vector<BestListDataTyp>& entries = load.entries;
