@@ -8,6 +8,7 @@
 #include "exercise/ui/protocol_window.h"
 #include "platform/host_identity.h"
 #include "print/ui/table_and_view_printing.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 #include "view/ui/info_box.h"
@@ -41,7 +42,7 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPoint local) {
 }
 
 // A gap text of two gaps in a window of 1100 x 800, with the run's pauses left out.
-class ExerciseWindowTest : public ::testing::Test {
+class ExerciseWindowTest : public ::testing::Test, protected test::ProgramWindow<> {
 protected:
     void SetUp() override {
         const QString folder = dir.path() + QLatin1Char('/');
@@ -126,16 +127,6 @@ protected:
         SendMouse(card, QEvent::MouseButtonRelease, grip);
     }
 
-    QTemporaryDir dir;
-    RecordingMessages messages;
-    test::RecordingPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
     std::vector<UebDataTyp> results;
 };
 

@@ -3,6 +3,7 @@
 #include "app/av_main.h"
 #include "document/document_writer.h"
 #include "exercise/ui/exercise_keyboard.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 #include "view/ui/keyboard_chooser.h"
@@ -50,7 +51,7 @@ QString WithoutTimes(QString log) {
 
 // A labelled picture with three positions and a point released for exercises, in a window of
 // 1100 x 800, the run's pauses left out.
-class KeyboardRunTest : public ::testing::Test {
+class KeyboardRunTest : public ::testing::Test, protected test::ProgramWindow<> {
 protected:
     void SetUp() override {
         const QString folder = dir.path() + QLatin1Char('/');
@@ -153,16 +154,6 @@ protected:
         SendMouse(card, QEvent::MouseButtonRelease, grip);
     }
 
-    QTemporaryDir dir;
-    RecordingMessages messages;
-    test::RecordingPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
     std::vector<UebDataTyp> results;
 };
 

@@ -6,6 +6,7 @@
 #include "links/ui/link_dialog.h"
 #include "links/ui/mail_options_dialog.h"
 #include "links/ui/program_link_button.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
@@ -34,7 +35,7 @@ void PressButton(QWidget* widget, Qt::MouseButton button) {
 
 // A start document with a link to the folder "unterordner", which holds one document, and a
 // program to link to.
-class LinksWindowTest : public ::testing::Test {
+class LinksWindowTest : public ::testing::Test, protected test::ProgramWindow<> {
 protected:
     void SetUp() override {
         folder = dir.path() + QLatin1Char('/');
@@ -76,18 +77,8 @@ protected:
         return app.view.geometry().PageToDisplay((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     }
 
-    QTemporaryDir dir;
     QString folder;
     QString program;
-    RecordingMessages messages;
-    test::RecordingPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
 };
 
 TEST_F(LinksWindowTest, MenuEntriesAndButtonsAreThere) {

@@ -3,6 +3,7 @@
 #include "core/display_check.h"
 #include "document/document_writer.h"
 #include "document/ui/topic_columns.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 #include "view/ui/properties_dialog.h"
@@ -34,7 +35,8 @@ public:
     std::function<void()> whileShown;
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test,
+                       protected test::ProgramWindow<ReactivatingMessages, test::RecordingPickers> {
 protected:
     void SetUp() override {
         folder = dir.path() + QLatin1Char('/');
@@ -67,17 +69,7 @@ protected:
         return captions;
     }
 
-    QTemporaryDir dir;
     QString folder;
-    ReactivatingMessages messages;
-    test::RecordingPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
 };
 
 TEST(DisplayCheck, BoundIs960By768At15Bits) {

@@ -7,6 +7,7 @@
 #include "network/ui/comm_dialog.h"
 #include "network/ui/join_dialog.h"
 #include "network/ui/master_prot_form.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
@@ -41,7 +42,8 @@ public:
     QString answer;
 };
 
-class NetworkWindowTest : public ::testing::Test {
+class NetworkWindowTest : public ::testing::Test,
+                          protected test::ProgramWindow<RecordingMessages, SavePickers> {
 protected:
     void SetUp() override {
         app.state.ProgramFolder = dir.path() + QLatin1Char('/');
@@ -77,17 +79,6 @@ protected:
         });
         window.action(QStringLiteral("Netzwerkuebunginitiieren1"))->trigger();
     }
-
-    QTemporaryDir dir;
-    RecordingMessages messages;
-    SavePickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
 };
 
 TEST_F(NetworkWindowTest, ChannelDialogChecksFolderAndAccess) {

@@ -2,6 +2,7 @@
 #include "app/av_main.h"
 #include "document/document_writer.h"
 #include "exercise/ui/puzzle_panel.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 
@@ -44,7 +45,8 @@ void Key(QWidget* widget, int key) {
     QCoreApplication::sendEvent(widget, &release);
 }
 
-class PuzzleWindowTest : public ::testing::Test {
+class PuzzleWindowTest : public ::testing::Test,
+                         protected test::ProgramWindow<WatchedMessages, test::RecordingPickers> {
 protected:
     void SetUp() override {
         const QString folder = dir.path() + QLatin1Char('/');
@@ -100,16 +102,6 @@ protected:
         }
     }
 
-    QTemporaryDir dir;
-    WatchedMessages messages;
-    test::RecordingPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
     int64_t ticks = 1000;
     int tilesPerSide = 3;
     bool neighboursOnly = true;

@@ -7,6 +7,7 @@
 #include "exercise/ui/exercise_status_panel.h"
 #include "layouts/cluster_layout.h"
 #include "make_samples/sample_documents.h"
+#include "program_window.h"
 #include "support/test_support.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ void Snapshot(QWidget* widget, const QString& name) {
 }
 
 // The program window at 1100 x 800 on one of the sample documents, the run's pauses left out.
-class SampleRunWindowTest : public ::testing::Test {
+class SampleRunWindowTest : public ::testing::Test, protected test::ProgramWindow<> {
 protected:
     void open(const QString& sample) {
         const QString folder = dir.path() + QLatin1Char('/');
@@ -115,16 +116,6 @@ protected:
 
     void multipleChoiceRun(const QString& sample, const QString& prefix);
 
-    QTemporaryDir dir;
-    RecordingMessages messages;
-    test::RecordingPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
     std::vector<UebDataTyp> results;
     QString snapshotPrefix;
 };

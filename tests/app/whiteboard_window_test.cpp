@@ -1,5 +1,6 @@
 #include "app/av_main.h"
 #include "document/document_writer.h"
+#include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 #include "whiteboard/annotator.h"
@@ -41,7 +42,8 @@ public:
     QStringList titles;
 };
 
-class WhiteboardWindowTest : public ::testing::Test {
+class WhiteboardWindowTest : public ::testing::Test,
+                             protected test::ProgramWindow<RecordingMessages, AnsweringPickers> {
 protected:
     void SetUp() override {
         folder = dir.path() + QLatin1Char('/');
@@ -100,17 +102,7 @@ protected:
         return event.isAccepted();
     }
 
-    QTemporaryDir dir;
     QString folder;
-    RecordingMessages messages;
-    AnsweringPickers pickers;
-    NoBusyIndicator busy;
-    test::RecordingShell shell;
-    UserSettingsStore store{dir.path() + QStringLiteral("/user.ini")};
-    test::RecordingSoundPlayer sound;
-    test::RecordingMail mail;
-    AppState app{messages, pickers, busy, shell, store, sound, mail};
-    MainWindow window{app};
     std::optional<QColor> colour;
     std::optional<int> enteredCount;
     QList<int> askedCounts;
