@@ -4,6 +4,7 @@
 #include "app/av_main.h"
 
 #include "core/activity_guard.h"
+#include "document/installed_fonts.h"
 #include "links/document_mail.h"
 #include "links/link_targets.h"
 #include "links/program_links.h"
@@ -50,12 +51,16 @@ QPixmap LogoPicture(const QString& text, const QColor& colour) {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawRoundedRect(QRectF(1, 1, 74, 28), 6, 6);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(text.contains(u'\n') ? 11 : 15);
+    // Both logos draw with one bold face of 15 pixels; the two-line logo is shrunk to 11.
+    QFont font = InstalledFont(QStringLiteral("Arial"));
+    font.setPixelSize(15);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, text);
+    const double scale = text.contains(u'\n') ? 11.0 / 15.0 : 1.0;
+    p.scale(scale, scale);
+    const QRectF area(pixmap.rect());
+    p.drawText(QRectF(area.topLeft() / scale, area.size() / scale), Qt::AlignCenter, text);
     return pixmap;
 }
 

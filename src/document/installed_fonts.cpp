@@ -31,18 +31,28 @@ bool HasFamily(const QStringList& families, const QString& family) {
 
 } // namespace
 
-bool IsFontInstalled(const QString& family) {
+QString InstalledFamily(const QString& family) {
     const QStringList families = QFontDatabase::families();
     if (HasFamily(families, family))
-        return true;
+        return family;
     for (const MetricSubstitute& entry : kSubstitutes) {
         if (family.compare(QLatin1String(entry.windowsFace), Qt::CaseInsensitive) != 0)
             continue;
-        return std::any_of(
-            entry.substitutes.begin(), entry.substitutes.end(),
-            [&](const char* face) { return HasFamily(families, QLatin1String(face)); });
+        for (const char* face : entry.substitutes) {
+            if (HasFamily(families, QLatin1String(face)))
+                return QLatin1String(face);
+        }
     }
-    return false;
+    return {};
+}
+
+QFont InstalledFont(const QString& family) {
+    const QString installed = InstalledFamily(family);
+    return QFont(installed.isEmpty() ? family : installed);
+}
+
+bool IsFontInstalled(const QString& family) {
+    return !InstalledFamily(family).isEmpty();
 }
 
 QString DrawnFontFamily(const QString& family) {

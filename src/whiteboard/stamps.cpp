@@ -139,14 +139,16 @@ QImage StampIcon(const SymbolStamp& stamp) {
         painter.setRenderHint(QPainter::TextAntialiasing);
         StampGlyph glyph = GlyphFor(stamp.character, stamp.fontName);
         glyph.font.setPixelSize(40);
-        // A height of 40 pixels is the font's line, not its letters.
-        const QFontMetricsF full(glyph.font, &large);
-        glyph.font.setPixelSize(std::max(1, static_cast<int>(40 * 40 / full.height())));
+        // A height of 40 pixels is the font's line, not its letters: the line is shrunk to 40
+        // pixels by scaling, which draws with the same face at the same size.
         const QFontMetricsF metrics(glyph.font, &large);
+        const double scale = std::min(1.0, 40 / metrics.height());
         painter.setFont(glyph.font);
         painter.setPen(Qt::black);
-        const double width = metrics.horizontalAdvance(glyph.text);
-        painter.drawText(QPointF((36 - width) / 2, 1 + metrics.ascent()), glyph.text);
+        const double width = metrics.horizontalAdvance(glyph.text) * scale;
+        painter.translate((36 - width) / 2, 1 + metrics.ascent() * scale);
+        painter.scale(scale, scale);
+        painter.drawText(QPointF(0, 0), glyph.text);
     }
     return large.scaled(18, 18, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

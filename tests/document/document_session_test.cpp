@@ -201,6 +201,15 @@ TEST_F(Session, MissingFontOfThisComputerFallsBackToArial) {
         EXPECT_TRUE(IsFontInstalled(QStringLiteral("arial")));
         EXPECT_EQ(DrawnFontFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
     }
+    // The installed face is asked for directly: the family itself, else its substitute.
+    EXPECT_EQ(InstalledFamily(installed), installed);
+    EXPECT_TRUE(InstalledFamily(QStringLiteral("Nirgendwo Sans")).isEmpty());
+    EXPECT_EQ(InstalledFont(QStringLiteral("Nirgendwo Sans")).family(), "Nirgendwo Sans");
+    if (!QFontDatabase::families().contains(QStringLiteral("Arial")) &&
+        QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+        EXPECT_EQ(InstalledFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
+        EXPECT_EQ(InstalledFont(QStringLiteral("Arial")).family(), "Liberation Sans");
+    }
 }
 
 // --- Writing ------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "exercise/ui/exercise_elements.h"
 
 #include "core/colour.h"
+#include "document/installed_fonts.h"
 
 #include <QGridLayout>
 #include <QMouseEvent>
@@ -27,7 +28,8 @@ QColor InputFieldColour() {
 namespace {
 
 QFont CardFont(int points) {
-    QFont font(QStringLiteral("Arial"));
+    static const QFont arial = InstalledFont(QStringLiteral("Arial"));
+    QFont font = arial;
     font.setPointSize(points);
     font.setBold(true);
     return font;
@@ -127,13 +129,13 @@ TickCountPanel::TickCountPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("RiFaPan3"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
-    QFont heading(QStringLiteral("Arial"));
+    QFont heading = InstalledFont(QStringLiteral("Arial"));
     heading.setPixelSize(15);
     heading.setBold(true);
     auto* title = new QLabel(QStringLiteral("Antwort-Häkchen"), this);
     title->setFont(heading);
     grid->addWidget(title, 0, 0, 1, 2);
-    QFont counts(QStringLiteral("Arial"));
+    QFont counts = InstalledFont(QStringLiteral("Arial"));
     counts.setPixelSize(21);
     counts.setBold(true);
     const struct {

@@ -79,11 +79,18 @@ QIcon BoardIconOf(BoardIcon icon) {
         });
     case BoardIcon::Text:
         return Drawn([](QPainter& p) {
-            QFont font(QStringLiteral("DejaVu Serif"));
-            font.setPixelSize(20);
-            font.setBold(true);
-            p.setFont(font);
-            p.drawText(QRect(0, 0, kSide, kSide), Qt::AlignCenter, QStringLiteral("A"));
+            // A bold serif capital: a thin left and a broad right stroke, the bar between them
+            // and a foot under each.
+            QPainterPath letter;
+            letter.setFillRule(Qt::WindingFill);
+            letter.addPolygon(QPolygonF({{10.6, 3.5}, {12.0, 3.5}, {7.7, 19.0}, {6.3, 19.0}}));
+            letter.addPolygon(QPolygonF({{10.6, 3.5}, {13.7, 3.5}, {18.4, 19.0}, {14.6, 19.0}}));
+            letter.addRect(QRectF(8.4, 13.0, 7.6, 1.7));
+            letter.addRect(QRectF(4.6, 18.6, 5.0, 1.6));
+            letter.addRect(QRectF(13.4, 18.6, 6.6, 1.6));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x30, 0x30, 0x30));
+            p.drawPath(letter);
         });
     case BoardIcon::Area:
         return Drawn([](QPainter& p) {
