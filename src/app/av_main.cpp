@@ -396,11 +396,13 @@ void MainWindow::UpdateModeControls() {
     // There is nothing to abort outside a run or puzzle.
     if (QAction* a = action(QStringLiteral("UebungAbbrechenItem")))
         a->setEnabled(active);
-    if (statusPanel_)
-        statusPanel_->setVisible(state.ViewMode == Mode::Exercise &&
-                                 app_.settings.OptUebStatusInfo);
-    if (puzzleStatus_)
-        puzzleStatus_->setVisible(state.ViewMode == Mode::Puzzle && app_.settings.OptUebStatusInfo);
+    const bool exerciseStatusShown =
+        state.ViewMode == Mode::Exercise && app_.settings.OptUebStatusInfo;
+    if (statusPanel_ || exerciseStatusShown)
+        exerciseStatus().setVisible(exerciseStatusShown);
+    const bool puzzleStatusShown = state.ViewMode == Mode::Puzzle && app_.settings.OptUebStatusInfo;
+    if (puzzleStatus_ || puzzleStatusShown)
+        puzzleStatus().setVisible(puzzleStatusShown);
     if (learningButton_) {
         learningButton_->setChecked(learning);
         learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")

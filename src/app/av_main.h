@@ -30,6 +30,8 @@
 #include <memory>
 #include <optional>
 
+class QVBoxLayout;
+
 namespace quindor {
 
 class Annotator;
@@ -96,7 +98,7 @@ public:
     // The sliding puzzle on the page: its options, then the board over the work area.
     void SlidingPuzzleCommand();
     PuzzlePanel* puzzlePanel() const { return puzzlePanel_; }
-    PuzzleStatusPanel* puzzleStatusPanel() const { return puzzleStatus_; }
+    PuzzleStatusPanel* puzzleStatusPanel() { return &puzzleStatus(); }
     // Tests answer the puzzle's options themselves and set its clock.
     void setPuzzleDialog(std::function<bool(TSPuzzleOptForm&)> answer) {
         puzzleAnswer_ = std::move(answer);
@@ -126,10 +128,9 @@ public:
     void worksheetCommand();
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
-    ExerciseStatusPanel* exerciseStatusPanel() const { return statusPanel_; }
-    class ProtocolWindow* protocolWindow() const {
-        return protocolWindow_;
-    }
+    ExerciseStatusPanel* exerciseStatusPanel() { return &exerciseStatus(); }
+    // The protocol of the last run; made when first needed.
+    class ProtocolWindow* protocolWindow();
     // Tests answer the dialogs around a run themselves.
     void setExerciseDialogs(std::function<bool()> settings, std::function<QString()> name,
                             std::function<ResultChoice(const UebDataTyp&)> result);
@@ -170,6 +171,7 @@ public:
     Chronicle& chronicle();
     AreaSelection& area();
     WhiteboardToolBar* whiteboardBar() const;
+    // The text tool's input field; null until the tool is first used.
     TextInputField* textField() const;
     void setSheetDialogs(SheetDialogs dialogs);
 
@@ -238,6 +240,9 @@ private:
     // The whiteboard's part of the window.
     void createWhiteboard();
     bool whiteboardMouse(QEvent* event);
+    TextInputField& textInput();
+    ExerciseStatusPanel& exerciseStatus();
+    PuzzleStatusPanel& puzzleStatus();
     void whiteboardSettingsRead();
     // The chronicle's question at the end; false keeps the program running.
     bool chronicleCleanUp();
@@ -278,6 +283,9 @@ private:
     PasswordPrompt passwordPrompt_;
     // The run and where it happens.
     ExercisePanel* exercisePanel_ = nullptr;
+    // The status panels of a run and of the puzzle share one place in the tool area; each is
+    // made when first shown.
+    QVBoxLayout* statusSlot_ = nullptr;
     ExerciseStatusPanel* statusPanel_ = nullptr;
     class ProtocolWindow* protocolWindow_ = nullptr;
     // The printer and the view print dialog keep their settings while the program runs.

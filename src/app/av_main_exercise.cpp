@@ -49,7 +49,7 @@ void MainWindow::createExerciseMenu() {
     QAction* protocol = addAction(menu, QStringLiteral("ProtokollderletztenUebung1"),
                                   QStringLiteral("&Protokoll der letzten Übung..."));
     protocol->setEnabled(false);
-    connect(protocol, &QAction::triggered, this, [this] { protocolWindow_->exec(); });
+    connect(protocol, &QAction::triggered, this, [this] { protocolWindow()->exec(); });
     connect(addAction(menu, QStringLiteral("Bestenliste1"),
                       QStringLiteral("&Bestenliste Individual-Übung...")),
             &QAction::triggered, this, [this] {
@@ -96,7 +96,6 @@ void MainWindow::FolderCommand() {
 
 void MainWindow::setupExercise() {
     exercisePanel_ = new ExercisePanel(app_.session, app_.state, app_.view, workArea_);
-    protocolWindow_ = new ProtocolWindow(app_.reportPorts(), app_.session, app_.mail, this);
     exercisePanel_->setCardCursor(cursors_.cursor(CursorMoveCard));
     workArea_->installEventFilter(this);
     auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
@@ -125,9 +124,9 @@ void MainWindow::setupExercise() {
     });
     tools->insertWidget(0, learningButton_);
     tools->insertWidget(1, exerciseButton_);
-    statusPanel_ = new ExerciseStatusPanel(toolArea_);
-    statusPanel_->hide();
-    tools->insertWidget(2, statusPanel_);
+    statusSlot_ = new QVBoxLayout;
+    statusSlot_->setContentsMargins(0, 0, 0, 0);
+    tools->insertLayout(2, statusSlot_);
 
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
@@ -157,14 +156,15 @@ void MainWindow::setupExercise() {
     dialogs.result = [this](const UebDataTyp& run) {
         ResultActions actions;
         const bool network = app_.state.ExerciseKind != Participation::Individual;
-        actions.showProtocol = [this] { protocolWindow_->exec(); };
+        actions.showProtocol = [this] { protocolWindow()->exec(); };
         actions.showBestList = [this, network] { ShowBestList(network); };
         actions.offerEntry = run_->bestListOffered();
         actions.enterInBestList = [this] { return run_->EnterInBestList(); };
         actions.folderDialog = [this] { FolderCommand(); };
         return ShowResultWindow(this, run, app_.state.ExerciseKind,
                                 app_.session.header().DokTyp == DocumentType::MultipleChoice,
-                                statusPanel_->clockLabel(), statusPanel_->clockText(), actions);
+                                exerciseStatus().clockLabel(), exerciseStatus().clockText(),
+                                actions);
     };
     exercisePanel_->setDialogs(std::move(dialogs));
 
@@ -177,24 +177,43 @@ void MainWindow::setupExercise() {
     });
 }
 
+ProtocolWindow* MainWindow::protocolWindow() {
+    if (!protocolWindow_)
+        protocolWindow_ = new ProtocolWindow(app_.reportPorts(), app_.session, app_.mail, this);
+    return protocolWindow_;
+}
+
+ExerciseStatusPanel& MainWindow::exerciseStatus() {
+    if (!statusPanel_) {
+        statusPanel_ = new ExerciseStatusPanel(toolArea_);
+        statusPanel_->hide();
+        statusSlot_->insertWidget(0, statusPanel_);
+    }
+    return *statusPanel_;
+}
+
 void MainWindow::connectExercisePanel() {
     ExercisePanel* panel = exercisePanel_;
     connect(panel, &ExercisePanel::entered, this, &MainWindow::exerciseEntered);
     connect(panel, &ExercisePanel::left, this, &MainWindow::exerciseLeft);
-    connect(panel, &ExercisePanel::clockChanged, statusPanel_, &ExerciseStatusPanel::setClock);
+    connect(panel, &ExercisePanel::clockChanged, this,
+            [this](const QString& label, const QString& text, bool visible) {
+                exerciseStatus().setClock(label, text, visible);
+            });
     connect(panel, &ExercisePanel::statisticsChanged, this, [this](const UebDataTyp& run) {
-        statusPanel_->setStatistics(run, app_.state.ExerciseKind,
-                                    app_.session.header().DokTyp == DocumentType::MultipleChoice);
+        exerciseStatus().setStatistics(run, app_.state.ExerciseKind,
+                                       app_.session.header().DokTyp ==
+                                           DocumentType::MultipleChoice);
     });
     connect(panel, &ExercisePanel::pageClicked, this, [this](QPoint point) {
         openClicked(ExerciseClickAt(app_.view, app_.session.document(), point));
     });
     connect(panel, &ExercisePanel::protocolCompleted, this, [this](const QString& text) {
-        protocolWindow_->setProtocol(text);
+        protocolWindow()->setProtocol(text);
         action(QStringLiteral("ProtokollderletztenUebung1"))->setEnabled(true);
         if (app_.settings.OptAutoProtSpeichern)
-            protocolWindow_->AutoSaveProtocol(QDateTime::currentDateTime(),
-                                              platform::HostIdentity::system().computerName());
+            protocolWindow()->AutoSaveProtocol(QDateTime::currentDateTime(),
+                                               platform::HostIdentity::system().computerName());
     });
 }
 
@@ -234,7 +253,8 @@ void MainWindow::exerciseEntered() {
     title_->hide();
     app_.view.SetZoom(ZoomLevel::Percent100);
     // The last run's protocol and its comments go with the new run.
-    protocolWindow_->setProtocol(QString());
+    if (protocolWindow_)
+        protocolWindow_->setProtocol(QString());
     action(QStringLiteral("ProtokollderletztenUebung1"))->setEnabled(false);
     placeExercisePanel();
     UpdateModeControls();

@@ -72,8 +72,8 @@ void MainWindow::setupNetwork() {
             network_->joinCommand();
         UpdateModeControls();
     });
-    static_cast<QVBoxLayout*>(toolArea_->layout())
-        ->insertWidget(toolArea_->layout()->indexOf(statusPanel_), joinButton_);
+    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
+    tools->insertWidget(tools->indexOf(statusSlot_), joinButton_);
 
     NetworkWindows& windows = network_->windows();
     windows.networkOptions = [this](DocumentType type) {

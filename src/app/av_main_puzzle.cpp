@@ -13,15 +13,20 @@
 
 namespace quindor {
 
+PuzzleStatusPanel& MainWindow::puzzleStatus() {
+    if (!puzzleStatus_) {
+        puzzleStatus_ = new PuzzleStatusPanel(toolArea_);
+        puzzleStatus_->hide();
+        statusSlot_->addWidget(puzzleStatus_);
+    }
+    return *puzzleStatus_;
+}
+
 void MainWindow::setupPuzzle() {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     puzzleTicks_ = [clock] { return clock->elapsed(); };
     puzzlePanel_ = new PuzzlePanel(app_.state.Random, workArea_);
-    puzzleStatus_ = new PuzzleStatusPanel(toolArea_);
-    puzzleStatus_->hide();
-    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
-    tools->insertWidget(tools->indexOf(statusPanel_) + 1, puzzleStatus_);
 
     // In the exercise menu, after the abort that also ends a puzzle.
     auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("UebungMenu"));
@@ -36,7 +41,7 @@ void MainWindow::setupPuzzle() {
     connect(puzzlePanel_, &PuzzlePanel::solved, this, &MainWindow::puzzleSolved);
     connect(zeitTimer_, &QTimer::timeout, this, [this] {
         if (app_.state.ViewMode == Mode::Puzzle)
-            puzzleStatus_->setClock(puzzlePanel_->puzzle().clockText(puzzleTicks_()));
+            puzzleStatus().setClock(puzzlePanel_->puzzle().clockText(puzzleTicks_()));
     });
 }
 
@@ -72,7 +77,7 @@ void MainWindow::SlidingPuzzleCommand() {
 }
 
 void MainWindow::refreshPuzzleStatus() {
-    puzzleStatus_->setStatus(puzzlePanel_->puzzle().statusTexts(puzzleTicks_()));
+    puzzleStatus().setStatus(puzzlePanel_->puzzle().statusTexts(puzzleTicks_()));
 }
 
 void MainWindow::puzzleSolved() {

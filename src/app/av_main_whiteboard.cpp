@@ -96,6 +96,19 @@ TextInputField* MainWindow::textField() const {
     return board_->text;
 }
 
+TextInputField& MainWindow::textInput() {
+    // Made when the text tool first places it.
+    WhiteboardPart& b = *board_;
+    if (!b.text) {
+        b.text = new TextInputField(page_);
+        connect(b.text, &TextInputField::entered, this, [this](const QString& text) {
+            const QPoint at = board_->text->textOrigin() - page_->pageRect().topLeft();
+            page_->updateDisplayRect(board_->annotator.drawText(at, text, board_->textFont));
+        });
+    }
+    return *b.text;
+}
+
 void MainWindow::setSheetDialogs(SheetDialogs dialogs) {
     board_->dialogs = std::move(dialogs);
 }
@@ -108,8 +121,6 @@ void MainWindow::createWhiteboard() {
     tools->insertWidget(tools->count() - 1, b.bar);
     learningTools_.append(b.bar);
     b.overlay = new PageOverlay(page_);
-    b.label = new AreaLabel(page_);
-    b.text = new TextInputField(page_);
     if (coverSheet_)
         b.overlay->stackUnder(coverSheet_);
     page_->installEventFilter(
@@ -164,7 +175,7 @@ void MainWindow::createWhiteboard() {
             selectTool(Tool::Stamp);
             return b.bar->popupBeside(b.bar->stampMenu(), BoardCommand::Stamp);
         case BoardCommand::Text:
-            if (!b.text->isVisible())
+            if (b.text && !b.text->isVisible())
                 b.text->clear();
             return selectTool(Tool::Text);
         case BoardCommand::Area:
@@ -236,14 +247,6 @@ void MainWindow::createWhiteboard() {
     connect(bar, &WhiteboardToolBar::sheetChosen, this, &MainWindow::newSheetCommand);
     connect(bar->chronicleMenu(), &ChronicleMenu::entryChosen, this,
             &MainWindow::recallFromChronicle);
-    connect(b.label, &AreaLabel::dragged, this, [this](QPoint delta) {
-        board_->area.moveBy(delta, app_.view.displayPicture().rect());
-        showArea();
-    });
-    connect(b.text, &TextInputField::entered, this, [this](const QString& text) {
-        const QPoint at = board_->text->textOrigin() - page_->pageRect().topLeft();
-        page_->updateDisplayRect(board_->annotator.drawText(at, text, board_->textFont));
-    });
 
     // The menu items share the buttons' actions.
     QMenu* menu = learningMenu_->addMenu(QStringLiteral("&Tafelanschrieb"));
@@ -300,7 +303,7 @@ void MainWindow::selectTool(Tool tool) {
         b.annotator.tools().preset = PenPresetOf(tool);
     b.bar->showTool(tool);
     b.bar->showPreset(b.annotator.tools().preset, b.annotator.colour());
-    if (tool != Tool::Text)
+    if (tool != Tool::Text && b.text)
         b.text->hide();
     if (tool != Tool::Area) {
         b.area.clear();
@@ -335,11 +338,20 @@ void MainWindow::showArea() {
     WhiteboardPart& b = *board_;
     if (!b.area.valid()) {
         b.overlay->setArea(QRect());
-        b.label->hide();
+        if (b.label)
+            b.label->hide();
         return;
     }
     const QRect area = b.area.rect().translated(page_->pageRect().topLeft());
     b.overlay->setArea(area);
+    // The label over the area is made when the first area is chosen.
+    if (!b.label) {
+        b.label = new AreaLabel(page_);
+        connect(b.label, &AreaLabel::dragged, this, [this](QPoint delta) {
+            board_->area.moveBy(delta, app_.view.displayPicture().rect());
+            showArea();
+        });
+    }
     b.label->setText(b.area.label());
     b.label->adjustSize();
     b.label->move(area.left(), std::max(0, area.top() - b.label->height()));
@@ -396,8 +408,8 @@ bool MainWindow::whiteboardMouse(QEvent* event) {
             b.textFont = QFont(QStringLiteral("Arial"));
             // The field shows the text as large as it will be drawn into the picture.
             b.textFont.setPixelSize(RoundHalfEven(TextPointSize(size) * 96.0 / 72.0));
-            b.text->place(widgetPoint, b.textFont, b.annotator.colour(), 35 * size,
-                          app_.view.displayPicture().width());
+            textInput().place(widgetPoint, b.textFont, b.annotator.colour(), 35 * size,
+                              app_.view.displayPicture().width());
             return true;
         }
         page_->updateDisplayRect(b.annotator.press(point));

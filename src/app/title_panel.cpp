@@ -12,10 +12,11 @@ TitlePanel::TitlePanel(QWidget* parent)
     setObjectName(QStringLiteral("TitelPanel"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 4, 4, 4);
-    QFont font = label_->font();
-    font.setPointSize(16);
-    font.setBold(true);
-    label_->setFont(font);
+    // The title's large face is taken on with the first title: the start has no title, and the
+    // buttons beside it give the strip its height either way.
+    titleFont_ = label_->font();
+    titleFont_.setPointSize(16);
+    titleFont_.setBold(true);
     label_->setCursor(Qt::PointingHandCursor);
     label_->installEventFilter(this);
     label_->setTextFormat(Qt::PlainText);
@@ -61,7 +62,10 @@ void TitlePanel::refresh() {
     if (empty_) {
         label_->setText(QString());
         label_->setToolTip(QString());
-    } else if (shown_) {
+        return;
+    }
+    label_->setFont(titleFont_);
+    if (shown_) {
         label_->setText(prefix_ + (title_.isEmpty() ? QStringLiteral("(ohne Titel)") : title_));
         label_->setToolTip(QStringLiteral("Titel verbergen"));
     } else {

@@ -34,6 +34,7 @@ private:
     void refresh();
 
     QLabel* label_;
+    QFont titleFont_;
     QToolButton* previous_;
     QToolButton* next_;
     QString prefix_ = QStringLiteral(" ");

@@ -3,10 +3,12 @@
 #include "core/display_check.h"
 #include "document/document_writer.h"
 #include "document/ui/topic_columns.h"
+#include "exercise/ui/protocol_window.h"
 #include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
 #include "view/ui/properties_dialog.h"
+#include "whiteboard/ui/board_overlay.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -114,6 +116,19 @@ TEST_F(MainWindowTest, StartsWithTheStartPictureAndTheApplicationCaption) {
         QStringLiteral("Um ein Quindor-Dokument anzuzeigen,")));
 }
 
+// What the start does not show is made when it is first needed: the panels and the protocol
+// of a run, the text tool's field and the label of an area.
+TEST_F(MainWindowTest, StartLeavesWhatItDoesNotShowUnmade) {
+    window.FirstActivation({});
+    EXPECT_EQ(window.findChild<ExerciseStatusPanel*>(), nullptr);
+    EXPECT_EQ(window.findChild<PuzzleStatusPanel*>(), nullptr);
+    EXPECT_EQ(window.findChild<ProtocolWindow*>(), nullptr);
+    EXPECT_EQ(window.findChild<TextInputField*>(), nullptr);
+    EXPECT_EQ(window.findChild<AreaLabel*>(), nullptr);
+    EXPECT_EQ(window.exercisePanel()->tickCountPanel(), nullptr);
+    EXPECT_EQ(window.textField(), nullptr);
+}
+
 TEST_F(MainWindowTest, CommandLineFolderListsItsTopics) {
     QDir().mkpath(folder + QStringLiteral("thema"));
     folder += QStringLiteral("thema/");
@@ -133,6 +148,9 @@ TEST_F(MainWindowTest, CommandLineDocumentOpensWithTitleAndItsFolder) {
     EXPECT_EQ(app.state.CommandLineDocument, path);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quindor - Basissystem - b.qdr"));
     EXPECT_EQ(window.titlePanel()->label()->text(), QStringLiteral("(2) Bienen"));
+    // The title takes its large bold face with the first title.
+    EXPECT_TRUE(window.titlePanel()->label()->font().bold());
+    EXPECT_EQ(window.titlePanel()->label()->font().pointSize(), 16);
     EXPECT_FALSE(window.pageArea()->startInformationVisible());
     QAction* entry = window.action(QStringLiteral("MenueThemaItem1"));
     ASSERT_NE(entry, nullptr);

@@ -76,7 +76,7 @@ protected:
 
     PuzzlePanel* panel() const { return window.puzzlePanel(); }
     const TSchiebepuzzle& puzzle() const { return panel()->puzzle(); }
-    QString status(const char* name) const {
+    QString status(const char* name) {
         return window.puzzleStatusPanel()->value(QString::fromLatin1(name))->text();
     }
     int visibleTiles() const {

@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "core/rounding.h"
+#include "document/installed_fonts.h"
 #include "exercise/exercise_texts.h"
 #include "exercise/normalised_text.h"
 #include "view/learning_clicks.h"
@@ -56,10 +57,10 @@ QString FieldStyle(const QColor& fill, const QColor& text) {
 ExercisePanel::ExercisePanel(DocumentSession& session, ProgramState& state, ViewComposer& view,
                              QWidget* parent)
     : QWidget(parent), session_(session), state_(state), view_(view), banner_(new QLabel(this)),
-      tickCount_(new TickCountPanel(this)), highlight_(new Highlight(this)) {
+      highlight_(new Highlight(this)) {
     setObjectName(QStringLiteral("UebungPan"));
     banner_->setObjectName(QStringLiteral("RiFaPan"));
-    QFont font(QStringLiteral("Arial"));
+    QFont font = InstalledFont(QStringLiteral("Arial"));
     font.setPixelSize(40);
     font.setBold(true);
     banner_->setFont(font);
@@ -241,7 +242,8 @@ void ExercisePanel::removeElementPanels() {
     marked_ = -1;
     highlight_->hide();
     banner_->hide();
-    tickCount_->hide();
+    if (tickCount_)
+        tickCount_->hide();
 }
 
 void ExercisePanel::stackCards() {
@@ -451,7 +453,8 @@ void ExercisePanel::setFieldLook(int listIndex, PanelLook look) {
 void ExercisePanel::showBanner(Banner banner) {
     if (banner == Banner::None) {
         banner_->hide();
-        tickCount_->hide();
+        if (tickCount_)
+            tickCount_->hide();
         return;
     }
     const bool right = banner == Banner::Right;
@@ -469,11 +472,17 @@ void ExercisePanel::drawInstruction() {
     banner_->setGeometry(documentAreaWidth_ + 5, 50, std::max(0, width() - documentAreaWidth_ - 8),
                          56);
     banner_->hide();
+    if (tickCount_) {
+        placeTickCount();
+        tickCount_->hide();
+    }
+    update();
+}
+
+void ExercisePanel::placeTickCount() {
     tickCount_->move(documentAreaWidth_ + 5, 50);
     tickCount_->resize(std::max(0, width() - documentAreaWidth_ - 8),
                        tickCount_->sizeHint().height());
-    tickCount_->hide();
-    update();
 }
 
 void ExercisePanel::clearHighlight() {

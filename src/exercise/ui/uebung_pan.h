@@ -47,7 +47,8 @@ public:
     // answer box, "OK" or pair button by its object), null when none.
     QWidget* elementPanel(int panel) const;
     QWidget* okPanel() const { return ok_; }
-    // The tick counts of a multiple-choice answer ("RiFaPan3").
+    // The tick counts of a multiple-choice answer ("RiFaPan3"); null until a run first shows
+    // them.
     QWidget* tickCountPanel() const { return tickCount_; }
     QWidget* highlight() const { return highlight_; }
     // Where a page point (fractions) lies on the panel.
@@ -131,6 +132,8 @@ private:
     void cardReleased(ElementPanel* card);
     void showHighlight(int object);
     void showBasketHighlight(int basket);
+    // The tick counts of multiple choice stand beside the page, under the banner.
+    void placeTickCount();
     int numberOf(const QWidget* panel) const;
 
     DocumentSession& session_;
@@ -151,7 +154,7 @@ private:
     std::map<int, int> answerSlots_;
     std::vector<int> answerPlacement_;
     QLabel* banner_;
-    TickCountPanel* tickCount_;
+    TickCountPanel* tickCount_ = nullptr;
     QWidget* highlight_;
     QSize composedArea_;
     bool freshView_ = true;

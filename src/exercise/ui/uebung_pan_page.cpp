@@ -176,6 +176,11 @@ void ExercisePanel::setMarked(int number, bool marked) {
 }
 
 void ExercisePanel::showTickCount(const TickCount& ticks) {
+    // Made when a run first counts ticks.
+    if (!tickCount_) {
+        tickCount_ = new TickCountPanel(this);
+        placeTickCount();
+    }
     tickCount_->setCounts(ticks);
     tickCount_->show();
     tickCount_->raise();
