@@ -113,7 +113,16 @@ void DrawPageBackground(const SheetCanvas& c, QPainter& painter, QSize size) {
                         base.height() * sy);
     painter.save();
     painter.setOpacity(RoundHalfEven(std::clamp(h.BasisbildDeck, 0, 100) / 100.0 * 255) / 255.0);
-    painter.drawImage(target, base);
+    const Picture& picture = c.document.BaseImage;
+    if (picture.redraws() && base.cacheKey() == picture.Image.cacheKey()) {
+        // A picture the program draws itself is drawn at the size it takes on the sheet.
+        QImage drawn(target.size().toSize().expandedTo(QSize(1, 1)),
+                     QImage::Format_ARGB32_Premultiplied);
+        picture.Redraw(drawn, drawn.rect());
+        painter.drawImage(target, drawn);
+    } else {
+        painter.drawImage(target, base);
+    }
     painter.restore();
 }
 

@@ -58,18 +58,31 @@ QImage RenderPage(const Document& document, const QImage& reducedBase, QSize siz
         return page;
     }
     const HeaderDataTyp& h = document.Header;
-    page.fill(ToQColor(h.HtgdCol));
-    if (reducedBase.isNull())
+    if (reducedBase.isNull()) {
+        page.fill(ToQColor(h.HtgdCol));
         return page;
+    }
     const QSize pageSize = PageSizeOf(h, reducedBase.size());
     const double sx = static_cast<double>(size.width()) / pageSize.width();
     const double sy = static_cast<double>(size.height()) / pageSize.height();
     const QRectF target(RoundHalfEven(reducedBase.width() * h.RandErw.Left) * sx,
                         RoundHalfEven(reducedBase.height() * h.RandErw.Top) * sy,
                         reducedBase.width() * sx, reducedBase.height() * sy);
+    const double opacity = RoundHalfEven(std::clamp(h.BasisbildDeck, 0, 100) / 100.0 * 255) / 255.0;
+    const Picture& base = document.BaseImage;
+    // A picture the program draws itself is drawn at this size rather than scaled; where it
+    // covers the whole page, the page needs no background first.
+    if (opacity == 1.0 && base.redraws() && reducedBase.cacheKey() == base.Image.cacheKey()) {
+        const QRect area = target.toRect();
+        if (!area.contains(page.rect()))
+            page.fill(ToQColor(h.HtgdCol));
+        base.Redraw(page, area);
+        return page;
+    }
+    page.fill(ToQColor(h.HtgdCol));
     QPainter painter(&page);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setOpacity(RoundHalfEven(std::clamp(h.BasisbildDeck, 0, 100) / 100.0 * 255) / 255.0);
+    painter.setOpacity(opacity);
     painter.drawImage(target, reducedBase);
     return page;
 }

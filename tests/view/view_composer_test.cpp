@@ -1,4 +1,5 @@
 #include "core/rounding.h"
+#include "document/document_session.h"
 #include "layouts/document_layouts.h"
 #include "view/page_builder.h"
 #include "view/view_composer.h"
@@ -6,6 +7,8 @@
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace quindor {
 namespace {
@@ -36,6 +39,54 @@ TEST(PageBuilder, MarginsCentreTheBaseImageOnTheBackground) {
     EXPECT_EQ(image.pixelColor(5, 25), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(60, 25), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(115, 25), QColor(Qt::red));
+}
+
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// The start picture is drawn anew at the size of the page, so that it stays sharp: it looks
+// like its stored copy enlarged, and the page shows it without a background around it.
+TEST(PageBuilder, StartPictureIsDrawnAtThePageSize) {
+    Document document;
+    document.BaseImage = BuiltInStartPicture();
+    ASSERT_TRUE(document.BaseImage.redraws());
+    const QImage stored = document.BaseImage.Image;
+    EXPECT_EQ(stored.size(), QSize(290, 203));
+    document.Header.HtgdCol = 0x0000FF; // red, which must not show
+    const QSize page(1058, 740);
+    const QImage drawn = RenderPage(document, stored, page, true);
+    ASSERT_EQ(drawn.size(), page);
+    const QImage scaled = stored.scaled(page, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(MeanDifference(drawn, scaled), 2.0);
+    // The corners outside the rounded frame are the board's slate blue, top and bottom.
+    EXPECT_EQ(drawn.pixelColor(2, 0), QColor(0x3C, 0x5A, 0x73));
+    EXPECT_EQ(drawn.pixelColor(2, 739), QColor(0x24, 0x3B, 0x4E));
+    // The frame band 18 design pixels in (22 on this page) is lighter than the board.
+    EXPECT_GT(drawn.pixelColor(529, 22).red(), drawn.pixelColor(529, 40).red() + 20);
+}
+
+// A picture put into the document in place of the start picture is shown, not the start
+// picture's drawing (a new sheet replaces the base image of the open start page).
+TEST(PageBuilder, ReplacedStartPictureIsShownAsItIs) {
+    Document document;
+    document.BaseImage = BuiltInStartPicture();
+    QImage sheet(290, 203, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(Qt::white);
+    document.BaseImage.Image = sheet;
+    EXPECT_FALSE(document.BaseImage.redraws());
+    const QImage page = RenderPage(document, sheet, QSize(580, 406), true);
+    EXPECT_EQ(page.pixelColor(2, 0), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(290, 44), QColor(Qt::white));
 }
 
 TEST(PageBuilder, FitAndZoom) {

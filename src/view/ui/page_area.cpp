@@ -10,23 +10,45 @@
 namespace quindor {
 
 namespace {
+
 // The grey of the start information text.
 constexpr WinColor kStartInfoColour = 0x6A6F6F;
+
+// The start information: grey text on a nearly opaque white card with rounded corners.
+class InformationCard : public QLabel {
+public:
+    explicit InformationCard(QWidget* parent) : QLabel(parent) {
+        setObjectName(QStringLiteral("StartInfoPanel"));
+        setAlignment(Qt::AlignCenter);
+        setTextFormat(Qt::PlainText);
+        setMargin(18);
+        QFont font = this->font();
+        font.setPointSize(13);
+        setFont(font);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(kStartInfoColour));
+        setPalette(palette);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        {
+            QPainter painter(this);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(255, 255, 255, 215));
+            painter.drawRoundedRect(QRectF(rect()), 10, 10);
+        }
+        QLabel::paintEvent(event);
+    }
+};
+
 } // namespace
 
-PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new QLabel(this)) {
+PageArea::PageArea(QWidget* parent) : QWidget(parent), info_(new InformationCard(this)) {
     setObjectName(QStringLiteral("BildPanel"));
     setMinimumSize(320, 240);
     setMouseTracking(true);
-    info_->setObjectName(QStringLiteral("StartInfoPanel"));
-    info_->setAlignment(Qt::AlignCenter);
-    info_->setTextFormat(Qt::PlainText);
-    QFont font = info_->font();
-    font.setPointSize(13);
-    info_->setFont(font);
-    info_->setStyleSheet(QStringLiteral("color: %1; background: rgba(255,255,255,215);"
-                                        "border-radius: 10px; padding: 18px;")
-                             .arg(ToQColor(kStartInfoColour).name()));
     info_->hide();
 }
 
