@@ -132,25 +132,26 @@ void DrawStamp(QPainter& painter, const StampPlacement& placement, const QColor&
 }
 
 QImage StampIcon(const SymbolStamp& stamp) {
-    QImage large(36, 36, QImage::Format_ARGB32_Premultiplied);
-    large.fill(Qt::white);
-    {
-        QPainter painter(&large);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        StampGlyph glyph = GlyphFor(stamp.character, stamp.fontName);
-        glyph.font.setPixelSize(40);
-        // A height of 40 pixels is the font's line, not its letters: the line is shrunk to 40
-        // pixels by scaling, which draws with the same face at the same size.
-        const QFontMetricsF metrics(glyph.font, &large);
-        const double scale = std::min(1.0, 40 / metrics.height());
-        painter.setFont(glyph.font);
-        painter.setPen(Qt::black);
-        const double width = metrics.horizontalAdvance(glyph.text) * scale;
-        painter.translate((36 - width) / 2, 1 + metrics.ascent() * scale);
-        painter.scale(scale, scale);
-        painter.drawText(QPointF(0, 0), glyph.text);
-    }
-    return large.scaled(18, 18, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage icon(18, 18, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::white);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    StampGlyph glyph = GlyphFor(stamp.character, stamp.fontName);
+    // A symbol shows in the window's face, whose fallbacks find it as the page's symbol faces
+    // do; that face is at hand already, so the icon needs no face of its own.
+    if (IsWingdings(stamp.fontName))
+        glyph.font = QFont();
+    // The glyph's line fills the icon's height and a little more (20 pixels): drawn at the
+    // face's own size and scaled, which keeps to the face already loaded.
+    const QFontMetricsF metrics(glyph.font, &icon);
+    const double scale = 20 / metrics.height();
+    const double width = metrics.horizontalAdvance(glyph.text) * scale;
+    painter.setFont(glyph.font);
+    painter.setPen(Qt::black);
+    painter.translate((18 - width) / 2, 0.5 + metrics.ascent() * scale);
+    painter.scale(scale, scale);
+    painter.drawText(QPointF(0, 0), glyph.text);
+    return icon;
 }
 
 } // namespace quindor
