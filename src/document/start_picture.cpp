@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace quindor {
 
@@ -60,14 +61,21 @@ void Whiten(QImage& image, const QRectF& rect, const QRect& clip, int alpha) {
     const int bottom = std::min(clip.bottom(), static_cast<int>(std::ceil(rect.bottom())) - 1);
     const int left = std::max(clip.left(), static_cast<int>(std::floor(rect.left())));
     const int right = std::min(clip.right(), static_cast<int>(std::ceil(rect.right())) - 1);
+    if (top > bottom || left > right)
+        return;
+    // The share of white per column in 1/65536, scaled by each row's cover below.
+    std::vector<int> columns(static_cast<size_t>(right - left + 1));
+    for (int x = left; x <= right; ++x)
+        columns[static_cast<size_t>(x - left)] =
+            static_cast<int>(alpha / 255.0 * Overlap(rect.left(), rect.right(), x) * 65536 + 0.5);
     for (int y = top; y <= bottom; ++y) {
-        const double rowCover = Overlap(rect.top(), rect.bottom(), y);
+        const int rowCover = static_cast<int>(Overlap(rect.top(), rect.bottom(), y) * 256 + 0.5);
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = left; x <= right; ++x) {
-            const double a = alpha / 255.0 * rowCover * Overlap(rect.left(), rect.right(), x);
+            const int a = columns[static_cast<size_t>(x - left)] * rowCover >> 8;
             const QRgb c = row[x];
             const auto over = [a](int channel) {
-                return static_cast<int>(channel + (255 - channel) * a + 0.5);
+                return channel + (((255 - channel) * a + 32768) >> 16);
             };
             row[x] = qRgba(over(qRed(c)), over(qGreen(c)), over(qBlue(c)), qAlpha(c));
         }
