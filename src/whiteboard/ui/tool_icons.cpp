@@ -12,13 +12,17 @@ namespace quindor {
 
 namespace {
 
+// The icons are designed on 24 units and drawn at the 22 pixels the tool buttons show them,
+// so that no button scales its picture.
 constexpr int kSide = 24;
+constexpr int kShown = 22;
 
 QIcon Drawn(const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(kSide, kSide);
+    QPixmap pixmap(kShown, kShown);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<double>(kShown) / kSide, static_cast<double>(kShown) / kSide);
     painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     draw(painter);
     painter.end();
