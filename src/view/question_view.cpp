@@ -3,8 +3,12 @@
 #include "core/rounding.h"
 
 #include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace quindor {
 
@@ -19,6 +23,67 @@ double UsableHeight(const Document& document, QSize image) {
     const FracRect& m = document.Header.EinrueckRand;
     return (1 - m.Top - m.Bottom) * image.height();
 }
+
+// A text broken into lines within a width as QPainter::drawText breaks it for
+// Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, to the pixel, so that one layout both measures
+// and draws it (measuring with QFontMetrics and drawing with drawText would shape it twice).
+class WrappedText {
+public:
+    WrappedText(QString text, const QFont& font, int width) {
+        for (QChar& c : text) {
+            if (c == u'\r' || c == u'\t')
+                c = u' ';
+            else if (c == u'\n')
+                c = QChar::LineSeparator;
+        }
+        layout_.setText(text);
+        layout_.setFont(font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        option.setTextDirection(Qt::LeftToRight);
+        layout_.setTextOption(option);
+        layout_.setCacheEnabled(true);
+        const QFontMetricsF metrics(font);
+        if (text.isEmpty()) {
+            height_ = metrics.height();
+            return;
+        }
+        // Lines follow each other at the font's leading, each on a whole pixel.
+        const qreal leading = metrics.leading();
+        height_ = -leading;
+        layout_.beginLayout();
+        for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+            line.setLineWidth(std::max(0, width));
+            height_ = std::ceil(height_ + leading);
+            line.setPosition(QPointF(0, height_));
+            height_ += line.ascent() + line.descent();
+            width_ = std::max(width_, line.naturalTextWidth());
+        }
+        layout_.endLayout();
+    }
+
+    // The height QFontMetrics::boundingRect gives, in whole pixels.
+    int height() const { return static_cast<int>(std::ceil(height_)); }
+
+    // Draws the lines from the rectangle's top left, clipped to it where they would leave it.
+    void draw(QPainter& painter, const QRect& rect) const {
+        if (layout_.text().isEmpty())
+            return;
+        const bool clip = width_ > rect.width() || height_ > rect.height();
+        if (clip) {
+            painter.save();
+            painter.setClipRect(rect, Qt::IntersectClip);
+        }
+        layout_.draw(&painter, rect.topLeft());
+        if (clip)
+            painter.restore();
+    }
+
+private:
+    QTextLayout layout_;
+    qreal width_ = 0;
+    qreal height_ = 0;
+};
 
 } // namespace
 
@@ -71,26 +136,26 @@ QRect QuestionTextBox(const Document& document, ObjectKind typ, const QRect& car
 
 QRect DrawQuestionText(QPainter& painter, ObjectKind typ, const QRect& box, int padding,
                        const QString& text, QFont font, int limit, const QColor& colour) {
-    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
     const QRect inner = box.adjusted(padding, 0, -padding, 0);
-    const QRect tall(inner.left(), inner.top(), std::max(1, inner.width()), 1000000);
+    const int width = std::max(1, inner.width());
     const int start = font.pixelSize();
     int size = start;
-    int height = QFontMetrics(font).boundingRect(tall, flags, text).height();
-    while (height > limit && size > 3) {
+    std::optional<WrappedText> wrapped;
+    wrapped.emplace(text, font, width);
+    while (wrapped->height() > limit && size > 3) {
         size = std::min(size - 1, RoundHalfEven(size * 0.9));
         font.setPixelSize(std::max(1, size));
-        height = QFontMetrics(font).boundingRect(tall, flags, text).height();
+        wrapped.emplace(text, font, width);
     }
+    const int height = wrapped->height();
     int top = box.top();
     if (typ == ObjectKind::ChoiceText)
         top += RoundHalfEven((box.height() - height) / 2.0);
     else if (typ != ObjectKind::AnswerField && height > box.height())
         top -= RoundHalfEven(size * static_cast<double>(box.height()) / start * 0.25);
     painter.save();
-    painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(QRect(inner.left(), top, std::max(1, inner.width()), height), flags, text);
+    wrapped->draw(painter, QRect(inner.left(), top, width, height));
     painter.restore();
     return {box.left(), top, box.width(), height};
 }

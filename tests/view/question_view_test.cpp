@@ -332,5 +332,45 @@ TEST_F(QuestionView, LongTextsStayWithinMarginAndLimit) {
     }
 }
 
+// Question texts are measured and drawn with one layout; it must break and place every line as
+// the painter's own wrapped text does, to the pixel: line breaks, a word too long for the line
+// (cut at the box), tabs and an empty text included.
+TEST(QuestionText, DrawnAsThePainterDrawsWrappedText) {
+    const QStringList texts = {
+        QStringLiteral("Welche Bilder zeigen Obst?"),
+        QStringLiteral("Ein langer Fragetext, der \u00fcber mehrere Zeilen umbrochen wird, weil "
+                       "er nicht in eine Zeile passt."),
+        QStringLiteral("Donaudampfschifffahrtsgesellschaftskapit\u00e4n"),
+        QStringLiteral("Zeile eins\nZeile zwei\r\nZeile\tdrei"), QString()};
+    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    for (const int pixels : {11, 22, 31}) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(pixels);
+        font.setBold(pixels == 22);
+        for (const QString& text : texts) {
+            const QRect box(10, 20, 200, 40);
+            QImage drawn = White(QSize(260, 400));
+            QPainter painter(&drawn);
+            const QRect taken = DrawQuestionText(painter, ObjectKind::QuestionText, box, 3, text,
+                                                 font, 1000, Qt::blue);
+            painter.end();
+            const QRect inner = box.adjusted(3, 0, -3, 0);
+            const int height =
+                QFontMetrics(font)
+                    .boundingRect(QRect(inner.left(), 0, inner.width(), 1000000), flags, text)
+                    .height();
+            EXPECT_EQ(taken.height(), height) << pixels << text.toStdString();
+            QImage expected = White(QSize(260, 400));
+            QPainter reference(&expected);
+            reference.setFont(font);
+            reference.setPen(Qt::blue);
+            reference.drawText(QRect(inner.left(), taken.top(), inner.width(), height), flags,
+                               text);
+            reference.end();
+            EXPECT_TRUE(test::SameImage(drawn, expected)) << pixels << text.toStdString();
+        }
+    }
+}
+
 } // namespace
 } // namespace quindor
