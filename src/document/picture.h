@@ -21,6 +21,10 @@ struct Picture {
     qint64 RedrawKey = 0;
 
     bool redraws() const { return Redraw && RedrawKey == Image.cacheKey(); }
+    // Whether an image to be shown is this picture as it drew itself (not a reduced copy).
+    bool redrawsAs(const QImage& shown) const {
+        return redraws() && shown.cacheKey() == Image.cacheKey();
+    }
     bool isNone() const { return Image.isNull(); }
     bool isEmpty() const { return Image.isNull() || Image.width() == 0 || Image.height() == 0; }
     void clear() { *this = Picture(); }

@@ -114,7 +114,7 @@ void DrawPageBackground(const SheetCanvas& c, QPainter& painter, QSize size) {
     painter.save();
     painter.setOpacity(RoundHalfEven(std::clamp(h.BasisbildDeck, 0, 100) / 100.0 * 255) / 255.0);
     const Picture& picture = c.document.BaseImage;
-    if (picture.redraws() && base.cacheKey() == picture.Image.cacheKey()) {
+    if (picture.redrawsAs(base)) {
         // A picture the program draws itself is drawn at the size it takes on the sheet.
         QImage drawn(target.size().toSize().expandedTo(QSize(1, 1)),
                      QImage::Format_ARGB32_Premultiplied);

@@ -72,7 +72,7 @@ QImage RenderPage(const Document& document, const QImage& reducedBase, QSize siz
     const Picture& base = document.BaseImage;
     // A picture the program draws itself is drawn at this size rather than scaled; where it
     // covers the whole page, the page needs no background first.
-    if (opacity == 1.0 && base.redraws() && reducedBase.cacheKey() == base.Image.cacheKey()) {
+    if (opacity == 1.0 && base.redrawsAs(reducedBase)) {
         const QRect area = target.toRect();
         if (!area.contains(page.rect()))
             page.fill(ToQColor(h.HtgdCol));
