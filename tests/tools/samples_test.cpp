@@ -1,6 +1,5 @@
 #include "document/numbering.h"
-#include "exercise/exercise_run.h"
-#include "exercise/headless_surface.h"
+#include "editor/c_test.h"
 #include "layouts/document_layouts.h"
 #include "make_samples/sample_documents.h"
 #include "tools/tool_process.h"
@@ -214,11 +213,10 @@ TEST_F(SampleFolder, NoFieldHidesAnother) {
 }
 
 TEST(CTest, SecondHalfOfEverySecondWordBecomesAGap) {
-    using samples::MakeCTest;
-    EXPECT_EQ(MakeCTest(QStringLiteral("Der Hase sitzt im Gras.")),
+    EXPECT_EQ(GapEverySecondWord(QStringLiteral("Der Hase sitzt im Gras.")),
               QStringLiteral("Der Ha<<se>> sitzt i<<m>> Gras."));
     // Odd lengths lose the larger half; punctuation and one-letter words stay out.
-    EXPECT_EQ(MakeCTest(QStringLiteral("Die Katze schl\u00e4ft, a der Hund bellt.")),
+    EXPECT_EQ(GapEverySecondWord(QStringLiteral("Die Katze schl\u00e4ft, a der Hund bellt.")),
               QStringLiteral("Die Ka<<tze>> schl\u00e4ft, a d<<er>> Hund be<<llt>>."));
 }
 
