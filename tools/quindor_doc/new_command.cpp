@@ -1,9 +1,7 @@
 #include "quindor_doc/new_command.h"
 
-#include "core/messages.h"
-#include "document/document_session.h"
 #include "editor/document_makers.h"
-#include "layouts/document_layouts.h"
+#include "quindor_doc/doc_commands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -104,15 +102,10 @@ int RunNew(const QStringList& arguments, QIODevice& standardInput, QTextStream& 
         return 1;
     }
     // Laid out as in the program, so the file is the one the program would save.
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session(state, messages, busy);
-    RegisterLayouts(session.layouts(), state);
-    session.installDocument(*made.Value, true);
-    if (!session.WriteDocument(options.output, false)) {
-        for (const QString& message : messages.texts())
-            err << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    ToolSession tool;
+    tool.session.installDocument(*made.Value, true);
+    if (!tool.session.WriteDocument(options.output, false)) {
+        PrintMessages(tool.messages.texts(), err);
         return 1;
     }
     return 0;
