@@ -17,14 +17,14 @@ QString FileNameOfTitle(const QString& titel) {
 
 } // namespace
 
-bool DocumentSaving::Writable(const QString& path) {
+bool DocumentSaving::writable(const QString& path) {
     const QFileInfo file(path);
     return file.isFile() && file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
 }
 
 bool DocumentSaving::save() {
     const QString& fileName = session_.header().FileName;
-    if (!Writable(fileName))
+    if (!writable(fileName))
         return saveAs();
     return write(fileName);
 }

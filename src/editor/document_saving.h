@@ -26,7 +26,7 @@ public:
     QString askFileName();
 
     // Whether the file exists and a new copy of it can be written in its folder.
-    static bool Writable(const QString& path);
+    static bool writable(const QString& path);
 
 private:
     bool write(const QString& path);
