@@ -70,9 +70,10 @@ QString BasketText(const HeaderDataTyp& h, const std::vector<QStringList>& rows,
         QStringList lines;
         for (int r = 0; r < h.Zeilen; ++r) {
             const QString& text = rows[static_cast<size_t>(r)].at(c);
-            if (text.trimmed().isEmpty())
+            // The heading must be there; an empty card leaves no gap in the text.
+            if (text.trimmed().isEmpty() && r > 0)
                 continue;
-            if ((h.Cell(r, c).Art == 0) != (r == 0)) {
+            if (text.trimmed().isEmpty() || (h.Cell(r, c).Art == 0) != (r == 0)) {
                 refusal =
                     QStringLiteral("Die K\u00f6rbe dieses Dokuments haben nicht die Form "
                                    "\u00dcberschrift und K\u00e4rtchen; der Inhalt l\u00e4sst "
