@@ -98,7 +98,9 @@ bool MainWindow::runContentDialog(TDokumentInhaltForm& dialog) {
     preview.restore();
     page_->setStartInformation(StartInformationText());
     page_->setStartInformationVisible(informationShown && !accepted);
-    documentChanged();
+    // What OK made is shown when it is installed.
+    if (!accepted)
+        documentChanged();
     return accepted;
 }
 
