@@ -103,11 +103,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
 
     app_.session.addListener(*this);
     DocumentHooks& hooks = app_.session.hooks();
-    hooks.askSaveFileName = [this] {
-        return app_.pickers.saveFile(QStringLiteral("Dokument speichern"),
-                                     QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr"),
-                                     QStringLiteral("qdr"), app_.state.CurrentFolder);
-    };
+    hooks.askSaveFileName = [this] { return saving_->askFileName(); };
 
     // An empty new document with the start picture.
     app_.session.ResetDocument();
@@ -140,6 +136,7 @@ void MainWindow::createMenus() {
     createHelpMenu();
     createLearningButtons();
     createWorksheetCommand();
+    createEditorCommands();
     createWhiteboard();
 }
 

@@ -3,6 +3,7 @@
 #include "app/app_resources.h"
 #include "app/app_state.h"
 #include "app/title_panel.h"
+#include "editor/document_saving.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
 #include "exercise/ui/puzzle_options_dialog.h"
@@ -59,6 +60,7 @@ struct SheetDialogs {
 class LinkDialog;
 class MailOptionsDialog;
 class ProgramLinkButton;
+class TDokumentInhaltForm;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
@@ -126,6 +128,15 @@ public:
     void CopyViewCommand();
     // The worksheet of the open document (learning view only).
     void worksheetCommand();
+    // Documents made from text: a new one, the open one's content changed; and saving.
+    void newDocumentCommand();
+    void editContentCommand();
+    bool saveCommand();
+    bool saveAsCommand();
+    // Tests answer the content dialog themselves (true: OK).
+    void setContentDialog(std::function<bool(TDokumentInhaltForm&)> answer) {
+        contentAnswer_ = std::move(answer);
+    }
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() { return &exerciseStatus(); }
@@ -202,6 +213,11 @@ private:
     void createLearningButtons();
     void createExerciseMenu();
     void createWorksheetCommand();
+    void createEditorCommands();
+    void updateEditorActions();
+    // Shows the dialog with its preview in the view; true when it ended with OK.
+    bool runContentDialog(TDokumentInhaltForm& dialog);
+    bool hasSavableDocument() const;
     void setupExercise();
     void createNetworkMenu();
     void setupNetwork();
@@ -319,6 +335,9 @@ private:
     std::function<bool(LinkDialog&)> linkDialogAnswer_;
     ExerciseKeyboard* exerciseKeyboard_ = nullptr;
     PlaceKeyboard* pageKeyboard_ = nullptr;
+    // Saving, and the content dialog's answer in tests.
+    std::unique_ptr<DocumentSaving> saving_;
+    std::function<bool(TDokumentInhaltForm&)> contentAnswer_;
 };
 
 } // namespace quindor

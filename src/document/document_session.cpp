@@ -133,18 +133,40 @@ bool DocumentSession::LoadDocument(QString path, bool rememberFolder) {
     h.BildGroesseProzent = ComputeBildGroesseProzent(h.RandErw, document_.BaseImage.Image.width(),
                                                      document_.BaseImage.Image.height());
     state_.TopicIndex = -1;
+    if (rememberFolder)
+        state_.CurrentFolder = FolderWithSeparator(path);
+    layOutLoaded(rememberFolder);
+    h.Modified = false;
+    return true;
+}
+
+void DocumentSession::layOutLoaded(bool rememberFolder) {
     for (DocumentListener* listener : listeners_)
         listener->prepareView();
     // Freely placed pages and single questions keep their stored objects; the other types
     // create theirs anew.
-    if (h.Type().layoutAtLoad)
+    if (document_.Header.Type().layoutAtLoad)
         layouts_.run(document_, true);
-    if (rememberFolder)
-        state_.CurrentFolder = FolderWithSeparator(path);
     for (DocumentListener* listener : listeners_)
         listener->documentLoaded(rememberFolder);
-    h.Modified = false;
-    return true;
+}
+
+void DocumentSession::installDocument(Document document, bool asNew) {
+    if (asNew) {
+        ClearDocument();
+        document.Header.FileName.clear();
+        document.Header.SeitRatioArt = pageFormat_.SeitRatioArt;
+        document.Header.SeitRatioBreite = pageFormat_.SeitRatioBreite;
+        document.Header.SeitRatioHoehe = pageFormat_.SeitRatioHoehe;
+        if (hooks_.worksheetRead)
+            hooks_.worksheetRead(document.Header.Arbeitsblatt, document.Header.ABAufgabe);
+    }
+    document_ = std::move(document);
+    HeaderDataTyp& h = document_.Header;
+    h.BildGroesseProzent = ComputeBildGroesseProzent(h.RandErw, document_.BaseImage.Image.width(),
+                                                     document_.BaseImage.Image.height());
+    layOutLoaded(false);
+    h.Modified = true;
 }
 
 bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {

@@ -76,6 +76,10 @@ public:
 
     // The path is taken by value: callers pass fields (the previous document) that a load resets.
     bool LoadDocument(QString path, bool rememberFolder);
+    // Puts a document made in the program in place of the open one, laid out and told to the
+    // layers above as after a load, and modified: a new document (asNew) has no file and
+    // follows the open one as a load would; otherwise it is the open document changed.
+    void installDocument(Document document, bool asNew);
     // Writes through a temporary file in the same folder that replaces the target only when it
     // is complete, so a failed write leaves the previous file as it was.
     bool WriteDocument(const QString& path, bool setFileName);
@@ -94,6 +98,9 @@ public:
 
 private:
     bool failLoad(const QString& path);
+    // What follows the reading of a document: the view prepared, the layout of its type run
+    // anew, the layers above told.
+    void layOutLoaded(bool rememberFolder);
 
     ProgramState& state_;
     Messages& messages_;

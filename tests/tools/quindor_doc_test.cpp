@@ -251,5 +251,33 @@ TEST_F(QuindorDocTool, BestListPrintsTheRankedTable) {
     EXPECT_EQ(Doc({QStringLiteral("bestlist"), file}).exitCode, 1);
 }
 
+// "new": a document from a text file, refused with the faulty line and nothing written.
+TEST(QuindorDocNew, MakesADocumentOrRefusesTheFaultyLine) {
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("fragen.txt"));
+    const QString out = dir.filePath(QStringLiteral("Fragen.qdr"));
+    WriteFile(text, QByteArray("Was?\r\n+ dies\r\n- das\r\n\r\nWer?\r\n- du\r\n"));
+    const test::ToolRun refused = Doc({QStringLiteral("new"), QStringLiteral("mc"), out, text});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+              QStringLiteral("Zeile 5: Die Frage hat keine richtige Antwort (mit \"+\").\n"));
+    EXPECT_FALSE(QFile::exists(out));
+
+    WriteFile(text, QByteArray("Was?\n+ dies\n- das\n"));
+    const test::ToolRun made = Doc({QStringLiteral("new"), QStringLiteral("mc"), out,
+                                    QStringLiteral("--autor"), QStringLiteral("Frau M."), text});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_EQ(Doc({QStringLiteral("check"), out}).exitCode, 0);
+    const QString info = Doc({QStringLiteral("info"), out}).out;
+    EXPECT_TRUE(info.contains(QStringLiteral("Titel:       Fragen\n")));
+    EXPECT_TRUE(info.contains(QStringLiteral("Autor:       Frau M.\n")));
+
+    const test::ToolRun help = Doc({QStringLiteral("new"), QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* kind :
+         {"lueckentext", "ctest", "lueckentabelle", "einzelfragen", "mc", "cluster", "zuordnung"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(kind) + QStringLiteral(" ("))) << kind;
+}
+
 } // namespace
 } // namespace quindor

@@ -1,11 +1,11 @@
 #include "document/numbering.h"
-#include "exercise/exercise_run.h"
-#include "exercise/headless_surface.h"
+#include "editor/c_test.h"
 #include "layouts/document_layouts.h"
 #include "make_samples/sample_documents.h"
 #include "tools/tool_process.h"
 #include "view/view_composer.h"
 
+#include "support/solving_run.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -213,11 +213,10 @@ TEST_F(SampleFolder, NoFieldHidesAnother) {
 }
 
 TEST(CTest, SecondHalfOfEverySecondWordBecomesAGap) {
-    using samples::MakeCTest;
-    EXPECT_EQ(MakeCTest(QStringLiteral("Der Hase sitzt im Gras.")),
+    EXPECT_EQ(GapEverySecondWord(QStringLiteral("Der Hase sitzt im Gras.")),
               QStringLiteral("Der Ha<<se>> sitzt i<<m>> Gras."));
     // Odd lengths lose the larger half; punctuation and one-letter words stay out.
-    EXPECT_EQ(MakeCTest(QStringLiteral("Die Katze schl\u00e4ft, a der Hund bellt.")),
+    EXPECT_EQ(GapEverySecondWord(QStringLiteral("Die Katze schl\u00e4ft, a der Hund bellt.")),
               QStringLiteral("Die Ka<<tze>> schl\u00e4ft, a d<<er>> Hund be<<llt>>."));
 }
 
@@ -251,84 +250,20 @@ TEST(SampleCorpus, SeedsAreSmallAndLoadSilently) {
     EXPECT_TRUE(answerPictures);
 }
 
-} // namespace
-} // namespace quindor
-
-namespace quindor {
-namespace {
-
-// A headless run whose every typed field holds the solution.
-class SolvingSurface : public HeadlessSurface {
-public:
-    SolvingSurface(ViewComposer& view, const Document& document, const std::vector<QueryPair>& list)
-        : HeadlessSurface(view, QSize(1200, 800)), document_(document), list_(list) {}
-    QString fieldText(int listIndex) override {
-        return document_.Object(list_[static_cast<size_t>(listIndex)].TargetObject).Cap;
-    }
-
-private:
-    const Document& document_;
-    const std::vector<QueryPair>& list_;
-};
-
-class NoSound : public platform::SoundPlayer {
-public:
-    void play(const QString&, bool) override {}
-    void stop() override {}
-};
-
 TEST_F(SampleFolder, EveryLabellingAndGapSampleRunsInEveryQueryMode) {
     for (const char* name : {"01_Pflanze.qdr", "02_Lueckentext.qdr", "03_C-Test.qdr",
                              "04_Schulweg.qdr", "05_Verkehrszeichen.qdr"}) {
-        for (int mode = 0; mode <= 3; ++mode) {
+        for (const test::QueryModeSetting& mode : test::QueryModesOf(DocumentType::Labelling)) {
             test::SessionFixture f;
             RegisterLayouts(f.session.layouts(), f.state);
             ASSERT_TRUE(
                 f.session.LoadDocument(QDir(kSamples).filePath(QLatin1String(name)), false));
-            Document& d = f.session.document();
-            Settings settings;
-            settings.OptSound = false;
-            settings.OptUebNameEingabe = false;
-            settings.UebOpt.AbfrageModus = mode;
-            NoSound sound;
-            ViewComposer view(d, f.state, &f.session.layouts());
-            std::vector<QueryPair> list;
-            SolvingSurface surface(view, d, list);
-            ExerciseRun run(d, f.state, settings, f.messages, sound, surface,
-                            {[] { return int64_t{0}; }, [] { return 0.0; }});
-            ASSERT_TRUE(run.StartExercise({})) << name << " mode " << mode;
-            list = run.queryList();
-            const int queries = run.data().RunQueries;
-            EXPECT_GT(queries, 0);
-            // Drop every card asked on the field of the same object (typing: the solutions).
-            for (int step = 0; step < 500 && f.state.ViewMode == Mode::Exercise; ++step) {
-                if (run.inputMode()) {
-                    run.CheckAction(-1);
-                    break;
-                }
-                // Single position asks a target, single card offers a card; free assignment
-                // takes any card whose field is still open.
-                const QueryPair& entry = list[static_cast<size_t>(run.data().CurrentIndex)];
-                int object = mode == 2 ? entry.TargetObject : entry.CardObject;
-                for (size_t i = 0; i < list.size() && mode == 0; ++i) {
-                    if (d.Object(list[i].CardObject).State == ObjectState::Open) {
-                        object = list[i].CardObject;
-                        break;
-                    }
-                }
-                int cardEntry = run.data().CurrentIndex;
-                for (size_t i = 0; i < list.size() && mode != 1; ++i) {
-                    if (list[i].CardObject == object)
-                        cardEntry = static_cast<int>(i);
-                }
-                const FracRect& r = d.Object(object).CardRect;
-                const QPointF mid((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-                run.FindDropTarget(mid, QRectF(mid, QSizeF(0.001, 0.001)));
-                run.CheckAction(cardEntry);
-            }
-            ASSERT_EQ(surface.results().size(), 1u) << name << " mode " << mode;
-            EXPECT_EQ(surface.results()[0].OpenCount, 0) << name << " mode " << mode;
-            EXPECT_EQ(surface.results()[0].CorrectCount, queries) << name << " mode " << mode;
+            const test::SolvedRun run = test::SolveExercise(f, mode);
+            ASSERT_TRUE(run.started) << name;
+            EXPECT_GT(run.queries, 0);
+            ASSERT_EQ(run.results.size(), 1u) << name;
+            EXPECT_EQ(run.results[0].OpenCount, 0) << name;
+            EXPECT_EQ(run.results[0].CorrectCount, run.queries) << name;
             EXPECT_EQ(f.state.ViewMode, Mode::Learning);
         }
     }

@@ -1,41 +1,23 @@
 #include "make_samples/question_samples.h"
 
-#include "document/caption_codec.h"
+#include "editor/document_makers.h"
 #include "make_samples/sample_pictures.h"
 
 namespace quindor::samples {
 
 namespace {
 
-constexpr WinColor kHeaderColour = MakeWinColor(40, 70, 140);
-constexpr WinColor kAnswerColour = MakeWinColor(0, 110, 40);
-
-ObjDataTyp QuestionObject(ObjectKind typ, int frageNummer, const QString& cap, double kx,
-                          double ky) {
-    ObjDataTyp o;
-    o.Typ = typ;
-    o.Ebene = IsNavigationKind(typ) ? 2 : 1;
-    o.FrageNummer = frageNummer;
-    o.Cap = cap;
-    o.Sx = o.Kx = kx;
-    o.Sy = o.Ky = ky;
-    o.KAusr = 1;
-    o.HFarbe = 0xFFFFFF;
-    o.LinieDicke = 1;
-    return o;
-}
-
 ObjDataTyp ChoiceQuestion(int frageNummer, const QString& question, const QStringList& answers) {
-    ObjDataTyp o = QuestionObject(ObjectKind::ChoiceQuestion, frageNummer,
-                                  ChoiceCaption(question, answers), 0.0, 0.0);
+    ObjDataTyp o;
+    o.Typ = ObjectKind::ChoiceQuestion;
+    o.Ebene = 1;
+    o.FrageNummer = frageNummer;
+    o.Cap = ChoiceCaption(question, answers);
+    o.KAusr = 1;
     return o;
 }
 
 } // namespace
-
-QString ChoiceCaption(const QString& question, const QStringList& answers) {
-    return JoinCommaText({question, answers.join(QStringLiteral("\r\n"))});
-}
 
 NamedDocument SingleQuestionsDocument() {
     Document d = NewDocument(DocumentType::Questions, DocumentSubtype::Plain,
@@ -43,51 +25,17 @@ NamedDocument SingleQuestionsDocument() {
                              QStringLiteral("Biologie, Klasse 5\r\n"
                                             "Beantworte die Fragen zu den Teilen einer Pflanze."),
                              DrawPaper(870, 620));
-    HeaderDataTyp& h = d.Header;
-    h.Fragentext = QStringLiteral(
-        "Mit welchem Teil nimmt die Pflanze Wasser aus dem Boden auf? // Mit den Wurzeln\r\n"
-        "Welches Gas geben die gr\u00fcnen Bl\u00e4tter im Sonnenlicht an die Luft ab? // "
-        "Sauerstoff\r\n"
-        "Welcher Teil tr\u00e4gt die Bl\u00e4tter und leitet das Wasser nach oben? // Der "
-        "St\u00e4ngel\r\n"
-        "Was entwickelt sich nach der Best\u00e4ubung aus der Bl\u00fcte? // Die Frucht mit den "
-        "Samen\r\n"
-        "Was braucht eine Pflanze au\u00dfer Wasser und N\u00e4hrstoffen zum Wachsen? // "
-        "Licht\r\n");
-    const FracRect& m = h.EinrueckRand;
-    const QStringList lines = h.Fragentext.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    const int n = static_cast<int>(lines.size());
-    h.AnzFrageNummern = n;
-    for (int k = 1; k <= n; ++k) {
-        const QStringList parts = lines.at(k - 1).split(QStringLiteral("//"));
-        ObjDataTyp header = QuestionObject(ObjectKind::StaticLabel, k,
-                                           QStringLiteral("Frage Nr. %1 von %2").arg(k).arg(n),
-                                           m.Left, m.Top - 0.07);
-        header.Fsize = 2;
-        header.Stil = 1;
-        header.Farbe = kHeaderColour;
-        d.Objects.push_back(header);
-        ObjDataTyp question = QuestionObject(ObjectKind::QuestionText, k, parts.at(0).trimmed(),
-                                             m.Left, m.Top + 0.06);
-        question.Fsize = 4;
-        d.Objects.push_back(question);
-        ObjDataTyp label = QuestionObject(ObjectKind::StaticLabel, k, QStringLiteral("Antwort:"),
-                                          m.Left, m.Top + 0.4);
-        label.Fsize = 2;
-        label.Stil = 1;
-        d.Objects.push_back(label);
-        ObjDataTyp answer = QuestionObject(ObjectKind::AnswerField, k, parts.at(1).trimmed(),
-                                           m.Left + 0.15, m.Top + 0.4);
-        answer.Fsize = 4;
-        answer.Farbe = kAnswerColour;
-        d.Objects.push_back(answer);
-    }
-    // The controls in the row below the answer, as in multiple-choice documents.
-    const ObjectKind controls[] = {ObjectKind::NavFirst, ObjectKind::NavPrevious,
-                                   ObjectKind::NavNext, ObjectKind::NavLast, ObjectKind::NavRandom};
-    for (int i = 0; i < 5; ++i)
-        d.Objects.push_back(
-            QuestionObject(controls[i], -1, QString(), m.Left + 0.06 * i, 1 - m.Bottom + 0.1));
+    ApplySingleQuestions(
+        d, ParseQuestionText(QStringLiteral(
+               "Mit welchem Teil nimmt die Pflanze Wasser aus dem Boden auf? // Mit den Wurzeln\r\n"
+               "Welches Gas geben die gr\u00fcnen Bl\u00e4tter im Sonnenlicht an die Luft ab? // "
+               "Sauerstoff\r\n"
+               "Welcher Teil tr\u00e4gt die Bl\u00e4tter und leitet das Wasser nach oben? // Der "
+               "St\u00e4ngel\r\n"
+               "Was entwickelt sich nach der Best\u00e4ubung aus der Bl\u00fcte? // Die Frucht mit "
+               "den Samen\r\n"
+               "Was braucht eine Pflanze au\u00dfer Wasser und N\u00e4hrstoffen zum Wachsen? // "
+               "Licht\r\n")));
     return {QStringLiteral("06_Einzelfragen.qdr"), d};
 }
 

@@ -11,8 +11,4 @@ NamedDocument SignQuizDocument();
 // Multiple choice with picture answers in two columns.
 NamedDocument PictureChoiceDocument();
 
-// The stored caption of a multiple-choice question: the question and its answer lines ("+" in
-// front of a correct answer, "-" of a wrong one) as a comma text.
-QString ChoiceCaption(const QString& question, const QStringList& answers);
-
 } // namespace quindor::samples

@@ -1,5 +1,7 @@
 #include "make_samples/sample_documents.h"
 
+#include "editor/c_test.h"
+#include "editor/document_makers.h"
 #include "make_samples/question_samples.h"
 #include "make_samples/sample_pictures.h"
 
@@ -180,7 +182,7 @@ NamedDocument CTestDocument() {
         QStringLiteral("<B>Der Igel</B>\r\n"
                        "\r\n"
                        "Der Igel ist ein kleines S\u00e4ugetier mit vielen Stacheln. ") +
-        MakeCTest(QStringLiteral(
+        GapEverySecondWord(QStringLiteral(
             "Er lebt am Waldrand, in Hecken und oft auch in G\u00e4rten. Am Tag schl\u00e4ft er "
             "meistens in einem Versteck aus Laub. In der D\u00e4mmerung geht er auf die Suche "
             "nach Futter. Er frisst gern K\u00e4fer, W\u00fcrmer und Schnecken. Im Herbst frisst "
@@ -443,26 +445,6 @@ NamedDocument ChoiceSeed() {
 }
 
 } // namespace
-
-QString MakeCTest(const QString& text) {
-    QStringList words = text.split(QLatin1Char(' '));
-    int counted = 0;
-    for (QString& word : words) {
-        qsizetype start = 0;
-        qsizetype end = word.size();
-        while (start < end && !word.at(start).isLetter())
-            ++start;
-        while (end > start && !word.at(end - 1).isLetter())
-            --end;
-        const qsizetype letters = end - start;
-        if (letters < 2 || ++counted % 2 != 0)
-            continue;
-        const qsizetype keep = letters / 2;
-        word = word.left(start + keep) + QStringLiteral("<<") +
-               word.mid(start + keep, letters - keep) + QStringLiteral(">>") + word.mid(end);
-    }
-    return words.join(QLatin1Char(' '));
-}
 
 std::vector<NamedDocument> SampleDocuments() {
     std::vector<NamedDocument> documents;

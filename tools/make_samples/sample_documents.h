@@ -25,8 +25,4 @@ std::vector<NamedDocument> SampleDocuments();
 // the samples leave out (empty, gap table, cluster, multiple choice with answer pictures).
 std::vector<NamedDocument> CorpusDocuments();
 
-// A C-test line: the second half of every second word becomes a gap (the larger half of an
-// odd length); punctuation around a word stays outside the gap, one-letter words don't count.
-QString MakeCTest(const QString& text);
-
 } // namespace quindor::samples

@@ -74,20 +74,21 @@ QString KindName(ObjectKind kind) {
     return QStringLiteral("unbekannt");
 }
 
+} // namespace
+
+ToolSession::ToolSession() {
+    RegisterLayouts(session.layouts(), state);
+}
+
 void PrintMessages(const QStringList& messages, QTextStream& err) {
     for (const QString& message : messages)
         err << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
 }
 
-} // namespace
-
 LoadedDocument LoadForInspection(const QString& path) {
     LoadedDocument result;
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session(state, messages, busy);
-    RegisterLayouts(session.layouts(), state);
+    ToolSession tool;
+    DocumentSession& session = tool.session;
     // The loader asks about the font the file names before any fallback: that is the one.
     const auto installed = session.hooks().fontInstalled;
     session.hooks().fontInstalled = [&result, installed](const QString& family) {
@@ -95,11 +96,11 @@ LoadedDocument LoadForInspection(const QString& path) {
         return !installed || installed(family);
     };
     result.ok = session.LoadDocument(path, false);
-    result.messages = messages.texts();
+    result.messages = tool.messages.texts();
     if (!result.ok)
         return result;
     result.document = session.document();
-    result.currentQuestion = state.CurrentQuestion;
+    result.currentQuestion = tool.state.CurrentQuestion;
     // The loader keeps no magic or key list; they are the file's first two fields.
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -200,33 +201,26 @@ int RunCheck(const QStringList& paths, QTextStream& out) {
     const QStringList files = CollectDocuments(paths, &emptyFolders);
     for (const QString& folder : emptyFolders)
         out << folder << ": keine Dokumente\n";
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session(state, messages, busy);
-    RegisterLayouts(session.layouts(), state);
+    ToolSession tool;
     bool allOk = true;
     for (const QString& file : files) {
-        messages.clear();
-        const bool ok = session.LoadDocument(file, false);
+        tool.messages.clear();
+        const bool ok = tool.session.LoadDocument(file, false);
         allOk = allOk && ok;
-        if (ok && messages.entries().isEmpty()) {
+        if (ok && tool.messages.entries().isEmpty()) {
             out << file << ": OK\n";
             continue;
         }
-        out << file << ":\n" << IndentMessages(messages.texts());
+        out << file << ":\n" << IndentMessages(tool.messages.texts());
     }
     return allOk ? 0 : 1;
 }
 
 int RunRewrite(const QString& in, const QString& outPath, QTextStream& err) {
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session(state, messages, busy);
-    RegisterLayouts(session.layouts(), state);
-    const bool ok = session.LoadDocument(in, false) && session.WriteDocument(outPath, false);
-    PrintMessages(messages.texts(), err);
+    ToolSession tool;
+    const bool ok =
+        tool.session.LoadDocument(in, false) && tool.session.WriteDocument(outPath, false);
+    PrintMessages(tool.messages.texts(), err);
     return ok ? 0 : 1;
 }
 

@@ -1,12 +1,28 @@
 #pragma once
 
+#include "core/messages.h"
+#include "core/program_state.h"
 #include "document/document.h"
 #include "document/document_reader.h"
+#include "document/document_session.h"
 
 #include <QStringList>
 #include <QTextStream>
 
 namespace quindor::doc {
+
+// A document session as the program has one, without a window: the layouts of the types
+// registered, every message recorded.
+struct ToolSession {
+    ProgramState state;
+    RecordingMessages messages;
+    NoBusyIndicator busy;
+    DocumentSession session{state, messages, busy};
+    ToolSession();
+};
+
+// Messages for standard error, one a line, CR LF as line breaks.
+void PrintMessages(const QStringList& messages, QTextStream& err);
 
 // A document as the program's loader sees it, with the messages the loader would show.
 struct LoadedDocument {

@@ -1,8 +1,10 @@
 #include "quindor_doc/doc_commands.h"
+#include "quindor_doc/new_command.h"
 #include "quindor_doc/render_command.h"
 #include "quindor_doc/sheet_command.h"
 #include "quindor_doc/worksheet_command.h"
 
+#include <QFile>
 #include <QGuiApplication>
 
 namespace {
@@ -20,6 +22,10 @@ const char* const kUsage =
     "                                  das Arbeitsblatt (1 Lösungsblatt, 2 Auflegefolie) als PDF\n"
     "  quindor-doc worksheet ORDNER AUS.pdf [--seed N]\n"
     "                                  alle Arbeitsblätter des Ordners, jedes mit Lösungsblatt\n"
+    "  quindor-doc new TYP AUS.qdr [--titel T] [--autor A] [--bemerkung B] [EINGABE.txt]\n"
+    "                                  ein Dokument aus Text (TYP: lueckentext, ctest,\n"
+    "                                  lueckentabelle, einzelfragen, mc, cluster, zuordnung);\n"
+    "                                  die Formate zeigt quindor-doc new --help\n"
     "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
     "  quindor-doc sheet ART AUS.pdf|AUS.png [--size BxH] [--count N] [--rows Z --columns S]\n"
     "                                  ein Blatt des Tafelanschriebs (ART: weiss, gruen, linien,\n"
@@ -44,6 +50,13 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return quindor::doc::RunRewrite(args.at(1), args.at(2), err);
     if (command == QLatin1String("bestlist") && operands == 1)
         return quindor::doc::RunBestList(args.at(1), out, err);
+    if (command == QLatin1String("new")) {
+        QFile input;
+        input.open(stdin, QIODevice::ReadOnly);
+        const int result = quindor::doc::RunNew(args.mid(1), input, out, err);
+        if (result != 2)
+            return result;
+    }
     if (command == QLatin1String("sheet")) {
         const int result = quindor::doc::RunSheet(args.mid(1), err);
         if (result != 2)

@@ -1,9 +1,7 @@
 #include "quindor_doc/render_command.h"
 
-#include "core/messages.h"
-#include "document/document_session.h"
 #include "document/numbering.h"
-#include "layouts/document_layouts.h"
+#include "quindor_doc/doc_commands.h"
 #include "view/view_composer.h"
 
 namespace quindor::doc {
@@ -62,14 +60,11 @@ int RunRender(const QStringList& arguments, QTextStream& err) {
     RenderOptions options;
     if (!Parse(arguments, options))
         return 2;
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session(state, messages, busy);
-    RegisterLayouts(session.layouts(), state);
+    ToolSession tool;
+    DocumentSession& session = tool.session;
+    ProgramState& state = tool.state;
     if (!session.LoadDocument(options.input, false)) {
-        for (const QString& text : messages.texts())
-            err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        PrintMessages(tool.messages.texts(), err);
         return 1;
     }
     Document& document = session.document();

@@ -1,12 +1,10 @@
 #include "quindor_doc/worksheet_command.h"
 
 #include "core/file_replace.h"
-#include "core/messages.h"
-#include "document/document_session.h"
 #include "document/topic_list.h"
-#include "layouts/document_layouts.h"
 #include "print/worksheet_output.h"
 #include "print/worksheet_sheet.h"
+#include "quindor_doc/doc_commands.h"
 
 #include <QFileInfo>
 
@@ -51,11 +49,6 @@ bool Parse(const QStringList& arguments, WorksheetOptions& options) {
     return arguments.size() % 2 == 0;
 }
 
-void PrintMessages(const QStringList& texts, QTextStream& err) {
-    for (const QString& text : texts)
-        err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
-}
-
 } // namespace
 
 int RunWorksheet(const QStringList& arguments, QTextStream& err) {
@@ -70,11 +63,10 @@ int RunWorksheet(const QStringList& arguments, QTextStream& err) {
         err << InvalidExtensionMessage() << '\n';
         return 1;
     }
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session(state, messages, busy);
-    RegisterLayouts(session.layouts(), state);
+    ToolSession tool;
+    DocumentSession& session = tool.session;
+    ProgramState& state = tool.state;
+    RecordingMessages& messages = tool.messages;
     WorksheetSettings settings;
     RegisterWorksheetHooks(session.hooks(), settings);
     state.Random.seedFromClock();
