@@ -166,8 +166,11 @@ TEST_F(NetworkSessionTest, RegistrationWithoutANetworkExercise) {
     EXPECT_EQ(teacher.messages.texts(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
     teacher.network.initiateCommand();
     teacher.network.setRegistration(false);
+    teacher.network.finishFolderWork();
     EXPECT_FALSE(files().published());
+    EXPECT_FALSE(teacher.network.registrationOpen());
     teacher.network.setRegistration(true);
+    teacher.network.finishFolderWork();
     EXPECT_TRUE(files().published());
 }
 
@@ -183,7 +186,9 @@ TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
     EXPECT_EQ(learner.state.ExerciseKind, Participation::Participant);
     EXPECT_EQ(learner.run.data().InitiatorName, QStringLiteral("LEHRER"));
     EXPECT_EQ(learner.run.data().ParticipantKey.size(), 30);
+    learner.network.finishFolderWork();
     teacher.network.collectTick();
+    teacher.network.finishFolderWork();
     const ControlGrid& grid = teacher.network.grid();
     ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("TN1"));
@@ -222,7 +227,8 @@ TEST_F(NetworkSessionTest, AnUnreadableSettingsFileFailsTheJoin) {
 TEST_F(NetworkSessionTest, TheCollectorReportsWhatItCannotTake) {
     teacher.network.initiateCommand();
     QString path;
-    ASSERT_TRUE(WriteMessageFile(files(), learner.identity,
+    FolderPort port;
+    ASSERT_TRUE(WriteMessageFile(port, files(), learner.identity,
                                  {QStringLiteral("TN-INIT"), QStringLiteral("K"),
                                   QStringLiteral("Anna"), QStringLiteral("10:00:00")},
                                  path));
@@ -232,6 +238,7 @@ TEST_F(NetworkSessionTest, TheCollectorReportsWhatItCannotTake) {
                                                 JoinMessageLines({"TN-BESTLIST", "K", "Anna", "TN1",
                                                                   "heute", "1000", "0.5"})));
     teacher.network.collectTick();
+    teacher.network.finishFolderWork();
     EXPECT_EQ(teacher.messages.texts(),
               QStringList({QStringLiteral("Fehler beim Einlesen der Datei \"") +
                            QDir::toNativeSeparators(bad) + QLatin1Char('"')}));

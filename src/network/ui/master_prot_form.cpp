@@ -118,6 +118,7 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
     connect(NetzUebBeendenBtn, &QPushButton::clicked, this, &TMasterProtForm::endCommand);
     layout->addLayout(bottom);
     showPage(0);
+    connect(&network_, &NetworkSession::stateChanged, this, &TMasterProtForm::refreshCaption);
     resize(980, 560);
 }
 
@@ -128,6 +129,11 @@ QString TMasterProtForm::caption(bool active) {
 
 void TMasterProtForm::refreshCaption() {
     setWindowTitle(caption(network_.initiating()));
+    // The box shows what the folder holds; after the end it keeps the teacher's last choice.
+    if (network_.initiating()) {
+        const QSignalBlocker blocker(TeilnahmeErlaubt);
+        TeilnahmeErlaubt->setChecked(network_.registrationOpen());
+    }
 }
 
 void TMasterProtForm::showPage(int page) {
@@ -142,11 +148,6 @@ void TMasterProtForm::showDisplay() {
     raise();
     activateWindow();
     grid_->setFocus();
-}
-
-void TMasterProtForm::registrationOpened() {
-    const QSignalBlocker blocker(TeilnahmeErlaubt);
-    TeilnahmeErlaubt->setChecked(true);
 }
 
 void TMasterProtForm::setInformation(const QString& text, bool replace) {
@@ -237,7 +238,8 @@ void TMasterProtForm::copyCommand() {
 }
 
 void TMasterProtForm::endCommand() {
-    if (!network_.endCommand())
+    // After the end there is nothing left to end: the button only closes.
+    if (network_.initiating() && !network_.endCommand())
         return;
     refreshCaption();
     close();
