@@ -259,6 +259,13 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
                              "Dokument (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*|rtf"));
     EXPECT_TRUE(test::ReadFileBytes(pickers.answer).startsWith("{\\rtf1"));
 
+    // Registration closed, F9 brings the display forward showing it closed.
+    display->registration()->setChecked(false);
+    window.network().finishFolderWork();
+    window.action(QStringLiteral("Netzwerkuebunginitiieren1"))->trigger();
+    EXPECT_FALSE(display->registration()->isChecked());
+    EXPECT_FALSE(window.network().files().published());
+
     // Ending from the control display asks first, then the caption says so.
     messages.clear();
     messages.queueAnswer(Answer::Yes);
@@ -267,6 +274,11 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
     EXPECT_EQ(display->windowTitle(),
               QStringLiteral("Netzwerk-Übung - Kontrollanzeige - Status: beendet"));
     EXPECT_FALSE(display->isVisible());
+    // Shown again after the end, the button only closes it.
+    display->showDisplay();
+    display->endButton()->click();
+    EXPECT_FALSE(display->isVisible());
+    EXPECT_EQ(messages.entries().size(), 1);
     // Registration without a network exercise: checking tells, the box stays checked.
     messages.clear();
     display->registration()->setChecked(false);

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSemaphore>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,33 @@ struct Computer {
     int shown = 0;
 };
 
+// A document of rivers to be labelled.
+QByteArray Rivers(int count) {
+    Document doc;
+    doc.Header.Titel = QStringLiteral("Flüsse");
+    for (int i = 0; i < count; ++i)
+        AddObject(doc, {.Typ = ObjectKind::QueryLabel,
+                        .Cap = QStringLiteral("Fluss %1").arg(i),
+                        .Kx = 0.2 + 0.3 * i,
+                        .Ky = 0.5});
+    QImage paper(870, 600, QImage::Format_ARGB32_Premultiplied);
+    paper.fill(Qt::white);
+    doc.BaseImage.Image = paper;
+    return WriteDocumentBytes(doc);
+}
+
+// A share whose listing waits until it is let go.
+class HeldShare : public FolderPort {
+public:
+    QList<FolderEntry> list(const QString& folder) override {
+        listing.release();
+        held.tryAcquire(1, 10'000);
+        return FolderPort::list(folder);
+    }
+    QSemaphore listing;
+    QSemaphore held;
+};
+
 class NetworkSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,18 +99,8 @@ protected:
             // Messages go through the folder: these tests do not listen on any port.
             c->settings.NetzKomVerfahren = 0;
         }
-        Document doc;
-        doc.Header.Titel = QStringLiteral("Flüsse");
-        for (int i = 0; i < 3; ++i)
-            AddObject(doc, {.Typ = ObjectKind::QueryLabel,
-                            .Cap = QStringLiteral("Fluss %1").arg(i),
-                            .Kx = 0.2 + 0.3 * i,
-                            .Ky = 0.5});
-        QImage paper(870, 600, QImage::Format_ARGB32_Premultiplied);
-        paper.fill(Qt::white);
-        doc.BaseImage.Image = paper;
         const QString path = source.filePath(QStringLiteral("fluesse.qdr"));
-        test::WriteFileBytes(path, WriteDocumentBytes(doc));
+        test::WriteFileBytes(path, Rivers(3));
         ASSERT_TRUE(teacher.session.LoadDocument(path, true));
         teacher.state.NumberingMode = Numbering::QuestionMarks;
     }
@@ -212,6 +230,47 @@ TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
               QStringList({"Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst "
                            "beendet werden muss. Daher kann im Moment keine eigene Übung "
                            "gestartet werden."}));
+    // Leaving, the exercise file is no document to come back to.
+    learner.run.AbortExercise();
+    EXPECT_EQ(learner.state.ViewMode, Mode::Learning);
+    EXPECT_TRUE(learner.state.PreviousDocument.isEmpty());
+}
+
+TEST_F(NetworkSessionTest, JoinsThatCannotBeginLeaveNoTrace) {
+    teacher.network.initiateCommand();
+    // A run that does not start announces nobody.
+    test::WriteFileBytes(files().zwk, Rivers(0));
+    EXPECT_FALSE(learner.network.readNetworkExercise(QStringLiteral("Anna")));
+    learner.network.finishFolderWork();
+    EXPECT_EQ(learner.messages.texts(),
+              QStringList({"Dieses Dokument enthält keine Abfrageobjekte."}));
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*-TN-*")}), QStringList());
+    // Without the folder there is nothing to wait for.
+    learner.messages.clear();
+    learner.state.CommFolder = dir.filePath(QStringLiteral("fehlt/"));
+    learner.network.windows().joinDialog = [] { return std::optional<QString>(); };
+    learner.network.joinCommand();
+    EXPECT_EQ(
+        learner.messages.texts(),
+        QStringList({"Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie "
+                     "zur Korrektur den Menüpunkt \"Optionen / Netzwerk-Kommunikation...\""}));
+}
+
+TEST_F(NetworkSessionTest, AShareThatHoldsStopsNoWindowAndLosesNothing) {
+    teacher.network.initiateCommand();
+    learner.network.windows().joinDialog = [] { return std::optional<QString>("Anna"); };
+    learner.network.joinCommand();
+    learner.network.finishFolderWork();
+    auto share = std::make_shared<HeldShare>();
+    teacher.network.setFolderPort(share);
+    // The collection waits on the share, not the window.
+    teacher.network.collectTick();
+    ASSERT_TRUE(share->listing.tryAcquire(1, 5000));
+    EXPECT_FALSE(teacher.network.finishFolderWork(50));
+    EXPECT_EQ(teacher.network.grid().cell(2, 1), QString());
+    share->held.release(100);
+    EXPECT_TRUE(teacher.network.finishFolderWork());
+    EXPECT_EQ(teacher.network.grid().cell(2, 1), QStringLiteral("Anna"));
 }
 
 TEST_F(NetworkSessionTest, AnUnreadableSettingsFileFailsTheJoin) {
