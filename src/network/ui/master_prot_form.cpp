@@ -55,12 +55,7 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
     connect(pageGroup, &QButtonGroup::idClicked, this, &TMasterProtForm::showPage);
     top->addWidget(TeilnehmerBtn);
     top->addWidget(UebDokuBtn);
-    auto* hint = new QLabel(
-        QStringLiteral("An den Teilnehmer-PCs muss \"Übung / An Netzwerk-Übung teilnehmen\" "
-                       "aufgerufen werden, solange Sie weitere Teilnehmer zulassen."),
-        this);
-    hint->setWordWrap(true);
-    top->addWidget(hint, 1);
+    top->addStretch();
     TeilnahmeErlaubt =
         new QCheckBox(QStringLiteral("Anmeldung weiterer Teilnehmer zulassen"), this);
     TeilnahmeErlaubt->setObjectName(QStringLiteral("TeilnahmeErlaubt"));
@@ -69,6 +64,13 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
             [this](bool checked) { network_.setRegistration(checked); });
     top->addWidget(TeilnahmeErlaubt);
     layout->addLayout(top);
+    // A line of its own across the window, so that its wrapped lines get the height they need.
+    auto* hint = new QLabel(
+        QStringLiteral("An den Teilnehmer-PCs muss \"Übung / An Netzwerk-Übung teilnehmen\" "
+                       "aufgerufen werden, solange Sie weitere Teilnehmer zulassen."),
+        this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
 
     pages_ = new QStackedWidget(this);
     auto* participants = new QWidget(pages_);
