@@ -95,9 +95,4 @@ bool FolderWorker::finish(int milliseconds) {
     return done;
 }
 
-bool FolderWorker::idle() const {
-    const std::lock_guard lock(state_->mutex);
-    return state_->idle();
-}
-
 } // namespace quindor

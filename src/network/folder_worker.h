@@ -39,7 +39,6 @@ public:
     // Waits up to `milliseconds` (-1: as long as it takes) until every job posted so far has
     // run, then runs the calls they handed back. True when all of them ran.
     bool finish(int milliseconds);
-    bool idle() const;
 
 private:
     std::shared_ptr<Reply::State> state_;
