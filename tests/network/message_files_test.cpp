@@ -15,14 +15,12 @@
 namespace quindor {
 namespace {
 
-// A share that refuses to delete, and fails to read a file until told otherwise.
+// A share that fails to read a file until told otherwise.
 class FaultyShare : public FolderPort {
 public:
-    bool remove(const QString& path) override { return !refuseDeletes && FolderPort::remove(path); }
     std::optional<QByteArray> read(const QString& path, qint64 maxSize) override {
         return unreadable.contains(path) ? std::nullopt : FolderPort::read(path, maxSize);
     }
-    bool refuseDeletes = false;
     QStringList unreadable;
 };
 
@@ -146,27 +144,12 @@ TEST_F(MessageFilesTest, AFolderThatCannotBeWrittenFails) {
     EXPECT_TRUE(path.startsWith(dir.filePath(QStringLiteral("fehlt"))));
 }
 
-TEST_F(MessageFilesTest, AFileThatStaysIsTakenAndNamedOnce) {
-    port.refuseDeletes = true;
-    const QString first = write(QStringLiteral("A"));
-    write(QStringLiteral("B"));
-    EXPECT_EQ(collect(), 2);
-    EXPECT_EQ(report.undeletable, first);
-    EXPECT_EQ(collect(), 0);
-    EXPECT_TRUE(report.undeletable.isEmpty());
-    // A new message still comes through.
-    write(QStringLiteral("C"));
-    EXPECT_EQ(collect(), 1);
-    EXPECT_EQ(names().size(), 3);
-}
-
 TEST_F(MessageFilesTest, AFailedReadIsTriedAgainBeforeItCountsAsUnreadable) {
     const QString late = write(QStringLiteral("spät"));
     const QString lost = write(QStringLiteral("weg"));
     port.unreadable = {late, lost};
     EXPECT_EQ(collect(0), 0);
     EXPECT_EQ(collect(kReadRetryMs - 1), 0);
-    EXPECT_TRUE(report.unreadable.isEmpty());
     EXPECT_EQ(names().size(), 2);
     // The share answers again for one of them; the other is given up.
     port.unreadable = {lost};
@@ -174,17 +157,6 @@ TEST_F(MessageFilesTest, AFailedReadIsTriedAgainBeforeItCountsAsUnreadable) {
     EXPECT_EQ(got, QStringList({QStringLiteral("TN1|spät\r\n")}));
     EXPECT_EQ(report.unreadable, QStringList({lost}));
     EXPECT_TRUE(names().isEmpty());
-}
-
-TEST_F(MessageFilesTest, AnotherComputersExerciseOnTheChannelIsNotTouched) {
-    const QString message = write(QStringLiteral("TN-INIT"));
-    test::WriteFileBytes(files.dat,
-                         EncodeExerciseSettings(QStringLiteral("LEHRER2"), UebDataTyp()));
-    EXPECT_EQ(collect(), 0);
-    EXPECT_EQ(report.replacedBy, QStringLiteral("LEHRER2"));
-    EXPECT_TRUE(QFileInfo::exists(message));
-    test::WriteFileBytes(files.dat, EncodeExerciseSettings(QStringLiteral("lehrer"), UebDataTyp()));
-    EXPECT_EQ(collect(), 1);
 }
 
 } // namespace

@@ -3,9 +3,7 @@
 // without windows, driven by commands on its standard input, answering on its standard output.
 //   network_peer initiator folder=F channel=C method=1 document=D.qdr [mode=N] [limit=S]
 //   network_peer participant folder=F channel=C method=1
-// and for any role [locale=en] (regional settings with a decimal point), [share=refuse-deletes]
-// or [share=refuse-writes] (a share that lets this computer read but not delete message files,
-// or not write them).
+// and [locale=en] (a decimal point), [share=refuse-deletes] or [share=refuse-writes].
 // Its computer name, user name and the addresses of all computers come from the environment
 // (QUINDOR_COMPUTERNAME, QUINDOR_USERNAME, QUINDOR_HOSTS), its settings from its own
 // XDG_CONFIG_HOME. Every message box it would show is printed as "MSG <text>" and answered
@@ -51,13 +49,13 @@ public:
     int choose(const QString&, const QString& text, const QStringList&,
                int defaultButton) override {
         Print(QStringLiteral("MSG ") + Flat(text));
-        return choices.empty() ? defaultButton : choices.front();
+        return std::exchange(nextChoice, std::nullopt).value_or(defaultButton);
     }
-    std::deque<int> choices;
+    std::optional<int> nextChoice;
 };
 
-// A share that lets this computer read the participants' message files but not delete them,
-// or write nothing at all.
+// A share that lets this computer read the participants' files but not delete them, or write
+// nothing at all.
 class RefusingShare : public FolderPort {
 public:
     explicit RefusingShare(bool writes) : writes_(writes) {}
@@ -197,7 +195,7 @@ struct Peer {
             network.finishFolderWork();
             Print(QStringLiteral("DONE"));
         } else if (verb == QLatin1String("choose")) {
-            messages.choices.push_back(rest.toInt());
+            messages.nextChoice = rest.toInt();
             Print(QStringLiteral("DONE"));
         } else if (verb == QLatin1String("end")) {
             Print(QStringLiteral("ENDED %1").arg(network.endCommand() ? 1 : 0));
