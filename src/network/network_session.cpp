@@ -318,10 +318,10 @@ void NetworkSession::masterMailslotNewMessage(TALMailSlot2&, const QString& comp
 }
 
 void NetworkSession::collectTick() {
-    if (!initiating() || !collector_)
-        return;
     // One collection at a time: the timer runs again once this one is in.
     MasterNetzKomTimer.stop();
+    if (!initiating() || !collector_)
+        return;
     worker_.post([port = port_, collector = collector_, reply = worker_.reply(), this] {
         const MessageCollector::Report report = collector->collect(
             *port,
@@ -379,6 +379,8 @@ void NetworkSession::shutdown() {
     MasterNetzKomTimer.stop();
     if (initiating())
         cleanUpActive();
+    // Nothing is collected any more, whatever the collection under way brings.
+    collector_.reset();
     // A participant's leave message and the results still on their way get a moment.
     worker_.finish(kFolderWaitMs);
 }
