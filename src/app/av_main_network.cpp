@@ -80,10 +80,7 @@ void MainWindow::setupNetwork() {
         ExerciseOptionsDialog* dialog = optionsDialog(type);
         return dialog && dialog->showForNetwork(type);
     };
-    windows.showControlDisplay = [this] {
-        controlDisplay()->registrationOpened();
-        controlDisplay()->showDisplay();
-    };
+    windows.showControlDisplay = [this] { controlDisplay()->showDisplay(); };
     windows.closeControlDisplay = [this] { controlDisplay()->close(); };
     windows.setInformation = [this](const QString& text) {
         controlDisplay()->setInformation(text, true);
@@ -114,7 +111,7 @@ void MainWindow::setJoinDialog(std::function<std::optional<QString>()> dialog) {
                 const NetworkSession::Availability available = network_->checkAvailability();
                 return TNetzUebungTnStartForm::Check{available.available, available.title};
             },
-            [this] { return network_->commFolderExists(); }, this);
+            this);
         if (form.exec() != QDialog::Accepted)
             return std::nullopt;
         return form.name();
