@@ -76,7 +76,6 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     if (settings_.TitelCheck)
         settings_.TitelEdit = h.Titel;
     settings_.AufgMemo = h.ABAufgabe;
-    openedWith_ = SerializeWorksheetSettings(settings_);
 
     auto* layout = new QHBoxLayout(this);
     auto* scroll = new QScrollArea(this);
@@ -418,12 +417,9 @@ void TArbeitsblattForm::printSheet() {
 
 void TArbeitsblattForm::done(int result) {
     readControls();
+    // The settings stay for the program run and reach the document's file only when the
+    // document is saved; closing the dialog changes nothing that would ask for saving.
     HeaderDataTyp& h = document_.Header;
-    const QString stored = SerializeWorksheetSettings(settings_);
-    if (stored != openedWith_ || settings_.AufgMemo != h.ABAufgabe) {
-        h.Arbeitsblatt = stored;
-        h.Modified = true;
-    }
     h.ABAufgabe = settings_.AufgMemo;
     // The sheet mixed only its own copy; the page keeps every element in its row.
     if (h.DokTyp == DocumentType::CrossMatching)
