@@ -115,6 +115,19 @@ TEST_F(WorksheetDialog, ClosingKeepsTheSettingsWithoutChangingTheDocument) {
     EXPECT_EQ(state.settings.KaestchengroesseCombo, 0);
 }
 
+TEST_F(WorksheetDialog, TheTabKeyReachesTheStepButtonsAsTheyStand) {
+    document.Header.DokTyp = DocumentType::GapText;
+    const auto dialog = open();
+    const QStringList steps = {"BildKleinerBtn", "BildGroesserBtn", "LinksBtn",   "RechtsBtn",
+                               "HoeherBtn",      "TieferBtn",       "KleinerBtn", "GroesserBtn"};
+    QStringList order;
+    for (QWidget* w = dialog->nextInFocusChain(); w != dialog.get(); w = w->nextInFocusChain()) {
+        if (steps.contains(w->objectName()))
+            order.append(w->objectName());
+    }
+    EXPECT_EQ(order, steps);
+}
+
 TEST_F(WorksheetDialog, ResetTakesTheDocumentsSettingsAgain) {
     document.Header.Arbeitsblatt = QStringLiteral("80 %|1|0|1|1|0.0|0.0|100.0|0|1|");
     document.Header.ABAufgabe = QStringLiteral("Ordne zu!");
