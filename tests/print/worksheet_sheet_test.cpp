@@ -183,6 +183,16 @@ TEST(WorksheetHeader, TheLogoTakesItsShareOfThePortraitWidth) {
     const SheetRecorder::Text* name = FindText(*sheet, QStringLiteral("Name:"));
     ASSERT_TRUE(name);
     EXPECT_NEAR(name->baseline.y(), 100 + SheetTextHeight(d, 15) + SheetAscent(d, 18), 1.0);
+
+    // A size from a damaged file stays between nothing and the page's whole width.
+    s.OrientRadio = 0;
+    d.Header.LogoGroesse = 1e7;
+    EXPECT_EQ(BuildSheet(d, s, WorksheetVariant::Worksheet)->images.front(),
+              QRectF(0, 0, 1000, 500));
+    d.Header.LogoGroesse = -5;
+    const auto none = BuildSheet(d, s, WorksheetVariant::Worksheet);
+    EXPECT_NEAR(FindText(*none, QStringLiteral("Name:"))->baseline.y(),
+                SheetTextHeight(d, 15) + SheetAscent(d, 18), 1.0);
 }
 
 TEST(WorksheetLabelling, AnswersFallIntoTheBlanksOfTheWorksheet) {
