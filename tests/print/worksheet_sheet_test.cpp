@@ -334,6 +334,27 @@ TEST(WorksheetGapText, TheFontAdjustmentSetsTheStartingSizeAndLongTextsShrink) {
     EXPECT_LT(lowest, 1625 - SheetTextHeight(longText, 15));
 }
 
+// An answer bank and a text too long for the page get smaller text: nothing runs over the
+// footer, and every gap keeps its answer.
+TEST(WorksheetGapText, ALongBankAndALongTextStayAboveTheFooter) {
+    QStringList lines;
+    for (int i = 0; i < 150; ++i)
+        lines.append(QStringLiteral("Im Satz %1 steht <<eine lange Antwort Nummer %1>>.").arg(i));
+    Document d = GapTextDocument(lines.join(QStringLiteral("\r\n")));
+    for (int i = 0; i < 150; ++i)
+        AddObject(d, {.Typ = ObjectKind::Gap,
+                      .Ebene = 1,
+                      .Cap = QStringLiteral("eine lange Antwort Nummer %1").arg(i)});
+    const auto sheet = BuildSheet(d, WorksheetSettings{}, WorksheetVariant::Solution);
+    const double footer = 1625 - SheetTextHeight(d, 15);
+    for (const SheetRecorder::Text& t : sheet->texts) {
+        if (t.text.contains(QStringLiteral("Antwort")) || t.text.contains(QStringLiteral("Satz"))) {
+            EXPECT_LT(t.baseline.y(), footer) << t.text.toStdString();
+        }
+    }
+    EXPECT_EQ(sheet->textsIn(kAnswerRed).size(), 150u);
+}
+
 TEST(WorksheetGapText, ATurnedPageRefitsTheBasePictureOnce) {
     Document d = GapTextDocument(QStringLiteral("Die Sonne geht im <<Osten>> auf."));
     d.BaseImage.Image = test::PatternImage(870, 609);
