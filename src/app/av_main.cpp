@@ -234,8 +234,11 @@ void MainWindow::createOptionsMenu() {
         QAction* item = addAction(menu, QString::fromLatin1(name), option.first);
         item->setCheckable(true);
         bool Settings::*field = option.second;
-        connect(item, &QAction::toggled, this,
-                [this, field](bool checked) { app_.settings.*field = checked; });
+        // The status option shows or hides the panel of a run or puzzle at once.
+        connect(item, &QAction::toggled, this, [this, field](bool checked) {
+            app_.settings.*field = checked;
+            UpdateModeControls();
+        });
         options_.append({item, field});
     }
     menu->addSeparator();
@@ -403,6 +406,8 @@ void MainWindow::UpdateModeControls() {
     const bool puzzleStatusShown = state.ViewMode == Mode::Puzzle && app_.settings.OptUebStatusInfo;
     if (puzzleStatus_ || puzzleStatusShown)
         puzzleStatus().setVisible(puzzleStatusShown);
+    statusDock_->setVisible(exerciseStatusShown || puzzleStatusShown);
+    showToolArea();
     if (learningButton_) {
         learningButton_->setChecked(learning);
         learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")
@@ -419,12 +424,7 @@ void MainWindow::UpdateTitle() {
     if (!header.FileName.isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(header.FileName).fileName();
     setWindowTitle(caption);
-    // Without a document the strip stays empty rather than announcing "(ohne Titel)"; a sheet
-    // has no file but its title.
-    if (header.FileName.isEmpty() && header.Titel.isEmpty())
-        title_->clearTitle();
-    else
-        title_->setTitle(TopicTitlePrefix(app_.state.TopicIndex), header.Titel);
+    title_->setTitle(TopicTitlePrefix(app_.state.TopicIndex), header.Titel);
 }
 
 void MainWindow::rebuildTopicEntries() {
@@ -520,16 +520,31 @@ void MainWindow::SetToolBarSide(bool left) {
     (left ? toolLeft_ : toolRight_)->setChecked(true);
     app_.settings.WerkzeugPos = left ? 1 : 0;
     auto* row = static_cast<QHBoxLayout*>(centralWidget()->layout());
+    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
     row->removeWidget(toolArea_);
     row->removeWidget(collapseButton_);
+    row->removeWidget(statusDock_);
+    tools->removeWidget(statusDock_);
     row->insertWidget(left ? 0 : 1, collapseButton_);
     row->insertWidget(left ? 0 : 2, toolArea_);
+    // The status panels stay at the right edge, whichever side the tools take.
+    if (left)
+        row->addWidget(statusDock_, 0, Qt::AlignTop);
+    else
+        tools->insertWidget(tools->indexOf(joinButton_) + 1, statusDock_);
     setToolsCollapsed(toolsCollapsed_);
+}
+
+void MainWindow::showToolArea() {
+    // Folding belongs to the learning view; a run or puzzle keeps its buttons in view.
+    const bool learning = app_.state.ViewMode == Mode::Learning;
+    collapseButton_->setVisible(learning);
+    toolArea_->setVisible(!learning || !toolsCollapsed_);
 }
 
 void MainWindow::setToolsCollapsed(bool collapsed) {
     toolsCollapsed_ = collapsed;
-    toolArea_->setVisible(!collapsed);
+    showToolArea();
     // The arrow points where the tool area goes: out of the window to fold it, back in to
     // bring it.
     const bool left = app_.settings.WerkzeugPos != 0;

@@ -231,6 +231,8 @@ private:
     void rebuildTopicEntries();
     void documentChanged();
     void switchFrame(bool fullScreen);
+    // The tool area and its fold button as the mode and the folding want them.
+    void showToolArea();
     void relayout();
     // The close guards in order; false keeps the program running.
     bool confirmClose();
@@ -283,8 +285,9 @@ private:
     PasswordPrompt passwordPrompt_;
     // The run and where it happens.
     ExercisePanel* exercisePanel_ = nullptr;
-    // The status panels of a run and of the puzzle share one place in the tool area; each is
-    // made when first shown.
+    // The status panels of a run and of the puzzle share one place at the window's right
+    // edge; each is made when first shown.
+    QWidget* statusDock_ = nullptr;
     QVBoxLayout* statusSlot_ = nullptr;
     ExerciseStatusPanel* statusPanel_ = nullptr;
     class ProtocolWindow* protocolWindow_ = nullptr;
