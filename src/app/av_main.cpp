@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -321,8 +320,9 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
         }
     }
     state.CurrentFolder = state.StartFolder;
+    const bool restored = offerRecoveryCopy();
     page_->setStartInformation(StartInformationText());
-    page_->setStartInformationVisible(!app_.session.hasDocument());
+    page_->setStartInformationVisible(!app_.session.hasDocument() && !restored);
     app_.topics.ReadTopicList();
     state.FirstActivation = false;
     firstActivationRunning_ = false;
@@ -339,6 +339,7 @@ void MainWindow::readSettings() {
     // User values first, then the central defaults, which win.
     ReadUserSettings(app_.store, app_.settings, app_.state);
     ReadCentralDefaults(app_.state.CentralIniPath, app_.settings, app_.state);
+    settingsRead_ = true;
     app_.session.setPageFormatDefaults(PageFormatFromSettings(app_.settings));
     // A font name from another computer that this one lacks is drawn in Arial, as a document's.
     app_.session.document().FontName = app_.session.hooks().fontInstalled(app_.settings.Schriftart)
@@ -357,6 +358,9 @@ void MainWindow::showOptions() {
 }
 
 void MainWindow::writeSettings() {
+    // Settings never read must not overwrite the stored ones with the defaults.
+    if (!settingsRead_)
+        return;
     app_.settings.Schriftart = app_.session.document().FontName;
     WriteUserSettings(app_.store, app_.settings, app_.state);
 }
@@ -590,32 +594,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-bool MainWindow::confirmClose() {
-    ProgramState& state = app_.state;
-    if (!MayLeaveCurrentActivity(state, app_.messages))
-        return false;
-    if (!app_.session.AskSaveChanges() || !chronicleCleanUp())
-        return false;
-    return app_.messages.choose(
-               QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),
-               {QStringLiteral("Ja, beenden"), QStringLiteral("Nein, weiter arbeiten")}, 0) == 0;
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!closeConfirmed_ && !confirmClose()) {
-        event->ignore();
-        return;
-    }
-    closeConfirmed_ = true;
-    // A participant leaves its network exercise only once the program really ends, so a
-    // refused close keeps its run going.
-    network_->programClosing();
-    app_.state.Closing = true;
-    network_->shutdown();
-    writeSettings();
-    event->accept();
 }
 
 void MainWindow::PrintViewCommand() {
