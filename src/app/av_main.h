@@ -75,6 +75,13 @@ public:
     void FirstActivation(const QStringList& arguments);
     void UpdateModeControls();
     void UpdateTitle();
+    // The desktop session ends: with questions allowed the program closes as on "Beenden"
+    // (false when the user keeps it running), otherwise it ends without them.
+    bool sessionEnding(bool mayAsk);
+    // Ends the program without a question (the session ends, the system asks the program to
+    // stop): a participant leaves its network exercise, an initiator removes its exercise
+    // files, the settings are written, and unsaved changes are kept for the next start.
+    void endWithoutQuestions();
     bool CloseCommand();
     void OpenDocumentCommand();
     void HelpCommand();
@@ -247,9 +254,15 @@ private:
     void rebuildTopicEntries();
     void documentChanged();
     void switchFrame(bool fullScreen);
+    // The tool area and its fold button as the mode and the folding want them.
+    void showToolArea();
     void relayout();
     // The close guards in order; false keeps the program running.
     bool confirmClose();
+    // What follows a confirmed close; runs once.
+    void finishClosing();
+    // The changes kept when the program last ended without asking; true when restored.
+    bool offerRecoveryCopy();
     void readSettings();
     void writeSettings();
     void showOptions();
@@ -285,6 +298,7 @@ private:
     // The six on/off options with the setting each stands for.
     QList<std::pair<QAction*, bool Settings::*>> options_;
     bool closeConfirmed_ = false;
+    bool settingsRead_ = false;
     QStringList arguments_;
     bool firstActivationRunning_ = false;
     QMenu* learningMenu_ = nullptr;
@@ -299,8 +313,9 @@ private:
     PasswordPrompt passwordPrompt_;
     // The run and where it happens.
     ExercisePanel* exercisePanel_ = nullptr;
-    // The status panels of a run and of the puzzle share one place in the tool area; each is
-    // made when first shown.
+    // The status panels of a run and of the puzzle share one place at the window's right
+    // edge; each is made when first shown.
+    QWidget* statusDock_ = nullptr;
     QVBoxLayout* statusSlot_ = nullptr;
     ExerciseStatusPanel* statusPanel_ = nullptr;
     class ProtocolWindow* protocolWindow_ = nullptr;

@@ -73,7 +73,7 @@ void MainWindow::setupNetwork() {
         UpdateModeControls();
     });
     auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
-    tools->insertWidget(tools->indexOf(statusSlot_), joinButton_);
+    tools->insertWidget(tools->indexOf(statusDock_), joinButton_);
 
     NetworkWindows& windows = network_->windows();
     windows.networkOptions = [this](DocumentType type) {

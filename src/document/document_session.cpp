@@ -169,11 +169,15 @@ void DocumentSession::installDocument(Document document, bool asNew) {
     h.Modified = true;
 }
 
-bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {
-    BusyScope busy(busy_);
+QByteArray DocumentSession::documentBytes() {
     if (hooks_.serializeWorksheet)
         document_.Header.Arbeitsblatt = hooks_.serializeWorksheet();
-    const QByteArray bytes = WriteDocumentBytes(document_);
+    return WriteDocumentBytes(document_);
+}
+
+bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {
+    BusyScope busy(busy_);
+    const QByteArray bytes = documentBytes();
     QSaveFile file(path);
     // Only rename a complete file over the target; never write in place.
     file.setDirectWriteFallback(false);

@@ -337,6 +337,16 @@ TEST_F(NetworkWindowTest, ALearnerJoinsInTheWindowAndLeavesWithTheProgram) {
     EXPECT_TRUE(files.published());
 }
 
+// Told to stop, the teacher's computer leaves no dead network exercise for the next lesson.
+TEST_F(NetworkWindowTest, AnInitiatorEndedWithoutQuestionsRemovesItsExerciseFiles) {
+    initiate();
+    const ExerciseFiles files =
+        ExerciseFiles::ofChannel(app.state.CommFolder, app.state.CommChannel);
+    ASSERT_TRUE(files.published());
+    window.endWithoutQuestions();
+    EXPECT_FALSE(files.published());
+}
+
 TEST_F(NetworkWindowTest, MenusAndButtonOfTheNetworkExercise) {
     const auto shortcut = [this](const char* name) {
         return window.action(QString::fromLatin1(name))->shortcut();
