@@ -288,6 +288,38 @@ TEST_F(AnnotatorTest, RemoveAllCanBeUndoneForTheVisiblePartOnly) {
     EXPECT_EQ(at(30, 101), QColor(128, 128, 128));
 }
 
+// A field redrawn on its own gives only its card to the clean pictures: the eraser and "Alle
+// Zeichnungen entfernen" still take every drawing away, shown or committed, on the whole page
+// and on a part of it.
+TEST_F(AnnotatorTest, RedrawingAFieldKeepsTheDrawingsOutOfTheCleanPictures) {
+    AddObject(document, {.Typ = ObjectKind::QueryLabel,
+                         .Ebene = 1,
+                         .Cap = QStringLiteral("Wurzel"),
+                         .FrageNummer = -1,
+                         .Kx = 0.5,
+                         .Ky = 0.5,
+                         .KAusr = 1});
+    const QColor grey(128, 128, 128);
+    for (const ZoomLevel zoom : {ZoomLevel::Percent100, ZoomLevel::Percent200}) {
+        view.SetZoom(zoom);
+        compose(grey);
+        use(Tool::Freehand, 26, 4);
+        stroke({QPoint(50, 230), QPoint(350, 230)});
+        annotator.commitDrawings();
+        view.DragView(QPoint(0, 0), QPoint(0, 0));
+        stroke({QPoint(50, 270), QPoint(350, 270)});
+        document.Object(0).State = ObjectState::Shown;
+        view.RedrawObject(0);
+        use(Tool::Eraser, 26, 1);
+        stroke({QPoint(100, 230), QPoint(100, 270)});
+        EXPECT_EQ(at(100, 231), grey);
+        EXPECT_EQ(at(100, 271), grey);
+        annotator.removeAll();
+        EXPECT_EQ(at(200, 231), grey);
+        EXPECT_EQ(at(200, 271), grey);
+    }
+}
+
 TEST_F(AnnotatorTest, PastedPictureFillsTheAreaWithItsProportions) {
     QImage picture(400, 400, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::red);
