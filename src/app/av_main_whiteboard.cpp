@@ -637,7 +637,8 @@ void MainWindow::pastePictureCommand() {
                            "kopieren?\r\n(Hinweis: Verwenden Sie die Bereichsauswahlfunktion, um "
                            "das Bild aus der Zwischenablage nur in einem Teilbereich der "
                            "Zeichenfl\u00e4che einzuf\u00fcgen.)\r\n\r\nM\u00f6chten Sie "
-                           "fortfahren und den gesamten Zeichenbereich ersetzen?")) != Answer::Yes)
+                           "fortfahren und den gesamten Zeichenbereich ersetzen?"),
+            MessageButtons::YesNo, Answer::No) != Answer::Yes)
         return;
     installSheet(picture, NewSheetTitle());
 }

@@ -1,15 +1,19 @@
 // The windows and dialogs of runs and printing, each on its own.
+#include "app/dialog_ports.h"
 #include "exercise/ui/best_list_window.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "print/ui/table_and_view_printing.h"
 #include "support/test_support.h"
 #include "view/ui/info_box.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -17,6 +21,39 @@
 
 namespace quindor {
 namespace {
+
+// Enter and Escape on a question that deletes give its harmless answer; on the quit question
+// Escape keeps the program running.
+TEST(DialogMessagesTest, EnterAndEscapeNeverDelete) {
+    DialogMessages messages;
+    QStringList defaults;
+    const auto pressOnBox = [&](Qt::Key key) {
+        QTimer::singleShot(0, [&defaults, key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            defaults.append(box->defaultButton() ? box->defaultButton()->text() : QString());
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(box, &press);
+            if (box->isVisible())
+                box->done(QDialog::Rejected);
+        });
+    };
+    pressOnBox(Qt::Key_Escape);
+    EXPECT_EQ(
+        messages.question(QStringLiteral("L\u00f6schen?"), MessageButtons::YesNoCancel, Answer::No),
+        Answer::No);
+    pressOnBox(Qt::Key_Return);
+    EXPECT_EQ(
+        messages.question(QStringLiteral("L\u00f6schen?"), MessageButtons::YesNoCancel, Answer::No),
+        Answer::No);
+    pressOnBox(Qt::Key_Escape);
+    EXPECT_EQ(messages.choose(
+                  QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),
+                  {QStringLiteral("Ja, beenden"), QStringLiteral("Nein, weiter arbeiten")}, 0),
+              1);
+    EXPECT_EQ(defaults, (QStringList{QStringLiteral("&Nein"), QStringLiteral("&Nein"),
+                                     QStringLiteral("Ja, beenden")}));
+}
 
 TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
     RecordingMessages messages;

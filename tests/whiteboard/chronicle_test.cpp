@@ -95,6 +95,7 @@ TEST_F(ChronicleTest, TheEndAsksAboutOneScreenshot) {
     EXPECT_TRUE(chronicle.cleanUpAtExit());
     ASSERT_EQ(messages.entries().size(), 1);
     EXPECT_EQ(messages.entries().front().buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(messages.entries().front().defaultAnswer, Answer::No);
     EXPECT_EQ(messages.entries().front().text,
               QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + state.ChronicleFolder +
                   QStringLiteral(" als PNG-Bilddatei abgelegt.\r\nSoll diese jetzt gel\u00f6scht "
