@@ -64,6 +64,7 @@ void MainWindow::SlidingPuzzleCommand() {
         return;
     }
     state.ViewMode = Mode::Puzzle;
+    selectTool(Tool::Pointer);
     for (QWidget* tool : learningTools_)
         tool->hide();
     page_->hide();

@@ -236,6 +236,9 @@ void MainWindow::createWhiteboard() {
         state.colour = colour;
         board_->bar->showColour(colour);
         board_->bar->showPreset(state.preset, board_->annotator.colour());
+        // An open text field shows its text in the colour it will be drawn in.
+        if (board_->text)
+            board_->text->setColour(board_->annotator.colour());
         penIfPointing();
     });
     connect(bar, &WhiteboardToolBar::stampChosen, this, [this](int number) {
@@ -398,7 +401,7 @@ bool MainWindow::whiteboardMouse(QEvent* event) {
             return true;
         }
         if (tool == Tool::Area) {
-            b.area.start(point);
+            b.area.start(point, app_.view.displayPicture().rect());
             b.selecting = true;
             showArea();
             return true;

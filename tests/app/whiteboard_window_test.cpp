@@ -170,6 +170,7 @@ TEST_F(WhiteboardWindowTest, DrawingWithTheMouseUndoAndRedo) {
     mouse(QEvent::MouseButtonPress, QPoint(50, 50), Qt::RightButton);
     mouse(QEvent::MouseButtonRelease, QPoint(50, 50), Qt::RightButton);
     EXPECT_FALSE(window.annotator().canUndo());
+    EXPECT_EQ(window.pageArea()->cursor(), window.cursors().cursor(CursorPen));
     // Outside the learning view the tools do nothing.
     app.state.ViewMode = Mode::Exercise;
     const QImage before = display().copy();
@@ -201,6 +202,8 @@ TEST_F(WhiteboardWindowTest, TextFieldDrawsOnEnterAndLeavesNoTraceOnEscape) {
     mouse(QEvent::MouseButtonPress, QPoint(100, 200));
     TextInputField* field = window.textField();
     ASSERT_TRUE(field->isVisible());
+    window.whiteboardBar()->colourMenu()->actions().at(6)->trigger();
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(0, 0, 255));
     EXPECT_EQ(field->toolTip(),
               QStringLiteral("Text \u00fcbernehmen mit Enter, abbrechen mit ESC"));
     field->setText(QStringLiteral("Baum"));
@@ -238,6 +241,9 @@ TEST_F(WhiteboardWindowTest, AreaLimitsTheOutputAndTakesAPastedPicture) {
     window.whiteboardBar()->action(BoardCommand::Area)->trigger();
     EXPECT_FALSE(window.area().valid());
     EXPECT_EQ(window.outputPicture().size(), display().size());
+    // Dragged past the picture, the area ends at its edge.
+    drag(QPoint(display().width() - 50, 100), QPoint(display().width() + 80, -30));
+    EXPECT_EQ(window.outputPicture().size(), QSize(50, 100));
 }
 
 TEST_F(WhiteboardWindowTest, ClipboardPictureReplacesTheSheetWhenAskedTo) {
