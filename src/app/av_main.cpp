@@ -108,6 +108,7 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
                                      QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr"),
                                      QStringLiteral("qdr"), app_.state.CurrentFolder);
     };
+    hooks.keepDrawings = [this] { return offerScreenToChronicle(false); };
 
     // An empty new document with the start picture.
     app_.session.ResetDocument();
@@ -491,14 +492,19 @@ void MainWindow::documentChanged() {
 }
 
 bool MainWindow::CloseCommand() {
-    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+    return closeDocument(true);
+}
+
+bool MainWindow::closeDocument(bool offerDrawings) {
+    if (!MayLeaveCurrentActivity(app_.state, app_.messages) ||
+        !(offerDrawings ? app_.session.mayReplaceDocument() : app_.session.AskSaveChanges()))
         return false;
     app_.session.CloseDocument();
     return true;
 }
 
 void MainWindow::OpenDocumentCommand() {
-    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.mayReplaceDocument())
         return;
     ProgramState& state = app_.state;
     // The open document's folder (with the document selected), else the current folder: after
@@ -581,7 +587,7 @@ bool MainWindow::confirmClose() {
     ProgramState& state = app_.state;
     if (!MayLeaveCurrentActivity(state, app_.messages))
         return false;
-    if (!app_.session.AskSaveChanges() || !chronicleCleanUp())
+    if (!app_.session.mayReplaceDocument() || !chronicleCleanUp())
         return false;
     return app_.messages.choose(
                QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),
