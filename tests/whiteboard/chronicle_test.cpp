@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace quindor {
 namespace {
 
@@ -41,6 +43,7 @@ TEST(ChronicleNames, FileNameAndCaptionCarryDateTimeAndNumber) {
 }
 
 TEST_F(ChronicleTest, FilesNumberedScreenshotsIntoAFolderMadeForThem) {
+    const mode_t mask = ::umask(022);
     const auto first = chronicle.file(picture, kMorning);
     const auto second = chronicle.file(picture, kMorning);
     ASSERT_TRUE(first && second);
@@ -52,6 +55,10 @@ TEST_F(ChronicleTest, FilesNumberedScreenshotsIntoAFolderMadeForThem) {
     EXPECT_TRUE(messages.texts().isEmpty());
     const QImage written(first->path);
     EXPECT_EQ(written.size(), picture.size());
+    // Made as any new file of the user: others on the computer may open it.
+    EXPECT_TRUE(
+        QFileInfo(first->path).permissions().testFlags(QFile::ReadOther | QFile::ReadGroup));
+    ::umask(mask);
     EXPECT_EQ(written.pixelColor(3, 3), QColor(Qt::darkGreen));
 }
 
