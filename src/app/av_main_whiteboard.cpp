@@ -358,7 +358,9 @@ void MainWindow::showArea() {
     }
     b.label->setText(b.area.label());
     b.label->adjustSize();
-    b.label->move(area.left(), std::max(0, area.top() - b.label->height()));
+    // Above the area's top-left corner, kept inside the picture area.
+    b.label->move(std::clamp(area.left(), 0, std::max(0, page_->width() - b.label->width())),
+                  std::max(0, area.top() - b.label->height()));
     b.label->show();
     b.label->raise();
 }
