@@ -140,8 +140,8 @@ TEST_F(WhiteboardWindowTest, FreeCountsAreLimitedRememberedAndCancelled) {
     for (int y = 0; y < display().height(); ++y)
         ruled += display().pixelColor(5, y) == QColor(184, 184, 184) ? 1 : 0;
     EXPECT_EQ(ruled, 5);
-    // "Abbrechen" in the save question leaves the count as it was.
-    app.session.header().Modified = true;
+    app.session.header().Modified = true; // "Abbrechen" below keeps the count
+
     enteredCount = 7;
     messages.queueAnswer(Answer::Cancel);
     window.newSheetCommand(lines);

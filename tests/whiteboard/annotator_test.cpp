@@ -58,79 +58,57 @@ TEST_F(AnnotatorTest, OpaquePenPaintsItsColourAndLeavesTheCleanPicture) {
     EXPECT_TRUE(annotator.canUndo());
 }
 
-// What a tool covers, drawn by the painter's own pen: its lines as round-capped bands of the
-// pen's width, around the corner below right of each pixel.
-void DrawCover(QPainter& painter, Tool tool, const std::vector<QPoint>& points, int w) {
-    painter.translate(1, 1);
-    painter.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QPoint s = points.front();
-    const QPoint e = points.back();
+// The lines a tool draws from the first to the last point; the pen's through all points but the
+// last, where it ends flat.
+QList<QLine> LinesOf(Tool tool, const std::vector<QPoint>& p, int w) {
+    const QPoint s = p.front(), e = p.back(), sx(e.x(), s.y()), ex(s.x(), e.y());
     const auto t = TrianglePoints(s, e);
-    const QPoint box[] = {s, QPoint(e.x(), s.y()), e, QPoint(s.x(), e.y())};
+    const auto head = ArrowBarbs(s, e, w), tail = ArrowBarbs(e, s, w);
     QList<QLine> lines{{s, e}};
     if (tool == Tool::Freehand) {
         lines.clear();
-        for (size_t i = 1; i + 1 < points.size(); ++i)
-            lines.append({points[i - 1], points[i]});
+        for (size_t i = 1; i + 1 < p.size(); ++i)
+            lines.append({p[i - 1], p[i]});
     } else if (tool == Tool::Arrow || tool == Tool::DoubleArrow) {
-        for (const QPoint& barb : ArrowBarbs(s, e, w))
-            lines.append({e, barb});
-        for (const QPoint& barb : ArrowBarbs(e, s, w)) {
-            if (tool == Tool::DoubleArrow)
-                lines.append({s, barb});
-        }
+        lines << QLine(e, head[0]) << QLine(e, head[1]);
+        if (tool == Tool::DoubleArrow)
+            lines << QLine(s, tail[0]) << QLine(s, tail[1]);
     } else if (tool == Tool::Rectangle) {
-        lines = {{box[0], box[1]}, {box[1], box[2]}, {box[2], box[3]}, {box[3], box[0]}};
+        lines = {{s, sx}, {sx, e}, {e, ex}, {ex, s}};
     } else if (tool == Tool::Triangle) {
         lines = {{t[0], t[1]}, {t[1], t[2]}, {t[2], t[0]}};
-    } else if (tool != Tool::Line) {
-        lines.clear();
-        painter.setBrush(tool == Tool::Ellipse ? Qt::NoBrush : Qt::SolidPattern);
-        if (tool != Tool::Ellipse)
-            painter.setPen(Qt::NoPen);
-        if (tool == Tool::FilledRectangle)
-            painter.drawPolygon(box, 4);
-        else if (tool == Tool::FilledTriangle)
-            painter.drawPolygon(t.data(), 3);
-        else
-            painter.drawEllipse(QRectF(s, e));
     }
-    for (const QLine& line : lines)
-        painter.drawLine(line);
-    if (tool == Tool::Freehand) {
-        // Each segment of the pen is capped at its start only: the stroke ends flat.
-        painter.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(points[points.size() - 2], points.back());
-    }
+    return lines;
 }
 
+// Every pixel wholly inside the lines drawn as round-capped bands of the pen's width (by the
+// painter's own pen, around the corner below right of each pixel) has the pen's colour.
 TEST_F(AnnotatorTest, EveryStrokeCoversItsWholeBandAtEverySize) {
-    const std::vector<QPoint> points{{40, 150}, {90, 60}, {140, 240}, {230, 70}, {350, 230}};
-    for (int preset = 1; preset <= kPenPresets; ++preset) {
+    const auto points = {QPoint(40, 150), QPoint(90, 60), QPoint(140, 240), QPoint(230, 70),
+                         QPoint(350, 230)};
+    for (const Tool tool : {Tool::Freehand, Tool::Line, Tool::Arrow, Tool::DoubleArrow,
+                            Tool::Rectangle, Tool::Triangle}) {
         for (int size = 1; size <= kSizes; ++size) {
             for (const int colour : {24, 14}) { // blue, opaque and see-through
                 compose(Qt::white);
-                const Tool tool = PenPresetTool(preset);
                 use(tool, colour, size);
-                annotator.press(points.front());
-                for (size_t i = 1; i < points.size(); ++i)
-                    annotator.move(points[i]);
-                annotator.release(points.back());
-                QImage cover(display().size(), QImage::Format_RGB32);
-                cover.fill(Qt::white);
-                QPainter painter(&cover);
+                stroke(points);
+                QImage band(display().size(), QImage::Format_RGB32);
+                band.fill(Qt::white);
+                QPainter painter(&band);
                 painter.setRenderHint(QPainter::Antialiasing);
-                DrawCover(painter, tool, points, PenWidth(size));
+                painter.translate(1, 1);
+                painter.setPen(QPen(Qt::black, PenWidth(size), Qt::SolidLine, Qt::RoundCap));
+                // One by one: a pixel counts only where one band covers it whole.
+                for (const QLine& line : LinesOf(tool, std::vector(points), PenWidth(size)))
+                    painter.drawLine(line);
                 painter.end();
-                // A hole shows the white below; smoothing may leave a trace of it where two
-                // see-through steps meet.
-                int holes = 0;
-                for (int y = 0; y < cover.height(); ++y) {
-                    for (int x = 0; x < cover.width(); ++x)
-                        holes += cover.pixel(x, y) == qRgb(0, 0, 0) && at(x, y).red() > 32;
+                int holes = 0; // white shows through (smoothing may leave a trace of it)
+                for (int y = 0; y < band.height(); ++y) {
+                    for (int x = 0; x < band.width(); ++x)
+                        holes += band.pixel(x, y) == qRgb(0, 0, 0) && at(x, y).red() > 32;
                 }
-                EXPECT_EQ(holes, 0)
-                    << "preset " << preset << " size " << size << " colour " << colour;
+                EXPECT_EQ(holes, 0) << "tool " << int(tool) << " size " << size;
             }
         }
     }
@@ -292,13 +270,7 @@ TEST_F(AnnotatorTest, RemoveAllCanBeUndoneForTheVisiblePartOnly) {
 // Zeichnungen entfernen" still take every drawing away, shown or committed, on the whole page
 // and on a part of it.
 TEST_F(AnnotatorTest, RedrawingAFieldKeepsTheDrawingsOutOfTheCleanPictures) {
-    AddObject(document, {.Typ = ObjectKind::QueryLabel,
-                         .Ebene = 1,
-                         .Cap = QStringLiteral("Wurzel"),
-                         .FrageNummer = -1,
-                         .Kx = 0.5,
-                         .Ky = 0.5,
-                         .KAusr = 1});
+    AddObject(document, {.Cap = QStringLiteral("Wurzel"), .Kx = 0.5, .Ky = 0.5});
     const QColor grey(128, 128, 128);
     for (const ZoomLevel zoom : {ZoomLevel::Percent100, ZoomLevel::Percent200}) {
         view.SetZoom(zoom);
