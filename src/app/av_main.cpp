@@ -108,7 +108,6 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
                                      QStringLiteral("Quindor-Dokument (*.qdr)|*.qdr"),
                                      QStringLiteral("qdr"), app_.state.CurrentFolder);
     };
-    hooks.keepDrawings = [this] { return offerScreenToChronicle(false); };
 
     // An empty new document with the start picture.
     app_.session.ResetDocument();

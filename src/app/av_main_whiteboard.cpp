@@ -125,6 +125,7 @@ void MainWindow::createWhiteboard() {
         b.overlay->stackUnder(coverSheet_);
     page_->installEventFilter(
         new FunctionFilter([this](QEvent* e) { return whiteboardMouse(e); }, this));
+    app_.session.hooks().keepDrawings = [this] { return offerScreenToChronicle(false); };
 
     // The dialogs of the free sheets are made when first asked for and keep their values
     // while the program runs.
