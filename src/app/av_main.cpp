@@ -492,14 +492,19 @@ void MainWindow::documentChanged() {
 }
 
 bool MainWindow::CloseCommand() {
-    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+    return closeDocument(true);
+}
+
+bool MainWindow::closeDocument(bool offerDrawings) {
+    if (!MayLeaveCurrentActivity(app_.state, app_.messages) ||
+        !(offerDrawings ? app_.session.mayReplaceDocument() : app_.session.AskSaveChanges()))
         return false;
     app_.session.CloseDocument();
     return true;
 }
 
 void MainWindow::OpenDocumentCommand() {
-    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+    if (!MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.mayReplaceDocument())
         return;
     ProgramState& state = app_.state;
     // The open document's folder (with the document selected), else the current folder: after

@@ -172,7 +172,8 @@ public:
     // The whiteboard: its tools on the learning view, sheets and the chronicle.
     void selectTool(Tool tool);
     void newSheetCommand(int entry);
-    void fileInChronicleCommand();
+    // False when nothing was filed.
+    bool fileInChronicleCommand();
     void recallFromChronicle(int listIndex);
     void openPictureSheetCommand();
     void pastePictureCommand();
@@ -257,6 +258,9 @@ private:
     // The tool area and its fold button as the mode and the folding want them.
     void showToolArea();
     void relayout();
+    // Closes the document after the activity guard and the save question, and before these
+    // the chronicle's question about the drawings when asked to; false when it stays.
+    bool closeDocument(bool offerDrawings);
     // The close guards in order; false keeps the program running.
     bool confirmClose();
     // What follows a confirmed close; runs once.
@@ -277,6 +281,10 @@ private:
     bool chronicleCleanUp();
     void showArea();
     void penInsteadOfPointer();
+    // Before the screen goes: offers to file it in the chronicle when it holds drawings not
+    // filed, or, leaving a sheet, whenever it was not filed. False when the user stays, or
+    // filing was asked for and failed.
+    bool offerScreenToChronicle(bool evenWithoutDrawings);
     void installSheet(const QImage& picture, const QString& title);
 
     AppState& app_;

@@ -14,7 +14,7 @@ bool MainWindow::confirmClose() {
     ProgramState& state = app_.state;
     if (!MayLeaveCurrentActivity(state, app_.messages))
         return false;
-    if (!app_.session.AskSaveChanges() || !chronicleCleanUp())
+    if (!app_.session.mayReplaceDocument() || !chronicleCleanUp())
         return false;
     return app_.messages.choose(
                QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),

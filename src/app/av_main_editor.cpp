@@ -52,7 +52,7 @@ void MainWindow::updateEditorActions() {
 
 void MainWindow::newDocumentCommand() {
     if (app_.state.ViewMode != Mode::Learning ||
-        !MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
+        !MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.mayReplaceDocument())
         return;
     TDokumentInhaltForm dialog(app_.messages, this);
     dialog.startNew(TextKind::GapText);

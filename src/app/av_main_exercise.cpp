@@ -278,7 +278,8 @@ void MainWindow::exerciseLeft() {
 }
 
 void MainWindow::IndividualExerciseCommand() {
-    if (!run_->IndividualExerciseCommand())
+    // The run rebuilds the view: its drawings are offered to the chronicle first.
+    if (!offerScreenToChronicle(false) || !run_->IndividualExerciseCommand())
         UpdateModeControls();
 }
 

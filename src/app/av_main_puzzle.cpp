@@ -53,6 +53,9 @@ void MainWindow::SlidingPuzzleCommand() {
             "die aktuelle Übung vorzeitig abzubrechen."));
         return;
     }
+    // The view is rebuilt when the puzzle ends: its drawings are offered to the chronicle first.
+    if (!offerScreenToChronicle(false))
+        return;
     if (!puzzleOptions_)
         puzzleOptions_ = new TSPuzzleOptForm(this);
     // The button stays pressed while the options are open; a refusal releases it.
@@ -64,6 +67,7 @@ void MainWindow::SlidingPuzzleCommand() {
         return;
     }
     state.ViewMode = Mode::Puzzle;
+    selectTool(Tool::Pointer);
     for (QWidget* tool : learningTools_)
         tool->hide();
     page_->hide();

@@ -125,6 +125,7 @@ void MainWindow::createWhiteboard() {
         b.overlay->stackUnder(coverSheet_);
     page_->installEventFilter(
         new FunctionFilter([this](QEvent* e) { return whiteboardMouse(e); }, this));
+    app_.session.hooks().keepDrawings = [this] { return offerScreenToChronicle(false); };
 
     // The dialogs of the free sheets are made when first asked for and keep their values
     // while the program runs.
@@ -204,7 +205,8 @@ void MainWindow::createWhiteboard() {
         case BoardCommand::NewSheet:
             return b.bar->popupBelow(b.bar->sheetMenu(), BoardCommand::NewSheet);
         case BoardCommand::FileInChronicle:
-            return fileInChronicleCommand();
+            fileInChronicleCommand();
+            return;
         case BoardCommand::Chronicle:
             return b.bar->popupBelow(b.bar->chronicleMenu(), BoardCommand::Chronicle);
         case BoardCommand::OpenPicture:
@@ -236,6 +238,9 @@ void MainWindow::createWhiteboard() {
         state.colour = colour;
         board_->bar->showColour(colour);
         board_->bar->showPreset(state.preset, board_->annotator.colour());
+        // An open text field shows its text in the colour it will be drawn in.
+        if (board_->text)
+            board_->text->setColour(board_->annotator.colour());
         penIfPointing();
     });
     connect(bar, &WhiteboardToolBar::stampChosen, this, [this](int number) {
@@ -354,7 +359,9 @@ void MainWindow::showArea() {
     }
     b.label->setText(b.area.label());
     b.label->adjustSize();
-    b.label->move(area.left(), std::max(0, area.top() - b.label->height()));
+    // Above the area's top-left corner, kept inside the picture area.
+    b.label->move(std::clamp(area.left(), 0, std::max(0, page_->width() - b.label->width())),
+                  std::max(0, area.top() - b.label->height()));
     b.label->show();
     b.label->raise();
 }
@@ -398,7 +405,7 @@ bool MainWindow::whiteboardMouse(QEvent* event) {
             return true;
         }
         if (tool == Tool::Area) {
-            b.area.start(point);
+            b.area.start(point, app_.view.displayPicture().rect());
             b.selecting = true;
             showArea();
             return true;
@@ -538,36 +545,35 @@ void MainWindow::newSheetCommand(int entry) {
         else
             pattern.reset();
         break;
-    case SheetDialog::Count: {
-        int& remembered = b.counts.of(chosen.pattern.kind);
-        pattern = b.dialogs.count(chosen, remembered);
-        if (pattern) {
+    case SheetDialog::Count:
+        pattern = b.dialogs.count(chosen, b.counts.of(chosen.pattern.kind));
+        if (pattern)
             pattern->count = ClampCount(pattern->kind, pattern->count);
-            remembered = pattern->count;
-        }
         break;
-    }
     case SheetDialog::Table:
         pattern = b.dialogs.table();
         if (pattern)
             pattern = ClampTable(*pattern);
         break;
     }
-    if (!pattern || !app_.session.AskSaveChanges())
+    if (!pattern || !app_.session.mayReplaceDocument())
         return;
+    // Remembered once the sheet is made: a cancelled save question changes nothing.
+    if (chosen.dialog == SheetDialog::Count)
+        b.counts.of(pattern->kind) = pattern->count;
     page_->setStartInformationVisible(false);
     installSheet(MakeSheet(*pattern, page_->size()), NewSheetTitle());
 }
 
-void MainWindow::fileInChronicleCommand() {
+bool MainWindow::fileInChronicleCommand() {
     WhiteboardPart& b = *board_;
     const QImage& display = app_.view.displayPicture();
     if (display.isNull())
-        return;
+        return false;
     const std::optional<ChronicleEntry> entry =
         b.chronicle.file(display, QDateTime::currentDateTime());
     if (!entry)
-        return;
+        return false;
     b.bar->chronicleMenu()->addEntry(entry->number - 1, entry->caption(), display);
     // A sheet takes the screenshot's name; a document keeps its own title, which it may save.
     if (app_.session.header().FileName.isEmpty()) {
@@ -575,12 +581,29 @@ void MainWindow::fileInChronicleCommand() {
         UpdateTitle();
     }
     b.annotator.setFiled(true);
+    return true;
+}
+
+bool MainWindow::offerScreenToChronicle(bool evenWithoutDrawings) {
+    if (app_.state.ViewMode != Mode::Learning || page_->startInformationVisible() ||
+        board_->annotator.filed() || (!evenWithoutDrawings && !app_.view.hasDrawings()))
+        return true;
+    // Filing is the harmless answer; "Abbrechen" stays on the screen.
+    switch (app_.messages.question(QStringLiteral("Soll das Bild in die Chronik abgelegt werden?"),
+                                   MessageButtons::YesNoCancel)) {
+    case Answer::Yes:
+        return fileInChronicleCommand();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::recallFromChronicle(int listIndex) {
     const std::vector<ChronicleEntry>& entries = board_->chronicle.entries();
     if (listIndex < 0 || listIndex >= static_cast<int>(entries.size()) ||
-        !app_.session.AskSaveChanges())
+        !app_.session.mayReplaceDocument())
         return;
     const ChronicleEntry entry = entries[static_cast<size_t>(listIndex)];
     QImage picture;
@@ -596,7 +619,7 @@ void MainWindow::recallFromChronicle(int listIndex) {
 }
 
 void MainWindow::openPictureSheetCommand() {
-    if (!app_.session.AskSaveChanges())
+    if (!app_.session.mayReplaceDocument())
         return;
     const QString path = app_.pickers.openFile(
         QStringLiteral("Bilddatei \u00f6ffnen"),
@@ -637,18 +660,21 @@ void MainWindow::pastePictureCommand() {
                            "kopieren?\r\n(Hinweis: Verwenden Sie die Bereichsauswahlfunktion, um "
                            "das Bild aus der Zwischenablage nur in einem Teilbereich der "
                            "Zeichenfl\u00e4che einzuf\u00fcgen.)\r\n\r\nM\u00f6chten Sie "
-                           "fortfahren und den gesamten Zeichenbereich ersetzen?")) != Answer::Yes)
+                           "fortfahren und den gesamten Zeichenbereich ersetzen?"),
+            MessageButtons::YesNo, Answer::No) != Answer::Yes ||
+        !offerScreenToChronicle(false))
         return;
     installSheet(picture, NewSheetTitle());
 }
 
 void MainWindow::leaveSheetCommand() {
-    if (!page_->startInformationVisible() && !board_->annotator.filed() &&
-        app_.messages.question(QStringLiteral("Soll das Bild in die Chronik abgelegt werden?")) ==
-            Answer::Yes)
-        fileInChronicleCommand();
+    // Asked once, also for a screen without drawings; a failed filing keeps the sheet.
+    if (!offerScreenToChronicle(true))
+        return;
     const int question = app_.state.CurrentQuestion;
-    CloseCommand();
+    // The previous document replaces only a closed sheet: a cancelled or failed save keeps it.
+    if (!closeDocument(false))
+        return;
     app_.topics.OpenPreviousDocument();
     const HeaderDataTyp& header = app_.session.header();
     if (header.Type().questions && header.AnzFrageNummern >= 1) {

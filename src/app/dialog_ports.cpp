@@ -16,6 +16,15 @@ QString PlainLines(const QString& text) {
 } // namespace
 
 Answer DialogMessages::show(MessageKind kind, const QString& text, MessageButtons buttons) {
+    return showBox(kind, text, buttons, Answer::Yes);
+}
+
+Answer DialogMessages::ask(const QString& text, MessageButtons buttons, Answer defaultAnswer) {
+    return showBox(MessageKind::Question, text, buttons, defaultAnswer);
+}
+
+Answer DialogMessages::showBox(MessageKind kind, const QString& text, MessageButtons buttons,
+                               Answer defaultAnswer) {
     QMessageBox::Icon icon = QMessageBox::Information;
     QString caption = QStringLiteral("Information");
     switch (kind) {
@@ -45,8 +54,11 @@ Answer DialogMessages::show(MessageKind kind, const QString& text, MessageButton
     QPushButton* cancel = buttons == MessageButtons::YesNoCancel
                               ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole)
                               : nullptr;
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel ? cancel : no);
+    QPushButton* harmless = defaultAnswer == Answer::No                 ? no
+                            : defaultAnswer == Answer::Cancel && cancel ? cancel
+                                                                        : nullptr;
+    box.setDefaultButton(harmless ? harmless : yes);
+    box.setEscapeButton(harmless ? harmless : cancel ? cancel : no);
     box.exec();
     if (box.clickedButton() == yes)
         return Answer::Yes;
@@ -64,6 +76,8 @@ int DialogMessages::choose(const QString& caption, const QString& text, const QS
         added.append(box.addButton(label, QMessageBox::ActionRole));
     if (defaultButton >= 0 && defaultButton < added.size())
         box.setDefaultButton(added.at(defaultButton));
+    if (!added.isEmpty())
+        box.setEscapeButton(added.last());
     box.exec();
     return static_cast<int>(added.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
 }

@@ -13,10 +13,14 @@ public:
     explicit DialogMessages(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     Answer show(MessageKind kind, const QString& text, MessageButtons buttons) override;
+    Answer ask(const QString& text, MessageButtons buttons, Answer defaultAnswer) override;
     int choose(const QString& caption, const QString& text, const QStringList& buttons,
                int defaultButton) override;
 
 private:
+    Answer showBox(MessageKind kind, const QString& text, MessageButtons buttons,
+                   Answer defaultAnswer);
+
     QWidget* parent_;
 };
 

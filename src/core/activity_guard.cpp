@@ -12,7 +12,8 @@ bool MayLeaveCurrentActivity(const ProgramState& state, Messages& messages) {
                                   "\u00dcbung wirklich abbrechen?");
     if (question.isEmpty())
         return true;
-    return messages.question(question, MessageButtons::YesNo) == Answer::Yes;
+    // The run goes on unless the abort is chosen on purpose.
+    return messages.question(question, MessageButtons::YesNo, Answer::No) == Answer::Yes;
 }
 
 } // namespace quindor

@@ -11,6 +11,12 @@ Answer RecordingMessages::show(MessageKind kind, const QString& text, MessageBut
     return Answer::Yes;
 }
 
+Answer RecordingMessages::ask(const QString& text, MessageButtons buttons, Answer defaultAnswer) {
+    const Answer answer = show(MessageKind::Question, text, buttons);
+    entries_.last().defaultAnswer = defaultAnswer;
+    return answer;
+}
+
 int RecordingMessages::choose(const QString& caption, const QString& text,
                               const QStringList& buttons, int defaultButton) {
     entries_.append({MessageKind::Question, text, MessageButtons::Ok, caption, buttons});

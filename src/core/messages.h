@@ -16,8 +16,15 @@ class Messages {
 public:
     virtual ~Messages() = default;
     virtual Answer show(MessageKind kind, const QString& text, MessageButtons buttons) = 0;
-    // A confirmation with buttons of its own captions; returns the index of the button pressed,
-    // -1 when the dialog was closed otherwise.
+    // A question whose default button gives the answer named. A question whose Yes deletes or
+    // discards names its harmless answer, which Escape then gives as well; otherwise Escape
+    // gives Cancel, or No where there is no Cancel. A port without defaults shows the question.
+    virtual Answer ask(const QString& text, MessageButtons buttons, Answer /*defaultAnswer*/) {
+        return show(MessageKind::Question, text, buttons);
+    }
+    // A confirmation with buttons of its own captions, the last of them the one that changes
+    // nothing, which Escape gives; returns the index of the button pressed, -1 when the dialog
+    // was closed otherwise.
     virtual int choose(const QString& caption, const QString& text, const QStringList& buttons,
                        int defaultButton) = 0;
 
@@ -26,8 +33,9 @@ public:
     }
     void warning(const QString& text) { show(MessageKind::Warning, text, MessageButtons::Ok); }
     void error(const QString& text) { show(MessageKind::Error, text, MessageButtons::Ok); }
-    Answer question(const QString& text, MessageButtons buttons = MessageButtons::YesNo) {
-        return show(MessageKind::Question, text, buttons);
+    Answer question(const QString& text, MessageButtons buttons = MessageButtons::YesNo,
+                    Answer defaultAnswer = Answer::Yes) {
+        return ask(text, buttons, defaultAnswer);
     }
 };
 
@@ -41,9 +49,12 @@ public:
         MessageButtons buttons;
         QString caption;
         QStringList buttonCaptions;
+        Answer defaultAnswer = Answer::Yes;
     };
 
     Answer show(MessageKind kind, const QString& text, MessageButtons buttons) override;
+    // Recorded with its default answer; answered as show answers.
+    Answer ask(const QString& text, MessageButtons buttons, Answer defaultAnswer) override;
     // Recorded as a question; answered from the choice queue, else with the default button.
     int choose(const QString& caption, const QString& text, const QStringList& buttons,
                int defaultButton) override;

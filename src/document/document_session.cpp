@@ -216,6 +216,10 @@ bool DocumentSession::AskSaveChanges() {
     return WriteDocument(target, true);
 }
 
+bool DocumentSession::mayReplaceDocument() {
+    return (!hooks_.keepDrawings || hooks_.keepDrawings()) && AskSaveChanges();
+}
+
 bool DocumentSession::ReadDocumentPreview(const QString& path, HeaderDataTyp& header) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -24,6 +24,9 @@ struct DocumentHooks {
     // The save question's Yes for a document without a file name: where to write it (empty
     // when the user cancels).
     std::function<QString()> askSaveFileName;
+    // Before the document is replaced or closed: the drawings on its view that are not filed
+    // in the chronicle are offered for filing. False when the user stays.
+    std::function<bool()> keepDrawings;
 };
 
 // What the layers above do when the document changes. Listeners are told in the order they
@@ -90,6 +93,9 @@ public:
     // or to a path asked through the askSaveFileName hook when it has none) and fails when that
     // write fails or no path is given.
     bool AskSaveChanges();
+    // Before the document is replaced or closed: the drawings on its view, then the save
+    // question. True when the caller may go on.
+    bool mayReplaceDocument();
 
     static bool ReadDocumentPreview(const QString& path, HeaderDataTyp& header);
 

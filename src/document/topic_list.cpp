@@ -103,7 +103,7 @@ void TopicList::ReadTopicList() {
 
 void TopicList::OpenTopic(int n) {
     if (n < 0 || n >= entries_.size() || !MayLeaveCurrentActivity(state_, messages_) ||
-        !session_.AskSaveChanges())
+        !session_.mayReplaceDocument())
         return;
     const QString path = entries_.at(n).Pfad;
     session_.LoadDocument(path, true);
@@ -131,7 +131,7 @@ void TopicList::PreviousTopic() {
 }
 
 void TopicList::GoToStartPage() {
-    if (!MayLeaveCurrentActivity(state_, messages_) || !session_.AskSaveChanges())
+    if (!MayLeaveCurrentActivity(state_, messages_) || !session_.mayReplaceDocument())
         return;
     if (!state_.CommandLineDocument.isEmpty()) {
         session_.LoadDocument(state_.CommandLineDocument, true);
@@ -157,7 +157,8 @@ void TopicList::RereadFolderCommand() {
 void TopicList::ChooseFolderCommand() {
     const QString chosen =
         pickers_.chooseFolder(QStringLiteral("Aktuellen Ordner w\u00e4hlen"), state_.CurrentFolder);
-    if (chosen.isEmpty())
+    // Closing the document offers its drawings and its changes first, as every close does.
+    if (chosen.isEmpty() || !session_.mayReplaceDocument())
         return;
     state_.CurrentFolder = WithSeparator(chosen);
     session_.CloseDocument();

@@ -40,7 +40,7 @@ bool LinkOpener::openPictureLink(const QString& caption) {
 bool LinkOpener::openDocumentLink(const QString& caption) {
     if (leaveActivity_ && !leaveActivity_())
         return false;
-    if (!session_.AskSaveChanges())
+    if (!session_.mayReplaceDocument())
         return false;
     if (IsFolderLink(caption))
         return openFolderLink(caption);

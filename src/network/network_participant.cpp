@@ -66,7 +66,7 @@ void NetworkSession::joinCommand() {
         return;
     }
     // The network document replaces the open one: its changes are offered for saving first.
-    if (!session_.AskSaveChanges())
+    if (!session_.mayReplaceDocument())
         return;
     if (windows_.joinButton)
         windows_.joinButton(true);

@@ -270,10 +270,11 @@ bool NetworkSession::endCommand() {
         messages_.information(notActiveMessage());
         return false;
     }
-    if (messages_.question(QStringLiteral(
-            "Netzwerk-Übung beenden?\r\nÜbungsteilnehmer können die laufende Übung noch zu "
-            "Ende bearbeiten, die Kontrollanzeige wird jedoch nicht mehr aktualisiert.")) !=
-        Answer::Yes)
+    if (messages_.question(
+            QStringLiteral(
+                "Netzwerk-Übung beenden?\r\nÜbungsteilnehmer können die laufende Übung noch zu "
+                "Ende bearbeiten, die Kontrollanzeige wird jedoch nicht mehr aktualisiert."),
+            MessageButtons::YesNo, Answer::No) != Answer::Yes)
         return false;
     // What the collector already took from the folder still reaches the display.
     worker_.finish(kFolderWaitMs);

@@ -32,6 +32,18 @@ private:
     bool was_;
 };
 
+// Fills a display-sized picture with the part of a page picture: white where the part reaches
+// past the page. A picture shared with another, or of another size, is made anew.
+void ShowWindow(QImage& window, const QImage& page, const QRect& source) {
+    if (window.size() != source.size() || !window.isDetached())
+        window = QImage(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (!page.rect().contains(source))
+        window.fill(Qt::white);
+    QPainter painter(&window);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(0, 0), page, source);
+}
+
 } // namespace
 
 ViewComposer::ViewComposer(Document& document, ProgramState& state, LayoutDispatch* layouts)
@@ -216,18 +228,14 @@ void ViewComposer::ShowViewWindow() {
         cleanDisplay_ = clean_;
         return;
     }
-    if (display_.size() != geometry_.DisplaySize || display_.constBits() == page_.constBits())
-        display_ = QImage(geometry_.DisplaySize, QImage::Format_ARGB32_Premultiplied);
-    // White shows only where the visible part reaches past the page.
-    if (!page_.rect().contains(source))
-        display_.fill(Qt::white);
-    {
-        QPainter painter(&display_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPoint(0, 0), page_, source);
-    }
+    if (cleanDisplay_.constBits() == display_.constBits())
+        cleanDisplay_ = QImage();
+    ShowWindow(display_, page_, source);
     // Until a tool draws on the view, the clean display picture is the same picture.
-    cleanDisplay_ = display_;
+    if (clean_.constBits() == page_.constBits())
+        cleanDisplay_ = display_;
+    else
+        ShowWindow(cleanDisplay_, clean_, source);
 }
 
 int ViewComposer::HitTest(int x, int y) const {
@@ -256,22 +264,56 @@ void ViewComposer::RedrawObject(int index) {
         return;
     announce({ViewRebuildReason::ObjectRedraw});
     const Busy busy(announced_);
-    const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
-    // Let go of the pictures that share the page, so that drawing on it copies nothing.
-    const bool wholePage = display_.constBits() == page_.constBits();
-    clean_ = QImage();
-    if (wholePage) {
+    // A picture that shares the page takes the page with the new card; the others take only the
+    // card's area, so that the clean pictures never take drawings. Sharing pictures let go of
+    // their picture first, so that drawing on it copies nothing.
+    const auto shared = [](const QImage& a, const QImage& b) {
+        return a.constBits() == b.constBits();
+    };
+    const bool cleanIsPage = shared(clean_, page_);
+    const bool displayIsPage = shared(display_, page_);
+    const bool cleanDisplayIsDisplay = shared(cleanDisplay_, display_);
+    const bool cleanDisplayIsClean = shared(cleanDisplay_, clean_);
+    if (cleanIsPage)
+        clean_ = QImage();
+    if (displayIsPage)
         display_ = QImage();
+    if (cleanDisplayIsDisplay || cleanDisplayIsClean)
         cleanDisplay_ = QImage();
-    }
-    QPainter painter(&page_);
+    const QRegion ink = drawCard(page_, index);
+    inked_ += ink;
+    if (cleanIsPage)
+        clean_ = page_;
+    else
+        drawCard(clean_, index);
+    const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
+    const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
+                            RoundHalfEven(drawn.CardRect.Top * page_.height())),
+                     QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
+                            RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
+    const QRect area = (card.adjusted(-1, -1, 1, 1) | ink.boundingRect()).intersected(page_.rect());
+    if (displayIsPage)
+        display_ = page_;
+    else
+        copyCardArea(display_, page_, area);
+    if (cleanDisplayIsDisplay)
+        cleanDisplay_ = display_;
+    else if (cleanDisplayIsClean)
+        cleanDisplay_ = clean_;
+    else
+        copyCardArea(cleanDisplay_, clean_, area);
+}
+
+QRegion ViewComposer::drawCard(QImage& picture, int index) {
+    const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (o.State != ObjectState::Covered && o.CardRect.Left >= 0.0) {
         // Give the covered card area back its picture from before the objects were drawn.
-        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
-                                RoundHalfEven(o.CardRect.Top * page_.height())),
-                         QPoint(RoundHalfEven(o.CardRect.Right * page_.width()) - 1,
-                                RoundHalfEven(o.CardRect.Bottom * page_.height()) - 1));
+        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * picture.width()),
+                                RoundHalfEven(o.CardRect.Top * picture.height())),
+                         QPoint(RoundHalfEven(o.CardRect.Right * picture.width()) - 1,
+                                RoundHalfEven(o.CardRect.Bottom * picture.height()) - 1));
         painter.drawImage(area.topLeft(), static_, area);
     }
     RenderContext context = renderContext();
@@ -281,29 +323,16 @@ void ViewComposer::RedrawObject(int index) {
     QRegion ink;
     context.ink = &ink;
     DrawObject(document_, index, painter, context);
-    painter.end();
-    inked_ += ink;
-    clean_ = page_;
-    if (wholePage) {
-        display_ = page_;
-        cleanDisplay_ = clean_;
+    return ink;
+}
+
+void ViewComposer::copyCardArea(QImage& window, const QImage& page, const QRect& area) const {
+    const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(window.rect());
+    if (visible.isEmpty())
         return;
-    }
-    // Only what the object painted changes in the display pictures.
-    const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
-    const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
-                            RoundHalfEven(drawn.CardRect.Top * page_.height())),
-                     QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
-                            RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
-    const QRect area = (card.adjusted(-1, -1, 1, 1) | ink.boundingRect()).intersected(page_.rect());
-    const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(display_.rect());
-    if (!visible.isEmpty()) {
-        cleanDisplay_ = QImage();
-        QPainter p(&display_);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(visible.topLeft(), page_, visible.translated(geometry_.ViewOrigin));
-    }
-    cleanDisplay_ = display_;
+    QPainter painter(&window);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(visible.topLeft(), page, visible.translated(geometry_.ViewOrigin));
 }
 
 bool ViewComposer::SetZoom(ZoomLevel level) {

@@ -83,11 +83,18 @@ public:
     void commitDrawings();
     // The page image without any drawing, shown at the same place.
     void removeDrawings();
+    // Drawings are on the view: shown, or committed into the page.
+    bool hasDrawings() const { return display_ != cleanDisplay_ || page_ != clean_; }
 
     RenderContext renderContext() const;
 
 private:
     void drawQueryAppearance(QPainter& painter);
+    // Draws one object again on a page picture, over its card area as the static snapshot
+    // shows it; returns where it painted.
+    QRegion drawCard(QImage& picture, int index);
+    // Copies an area of a page picture into the display-sized picture of its visible part.
+    void copyCardArea(QImage& window, const QImage& page, const QRect& area) const;
     // The page image becomes the background snapshot again.
     void restoreBackground();
     // The document type's layout, without regenerating, on the page image.

@@ -4,14 +4,21 @@
 
 namespace quindor {
 
-void AreaSelection::start(QPoint point) {
-    anchor_ = point;
-    area_ = QRect(point, QSize(0, 0));
+void AreaSelection::start(QPoint point, QRect bounds) {
+    corners_ = bounds.adjusted(0, 0, 1, 1);
+    anchor_ = clamped(point);
+    area_ = QRect(anchor_, QSize(0, 0));
+}
+
+QPoint AreaSelection::clamped(QPoint point) const {
+    return QPoint(std::clamp(point.x(), corners_.left(), corners_.right()),
+                  std::clamp(point.y(), corners_.top(), corners_.bottom()));
 }
 
 void AreaSelection::stretch(QPoint point) {
     if (!area_)
         return;
+    point = clamped(point);
     area_ =
         QRect(QPoint(std::min(anchor_.x(), point.x()), std::min(anchor_.y(), point.y())),
               QPoint(std::max(anchor_.x(), point.x()) - 1, std::max(anchor_.y(), point.y()) - 1));
@@ -19,7 +26,7 @@ void AreaSelection::stretch(QPoint point) {
 
 void AreaSelection::finish(QPoint point) {
     stretch(point);
-    if (point == anchor_)
+    if (clamped(point) == anchor_)
         area_.reset();
 }
 
@@ -48,9 +55,9 @@ QString AreaSelection::label() const {
 }
 
 QImage OutputPicture(const QImage& display, const AreaSelection* area) {
-    if (!area || !area->valid())
-        return display;
-    return display.copy(area->rect());
+    // An area chosen before the view changed its size keeps only what the view still shows.
+    const QRect part = area && area->valid() ? area->rect() & display.rect() : QRect();
+    return part.isEmpty() ? display : display.copy(part);
 }
 
 } // namespace quindor

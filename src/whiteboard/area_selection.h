@@ -13,7 +13,8 @@ namespace quindor {
 // the current point, the far corner not included.
 class AreaSelection {
 public:
-    void start(QPoint point);
+    // Starts at a point of a picture of the given bounds, which the area never leaves.
+    void start(QPoint point, QRect bounds);
     void stretch(QPoint point);
     // A press and release on the same pixel leave no area.
     void finish(QPoint point);
@@ -28,6 +29,10 @@ public:
     QString label() const;
 
 private:
+    QPoint clamped(QPoint point) const;
+
+    // Where the corners may lie: the far corner one pixel past the picture's last.
+    QRect corners_;
     QPoint anchor_;
     std::optional<QRect> area_;
 };

@@ -68,8 +68,10 @@ std::optional<ChronicleEntry> Chronicle::file(const QImage& picture, const QDate
 bool Chronicle::cleanUpAtExit() {
     if (counter_ <= 0)
         return true;
-    const Answer answer = messages_.question(
-        ChronicleCleanUpQuestion(counter_, state_.ChronicleFolder), MessageButtons::YesNoCancel);
+    // Deleting is never the answer of a mere Enter or Escape.
+    const Answer answer =
+        messages_.question(ChronicleCleanUpQuestion(counter_, state_.ChronicleFolder),
+                           MessageButtons::YesNoCancel, Answer::No);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes) {

@@ -20,6 +20,27 @@ QRectF AxisRect(QPoint s, QPoint e) {
     return QRectF(Axis(s), Axis(e)).normalized();
 }
 
+// Whether a closed polygon runs clockwise on the screen (y downwards).
+bool RunsClockwise(const QPolygonF& polygon) {
+    double twiceArea = 0.0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF& a = polygon.at(i);
+        const QPointF& b = polygon.at((i + 1) % polygon.size());
+        twiceArea += a.x() * b.y() - b.x() * a.y();
+    }
+    return twiceArea > 0.0;
+}
+
+// Which way round the painter's ellipses run.
+bool EllipsesRunClockwise() {
+    static const bool clockwise = [] {
+        QPainterPath ellipse;
+        ellipse.addEllipse(QRectF(0, 0, 10, 10));
+        return RunsClockwise(ellipse.toFillPolygon());
+    }();
+    return clockwise;
+}
+
 void DrawArrowHead(QPainter& painter, QPoint from, QPoint tip, int width) {
     for (const QPoint& barb : ArrowBarbs(from, tip, width))
         DrawSegment(painter, tip, barb, width, Caps::End);
@@ -29,12 +50,16 @@ void DrawArrowHead(QPainter& painter, QPoint from, QPoint tip, int width) {
 
 void DrawSegment(QPainter& painter, QPoint p, QPoint q, int width, Caps caps) {
     // Body and caps as one outline: filled at once, their smoothed edges are not blended twice
-    // where they overlap.
+    // where they overlap. The winding rule fills the overlap only when body and caps run the
+    // same way round; run against each other they cancel, and every joint shows a hole.
     QPainterPath outline;
     outline.setFillRule(Qt::WindingFill);
-    const QPolygonF body = SegmentPolygon(p, q, width);
-    if (!body.isEmpty())
+    QPolygonF body = SegmentPolygon(p, q, width);
+    if (!body.isEmpty()) {
+        if (RunsClockwise(body) != EllipsesRunClockwise())
+            std::reverse(body.begin(), body.end());
         outline.addPolygon(body);
+    }
     if (caps != Caps::End)
         outline.addEllipse(QRectF(CapBox(p, width)));
     if (caps != Caps::Start)

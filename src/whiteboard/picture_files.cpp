@@ -9,7 +9,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryFile>
 
 namespace quindor {
 
@@ -67,16 +66,10 @@ bool WritePictureFile(const QImage& picture, const QString& path, Messages& mess
 
 bool WriteNewPictureFile(const QImage& picture, const QString& path, Messages& messages) {
     const QByteArray bytes = EncodePicture(picture, PictureFormatOf(path));
-    // Written beside its place first and then given its name, which fails when the name is
-    // taken: a file of that name is never replaced, and no half-written file ever has it.
-    QTemporaryFile file(QFileInfo(path).absolutePath() + QStringLiteral("/.neu-XXXXXX"));
-    const bool written = !bytes.isEmpty() && file.open() && file.write(bytes) == bytes.size() &&
-                         file.flush() && file.rename(path);
-    if (!written) {
+    if (bytes.isEmpty() || !WriteNewFile(path, bytes)) {
         messages.error(CannotCreateMessage(path));
         return false;
     }
-    file.setAutoRemove(false);
     return true;
 }
 

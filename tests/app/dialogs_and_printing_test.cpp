@@ -1,15 +1,19 @@
 // The windows and dialogs of runs and printing, each on its own.
+#include "app/dialog_ports.h"
 #include "exercise/ui/best_list_window.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "print/ui/table_and_view_printing.h"
 #include "support/test_support.h"
 #include "view/ui/info_box.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -17,6 +21,31 @@
 
 namespace quindor {
 namespace {
+
+// Enter and Escape on a question that deletes give its harmless answer; Escape on the quit
+// question keeps the program running.
+TEST(DialogMessagesTest, EnterAndEscapeNeverDelete) {
+    const auto press = [](Qt::Key key) {
+        QTimer::singleShot(0, [key] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(box, &event);
+            if (box->isVisible())
+                box->done(QDialog::Rejected);
+        });
+    };
+    DialogMessages messages;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        press(key);
+        EXPECT_EQ(messages.question(QString(), MessageButtons::YesNoCancel, Answer::No),
+                  Answer::No);
+    }
+    press(Qt::Key_Escape);
+    EXPECT_EQ(messages.choose(
+                  QString(), QString(),
+                  {QStringLiteral("Ja, beenden"), QStringLiteral("Nein, weiter arbeiten")}, 0),
+              1);
+}
 
 TEST(BestListWindowTest, GridAndTextOfTheRankedList) {
     RecordingMessages messages;

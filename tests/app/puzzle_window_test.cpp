@@ -5,6 +5,7 @@
 #include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
+#include "whiteboard/annotator.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -110,8 +111,10 @@ protected:
 };
 
 TEST_F(PuzzleWindowTest, StartsAShuffledBoardOverTheWorkArea) {
+    window.selectTool(Tool::Eraser);
     window.SlidingPuzzleCommand();
     ASSERT_EQ(app.state.ViewMode, Mode::Puzzle);
+    EXPECT_EQ(window.annotator().tools().tool, Tool::Pointer);
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_FALSE(window.pageArea()->isVisible());
     EXPECT_FALSE(window.titlePanel()->isVisible());

@@ -140,6 +140,13 @@ TEST_F(WhiteboardWindowTest, FreeCountsAreLimitedRememberedAndCancelled) {
     for (int y = 0; y < display().height(); ++y)
         ruled += display().pixelColor(5, y) == QColor(184, 184, 184) ? 1 : 0;
     EXPECT_EQ(ruled, 5);
+    app.session.header().Modified = true; // "Abbrechen" below keeps the count
+
+    enteredCount = 7;
+    messages.queueAnswer(Answer::Cancel);
+    window.newSheetCommand(lines);
+    window.newSheetCommand(lines);
+    EXPECT_EQ(askedCounts.mid(3), (QList<int>{200, 200}));
 }
 
 TEST_F(WhiteboardWindowTest, ASheetTakesThePictureAreaItIsMadeIn) {
@@ -170,6 +177,7 @@ TEST_F(WhiteboardWindowTest, DrawingWithTheMouseUndoAndRedo) {
     mouse(QEvent::MouseButtonPress, QPoint(50, 50), Qt::RightButton);
     mouse(QEvent::MouseButtonRelease, QPoint(50, 50), Qt::RightButton);
     EXPECT_FALSE(window.annotator().canUndo());
+    EXPECT_EQ(window.pageArea()->cursor(), window.cursors().cursor(CursorPen));
     // Outside the learning view the tools do nothing.
     app.state.ViewMode = Mode::Exercise;
     const QImage before = display().copy();
@@ -201,6 +209,8 @@ TEST_F(WhiteboardWindowTest, TextFieldDrawsOnEnterAndLeavesNoTraceOnEscape) {
     mouse(QEvent::MouseButtonPress, QPoint(100, 200));
     TextInputField* field = window.textField();
     ASSERT_TRUE(field->isVisible());
+    window.whiteboardBar()->colourMenu()->actions().at(6)->trigger();
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(0, 0, 255));
     EXPECT_EQ(field->toolTip(),
               QStringLiteral("Text \u00fcbernehmen mit Enter, abbrechen mit ESC"));
     field->setText(QStringLiteral("Baum"));
@@ -238,6 +248,9 @@ TEST_F(WhiteboardWindowTest, AreaLimitsTheOutputAndTakesAPastedPicture) {
     window.whiteboardBar()->action(BoardCommand::Area)->trigger();
     EXPECT_FALSE(window.area().valid());
     EXPECT_EQ(window.outputPicture().size(), display().size());
+    // Dragged past the picture, the area ends at its edge.
+    drag(QPoint(display().width() - 50, 100), QPoint(display().width() + 80, -30));
+    EXPECT_EQ(window.outputPicture().size(), QSize(50, 100));
 }
 
 TEST_F(WhiteboardWindowTest, ClipboardPictureReplacesTheSheetWhenAskedTo) {
@@ -333,6 +346,39 @@ TEST_F(WhiteboardWindowTest, LeavingAnUnfiledSheetOffersTheChronicle) {
     window.leaveSheetCommand();
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_EQ(chronicleFiles().size(), 1);
+}
+
+// Drawings not filed are offered to the chronicle before anything discards them; "Abbrechen",
+// a failed filing or a cancelled save keep the sheet with its drawings.
+TEST_F(WhiteboardWindowTest, UnfiledDrawingsAreOfferedBeforeAnythingDiscardsThem) {
+    Document document;
+    document.BaseImage.Image = test::PatternImage(60, 40);
+    const QString path = folder + QStringLiteral("b.qdr");
+    test::WriteFileBytes(path, WriteDocumentBytes(document));
+    ASSERT_TRUE(app.session.LoadDocument(path, true));
+    app.topics.ReadTopicList();
+    window.newSheetCommand(0);
+    window.fileInChronicleCommand();
+    drag(QPoint(100, 100), QPoint(300, 100));
+    for (int i = 0; i < 4; ++i)
+        messages.queueAnswer(Answer::Cancel);
+    window.newSheetCommand(0);
+    window.recallFromChronicle(0);
+    app.topics.NextTopic();
+    window.leaveSheetCommand();
+    EXPECT_EQ(messages.texts(),
+              QStringList(4, QStringLiteral("Soll das Bild in die Chronik abgelegt werden?")));
+    app.state.ChronicleFolder = path + QStringLiteral("/chronik/");
+    window.leaveSheetCommand();
+    app.session.header().Modified = true;
+    messages.queueAnswer(Answer::No);
+    messages.queueAnswer(Answer::Cancel);
+    window.leaveSheetCommand();
+    EXPECT_EQ(display().pixelColor(200, 101), QColor(255, 0, 0));
+    messages.queueAnswer(Answer::No);
+    messages.queueAnswer(Answer::No);
+    window.leaveSheetCommand();
+    EXPECT_EQ(app.session.header().FileName, path);
 }
 
 TEST_F(WhiteboardWindowTest, ADocumentKeepsItsTitleWhenItsScreenIsFiled) {

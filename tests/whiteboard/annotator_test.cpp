@@ -4,6 +4,9 @@
 #include "document/document.h"
 #include "support/test_support.h"
 #include "view/view_composer.h"
+#include "whiteboard/stroke_geometry.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +56,62 @@ TEST_F(AnnotatorTest, OpaquePenPaintsItsColourAndLeavesTheCleanPicture) {
     EXPECT_EQ(at(150, 140), QColor(128, 128, 128));
     EXPECT_TRUE(test::SameImage(before, view.cleanDisplayPicture()));
     EXPECT_TRUE(annotator.canUndo());
+}
+
+// The lines a tool draws from the first to the last point; the pen's through all points but the
+// last, where it ends flat.
+QList<QLine> LinesOf(Tool tool, const std::vector<QPoint>& p, int w) {
+    const QPoint s = p.front(), e = p.back(), sx(e.x(), s.y()), ex(s.x(), e.y());
+    const auto t = TrianglePoints(s, e);
+    const auto head = ArrowBarbs(s, e, w), tail = ArrowBarbs(e, s, w);
+    QList<QLine> lines{{s, e}};
+    if (tool == Tool::Freehand) {
+        lines.clear();
+        for (size_t i = 1; i + 1 < p.size(); ++i)
+            lines.append({p[i - 1], p[i]});
+    } else if (tool == Tool::Arrow || tool == Tool::DoubleArrow) {
+        lines << QLine(e, head[0]) << QLine(e, head[1]);
+        if (tool == Tool::DoubleArrow)
+            lines << QLine(s, tail[0]) << QLine(s, tail[1]);
+    } else if (tool == Tool::Rectangle) {
+        lines = {{s, sx}, {sx, e}, {e, ex}, {ex, s}};
+    } else if (tool == Tool::Triangle) {
+        lines = {{t[0], t[1]}, {t[1], t[2]}, {t[2], t[0]}};
+    }
+    return lines;
+}
+
+// Every pixel wholly inside the lines drawn as round-capped bands of the pen's width (by the
+// painter's own pen, around the corner below right of each pixel) has the pen's colour.
+TEST_F(AnnotatorTest, EveryStrokeCoversItsWholeBandAtEverySize) {
+    const auto points = {QPoint(40, 150), QPoint(90, 60), QPoint(140, 240), QPoint(230, 70),
+                         QPoint(350, 230)};
+    for (const Tool tool : {Tool::Freehand, Tool::Line, Tool::Arrow, Tool::DoubleArrow,
+                            Tool::Rectangle, Tool::Triangle}) {
+        for (int size = 1; size <= kSizes; ++size) {
+            for (const int colour : {24, 14}) { // blue, opaque and see-through
+                compose(Qt::white);
+                use(tool, colour, size);
+                stroke(points);
+                QImage band(display().size(), QImage::Format_RGB32);
+                band.fill(Qt::white);
+                QPainter painter(&band);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.translate(1, 1);
+                painter.setPen(QPen(Qt::black, PenWidth(size), Qt::SolidLine, Qt::RoundCap));
+                // One by one: a pixel counts only where one band covers it whole.
+                for (const QLine& line : LinesOf(tool, std::vector(points), PenWidth(size)))
+                    painter.drawLine(line);
+                painter.end();
+                int holes = 0; // white shows through (smoothing may leave a trace of it)
+                for (int y = 0; y < band.height(); ++y) {
+                    for (int x = 0; x < band.width(); ++x)
+                        holes += band.pixel(x, y) == qRgb(0, 0, 0) && at(x, y).red() > 32;
+                }
+                EXPECT_EQ(holes, 0) << "tool " << int(tool) << " size " << size;
+            }
+        }
+    }
 }
 
 TEST_F(AnnotatorTest, SeeThroughColourTakesTheDarkerChannelAndNeverDarkensItself) {
@@ -205,6 +264,32 @@ TEST_F(AnnotatorTest, RemoveAllCanBeUndoneForTheVisiblePartOnly) {
     annotator.commitDrawings();
     view.DragView(QPoint(100, 150), QPoint(300, 150));
     EXPECT_EQ(at(30, 101), QColor(128, 128, 128));
+}
+
+// A field redrawn on its own gives only its card to the clean pictures: the eraser and "Alle
+// Zeichnungen entfernen" still take every drawing away, shown or committed, on the whole page
+// and on a part of it.
+TEST_F(AnnotatorTest, RedrawingAFieldKeepsTheDrawingsOutOfTheCleanPictures) {
+    AddObject(document, {.Cap = QStringLiteral("Wurzel"), .Kx = 0.5, .Ky = 0.5});
+    const QColor grey(128, 128, 128);
+    for (const ZoomLevel zoom : {ZoomLevel::Percent100, ZoomLevel::Percent200}) {
+        view.SetZoom(zoom);
+        compose(grey);
+        use(Tool::Freehand, 26, 4);
+        stroke({QPoint(50, 230), QPoint(350, 230)});
+        annotator.commitDrawings();
+        view.DragView(QPoint(0, 0), QPoint(0, 0));
+        stroke({QPoint(50, 270), QPoint(350, 270)});
+        document.Object(0).State = ObjectState::Shown;
+        view.RedrawObject(0);
+        use(Tool::Eraser, 26, 1);
+        stroke({QPoint(100, 230), QPoint(100, 270)});
+        EXPECT_EQ(at(100, 231), grey);
+        EXPECT_EQ(at(100, 271), grey);
+        annotator.removeAll();
+        EXPECT_EQ(at(200, 231), grey);
+        EXPECT_EQ(at(200, 271), grey);
+    }
 }
 
 TEST_F(AnnotatorTest, PastedPictureFillsTheAreaWithItsProportions) {

@@ -52,6 +52,10 @@ TEST_F(ChronicleTest, FilesNumberedScreenshotsIntoAFolderMadeForThem) {
     EXPECT_TRUE(messages.texts().isEmpty());
     const QImage written(first->path);
     EXPECT_EQ(written.size(), picture.size());
+    // Made as any new file of the user: where others may open those, they may open it.
+    QFile ordinary(dir.path() + QStringLiteral("/neu"));
+    ASSERT_TRUE(ordinary.open(QIODevice::WriteOnly));
+    EXPECT_EQ(QFileInfo(first->path).permissions(), ordinary.permissions());
     EXPECT_EQ(written.pixelColor(3, 3), QColor(Qt::darkGreen));
 }
 
@@ -95,6 +99,7 @@ TEST_F(ChronicleTest, TheEndAsksAboutOneScreenshot) {
     EXPECT_TRUE(chronicle.cleanUpAtExit());
     ASSERT_EQ(messages.entries().size(), 1);
     EXPECT_EQ(messages.entries().front().buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(messages.entries().front().defaultAnswer, Answer::No);
     EXPECT_EQ(messages.entries().front().text,
               QStringLiteral("1 Chronik-Screenshot wurde im Ordner ") + state.ChronicleFolder +
                   QStringLiteral(" als PNG-Bilddatei abgelegt.\r\nSoll diese jetzt gel\u00f6scht "

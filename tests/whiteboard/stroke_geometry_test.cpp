@@ -119,7 +119,7 @@ TEST(PasteFit, KeepsProportionsAndCentresInTheArea) {
 
 TEST(AreaSelection, LabelShowsInclusiveEndAndExclusiveSize) {
     AreaSelection area;
-    area.start(QPoint(60, 40));
+    area.start(QPoint(60, 40), QRect(0, 0, 100, 80));
     area.stretch(QPoint(10, 20));
     EXPECT_TRUE(area.valid());
     EXPECT_EQ(area.rect(), QRect(10, 20, 50, 20));
@@ -130,7 +130,7 @@ TEST(AreaSelection, LabelShowsInclusiveEndAndExclusiveSize) {
 
 TEST(AreaSelection, MovesInsideTheBoundsAndCutsTheOutput) {
     AreaSelection area;
-    area.start(QPoint(10, 10));
+    area.start(QPoint(10, 10), QRect(0, 0, 100, 80));
     area.finish(QPoint(30, 20));
     area.moveBy(QPoint(500, -500), QRect(0, 0, 100, 80));
     EXPECT_EQ(area.rect(), QRect(80, 0, 20, 10));

@@ -101,6 +101,9 @@ void PageArea::mousePressEvent(QMouseEvent* event) {
         // The right button shifts the view.
         dragging_ = true;
         dragAnchor_ = point;
+        cursorBeforeDrag_.reset();
+        if (testAttribute(Qt::WA_SetCursor))
+            cursorBeforeDrag_ = cursor();
         setCursor(Qt::ClosedHandCursor);
         return;
     }
@@ -120,7 +123,10 @@ void PageArea::mouseMoveEvent(QMouseEvent* event) {
 void PageArea::mouseReleaseEvent(QMouseEvent* event) {
     if (dragging_ && event->button() == Qt::RightButton) {
         dragging_ = false;
-        unsetCursor();
+        if (cursorBeforeDrag_)
+            setCursor(*cursorBeforeDrag_);
+        else
+            unsetCursor();
     }
 }
 

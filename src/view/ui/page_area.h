@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QCursor>
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
+
+#include <optional>
 
 namespace quindor {
 
@@ -47,6 +50,8 @@ private:
     QLabel* info_;
     bool dragging_ = false;
     QPoint dragAnchor_;
+    // The tool's cursor, given back when the drag ends; none for the standard cursor.
+    std::optional<QCursor> cursorBeforeDrag_;
 };
 
 } // namespace quindor

@@ -83,9 +83,7 @@ TextInputField::TextInputField(QWidget* area) : QLineEdit(area) {
 void TextInputField::place(QPoint lowerLeft, const QFont& font, const QColor& colour, int margin,
                            int maxWidth) {
     setFont(font);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Text, colour);
-    setPalette(palette);
+    setColour(colour);
     margin_ = margin;
     maxWidth_ = maxWidth;
     lowerLeft_ = lowerLeft;
@@ -111,6 +109,12 @@ QPoint TextInputField::textOrigin() const {
     // The line edit keeps two pixels beside the text and centres the line in its height.
     const QFontMetrics metrics(font());
     return pos() + QPoint(1 + 2, (height() - metrics.height()) / 2);
+}
+
+void TextInputField::setColour(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Text, colour);
+    setPalette(palette);
 }
 
 void TextInputField::dismiss() {

@@ -58,6 +58,7 @@ public:
     void place(QPoint lowerLeft, const QFont& font, const QColor& colour, int margin, int maxWidth);
     // Where the text's top-left corner shows, in the area's coordinates.
     QPoint textOrigin() const;
+    void setColour(const QColor& colour);
     void dismiss();
 
 signals:
