@@ -137,6 +137,7 @@ void MainWindow::createMenus() {
     createLearningButtons();
     createWorksheetCommand();
     createEditorCommands();
+    createGiftCommands();
     createWhiteboard();
 }
 
