@@ -194,6 +194,10 @@ private:
         const RightAnswers answers = RightAnswersOf(q);
         if (answers.Full.isEmpty())
             return skip(q, QStringLiteral("Die Frage hat keine richtige Antwort."));
+        if ((q.Text + q.After).contains(QStringLiteral("<<")) ||
+            (q.Text + q.After).contains(QStringLiteral(">>")))
+            return skip(q, QStringLiteral("Der Text enth\u00e4lt \"<<\" oder \">>\", die im "
+                                          "L\u00fcckentext L\u00fccken bilden."));
         for (const QString& answer : answers.Full) {
             if (answer.contains(u'|') || answer.contains(QStringLiteral("<<")) ||
                 answer.contains(QStringLiteral(">>")))
@@ -310,6 +314,12 @@ GiftImport ImportGift(const GiftFile& file, const QString& fileTitle, const QStr
 }
 
 GiftImport ImportGiftFile(const QByteArray& bytes, const QString& path) {
+    if (bytes.contains('\0')) {
+        GiftImport refused;
+        refused.Refusal = QStringLiteral("Die Datei ist keine Textdatei und damit keine "
+                                         "GIFT-Datei.");
+        return refused;
+    }
     const Parsed<QString> decoded = DecodeInput(bytes);
     const QString text = decoded.ok() ? *decoded.Value : DecodeWin1252(bytes);
     const QFileInfo file(path);

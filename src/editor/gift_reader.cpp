@@ -245,6 +245,8 @@ QString GiftQuestion::label() const {
     if (!Name.isEmpty())
         return Name;
     const QString text = (Text + After).simplified();
+    if (text.isEmpty())
+        return QStringLiteral("(ohne Text)");
     return text.size() <= 40 ? text : text.left(40).trimmed() + QStringLiteral("\u2026");
 }
 

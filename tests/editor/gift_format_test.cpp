@@ -173,6 +173,8 @@ TEST(GiftImport, EscapesFormatsWeightsCategoriesAndBrokenQuestions) {
     EXPECT_EQ(ImportGift(ReadGift(QStringLiteral("Nur Text.\n\nNoch mehr.")), {}, {}).Refusal,
               QStringLiteral("Die Datei enth\u00e4lt keine GIFT-Fragen: Keine Frage hat "
                              "Antworten in { }."));
+    EXPECT_EQ(ImportGiftFile(QByteArray("{=a}\0", 5), {}).Refusal,
+              QStringLiteral("Die Datei ist keine Textdatei und damit keine GIFT-Datei."));
     const GiftImport latin = ImportGiftFile("Gr\xFC\xDF"
                                             "e? {=ja}",
                                             QStringLiteral("l.gift"));
