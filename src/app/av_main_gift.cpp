@@ -13,7 +13,7 @@ void MainWindow::createGiftCommands() {
     auto* menu = menuBar()->findChild<QMenu*>(QStringLiteral("DateiMenu"));
     gift_ = std::make_unique<GiftTransfer>(app_.session, app_.topics, app_.state, app_.pickers,
                                            app_.messages);
-    QAction* before = action(QStringLiteral("DruckereinrichtungItem"));
+    QAction* before = action(QStringLiteral("ArbeitsblattItem"));
     const auto item = [this, menu, before](const char* name, const QString& text) {
         auto* created = new QAction(text, this);
         created->setObjectName(QString::fromLatin1(name));

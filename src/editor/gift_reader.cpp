@@ -185,51 +185,47 @@ private:
             fault(QStringLiteral("Vor der ersten Antwort steht Text ohne \"=\" oder \"~\"."));
             return false;
         }
-        bool tilde = false;
-        bool arrow = false;
-        qsizetype start = 0;
-        while (start < body.size()) {
+        // The answers in their order with their signs; whether they pair is known once all
+        // are read.
+        std::vector<std::pair<bool, QString>> answers;
+        for (qsizetype start = 0; start < body.size();) {
             qsizetype end = start + 1;
             while (end < body.size() && body.at(end) != u'~' && body.at(end) != u'=')
                 ++end;
-            addAnswer(body.at(start) == u'=', body.mid(start + 1, end - start - 1));
-            tilde = tilde || body.at(start) == u'~';
-            arrow = arrow || question_.Answers.back().Paired;
+            answers.emplace_back(body.at(start) == u'=', body.mid(start + 1, end - start - 1));
             start = end;
         }
-        question_.Kind = tilde   ? GiftKind::MultipleChoice
-                         : arrow ? GiftKind::Matching
-                                 : GiftKind::ShortAnswer;
-        if (question_.Kind == GiftKind::Matching) {
-            for (const GiftAnswer& answer : question_.Answers) {
-                if (!answer.Paired) {
-                    fault(QStringLiteral("Ein Paar der Zuordnung hat kein \"->\"."));
-                    return false;
-                }
-            }
+        const auto tilde = [](const auto& a) { return !a.first; };
+        const auto arrow = [](const auto& a) { return a.second.contains(QStringLiteral("->")); };
+        question_.Kind =
+            std::any_of(answers.begin(), answers.end(), tilde)   ? GiftKind::MultipleChoice
+            : std::any_of(answers.begin(), answers.end(), arrow) ? GiftKind::Matching
+                                                                 : GiftKind::ShortAnswer;
+        const bool pairs = question_.Kind == GiftKind::Matching;
+        if (pairs && !std::all_of(answers.begin(), answers.end(), arrow)) {
+            fault(QStringLiteral("Ein Paar der Zuordnung hat kein \"->\"."));
+            return false;
         }
+        for (const auto& [equals, text] : answers)
+            addAnswer(equals, text, pairs);
         return true;
     }
 
-    void addAnswer(bool equals, QString text) {
+    void addAnswer(bool equals, QString text, bool paired) {
         static const QRegularExpression weight(
             QStringLiteral(R"(^\s*%\s*(-?\d+(?:[.,]\d+)?)\s*%)"));
         // The answer's feedback follows its "#".
         text = text.section(u'#', 0, 0);
-        GiftAnswer answer{equals, equals ? 100.0 : 0.0, {}, false, {}};
+        GiftAnswer answer{equals, equals ? 100.0 : 0.0, {}, {}};
         const QRegularExpressionMatch weighted = weight.match(text);
         if (weighted.hasMatch()) {
             answer.Weight = weighted.captured(1).replace(u',', u'.').toDouble();
             text = text.mid(weighted.capturedEnd());
         }
-        const qsizetype arrow = text.indexOf(QStringLiteral("->"));
-        if (arrow >= 0) {
-            answer.Paired = true;
-            answer.Text = AnswerText(text.left(arrow), format_);
+        const qsizetype arrow = paired ? text.indexOf(QStringLiteral("->")) : -1;
+        answer.Text = AnswerText(arrow < 0 ? text : text.left(arrow), format_);
+        if (arrow >= 0)
             answer.Match = AnswerText(text.mid(arrow + 2), format_);
-        } else {
-            answer.Text = AnswerText(text, format_);
-        }
         question_.Answers.push_back(answer);
     }
 

@@ -27,8 +27,7 @@ struct GiftAnswer {
     double Weight = 0;
     // The answer; of a matching pair the left side (empty for a distractor).
     QString Text;
-    // A matching pair ("left -> right") and its right side.
-    bool Paired = false;
+    // The right side of a matching pair.
     QString Match;
 };
 

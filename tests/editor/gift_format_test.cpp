@@ -198,7 +198,7 @@ TEST(GiftExport, EveryExportableTypeReadsBackToItsQuestionsAndAnswers) {
                             "<B>Klee</B> hat <<vier|4>> Bl\u00e4tter!\nMathe: {1} = <<eins>>."},
         {TextKind::CTest, "Der Igel ist klein. Er lebt im Wald und frisst gern K\u00e4fer. Ende."},
         {TextKind::Questions, "Was ist 2 = 2? // wahr\nHauptstadt: Rom? // ja # nein"},
-        {TextKind::Choice, "Welche?\n+ a\n+ b\n+ c\n- d\n\nNur eine?\n- x\n+ y"},
+        {TextKind::Choice, "Welche?\n+ a\n+ b\n+ c\n- d\n\nNur eine?\n- x -> y\n+ y"},
         {TextKind::Pairs, "Hund = bellen\nKatze = miauen\nKuh = muhen"},
         {TextKind::Cluster, "Obst\nApfel\n\nTiere\nHund"}};
     GiftExport out;
@@ -217,7 +217,7 @@ TEST(GiftExport, EveryExportableTypeReadsBackToItsQuestionsAndAnswers) {
           "::lueckentext 04::Mathe\\: \\{1\\} \\= {=eins}.",
           "::einzelfragen 01::Was ist 2 \\= 2?{=wahr}",
           "::mc 01::Welche?{\n  ~%33.33333%a\n  ~%33.33333%b\n  ~%33.33334%c\n  ~%-100%d\n}",
-          "::mc 02::Nur eine?{\n  ~x\n  =y\n}", "$CATEGORY: zuordnung\n\n::zuordnung 01::"})
+          "::mc 02::Nur eine?{\n  ~x -> y\n  =y\n}", "$CATEGORY: zuordnung\n\n::zuordnung 01::"})
         EXPECT_TRUE(out.Text.contains(QString::fromUtf8(question))) << question << "\n"
                                                                     << out.Text.toStdString();
 
