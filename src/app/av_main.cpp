@@ -136,6 +136,7 @@ void MainWindow::createMenus() {
     createLearningButtons();
     createWorksheetCommand();
     createEditorCommands();
+    createGiftCommands();
     createWhiteboard();
 }
 

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/title_panel.h"
 #include "editor/document_saving.h"
+#include "editor/gift_transfer.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
 #include "exercise/ui/puzzle_options_dialog.h"
@@ -61,6 +62,7 @@ class LinkDialog;
 class MailOptionsDialog;
 class ProgramLinkButton;
 class TDokumentInhaltForm;
+class TGiftBerichtForm;
 
 // The program window: the switchboard between menus and the subsystems. It keeps the
 // main-window state of the program and shows the open document.
@@ -144,6 +146,12 @@ public:
     void setContentDialog(std::function<bool(TDokumentInhaltForm&)> answer) {
         contentAnswer_ = std::move(answer);
     }
+    // Questions of Moodle's GIFT format in and out; tests take the report's window themselves.
+    void importGiftCommand();
+    void exportGiftCommand();
+    void setGiftReport(std::function<void(TGiftBerichtForm&)> answer) {
+        giftReportAnswer_ = std::move(answer);
+    }
     ExerciseRun& exerciseRun() { return *run_; }
     ExercisePanel* exercisePanel() const { return exercisePanel_; }
     ExerciseStatusPanel* exerciseStatusPanel() { return &exerciseStatus(); }
@@ -226,6 +234,8 @@ private:
     // Shows the dialog with its preview in the view; true when it ended with OK.
     bool runContentDialog(TDokumentInhaltForm& dialog);
     bool hasSavableDocument() const;
+    void createGiftCommands();
+    void showGiftReport(const QString& caption, const QString& report);
     void setupExercise();
     void createNetworkMenu();
     void setupNetwork();
@@ -361,6 +371,8 @@ private:
     // Saving, and the content dialog's answer in tests.
     std::unique_ptr<DocumentSaving> saving_;
     std::function<bool(TDokumentInhaltForm&)> contentAnswer_;
+    std::unique_ptr<GiftTransfer> gift_;
+    std::function<void(TGiftBerichtForm&)> giftReportAnswer_;
 };
 
 } // namespace quindor

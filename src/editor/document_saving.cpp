@@ -5,17 +5,12 @@
 
 namespace quindor {
 
-namespace {
-
-// A file name from the title: the characters no file name may hold become "_".
 QString FileNameOfTitle(const QString& titel) {
     QString name;
     for (const QChar c : titel.trimmed())
         name += QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 32 ? QChar(u'_') : c;
     return (name.isEmpty() ? QStringLiteral("Neues Dokument") : name) + QStringLiteral(".qdr");
 }
-
-} // namespace
 
 bool DocumentSaving::writable(const QString& path) {
     const QFileInfo file(path);

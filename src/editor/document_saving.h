@@ -7,6 +7,9 @@
 
 namespace quindor {
 
+// A file name from a title: the characters no file name may hold become "_"; ".qdr" added.
+QString FileNameOfTitle(const QString& titel);
+
 // "Speichern" and "Speichern unter...": the open document written through the document writer
 // (a complete file renamed over the old one, never half a file), then the list of its folder
 // read again so that it shows there.

@@ -279,5 +279,39 @@ TEST(QuindorDocNew, MakesADocumentOrRefusesTheFaultyLine) {
         EXPECT_TRUE(help.out.contains(QLatin1String(kind) + QStringLiteral(" ("))) << kind;
 }
 
+// Moodle's examples into a folder whose documents check and print; a folder not empty is
+// refused; the folder back out as GIFT.
+TEST(QuindorDocGift, ImportsIntoAnEmptyFolderOnlyAndExportsItsQuestions) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("moodle"));
+    const QStringList import{QStringLiteral("import"), QStringLiteral(GIFT_EXAMPLES), folder};
+    const test::ToolRun imported = Doc(import);
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.contains(QStringLiteral("07_harry.qdr: \u00dcber-Kreuz-Zuordnung, 3 "
+                                                     "Frage(n), 10 Paar(e)\n")));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 7);
+    EXPECT_EQ(Doc({QStringLiteral("check"), folder}).exitCode, 0);
+    const QString sheets = dir.filePath(QStringLiteral("blaetter.pdf"));
+    EXPECT_EQ(Doc({QStringLiteral("worksheet"), folder, sheets}).exitCode, 0);
+    EXPECT_TRUE(ReadFile(sheets).startsWith("%PDF"));
+
+    const test::ToolRun again = Doc(import);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_EQ(again.err, QStringLiteral("Der Ordner \"%1\" ist nicht leer; die Dokumente werden in "
+                                        "einen neuen oder leeren Ordner geschrieben.\n")
+                             .arg(folder));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 7);
+
+    const QString gift = dir.filePath(QStringLiteral("aus.gift"));
+    const test::ToolRun exported = Doc({QStringLiteral("export"), folder, gift});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.out.contains(QStringLiteral("22 Frage(n) aus 6 Dokument(en):\n")));
+    EXPECT_TRUE(ReadFile(gift).startsWith("// 01_moodle_examples.qdr\n$CATEGORY: moodle_examples"));
+    const QString missing = dir.filePath(QStringLiteral("fehlt.qdr"));
+    const test::ToolRun none = Doc({QStringLiteral("export"), missing, gift});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.err, QStringLiteral("Die Datei \"%1\" existiert nicht.\n").arg(missing));
+}
+
 } // namespace
 } // namespace quindor

@@ -6,7 +6,6 @@
 #include "document/document_writer.h"
 #include "document/installed_fonts.h"
 #include "exercise/best_list.h"
-#include "layouts/document_layouts.h"
 #include "quindor_doc/document_json.h"
 
 #include <QDir>
@@ -75,10 +74,6 @@ QString KindName(ObjectKind kind) {
 }
 
 } // namespace
-
-ToolSession::ToolSession() {
-    RegisterLayouts(session.layouts(), state);
-}
 
 void PrintMessages(const QStringList& messages, QTextStream& err) {
     for (const QString& message : messages)

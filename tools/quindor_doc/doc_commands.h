@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "document/document_reader.h"
 #include "document/document_session.h"
+#include "editor/scratch_session.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -13,13 +14,7 @@ namespace quindor::doc {
 
 // A document session as the program has one, without a window: the layouts of the types
 // registered, every message recorded.
-struct ToolSession {
-    ProgramState state;
-    RecordingMessages messages;
-    NoBusyIndicator busy;
-    DocumentSession session{state, messages, busy};
-    ToolSession();
-};
+using ToolSession = ScratchSession;
 
 // Messages for standard error, one a line, CR LF as line breaks.
 void PrintMessages(const QStringList& messages, QTextStream& err);

@@ -1,4 +1,5 @@
 #include "quindor_doc/doc_commands.h"
+#include "quindor_doc/gift_commands.h"
 #include "quindor_doc/new_command.h"
 #include "quindor_doc/render_command.h"
 #include "quindor_doc/sheet_command.h"
@@ -26,6 +27,11 @@ const char* const kUsage =
     "                                  ein Dokument aus Text (TYP: lueckentext, ctest,\n"
     "                                  lueckentabelle, einzelfragen, mc, cluster, zuordnung);\n"
     "                                  die Formate zeigt quindor-doc new --help\n"
+    "  quindor-doc import DATEI.gift ORDNER\n"
+    "                                  die Fragen einer GIFT-Datei (Moodle) als Dokumente in\n"
+    "                                  einen neuen oder leeren Ordner\n"
+    "  quindor-doc export DOKUMENT.qdr|ORDNER AUS.gift\n"
+    "                                  die Fragen eines Dokuments oder Ordners als GIFT-Datei\n"
     "  quindor-doc bestlist DATEI.hsc  die Bestenliste nach Rang, Spalten durch Tabulator\n"
     "  quindor-doc sheet ART AUS.pdf|AUS.png [--size BxH] [--count N] [--rows Z --columns S]\n"
     "                                  ein Blatt des Tafelanschriebs (ART: weiss, gruen, linien,\n"
@@ -54,6 +60,13 @@ int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         QFile input;
         input.open(stdin, QIODevice::ReadOnly);
         const int result = quindor::doc::RunNew(args.mid(1), input, out, err);
+        if (result != 2)
+            return result;
+    }
+    if (command == QLatin1String("import") || command == QLatin1String("export")) {
+        const int result = command == QLatin1String("import")
+                               ? quindor::doc::RunImport(args.mid(1), out, err)
+                               : quindor::doc::RunExport(args.mid(1), out, err);
         if (result != 2)
             return result;
     }
