@@ -12,7 +12,9 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    quindor::GermanSystemLocale systemLocale;
     QApplication application(argc, argv);
+    systemLocale.settle();
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("Quindor"));
     quindor::UseGermanLanguage(application);
