@@ -20,6 +20,10 @@ QPrinter& ProgramPrinter::printer() {
     return *printer_;
 }
 
+QPageSize ProgramPrinter::paperSize() const {
+    return printer_ ? printer_->pageLayout().pageSize() : QPageSize(QPageSize::A4);
+}
+
 QString ProgramPrinter::infoText() {
     if (!printerInstalled())
         return NoPrinterText();

@@ -401,7 +401,9 @@ void TArbeitsblattForm::exportSheet() {
     const QString path = ports_.pickers.saveFile(WorksheetExportTitle(), WorksheetExportFilter(),
                                                  QStringLiteral("pdf"), start);
     if (!path.isEmpty())
-        ExportWorksheet(path, sheet_, ports_.messages);
+        ExportWorksheet(path, sheet_,
+                        {ports_.printer.paperSize(), state_.placement, settings_.landscape()},
+                        ports_.messages);
 }
 
 void TArbeitsblattForm::copySheet() {
