@@ -198,6 +198,14 @@ TEST_F(ExerciseWindowTest, TypedAnswersInTheFields) {
     const QPoint point = panel()->pageToPanel(osten.Kx, osten.Ky);
     EXPECT_NEAR(first->geometry().center().x(), point.x(), 2);
     EXPECT_LT(first->geometry().bottom(), point.y());
+    // It covers none of the page's letters: it stays on the blank the gap keeps, which is as
+    // wide as its widest text, centred on its point.
+    const QFontMetrics metrics(first->font());
+    const int blank = std::max({metrics.horizontalAdvance(QStringLiteral(" XX")),
+                                metrics.horizontalAdvance(QStringLiteral(" Osten")),
+                                metrics.horizontalAdvance(QStringLiteral(" XXX"))});
+    EXPECT_GE(first->geometry().left(), point.x() - blank / 2 - 1);
+    EXPECT_LE(first->geometry().right(), point.x() + blank / 2 + 1);
 
     first->setText(QStringLiteral("  Morgen "));
     ASSERT_TRUE(panel()->okPanel());

@@ -41,10 +41,9 @@ protected:
     }
 };
 
-// Room around the text of an input field: one pixel of frame on every side, the two pixels
-// QLineEdit keeps beside its text and the one above and below it, one pixel for the cursor.
-constexpr int kFieldMarginX = 1 + 2;
-constexpr int kFieldMarginY = 1 + 1;
+// QLineEdit keeps two pixels beside its text and one above and below it; an input field gives
+// them back, so that its text box is the whole field.
+constexpr QMargins kFieldTextMargins(-2, -1, -2, -1);
 
 QString FieldStyle(const QColor& fill, const QColor& text) {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #7878a0; "
@@ -175,6 +174,7 @@ void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
             field->setAccessibleName(QString::number(i + 1));
             field->setMaxLength(255);
             field->setStyleSheet(FieldStyle(InputFieldColour(), ToQColor(MakeWinColor(0, 0, 255))));
+            field->setTextMargins(kFieldTextMargins);
             field->installEventFilter(this);
             fields_[static_cast<int>(i)] = field;
         }
@@ -351,11 +351,10 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
                 break;
             }
         }
-        // w and h are the text's; the frame, the edit's own text margins and the cursor come
-        // on top, centred on that text box, so the whole answer stays in view.
-        const QRect text(topLeft, QSize(std::max(1, w), h));
-        field->setGeometry(
-            text.adjusted(-kFieldMarginX, -kFieldMarginY, kFieldMarginX + 1, kFieldMarginY));
+        // The field is its text box and no more: it lies on the blank the page keeps for the
+        // answer and covers none of the letters around it (the end of a C-test's stem, the
+        // full stop after a gap). Its frame lies inside.
+        field->setGeometry(QRect(topLeft, QSize(std::max(1, w), h)));
         if (firstTime && run_ && run_->data().AnzZeichenVorgeben) {
             field->setText(QStringLiteral("<%1>").arg(caption.size()));
             field->setStyleSheet(
