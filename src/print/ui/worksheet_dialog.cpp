@@ -7,11 +7,13 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -56,6 +58,15 @@ QDoubleSpinBox* RealBox(const QString& name, double low, double high, double ste
     return box;
 }
 
+// The size wanted, as far as the screen has room for it and the window's frame.
+QSize FittedSize(QSize wanted) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return wanted;
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    return wanted.boundedTo(room);
+}
+
 // The types whose page the sheet shows as it is, cards and all.
 bool ShowsFreePage(DocumentType type) {
     return type == DocumentType::Labelling || type == DocumentType::CrossMatching ||
@@ -88,7 +99,8 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     auto* right = new QVBoxLayout;
     preview_ = new WorksheetPreview(this);
     right->addWidget(preview_, 1);
-    auto* buttons = new QHBoxLayout;
+    // Two rows of buttons, so that the dialog fits a screen 1024 pixels wide.
+    auto* buttons = new QGridLayout;
     const std::pair<const char*, const char*> actions[] = {
         {"VorschauBtn", "Vorschau aktualisieren"},
         {"ZuruecksetzenBtn", "Zur\u00fccksetzen"},
@@ -97,9 +109,11 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
         {"DruckenBtn", "Drucken..."},
         {"SchliessenBtn", "Schlie\u00dfen"},
     };
+    int place = 0;
     for (const auto& [name, text] : actions) {
         QPushButton* button = Button(QString::fromLatin1(name), QString::fromUtf8(text), this);
-        buttons->addWidget(button);
+        buttons->addWidget(button, place / 3, place % 3);
+        ++place;
     }
     right->addLayout(buttons);
     layout->addLayout(right, 1);
@@ -118,7 +132,7 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     showPanels();
     showSettings();
     connectChanges();
-    resize(1100, 800);
+    resize(FittedSize(QSize(1100, 800)));
     buildSheet();
 }
 
