@@ -45,6 +45,15 @@ protected:
 // them back, so that its text box is the whole field.
 constexpr QMargins kFieldTextMargins(-2, -1, -2, -1);
 
+constexpr int kBannerPixels = 40;
+constexpr int kInstructionFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+QFont InstructionFont() {
+    QFont font = InstalledFont(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    return font;
+}
+
 QString FieldStyle(const QColor& fill, const QColor& text) {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #7878a0; "
                           "padding: 0px; }")
@@ -60,7 +69,7 @@ ExercisePanel::ExercisePanel(DocumentSession& session, ProgramState& state, View
     setObjectName(QStringLiteral("UebungPan"));
     banner_->setObjectName(QStringLiteral("RiFaPan"));
     QFont font = InstalledFont(QStringLiteral("Arial"));
-    font.setPixelSize(40);
+    font.setPixelSize(kBannerPixels);
     font.setBold(true);
     banner_->setFont(font);
     banner_->setAlignment(Qt::AlignCenter);
@@ -458,6 +467,13 @@ void ExercisePanel::showBanner(Banner banner) {
     }
     const bool right = banner == Banner::Right;
     banner_->setText(right ? QStringLiteral("Richtig!") : QStringLiteral("Falsch!"));
+    // As large as the column lets the whole word be.
+    QFont font = banner_->font();
+    font.setPixelSize(kBannerPixels);
+    while (font.pixelSize() > 12 &&
+           QFontMetrics(font).horizontalAdvance(banner_->text()) > banner_->width())
+        font.setPixelSize(font.pixelSize() - 2);
+    banner_->setFont(font);
     QPalette palette = banner_->palette();
     palette.setColor(QPalette::WindowText,
                      ToQColor(right ? MakeWinColor(0, 128, 0) : MakeWinColor(255, 0, 0)));
@@ -467,9 +483,22 @@ void ExercisePanel::showBanner(Banner banner) {
     banner_->repaint();
 }
 
+QRect ExercisePanel::instructionRect() const {
+    return QRect(documentAreaWidth_ + 5, 1, width() - documentAreaWidth_ - 5, height());
+}
+
+int ExercisePanel::bannerTop() const {
+    // 50 pixels from the top, below the instruction where it takes more lines (the narrow column
+    // of question and pair runs).
+    const QRect text = QFontMetrics(InstructionFont())
+                           .boundingRect(instructionRect(), kInstructionFlags,
+                                         InstructionText(session_.header().DokTyp, queryMode()));
+    return std::max(50, text.bottom() + 6);
+}
+
 void ExercisePanel::drawInstruction() {
-    banner_->setGeometry(documentAreaWidth_ + 5, 50, std::max(0, width() - documentAreaWidth_ - 8),
-                         56);
+    banner_->setGeometry(documentAreaWidth_ + 5, bannerTop(),
+                         std::max(0, width() - documentAreaWidth_ - 8), 56);
     banner_->hide();
     if (tickCount_) {
         placeTickCount();
@@ -479,7 +508,7 @@ void ExercisePanel::drawInstruction() {
 }
 
 void ExercisePanel::placeTickCount() {
-    tickCount_->move(documentAreaWidth_ + 5, 50);
+    tickCount_->move(documentAreaWidth_ + 5, bannerTop());
     tickCount_->resize(std::max(0, width() - documentAreaWidth_ - 8),
                        tickCount_->sizeHint().height());
 }
@@ -593,12 +622,9 @@ void ExercisePanel::paintEvent(QPaintEvent*) {
     }
     painter.fillRect(QRect(documentAreaWidth_, 0, 3, height()),
                      ToQColor(MakeWinColor(225, 225, 217)));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(10);
-    painter.setFont(font);
+    painter.setFont(InstructionFont());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(documentAreaWidth_ + 5, 1, width() - documentAreaWidth_ - 5, height()),
-                     Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(instructionRect(), kInstructionFlags,
                      InstructionText(session_.header().DokTyp, queryMode()));
 }
 
