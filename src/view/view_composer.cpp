@@ -267,11 +267,14 @@ void ViewComposer::RedrawObject(int index) {
     QPainter painter(&page_);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (o.State != ObjectState::Covered && o.CardRect.Left >= 0.0) {
-        // Give the covered card area back its picture from before the objects were drawn.
-        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
-                                RoundHalfEven(o.CardRect.Top * page_.height())),
-                         QPoint(RoundHalfEven(o.CardRect.Right * page_.width()) - 1,
-                                RoundHalfEven(o.CardRect.Bottom * page_.height()) - 1));
+        // Give the covered card area back its picture from before the objects were drawn,
+        // with the pixel around it that the smoothed outline of a run's number mark reaches.
+        const QRect area = QRect(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
+                                        RoundHalfEven(o.CardRect.Top * page_.height())),
+                                 QPoint(RoundHalfEven(o.CardRect.Right * page_.width()) - 1,
+                                        RoundHalfEven(o.CardRect.Bottom * page_.height()) - 1))
+                               .adjusted(-1, -1, 1, 1)
+                               .intersected(static_.rect());
         painter.drawImage(area.topLeft(), static_, area);
     }
     RenderContext context = renderContext();
