@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,13 @@ QStringList Faults(QWidget& window, QSize screen) {
             continue;
         const auto* label = qobject_cast<const QLabel*>(child);
         const auto* button = qobject_cast<const QAbstractButton*>(child);
-        const QString text = label ? label->text() : button ? button->text() : QString();
+        // A tool button showing only its icon shows no text to cut.
+        const auto* tool = qobject_cast<const QToolButton*>(child);
+        const bool iconOnly =
+            tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !tool->icon().isNull();
+        const QString text = label                 ? label->text()
+                             : button && !iconOnly ? button->text()
+                                                   : QString();
         if (text.isEmpty())
             continue;
         if (!window.rect().contains(QRect(child->mapTo(&window, QPoint(0, 0)), child->size())))

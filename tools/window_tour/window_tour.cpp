@@ -1,6 +1,7 @@
 #include "window_tour/window_tour.h"
 
 #include "app/av_main.h"
+#include "app/dialog_ports.h"
 #include "core/program_folders.h"
 #include "exercise/ui/protocol_window.h"
 #include "make_samples/sample_documents.h"
@@ -13,9 +14,11 @@
 #include "window_tour/dialog_answers.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTime>
 
 namespace quindor::tour {
@@ -82,6 +85,7 @@ public:
         typingRuns();
         otherRuns();
         options();
+        standardDialogs();
         whiteboard();
         worksheet();
         teacherNetwork();
@@ -315,6 +319,49 @@ private:
                [this] { window_->communicationCommand(); });
         answer(QStringLiteral("Neu"), {lookAt(QStringLiteral("neu"))},
                [this] { window_->newDocumentCommand(); });
+    }
+
+    // The desktop's own dialogs as the program shows them: files, printer, colour, messages.
+    void standardDialogs() {
+        DialogPickers pickers(window_.get());
+        answer(QStringLiteral("Öffnen"), {lookAt(QStringLiteral("datei-oeffnen"))}, [&] {
+            pickers.openFile(QStringLiteral("Quindor-Dokument öffnen"),
+                             QStringLiteral("Quindor-Dokumente (*.qdr)|*.qdr"),
+                             QStringLiteral("qdr"), topics());
+        });
+        answer(QStringLiteral("Ordner wählen"), {lookAt(QStringLiteral("ordner-waehlen"))},
+               [&] { pickers.chooseFolder(QStringLiteral("Ordner wählen"), topics()); });
+        answer(QStringLiteral("Druckereinrichtung"), {lookAt(QStringLiteral("druckereinrichtung"))},
+               [this] { window_->action(QStringLiteral("DruckereinrichtungItem"))->trigger(); });
+        answer(QStringLiteral("Drucken"), {lookAt(QStringLiteral("drucken"))}, [this] {
+            app_.printer.printWithDialog(window_.get(), QStringLiteral("Protokoll"),
+                                         [](QPrinter&) { return true; });
+        });
+        answer(QStringLiteral("Vorschau"), {lookAt(QStringLiteral("druckvorschau"))}, [this] {
+            app_.printer.preview(window_.get(), QStringLiteral("Protokoll"), [](QPrinter& printer) {
+                QPainter painter(&printer);
+                painter.drawText(QPointF(100, 100), QStringLiteral("Übungsprotokoll"));
+                return true;
+            });
+        });
+        answer(QStringLiteral("Farbe"), {lookAt(QStringLiteral("farbe"))},
+               [this] { QColorDialog::getColor(Qt::white, window_.get()); });
+        DialogMessages messages(window_.get());
+        answer(QStringLiteral("Meldung"), {lookAt(QStringLiteral("meldung"))}, [&] {
+            // The longest message of the program: the access test of the channel dialog.
+            messages.show(MessageKind::Warning,
+                          QStringLiteral("Sie verfügen nicht über ausreichende Zugriffsrechte für "
+                                         "den angegebenen Kommunikationsordner. Für diesen "
+                                         "Ordner (") +
+                              app_.state.CommFolder +
+                              QStringLiteral(") benötigen Sie Lese- und Schreibzugriffsrechte. "
+                                             "\r\n\r\nSetzen Sie die nötigen Zugriffsrechte "
+                                             "oder wählen Sie unter dem Menüpunkt \"Optionen / "
+                                             "Netzwerk-Kommunikation...\" ein anderes "
+                                             "Verzeichnis aus. Wenden Sie sich ggf. an Ihren "
+                                             "Netzwerkadministrator."),
+                          MessageButtons::Ok);
+        });
     }
 
     void whiteboard() {

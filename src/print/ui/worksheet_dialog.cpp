@@ -1,6 +1,7 @@
 #include "print/ui/worksheet_dialog.h"
 
 #include "layouts/pair_layout.h"
+#include "print/ui/screen_room.h"
 #include "print/ui/worksheet_print_dialog.h"
 #include "print/worksheet_output.h"
 
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -56,15 +56,6 @@ QDoubleSpinBox* RealBox(const QString& name, double low, double high, double ste
     box->setRange(low, high);
     box->setSingleStep(step);
     return box;
-}
-
-// The size wanted, as far as the screen has room for it and the window's frame.
-QSize FittedSize(QSize wanted) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return wanted;
-    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
-    return wanted.boundedTo(room);
 }
 
 // The types whose page the sheet shows as it is, cards and all.
@@ -132,7 +123,7 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     showPanels();
     showSettings();
     connectChanges();
-    resize(FittedSize(QSize(1100, 800)));
+    resize(FittedToScreen(QSize(1100, 800)));
     buildSheet();
 }
 
