@@ -9,7 +9,22 @@
 #include <QTextStream>
 #include <QWidget>
 
+namespace {
+
+// The offscreen platform says for every window what it cannot do (size hints, raising), and the
+// fonts which OpenType tables they lack; the pictures need neither.
+void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg &&
+        (message.startsWith(QLatin1String("This plugin does not support")) ||
+         message.trimmed().startsWith(QLatin1String("OpenType support missing"))))
+        return;
+    QTextStream(stderr) << qFormatLogMessage(type, context, message) << '\n';
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QuietPlatform);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     quindor::GermanSystemLocale systemLocale;

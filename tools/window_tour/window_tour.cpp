@@ -16,10 +16,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTime>
+
+#include <cmath>
 
 namespace quindor::tour {
 
@@ -383,7 +386,7 @@ private:
         window_->selectTool(Tool::Freehand);
         PageArea* page = window_->pageArea();
         const QPoint origin = page->pageRect().topLeft();
-        // "Quindor" in handwriting is more than the picture needs: a wave and a line will do.
+        // A wave and a line under it, as a teacher sketches.
         const auto stroke = [&](const std::vector<QPoint>& points) {
             for (size_t i = 0; i < points.size(); ++i) {
                 const QEvent::Type type = i == 0                   ? QEvent::MouseButtonPress
@@ -399,8 +402,8 @@ private:
             }
         };
         std::vector<QPoint> wave;
-        for (int x = 60; x <= 460; x += 10)
-            wave.emplace_back(x, 160 + (x / 10 % 4 < 2 ? -20 : 20));
+        for (int x = 60; x <= 460; x += 2)
+            wave.emplace_back(x, 160 + static_cast<int>(std::lround(30 * std::sin(x / 25.0))));
         stroke(wave);
         stroke({{60, 230}, {260, 230}, {460, 230}});
         look(QStringLiteral("tafel"), *window_);
@@ -470,7 +473,11 @@ private:
         answer(QStringLiteral("An Netzwerk-Übung teilnehmen"), {[this](QWidget& dialog) {
                    if (auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("TNameEdit")))
                        edit->setText(QStringLiteral("Anna"));
-                   QApplication::processEvents();
+                   // The dialog looks for the network exercise twice a second.
+                   QElapsedTimer waited;
+                   waited.start();
+                   while (waited.elapsed() < 700)
+                       QApplication::processEvents(QEventLoop::AllEvents, 50);
                    look(QStringLiteral("teilnehmen"), dialog);
                }},
                [&form] { form.exec(); });
