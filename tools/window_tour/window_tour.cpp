@@ -283,6 +283,12 @@ private:
               std::pair{"09_Sortieren.qdr", "uebung-cluster"},
               std::pair{"10_Zuordnen.qdr", "uebung-ueberkreuz"}}) {
             open(file);
+            // The settings of the other families: questions, baskets, pairs.
+            if (app_.session.header().DokTyp != DocumentType::GapText &&
+                app_.session.header().DokTyp != DocumentType::MultipleChoice)
+                answer(QString::fromLatin1(name),
+                       {lookAt(QStringLiteral("einstellungen-") + QString::fromLatin1(name))},
+                       [this] { window_->ExerciseSettingsCommand(); });
             window_->IndividualExerciseCommand();
             if (app_.state.ViewMode != Mode::Exercise) {
                 missing_.append(QString::fromLatin1(name));
@@ -312,8 +318,10 @@ private:
                [this] { window_->FolderCommand(); });
         answer(QStringLiteral("Schriftart"), {lookAt(QStringLiteral("schriftart"))},
                [this] { window_->FontCommand(); });
-        answer(QStringLiteral("Schiebepuzzle"), {lookAt(QStringLiteral("schiebepuzzle"))},
+        answer(QStringLiteral("Schiebepuzzle"), {lookAndAccept(QStringLiteral("schiebepuzzle"))},
                [this] { window_->SlidingPuzzleCommand(); });
+        look(QStringLiteral("schiebepuzzle-lauf"), *window_);
+        window_->AbortExerciseCommand();
         answer(QStringLiteral("Verknüpfungsfelder"), {lookAt(QStringLiteral("verknuepfungen"))},
                [this] { window_->ProgramLinksCommand(); });
         answer(QStringLiteral("E-Mail"), {lookAt(QStringLiteral("e-mail"))},
