@@ -28,17 +28,6 @@ namespace quindor::tour {
 
 namespace {
 
-class NoPickers : public Pickers {
-public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-
 class NoShell : public platform::ShellOpener {
 public:
     bool open(const QString&) override { return true; }
