@@ -43,17 +43,6 @@ public:
     void stop() override {}
 };
 
-class NoPickers : public Pickers {
-public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-
 QString RandomChannel() {
     QString name = QStringLiteral("B");
     for (int i = 0; i < 7; ++i)

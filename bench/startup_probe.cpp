@@ -14,17 +14,6 @@ namespace {
 
 using namespace quindor;
 
-class SilentPickers : public Pickers {
-public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-
 class NoShell : public platform::ShellOpener {
 public:
     bool open(const QString&) override { return false; }
@@ -60,7 +49,7 @@ int main(int argc, char** argv) {
     // The program starts with Qt's German texts, as the real one does.
     UseGermanLanguage(application);
     RecordingMessages messages;
-    SilentPickers pickers;
+    NoPickers pickers;
     NoBusyIndicator busy;
     NoShell shell;
     UserSettingsStore store(folder + QStringLiteral("/user.ini"));

@@ -90,7 +90,7 @@ void BuildAndWritePdf(benchmark::State& state) {
     Fixture& f = Sheet();
     qsizetype bytes = 0;
     for (auto _ : state)
-        bytes = WorksheetPdf(f.build()).size();
+        bytes = WorksheetPrintPdf({{f.build(), false}}, WorksheetPrintPlacement()).size();
     state.counters["pdf_kB"] = static_cast<double>(bytes) / 1024;
 }
 

@@ -1,5 +1,7 @@
 #include "app/dialog_ports.h"
 
+#include "print/ui/screen_room.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -8,6 +10,9 @@
 namespace quindor {
 
 namespace {
+
+// Wide enough for the sizes and dates of the files beside their names.
+constexpr QSize kFileDialogSize(800, 500);
 
 QString PlainLines(const QString& text) {
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -93,6 +98,7 @@ QString QtFileFilter(const QString& filters) {
 QString DialogPickers::openFile(const QString& title, const QString& filters,
                                 const QString& defaultExtension, const QString& startPath) {
     QFileDialog dialog(parent_, title, startPath, QtFileFilter(filters));
+    dialog.resize(FittedToScreen(kFileDialogSize));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultExtension);
     if (QFileInfo(startPath).isFile())
@@ -103,13 +109,18 @@ QString DialogPickers::openFile(const QString& title, const QString& filters,
 QString DialogPickers::saveFile(const QString& title, const QString& filters,
                                 const QString& defaultExtension, const QString& startPath) {
     QFileDialog dialog(parent_, title, startPath, QtFileFilter(filters));
+    dialog.resize(FittedToScreen(kFileDialogSize));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString DialogPickers::chooseFolder(const QString& title, const QString& startFolder) {
-    return QFileDialog::getExistingDirectory(parent_, title, startFolder);
+    QFileDialog dialog(parent_, title, startFolder);
+    dialog.resize(FittedToScreen(kFileDialogSize));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 void OverrideCursorBusy::begin() {

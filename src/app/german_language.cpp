@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <clocale>
+
 namespace quindor {
 
 bool UseGermanLanguage(QCoreApplication& application, const QLocale& system) {
@@ -19,6 +21,35 @@ bool UseGermanLanguage(QCoreApplication& application, const QLocale& system) {
     }
     QCoreApplication::installTranslator(translator);
     return true;
+}
+
+GermanSystemLocale::GermanSystemLocale() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The locale Qt reads for numbers and dates: LC_ALL, else the category's, else LANG.
+    QByteArray named = qgetenv("LC_ALL");
+    for (const char* variable : {"LC_NUMERIC", "LANG"}) {
+        if (named.isEmpty())
+            named = qgetenv(variable);
+    }
+    if (QLocale(QString::fromLatin1(named)).language() != QLocale::C)
+        return;
+    applied_ = true;
+    previous_ = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+#endif
+}
+
+void GermanSystemLocale::settle() {
+    if (!applied_)
+        return;
+    // Qt reads the system's locale once, at its first use.
+    (void)QLocale::system();
+    if (previous_.isEmpty())
+        qunsetenv("LC_ALL");
+    else
+        qputenv("LC_ALL", previous_);
+    std::setlocale(LC_ALL, "");
+    applied_ = false;
 }
 
 } // namespace quindor

@@ -16,7 +16,9 @@
 #include <optional>
 
 int main(int argc, char** argv) {
+    quindor::GermanSystemLocale systemLocale;
     QApplication application(argc, argv);
+    systemLocale.settle();
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("Quindor"));
     quindor::UseGermanLanguage(application);

@@ -17,4 +17,16 @@ public:
     virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
 };
 
+// Choosers where nobody chooses (tools and benchmarks): every one is cancelled.
+class NoPickers : public Pickers {
+public:
+    QString openFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
+
 } // namespace quindor

@@ -11,6 +11,9 @@ namespace {
 
 constexpr WinColor kHeaderColour = MakeWinColor(40, 70, 140);
 constexpr WinColor kAnswerColour = MakeWinColor(0, 110, 40);
+// The answer line of a single question, below the top margin in page heights: above the answer
+// cards of a run, which start at 0.415 of the height between the margins.
+constexpr double kAnswerLine = 0.33;
 // The white page of a new document: landscape as the screens it is shown on, in the program's
 // page proportions of 10 : 7.
 constexpr QSize kPage(1000, 700);
@@ -118,13 +121,14 @@ void ApplySingleQuestions(Document& document, const std::vector<SingleQuestionLi
             QuestionObject(ObjectKind::QuestionText, k, q.Question, m.Left, m.Top + 0.06);
         question.Fsize = 4;
         document.Objects.push_back(question);
+        // The answer line stays clear of the grid of answer cards a run lays out below it.
         ObjDataTyp label = QuestionObject(ObjectKind::StaticLabel, k, QStringLiteral("Antwort:"),
-                                          m.Left, m.Top + 0.4);
+                                          m.Left, m.Top + kAnswerLine);
         label.Fsize = 2;
         label.Stil = 1;
         document.Objects.push_back(label);
-        ObjDataTyp answer =
-            QuestionObject(ObjectKind::AnswerField, k, q.Answer, m.Left + 0.15, m.Top + 0.4);
+        ObjDataTyp answer = QuestionObject(ObjectKind::AnswerField, k, q.Answer, m.Left + 0.15,
+                                           m.Top + kAnswerLine);
         answer.Fsize = 4;
         answer.Farbe = kAnswerColour;
         document.Objects.push_back(answer);

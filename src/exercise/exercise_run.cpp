@@ -16,9 +16,27 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quindor {
+
+namespace {
+
+QString NoQueriesMessage() {
+    return QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte.");
+}
+
+// Whether the document holds anything a run of its type could ask, in any query mode.
+bool HasQueryObjects(const Document& document) {
+    const std::vector<ObjectKind>& kinds = document.Header.Type().queryKinds;
+    return std::any_of(document.Objects.begin(), document.Objects.end(),
+                       [&kinds](const ObjDataTyp& o) {
+                           return std::find(kinds.begin(), kinds.end(), o.Typ) != kinds.end();
+                       });
+}
+
+} // namespace
 
 void PlaySound(platform::SoundPlayer& player, Messages& messages, const Settings& settings,
                const ProgramState& state, const QString& name, bool wait) {
@@ -87,6 +105,11 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     }
     if (!MayLeaveCurrentActivity(state_, messages_))
         return false;
+    // A document without anything to ask says so before its settings are offered.
+    if (!HasQueryObjects(document_)) {
+        messages_.information(NoQueriesMessage());
+        return false;
+    }
     if (start.showDialog && !surface_.showSettingsDialog())
         return false;
     HeaderDataTyp& h = document_.Header;
@@ -100,7 +123,7 @@ bool ExerciseRun::StartExercise(const ExerciseStart& start) {
     const int total = kind_->markQueries(start.repeat);
     const int count = start.repeat == Repeat::All ? total : kind_->openQueries();
     if (count == 0) {
-        messages_.information(QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
+        messages_.information(NoQueriesMessage());
         return false;
     }
     kind_->arrange(count);

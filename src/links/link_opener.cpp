@@ -28,7 +28,7 @@ bool LinkOpener::openWebPage(const QString& address) {
         return true;
     messages_.error(QStringLiteral("Die Datei ") + Quoted(address) +
                     QStringLiteral(" kann nicht geöffnet werden. Sie benötigen einen Webbrowser "
-                                   "(z.B. Internet Explorer) um dieses Dokument anzusehen."));
+                                   "(z.B. Firefox) um dieses Dokument anzusehen."));
     return false;
 }
 

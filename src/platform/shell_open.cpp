@@ -10,6 +10,13 @@
 
 namespace quindor::platform {
 
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+namespace {
+// How long the desktop's opener has to report that it found nothing to open with.
+constexpr int kOpenVerdictMilliseconds = 1500;
+} // namespace
+#endif
+
 bool SystemShellOpener::open(const QString& target) {
     if (target.isEmpty())
         return false;
@@ -30,7 +37,24 @@ bool SystemShellOpener::open(const QString& target) {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
         return false;
-    return QProcess::startDetached(opener, {target});
+    // xdg-open tells within moments when the desktop has no program for the target (no
+    // browser, nothing for the file type). A program it found may keep it running (it waits
+    // for the browser on desktops without their own opener): that counts as opened, and the
+    // process is left to run on.
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({target});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    if (!process->waitForFinished(kOpenVerdictMilliseconds))
+        return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 #endif
 }
 

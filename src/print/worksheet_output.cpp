@@ -19,16 +19,10 @@ namespace {
 constexpr int kPdfResolution = 1200;
 // What files keep of the pictures: enough for paper.
 constexpr int kFilePictureDpi = 150;
-constexpr double kMillimetresPerUnit = 10.0 / kSheetUnitsPerCm;
 // The sheet's units as the resolution of an SVG file, so that it keeps its size in print.
 constexpr int kSvgResolution = 159;
 // The clipboard's picture of the sheet.
 constexpr int kClipboardWidth = 1600;
-
-QSizeF SheetMillimetres(const SheetPicture& sheet) {
-    return QSizeF(sheet.size().width() * kMillimetresPerUnit,
-                  sheet.size().height() * kMillimetresPerUnit);
-}
 
 } // namespace
 
@@ -58,21 +52,6 @@ QImage WorksheetImage(const SheetPicture& sheet, int width) {
     return image;
 }
 
-QByteArray WorksheetPdf(const SheetPicture& sheet) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("Quindor"));
-    pdf.setResolution(kPdfResolution);
-    pdf.setPageLayout(QPageLayout(QPageSize(SheetMillimetres(sheet), QPageSize::Millimeter),
-                                  QPageLayout::Portrait, QMarginsF()));
-    QPainter painter(&pdf);
-    PaintWorksheet(painter, sheet, QRectF(0, 0, pdf.width(), pdf.height()), kFilePictureDpi);
-    painter.end();
-    return bytes;
-}
-
 QByteArray WorksheetSvg(const SheetPicture& sheet) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -91,7 +70,7 @@ QByteArray WorksheetSvg(const SheetPicture& sheet) {
 }
 
 QByteArray WorksheetPrintPdf(const std::vector<PrintedSheet>& sheets,
-                             const WorksheetPrintPlacement& placement) {
+                             const WorksheetPrintPlacement& placement, const QPageSize& paper) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -101,9 +80,8 @@ QByteArray WorksheetPrintPdf(const std::vector<PrintedSheet>& sheets,
     QPainter painter;
     for (size_t i = 0; i < sheets.size(); ++i) {
         const bool landscape = sheets[i].landscape;
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF()));
+        pdf.setPageLayout(QPageLayout(
+            paper, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
         if (i == 0)
             painter.begin(&pdf);
         else
@@ -147,13 +125,17 @@ bool IsWorksheetExportPath(const QString& path) {
     return suffix == QLatin1String("pdf") || suffix == QLatin1String("svg");
 }
 
-bool ExportWorksheet(const QString& path, const SheetPicture& sheet, Messages& messages) {
+bool ExportWorksheet(const QString& path, const SheetPicture& sheet, const WorksheetPaper& paper,
+                     Messages& messages) {
     if (!IsWorksheetExportPath(path)) {
         messages.error(InvalidExtensionMessage());
         return false;
     }
     const bool svg = QFileInfo(path).suffix().toLower() == QLatin1String("svg");
-    if (!ReplaceFileContent(path, svg ? WorksheetSvg(sheet) : WorksheetPdf(sheet))) {
+    const QByteArray bytes =
+        svg ? WorksheetSvg(sheet)
+            : WorksheetPrintPdf({{sheet, paper.landscape}}, paper.placement, paper.size);
+    if (!ReplaceFileContent(path, bytes)) {
         messages.error(DocumentSession::WriteErrorMessage(path));
         return false;
     }

@@ -6,6 +6,7 @@
 #include "print/sheet_picture.h"
 #include <QByteArray>
 #include <QImage>
+#include <QPageSize>
 #include <QRectF>
 
 #include <vector>
@@ -22,18 +23,18 @@ void PaintWorksheet(QPainter& painter, const SheetPicture& sheet, const QRectF& 
 // The sheet as a picture `width` pixels wide, on white.
 QImage WorksheetImage(const SheetPicture& sheet, int width);
 
-// The sheet as vector files at its own size (16 cm wide upright, 26 cm across). Their pictures
-// keep at least 150 dpi on the paper (finer ones are reduced).
-QByteArray WorksheetPdf(const SheetPicture& sheet);
+// The sheet as a vector picture at its own size (16 cm wide upright, 26 cm across). Its
+// pictures keep at least 150 dpi on the paper (finer ones are reduced), as in the PDF below.
 QByteArray WorksheetSvg(const SheetPicture& sheet);
-// Sheets on A4 paper, one a page, each placed as the print dialog places it (its portrait
-// values turned for a landscape sheet).
+// Sheets on paper (A4 unless told otherwise), one a page, each placed as the print dialog
+// places it (its portrait values turned for a landscape sheet).
 struct PrintedSheet {
     SheetPicture sheet;
     bool landscape = false;
 };
 QByteArray WorksheetPrintPdf(const std::vector<PrintedSheet>& sheets,
-                             const WorksheetPrintPlacement& placement);
+                             const WorksheetPrintPlacement& placement,
+                             const QPageSize& paper = QPageSize(QPageSize::A4));
 
 // The sheet for the clipboard: as SVG and as a picture.
 QMimeData* WorksheetMimeData(const SheetPicture& sheet);
@@ -43,9 +44,18 @@ QString WorksheetExportTitle();
 QString WorksheetExportFilter();
 QString InvalidExtensionMessage();
 bool IsWorksheetExportPath(const QString& path);
-// Writes the sheet to path; a path with another extension is refused with the message and
-// nothing is written. False when nothing was written.
-bool ExportWorksheet(const QString& path, const SheetPicture& sheet, Messages& messages);
+// Where an exported PDF puts the sheet: on the paper the printer is set up for, as the print
+// dialog places it.
+struct WorksheetPaper {
+    QPageSize size = QPageSize(QPageSize::A4);
+    WorksheetPrintPlacement placement;
+    bool landscape = false;
+};
+// Writes the sheet to path, a PDF on the paper, an SVG at the sheet's size; a path with another
+// extension is refused with the message and nothing is written. False when nothing was
+// written.
+bool ExportWorksheet(const QString& path, const SheetPicture& sheet, const WorksheetPaper& paper,
+                     Messages& messages);
 
 // The preview keeps the page's proportion (1600 : 2600 upright) with a border of 40 pixels,
 // as wide as the room allows unless that makes it too high.

@@ -309,11 +309,14 @@ QRegion ViewComposer::drawCard(QImage& picture, int index) {
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (o.State != ObjectState::Covered && o.CardRect.Left >= 0.0) {
-        // Give the covered card area back its picture from before the objects were drawn.
-        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * picture.width()),
-                                RoundHalfEven(o.CardRect.Top * picture.height())),
-                         QPoint(RoundHalfEven(o.CardRect.Right * picture.width()) - 1,
-                                RoundHalfEven(o.CardRect.Bottom * picture.height()) - 1));
+        // Give the covered card area back its picture from before the objects were drawn,
+        // with the pixel around it that the smoothed outline of a run's number mark reaches.
+        const QRect area = QRect(QPoint(RoundHalfEven(o.CardRect.Left * picture.width()),
+                                        RoundHalfEven(o.CardRect.Top * picture.height())),
+                                 QPoint(RoundHalfEven(o.CardRect.Right * picture.width()) - 1,
+                                        RoundHalfEven(o.CardRect.Bottom * picture.height()) - 1))
+                               .adjusted(-1, -1, 1, 1)
+                               .intersected(static_.rect());
         painter.drawImage(area.topLeft(), static_, area);
     }
     RenderContext context = renderContext();

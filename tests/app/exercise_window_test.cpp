@@ -1,6 +1,7 @@
 // Whole runs in the program window, driven through the exercise panel's widgets.
 #include "app/av_main.h"
 #include "core/program_folders.h"
+#include "core/rounding.h"
 #include "document/document_writer.h"
 #include "document/ui/topic_list_window.h"
 #include "exercise/ui/best_list_window.h"
@@ -158,9 +159,18 @@ TEST_F(ExerciseWindowTest, CardsDraggedOntoTheirGaps) {
     EXPECT_EQ(osten->pos(), home) << "a rejected card slides home";
     EXPECT_EQ(sound.played.last(), QStringLiteral("falsch1.wav (warten)"));
 
+    // Where the number mark was, nothing of it stays once the answer stands in the gap.
+    const FracRect mark = app.session.document().Object(gap(QStringLiteral("Osten"))).CardRect;
     dragOnto(osten, gap(QStringLiteral("Osten")));
     EXPECT_EQ(window.exerciseRun().data().CorrectCount, 1);
     EXPECT_TRUE(osten->isHidden());
+    const QImage& page = app.view.pageImage();
+    const QRect around(QPoint(RoundHalfEven(mark.Left * page.width()) - 1,
+                              RoundHalfEven(mark.Top * page.height()) - 1),
+                       QPoint(RoundHalfEven(mark.Right * page.width()),
+                              RoundHalfEven(mark.Top * page.height()) - 1));
+    for (int x = around.left(); x <= around.right(); ++x)
+        EXPECT_EQ(page.pixelColor(x, around.top()), QColor(Qt::white)) << x;
     EXPECT_EQ(window.exerciseStatusPanel()->value(QStringLiteral("QuoteValue"))->text(),
               QStringLiteral("50.0 %"));
 
@@ -199,6 +209,14 @@ TEST_F(ExerciseWindowTest, TypedAnswersInTheFields) {
     const QPoint point = panel()->pageToPanel(osten.Kx, osten.Ky);
     EXPECT_NEAR(first->geometry().center().x(), point.x(), 2);
     EXPECT_LT(first->geometry().bottom(), point.y());
+    // It covers none of the page's letters: it stays on the blank the gap keeps, which is as
+    // wide as its widest text, centred on its point.
+    const QFontMetrics metrics(first->font());
+    const int blank = std::max({metrics.horizontalAdvance(QStringLiteral(" XX")),
+                                metrics.horizontalAdvance(QStringLiteral(" Osten")),
+                                metrics.horizontalAdvance(QStringLiteral(" XXX"))});
+    EXPECT_GE(first->geometry().left(), point.x() - blank / 2 - 1);
+    EXPECT_LE(first->geometry().right(), point.x() + blank / 2 + 1);
 
     first->setText(QStringLiteral("  Morgen "));
     ASSERT_TRUE(panel()->okPanel());

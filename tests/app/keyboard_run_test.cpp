@@ -3,6 +3,7 @@
 #include "app/av_main.h"
 #include "document/document_writer.h"
 #include "exercise/ui/exercise_keyboard.h"
+#include "make_samples/sample_documents.h"
 #include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
@@ -194,6 +195,10 @@ TEST_F(KeyboardRunTest, CardsArePickedUpAndPutBackAndSaidAsButtons) {
     window.IndividualExerciseCommand();
     ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
     window.findChild<QToolButton*>(QStringLiteral("IndividualUebungBtn"))->setFocus();
+    // Before a key is pressed no frame shows, although a control has the focus.
+    auto* ring = window.findChild<FocusRing*>(QStringLiteral("TastaturRahmen"));
+    ASSERT_TRUE(ring);
+    EXPECT_FALSE(ring->isVisible());
     for (int i = 0; i < 40 && !focusedCard(); ++i)
         Key(Qt::Key_Tab);
     ElementPanel* first = focusedCard();
@@ -201,8 +206,6 @@ TEST_F(KeyboardRunTest, CardsArePickedUpAndPutBackAndSaidAsButtons) {
     // The top card is the first one reached, and the frame shows it.
     for (ElementPanel* card : panel()->findChildren<ElementPanel*>())
         EXPECT_LE(first->y(), card->y());
-    auto* ring = window.findChild<FocusRing*>(QStringLiteral("TastaturRahmen"));
-    ASSERT_TRUE(ring);
     EXPECT_TRUE(ring->isVisible());
     EXPECT_EQ(ring->target(), first);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(first);
@@ -251,6 +254,26 @@ TEST_F(KeyboardRunTest, PointsReleasedForTheRunComeFirstAndOpen) {
     EXPECT_EQ(QApplication::focusWidget(), keyboard()->pointChooser());
     Key(Qt::Key_Tab);
     EXPECT_TRUE(focusedCard());
+}
+
+// After each answer the focus stays in the run, on the answers of the next question.
+TEST_F(KeyboardRunTest, AnswersFromTheKeyboardKeepTheFocusInTheRun) {
+    const QString folder = dir.path() + QLatin1Char('/');
+    for (samples::NamedDocument& d : samples::SampleDocuments()) {
+        if (d.FileName == QStringLiteral("06_Einzelfragen.qdr"))
+            test::WriteFileBytes(folder + d.FileName, WriteDocumentBytes(d.Doc));
+    }
+    ASSERT_TRUE(app.session.LoadDocument(folder + QStringLiteral("06_Einzelfragen.qdr"), true));
+    window.IndividualExerciseCommand();
+    ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
+    window.findChild<QToolButton*>(QStringLiteral("IndividualUebungBtn"))->setFocus();
+    for (int i = 0; i < 40 && !focusedCard(); ++i)
+        Key(Qt::Key_Tab);
+    for (int answer = 0; answer < 3; ++answer) {
+        ASSERT_TRUE(focusedCard()) << answer;
+        Key(Qt::Key_Space);
+        EXPECT_TRUE(focusedCard() && focusedCard()->isVisible()) << answer;
+    }
 }
 
 TEST_F(KeyboardRunTest, TypedAnswersAndTheirOkWithoutTheMouse) {

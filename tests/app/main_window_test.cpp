@@ -404,7 +404,7 @@ TEST_F(MainWindowTest, HelpOpensTheIndexPageOrSaysWhyNot) {
     EXPECT_EQ(messages.texts().last(),
               QStringLiteral("Die Datei \"") + target +
                   QStringLiteral("\" kann nicht ge\u00f6ffnet werden. Sie ben\u00f6tigen einen "
-                                 "Webbrowser (z.B. Internet Explorer) um dieses Dokument "
+                                 "Webbrowser (z.B. Firefox) um dieses Dokument "
                                  "anzusehen."));
     shell.result = true;
     messages.clear();

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -336,6 +337,16 @@ TEST_F(SampleRunWindowTest, PairsJoinedByTheirLine) {
     ASSERT_EQ(visibleElements().size(), 12u);
     for (ElementPanel* button : visibleElements())
         EXPECT_TRUE(onThePage(button));
+    // The banner of a pair stands below the instruction, which takes several lines in the
+    // narrow column.
+    const int column = panel()->documentAreaWidth() + 5;
+    const QImage shown = panel()->grab(QRect(column, 0, panel()->width() - column, 200)).toImage();
+    int lowestText = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            lowestText = qGray(shown.pixel(x, y)) < 128 ? y : lowestText;
+    }
+    EXPECT_GT(panel()->findChild<QLabel*>(QStringLiteral("RiFaPan"))->y(), lowestText);
     Snapshot(&window, QStringLiteral("paare-lauf"));
     // Pair by pair from the left: the left element, then its partner.
     for (int i = 0; i < document().ObjectCount() && app.state.ViewMode == Mode::Exercise; ++i) {

@@ -108,6 +108,14 @@ TEST(MadeDocuments, QuestionsBasketsAndPairsTakeTheirPlaces) {
         EXPECT_LT(o.Ky, 1.0);
     }
     EXPECT_EQ(controls, 5);
+    // The answer line stays above the answer cards of a run, with room for its text.
+    const FracRect& m = q.Header.EinrueckRand;
+    const double answerCards = m.Top + (1 - m.Top - m.Bottom) * 0.415 / 0.64;
+    for (const ObjDataTyp& o : q.Objects) {
+        if (o.FrageNummer == 2 && o.Typ != ObjectKind::QuestionText) {
+            EXPECT_LT(o.Ky, answerCards - 0.05) << o.Cap.toStdString();
+        }
+    }
     EXPECT_EQ(second, (std::vector<std::pair<ObjectKind, QString>>{
                           {ObjectKind::StaticLabel, QStringLiteral("Frage Nr. 2 von 2")},
                           {ObjectKind::QuestionText, QStringLiteral("Zwei mal drei?")},

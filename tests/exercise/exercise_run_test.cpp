@@ -371,9 +371,11 @@ TEST_F(ExerciseRunTest, AbortShowsEveryCaption) {
 }
 
 TEST_F(ExerciseRunTest, StartsThatAreRefused) {
-    EXPECT_FALSE(run.StartExercise({}));
+    // Nothing to ask is said before the settings would be offered.
+    EXPECT_FALSE(run.StartExercise({.showDialog = true}));
     EXPECT_EQ(messages.texts().back(),
               QStringLiteral("Dieses Dokument enthält keine Abfrageobjekte."));
+    EXPECT_TRUE(surface.calls.empty());
     EXPECT_EQ(state.ViewMode, Mode::Learning);
 
     label(QStringLiteral("A"), 0.2, 0.2);

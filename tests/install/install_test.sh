@@ -22,6 +22,12 @@ check_tree() {
     for file in sound/richtig1.wav sound/falsch1.wav hilfe/index.html config.ini.beispiel; do
         [ -f "$folder/$file" ] || fail "missing $file beside the program"
     done
+    # Every page and picture the help pages point to is there.
+    local target
+    for target in $(grep -oh 'src="[^"]*"\|href="[^":#]*"' "$folder"/hilfe/*.html | cut -d'"' -f2 |
+        sort -u); do
+        [ -f "$folder/hilfe/$target" ] || fail "the help pages point to missing $target"
+    done
     [ -x "$root$prefix/bin/quindor-doc" ] || fail "no bin/quindor-doc"
     "$root$prefix/bin/quindor-doc" --help | grep -q "quindor-doc info" ||
         fail "quindor-doc does not run"

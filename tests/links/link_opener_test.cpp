@@ -122,7 +122,7 @@ TEST_F(LinkTest, WebPagesNameTheBrowserWhenTheyCannotOpen) {
     EXPECT_EQ(fixture.messages.texts(),
               QStringList{QStringLiteral(
                   "Die Datei \"file:///hilfe/index.html\" kann nicht geöffnet werden. Sie "
-                  "benötigen einen Webbrowser (z.B. Internet Explorer) um dieses Dokument "
+                  "benötigen einen Webbrowser (z.B. Firefox) um dieses Dokument "
                   "anzusehen.")});
 }
 

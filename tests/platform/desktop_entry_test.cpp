@@ -112,5 +112,18 @@ TEST(DesktopEntry, LaunchRunsProgramsAndDesktopEntries) {
     EXPECT_FALSE(shell.launch(entry));
 }
 
+TEST(DesktopEntry, OpenFailsWhenTheDesktopHasNoProgramForTheTarget) {
+    QTemporaryDir dir;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ':' + path);
+    SystemShellOpener shell;
+    // xdg-open's answer when no browser is installed.
+    WriteExecutable(dir.path() + QStringLiteral("/xdg-open"), "#!/bin/sh\nexit 3\n");
+    EXPECT_FALSE(shell.open(QStringLiteral("https://example.org/")));
+    WriteExecutable(dir.path() + QStringLiteral("/xdg-open"), "#!/bin/sh\nexit 0\n");
+    EXPECT_TRUE(shell.open(QStringLiteral("https://example.org/")));
+    qputenv("PATH", path);
+}
+
 } // namespace
 } // namespace quindor::platform

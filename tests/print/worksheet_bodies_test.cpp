@@ -324,7 +324,7 @@ TEST(WorksheetExport, PdfAndSvgByTheirExtensionAnythingElseRefused) {
     for (const char* name : {"blatt.bmp", "blatt.emf", "blatt"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         messages.clear();
-        EXPECT_FALSE(ExportWorksheet(path, sheet, messages)) << name;
+        EXPECT_FALSE(ExportWorksheet(path, sheet, {}, messages)) << name;
         EXPECT_EQ(messages.texts(),
                   QStringList{QStringLiteral(
                       "Speichern fehlgeschlagen wegen ung\u00fcltiger Dateinamenserweiterung.")});
@@ -332,17 +332,21 @@ TEST(WorksheetExport, PdfAndSvgByTheirExtensionAnythingElseRefused) {
     }
     messages.clear();
     const QString pdf = dir.filePath(QStringLiteral("blatt.PDF"));
-    ASSERT_TRUE(ExportWorksheet(pdf, sheet, messages));
+    ASSERT_TRUE(ExportWorksheet(pdf, sheet, {}, messages));
     EXPECT_TRUE(test::ReadFileBytes(pdf).startsWith("%PDF"));
+    // On A4 paper, or on the paper the printer is set up for.
+    EXPECT_TRUE(test::ReadFileBytes(pdf).contains("/MediaBox [0 0 595.000000 842.000000]"));
+    ASSERT_TRUE(ExportWorksheet(pdf, sheet, {QPageSize(QPageSize::A5), {}, true}, messages));
+    EXPECT_TRUE(test::ReadFileBytes(pdf).contains("/MediaBox [0 0 595.000000 420.000000]"));
     const QString svg = dir.filePath(QStringLiteral("blatt.Svg"));
-    ASSERT_TRUE(ExportWorksheet(svg, sheet, messages));
+    ASSERT_TRUE(ExportWorksheet(svg, sheet, {}, messages));
     const QByteArray svgBytes = test::ReadFileBytes(svg);
     EXPECT_TRUE(svgBytes.contains("<svg"));
     EXPECT_TRUE(svgBytes.contains("viewBox=\"0 0 1001 1625\""));
     EXPECT_TRUE(messages.texts().isEmpty());
 
     const QString nowhere = dir.filePath(QStringLiteral("fehlt/blatt.pdf"));
-    EXPECT_FALSE(ExportWorksheet(nowhere, sheet, messages));
+    EXPECT_FALSE(ExportWorksheet(nowhere, sheet, {}, messages));
     EXPECT_EQ(messages.texts(), QStringList{DocumentSession::WriteErrorMessage(nowhere)});
 
     std::unique_ptr<QMimeData> clip(WorksheetMimeData(sheet));

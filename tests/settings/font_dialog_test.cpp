@@ -49,6 +49,16 @@ TEST(FontDialog, SelectsTheCurrentFontAndReturnsTheChoiceOnOk) {
     EXPECT_EQ(chosen, other);
 }
 
+TEST(FontDialog, AFontThisComputerLacksIsOfferedAndOkOnItChangesNothing) {
+    const QString missing = QStringLiteral("Quindor Fehlschrift");
+    const std::optional<QString> chosen = RunFontDialog(missing, [&](TSchriftartForm& form) {
+        EXPECT_EQ(form.fontList()->count(), QFontDatabase::families().size() + 1);
+        EXPECT_EQ(form.selectedFont(), missing);
+        form.okButton()->click();
+    });
+    EXPECT_EQ(chosen, std::nullopt);
+}
+
 TEST(FontDialog, AbbrechenReturnsNothing) {
     const QString current = QFontDatabase::families().value(0);
     const std::optional<QString> chosen = RunFontDialog(current, [](TSchriftartForm& form) {

@@ -108,7 +108,10 @@ NamedDocument PlantDocument() {
     Document d = NewDocument(DocumentType::Labelling, DocumentSubtype::Plain,
                              QStringLiteral("Die Teile einer Pflanze"),
                              QStringLiteral("Biologie, Klasse 5\r\n"
-                                            "Benenne die Teile der Bl\u00fctenpflanze."),
+                                            "Benenne die Teile der Bl\u00fctenpflanze.\r\n"
+                                            "Der Infopunkt \u201eLehrer\u201c an der Wurzel "
+                                            "\u00f6ffnet sich mit dem Passwort "
+                                            "\u201eLehrer\u201c."),
                              DrawPlant(1000, 720));
     Placer place(d, 1000, 720);
     place.queryLabel(QStringLiteral("Bl\u00fcte"), {470, 118}, {300, 60}, 3);

@@ -39,8 +39,10 @@ BestListWindow::BestListWindow(const QString& caption, const std::vector<BestLis
     grid_->verticalHeader()->setDefaultSectionSize(19);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < 6; ++c) {
-        grid_->setColumnWidth(c, widths[c]);
         grid_->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // A column is never narrower than its heading ("Zeit (Min:Sek)").
+        grid_->setColumnWidth(c,
+                              std::max(widths[c], grid_->horizontalHeader()->sectionSizeHint(c)));
     }
     for (size_t r = 0; r < ranked.size(); ++r) {
         const BestListDataTyp& e = ranked[r];

@@ -4,6 +4,7 @@
 #include "exercise/grading.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -266,6 +267,20 @@ void ExerciseOptionsDialog::queryModeChanged(int mode) {
         typingPanel_->setVisible(mode == 3);
         typingPanel_->raise();
     }
+    // The explanation may take another line: the dialog grows with it.
+    if (isVisible())
+        fitTexts();
+}
+
+void ExerciseOptionsDialog::fitTexts() {
+    // Texts just set ask for their room once the layout requests they posted are through.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    adjustSize();
+    // Word-wrapped texts at the width the dialog took may need more lines than its guess.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void ExerciseOptionsDialog::load(DocumentType type) {
@@ -363,6 +378,12 @@ void ExerciseOptionsDialog::store() {
 bool ExerciseOptionsDialog::showFor(DocumentType type) {
     load(type);
     return exec() == QDialog::Accepted;
+}
+
+void ExerciseOptionsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Sized for the texts it shows now (the query mode's explanation, the network note).
+    fitTexts();
 }
 
 bool ExerciseOptionsDialog::showForNetwork(DocumentType type) {

@@ -55,6 +55,7 @@ public:
 
 protected:
     void done(int result) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void addTimeLimit(const QString& limitedItem);
@@ -62,6 +63,7 @@ private:
     void store();
     void setExtended(bool extended);
     void queryModeChanged(int mode);
+    void fitTexts();
 
     OptionsFamily family_;
     Settings& settings_;

@@ -69,8 +69,16 @@ ExerciseKeyboard::ExerciseKeyboard(ExercisePanel& panel, const Document& documen
     connect(pointChooser_, &KeyboardChooser::chosen, this, &ExerciseKeyboard::clickPoint);
     connect(pointChooser_, &KeyboardChooser::cancelled, this,
             [this] { moveFocus(pointChooser_, true); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        const bool wasInside = focusInside_;
         focusInside_ = now && (now == &panel_ || panel_.isAncestorOf(now));
+        // An element answered from the keyboard may go with its query (the answers of a
+        // question, a pair's buttons): the focus stays in the run, on the first element shown
+        // next, instead of going on to whatever follows in the window.
+        if (wasInside && !focusInside_ && old && old->parentWidget() == &panel_ &&
+            !old->isVisible())
+            QMetaObject::invokeMethod(this, &ExerciseKeyboard::focusFirstElement,
+                                      Qt::QueuedConnection);
         if (now && now->parentWidget() == &panel_ && IsElement(now))
             describe(now);
     });
@@ -189,6 +197,14 @@ bool ExerciseKeyboard::elementKey(QWidget* element, QKeyEvent* event) {
     else
         ClickWidget(card, card->rect().center());
     return true;
+}
+
+void ExerciseKeyboard::focusFirstElement() {
+    if (!panel_.isVisible() || state_.ViewMode != Mode::Exercise)
+        return;
+    const std::vector<QWidget*> shown = elements();
+    if (!shown.empty())
+        shown.front()->setFocus(Qt::TabFocusReason);
 }
 
 void ExerciseKeyboard::moveFocus(QWidget* from, bool forward) {

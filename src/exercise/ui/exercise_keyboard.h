@@ -43,6 +43,7 @@ private:
     // Moves the focus one place along the points and the elements, out of the panel past
     // either end; from null it enters at the first or last place.
     void moveFocus(QWidget* from, bool forward);
+    void focusFirstElement();
     void showPoints();
     std::vector<ChooserItem> pointItems() const;
     void pickUp(ElementPanel* card);

@@ -41,10 +41,18 @@ protected:
     }
 };
 
-// Room around the text of an input field: one pixel of frame on every side, the two pixels
-// QLineEdit keeps beside its text and the one above and below it, one pixel for the cursor.
-constexpr int kFieldMarginX = 1 + 2;
-constexpr int kFieldMarginY = 1 + 1;
+// QLineEdit keeps two pixels beside its text and one above and below it; an input field gives
+// them back, so that its text box is the whole field.
+constexpr QMargins kFieldTextMargins(-2, -1, -2, -1);
+
+constexpr int kBannerPixels = 40;
+constexpr int kInstructionFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+QFont InstructionFont() {
+    QFont font = InstalledFont(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    return font;
+}
 
 QString FieldStyle(const QColor& fill, const QColor& text) {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #7878a0; "
@@ -61,7 +69,7 @@ ExercisePanel::ExercisePanel(DocumentSession& session, ProgramState& state, View
     setObjectName(QStringLiteral("UebungPan"));
     banner_->setObjectName(QStringLiteral("RiFaPan"));
     QFont font = InstalledFont(QStringLiteral("Arial"));
-    font.setPixelSize(40);
+    font.setPixelSize(kBannerPixels);
     font.setBold(true);
     banner_->setFont(font);
     banner_->setAlignment(Qt::AlignCenter);
@@ -175,6 +183,7 @@ void ExercisePanel::createElementPanels(const std::vector<QueryPair>& list) {
             field->setAccessibleName(QString::number(i + 1));
             field->setMaxLength(255);
             field->setStyleSheet(FieldStyle(InputFieldColour(), ToQColor(MakeWinColor(0, 0, 255))));
+            field->setTextMargins(kFieldTextMargins);
             field->installEventFilter(this);
             fields_[static_cast<int>(i)] = field;
         }
@@ -351,11 +360,10 @@ void ExercisePanel::layoutInputFields(bool firstTime) {
                 break;
             }
         }
-        // w and h are the text's; the frame, the edit's own text margins and the cursor come
-        // on top, centred on that text box, so the whole answer stays in view.
-        const QRect text(topLeft, QSize(std::max(1, w), h));
-        field->setGeometry(
-            text.adjusted(-kFieldMarginX, -kFieldMarginY, kFieldMarginX + 1, kFieldMarginY));
+        // The field is its text box and no more: it lies on the blank the page keeps for the
+        // answer and covers none of the letters around it (the end of a C-test's stem, the
+        // full stop after a gap). Its frame lies inside.
+        field->setGeometry(QRect(topLeft, QSize(std::max(1, w), h)));
         if (firstTime && run_ && run_->data().AnzZeichenVorgeben) {
             field->setText(QStringLiteral("<%1>").arg(caption.size()));
             field->setStyleSheet(
@@ -459,6 +467,13 @@ void ExercisePanel::showBanner(Banner banner) {
     }
     const bool right = banner == Banner::Right;
     banner_->setText(right ? QStringLiteral("Richtig!") : QStringLiteral("Falsch!"));
+    // As large as the column lets the whole word be.
+    QFont font = banner_->font();
+    font.setPixelSize(kBannerPixels);
+    while (font.pixelSize() > 12 &&
+           QFontMetrics(font).horizontalAdvance(banner_->text()) > banner_->width())
+        font.setPixelSize(font.pixelSize() - 2);
+    banner_->setFont(font);
     QPalette palette = banner_->palette();
     palette.setColor(QPalette::WindowText,
                      ToQColor(right ? MakeWinColor(0, 128, 0) : MakeWinColor(255, 0, 0)));
@@ -468,9 +483,22 @@ void ExercisePanel::showBanner(Banner banner) {
     banner_->repaint();
 }
 
+QRect ExercisePanel::instructionRect() const {
+    return QRect(documentAreaWidth_ + 5, 1, width() - documentAreaWidth_ - 5, height());
+}
+
+int ExercisePanel::bannerTop() const {
+    // 50 pixels from the top, below the instruction where it takes more lines (the narrow column
+    // of question and pair runs).
+    const QRect text = QFontMetrics(InstructionFont())
+                           .boundingRect(instructionRect(), kInstructionFlags,
+                                         InstructionText(session_.header().DokTyp, queryMode()));
+    return std::max(50, text.bottom() + 6);
+}
+
 void ExercisePanel::drawInstruction() {
-    banner_->setGeometry(documentAreaWidth_ + 5, 50, std::max(0, width() - documentAreaWidth_ - 8),
-                         56);
+    banner_->setGeometry(documentAreaWidth_ + 5, bannerTop(),
+                         std::max(0, width() - documentAreaWidth_ - 8), 56);
     banner_->hide();
     if (tickCount_) {
         placeTickCount();
@@ -480,7 +508,7 @@ void ExercisePanel::drawInstruction() {
 }
 
 void ExercisePanel::placeTickCount() {
-    tickCount_->move(documentAreaWidth_ + 5, 50);
+    tickCount_->move(documentAreaWidth_ + 5, bannerTop());
     tickCount_->resize(std::max(0, width() - documentAreaWidth_ - 8),
                        tickCount_->sizeHint().height());
 }
@@ -594,12 +622,9 @@ void ExercisePanel::paintEvent(QPaintEvent*) {
     }
     painter.fillRect(QRect(documentAreaWidth_, 0, 3, height()),
                      ToQColor(MakeWinColor(225, 225, 217)));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(10);
-    painter.setFont(font);
+    painter.setFont(InstructionFont());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(documentAreaWidth_ + 5, 1, width() - documentAreaWidth_ - 5, height()),
-                     Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(instructionRect(), kInstructionFlags,
                      InstructionText(session_.header().DokTyp, queryMode()));
 }
 

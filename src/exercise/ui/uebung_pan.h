@@ -134,6 +134,9 @@ private:
     void showBasketHighlight(int basket);
     // The tick counts of multiple choice stand beside the page, under the banner.
     void placeTickCount();
+    // The card column's instruction, and the top of the banners below it.
+    QRect instructionRect() const;
+    int bannerTop() const;
     int numberOf(const QWidget* panel) const;
 
     DocumentSession& session_;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quindor {
 
 namespace {
@@ -95,7 +97,8 @@ TKommVerzForm::TKommVerzForm(ProgramState& state, Settings& settings, Messages& 
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    resize(560, sizeHint().height());
+    // Tall enough for its wrapped notes at that width, which the size hint does not know.
+    resize(560, std::max(sizeHint().height(), heightForWidth(560)));
 }
 
 void TKommVerzForm::updatePortNote() {

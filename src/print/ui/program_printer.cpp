@@ -1,5 +1,7 @@
 #include "print/ui/program_printer.h"
 
+#include "print/ui/screen_room.h"
+
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -18,6 +20,10 @@ QPrinter& ProgramPrinter::printer() {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
+}
+
+QPageSize ProgramPrinter::paperSize() const {
+    return printer_ ? printer_->pageLayout().pageSize() : QPageSize(QPageSize::A4);
 }
 
 QString ProgramPrinter::infoText() {
@@ -61,6 +67,8 @@ void ProgramPrinter::preview(QWidget* parent, const QString& title, const Painte
     QPrinter& target = printer();
     target.setDocName(title);
     QPrintPreviewDialog dialog(&target, parent);
+    // Wide enough for all its tool buttons, printing among them.
+    dialog.resize(FittedToScreen(QSize(900, 700)));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* device) { paint(*device); });
     dialog.exec();

@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/pickers.h"
 
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -26,6 +27,8 @@ public:
     ~ProgramPrinter();
 
     QPrinter& printer();
+    // The paper of the printouts: what the printer is set up for, A4 before it is first used.
+    QPageSize paperSize() const;
     // Whether this computer has a printer to print on; overridable for tests.
     std::function<bool()> printerInstalled;
 

@@ -1,12 +1,14 @@
 #include "print/ui/worksheet_dialog.h"
 
 #include "layouts/pair_layout.h"
+#include "print/ui/screen_room.h"
 #include "print/ui/worksheet_print_dialog.h"
 #include "print/worksheet_output.h"
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -97,7 +99,8 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     auto* right = new QVBoxLayout;
     preview_ = new WorksheetPreview(this);
     right->addWidget(preview_, 1);
-    auto* buttons = new QHBoxLayout;
+    // Two rows of buttons, so that the dialog fits a screen 1024 pixels wide.
+    auto* buttons = new QGridLayout;
     const std::pair<const char*, const char*> actions[] = {
         {"VorschauBtn", "Vorschau aktualisieren"},
         {"ZuruecksetzenBtn", "Zur\u00fccksetzen"},
@@ -106,9 +109,11 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
         {"DruckenBtn", "Drucken..."},
         {"SchliessenBtn", "Schlie\u00dfen"},
     };
+    int place = 0;
     for (const auto& [name, text] : actions) {
         QPushButton* button = Button(QString::fromLatin1(name), QString::fromUtf8(text), this);
-        buttons->addWidget(button);
+        buttons->addWidget(button, place / 3, place % 3);
+        ++place;
     }
     right->addLayout(buttons);
     layout->addLayout(right, 1);
@@ -127,7 +132,7 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     showPanels();
     showSettings();
     connectChanges();
-    resize(1100, 800);
+    resize(FittedToScreen(QSize(1100, 800)));
     buildSheet();
 }
 
@@ -402,7 +407,9 @@ void TArbeitsblattForm::exportSheet() {
     const QString path = ports_.pickers.saveFile(WorksheetExportTitle(), WorksheetExportFilter(),
                                                  QStringLiteral("pdf"), start);
     if (!path.isEmpty())
-        ExportWorksheet(path, sheet_, ports_.messages);
+        ExportWorksheet(path, sheet_,
+                        {ports_.printer.paperSize(), state_.placement, settings_.landscape()},
+                        ports_.messages);
 }
 
 void TArbeitsblattForm::copySheet() {

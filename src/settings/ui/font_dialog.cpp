@@ -1,5 +1,7 @@
 #include "settings/ui/font_dialog.h"
 
+#include "document/installed_fonts.h"
+
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,10 +18,19 @@ TSchriftartForm::TSchriftartForm(const QString& currentFont, QWidget* parent)
       cancelButton_(new QPushButton(QStringLiteral("Abbrechen"))) {
     setWindowTitle(QStringLiteral("Schriftart"));
 
-    fontList_->addItems(QFontDatabase::families());
+    // The document's font is in the list even when this computer lacks it (a Windows face
+    // such as "Arial"), so the dialog opens on it and "OK" keeps it.
+    QStringList families = QFontDatabase::families();
+    if (!currentFont.isEmpty() && !families.contains(currentFont, Qt::CaseInsensitive)) {
+        families.append(currentFont);
+        families.sort(Qt::CaseInsensitive);
+    }
+    fontList_->addItems(families);
     const auto matches = fontList_->findItems(currentFont, Qt::MatchFixedString);
-    if (!matches.isEmpty())
+    if (!matches.isEmpty()) {
         fontList_->setCurrentItem(matches.first());
+        fontList_->scrollToItem(matches.first(), QAbstractItemView::PositionAtCenter);
+    }
 
     preview_->setFrameShape(QFrame::Panel);
     preview_->setFrameShadow(QFrame::Sunken);
@@ -54,7 +65,7 @@ QString TSchriftartForm::selectedFont() const {
 
 void TSchriftartForm::showPreview() {
     const QString family = selectedFont();
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPointSize(20);
     preview_->setFont(font);
     preview_->setText(family);
@@ -62,9 +73,12 @@ void TSchriftartForm::showPreview() {
 
 std::optional<QString> FontDialog(QWidget* parent, const QString& currentFont) {
     TSchriftartForm form(currentFont, parent);
-    if (form.exec() != QDialog::Accepted || form.selectedFont().isEmpty())
+    if (form.exec() != QDialog::Accepted)
         return std::nullopt;
-    return form.selectedFont();
+    const QString chosen = form.selectedFont();
+    if (chosen.isEmpty() || chosen.compare(currentFont, Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    return chosen;
 }
 
 } // namespace quindor

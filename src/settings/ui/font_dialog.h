@@ -35,8 +35,8 @@ private:
 };
 
 // Shows the dialog modally with currentFont selected. The chosen family after "OK", nothing
-// after "Abbrechen" or when no family was selected; the caller sets the document font and
-// marks the document modified.
+// after "Abbrechen", when no family was selected or when the choice is the current font; the
+// caller sets the document font and marks the document modified.
 std::optional<QString> FontDialog(QWidget* parent, const QString& currentFont);
 
 } // namespace quindor

@@ -145,11 +145,15 @@ FocusRing::FocusRing(QWidget* host) : QWidget(host) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        const bool inside = now && now != parentWidget() && parentWidget()->isAncestorOf(now);
-        const bool framed = inside && !now->property(kOwnFocusFrame).toBool();
-        follow(framed ? now : nullptr);
-    });
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { followFocus(now); });
+}
+
+void FocusRing::followFocus(QWidget* now) {
+    const bool inside = now && now != parentWidget() && parentWidget()->isAncestorOf(now);
+    const bool framed = keyboard_ && inside && !now->property(kOwnFocusFrame).toBool();
+    follow(framed ? now : nullptr);
 }
 
 void FocusRing::follow(QWidget* target) {
@@ -177,6 +181,18 @@ void FocusRing::place() {
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
+    // The frame is the keyboard's: it shows from the first key on and goes with the user's
+    // mouse (not with the clicks the keyboard makes itself), so that a control the program or
+    // a click gave the focus to is not framed.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && !keyboard_) {
+        keyboard_ = true;
+        followFocus(QApplication::focusWidget());
+    } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+               keyboard_ && event->spontaneous() && watched->isWidgetType()) {
+        keyboard_ = false;
+        follow(nullptr);
+    }
     if (watched == target_) {
         switch (event->type()) {
         case QEvent::Move:

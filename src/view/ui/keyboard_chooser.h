@@ -56,8 +56,8 @@ inline constexpr char kOwnFocusFrame[] = "ownFocusFrame";
 
 // A frame around whatever control inside the host has the keyboard focus, drawn over
 // everything, so that the focus is seen on every control, also on those that draw none of
-// their own. Choosers and widgets with kOwnFocusFrame draw their own. The mouse goes through
-// it.
+// their own, while the keyboard is in use: from a key press until the next mouse click.
+// Choosers and widgets with kOwnFocusFrame draw their own. The mouse goes through it.
 class FocusRing : public QWidget {
     Q_OBJECT
 public:
@@ -72,8 +72,10 @@ protected:
 
 private:
     void place();
+    void followFocus(QWidget* now);
 
     QPointer<QWidget> target_;
+    bool keyboard_ = false;
 };
 
 // Makes the clickable places of a picture widget reachable with Tab: when the widget gets the

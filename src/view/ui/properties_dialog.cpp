@@ -33,6 +33,17 @@ QStringList AlignmentNames() {
     return {AlignmentName(0), AlignmentName(1), AlignmentName(2)};
 }
 
+// A file name or folder of any length in a label of bounded width: shortened in the middle,
+// the whole text in its hint.
+QLabel* PathLabel(const QString& text) {
+    constexpr int kMaxWidth = 480;
+    auto* label = new QLabel;
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, kMaxWidth));
+    if (label->text() != text)
+        label->setToolTip(text);
+    return label;
+}
+
 void AddRow(QFormLayout* form, const QString& label, QWidget* field) {
     auto* caption = new QLabel(label);
     caption->setBuddy(field);
@@ -47,8 +58,8 @@ TDokEigenschaftenForm::TDokEigenschaftenForm(const Document& document, int tab, 
     const DocumentPropertiesTexts texts = DocumentProperties(document);
     auto* layout = new QVBoxLayout(this);
     auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("Datei:"), new QLabel(texts.Datei));
-    top->addRow(QStringLiteral("Ordner:"), new QLabel(texts.Ordner));
+    top->addRow(QStringLiteral("Datei:"), PathLabel(texts.Datei));
+    top->addRow(QStringLiteral("Ordner:"), PathLabel(texts.Ordner));
     top->addRow(QStringLiteral("Gr\u00f6\u00dfe:"), new QLabel(texts.Groesse));
     top->addRow(QStringLiteral("Ge\u00e4ndert am:"), new QLabel(texts.GeaendertAm));
     top->addRow(QStringLiteral("Hinweis:"), new QLabel(PropertiesHint()));
