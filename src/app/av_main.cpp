@@ -138,6 +138,7 @@ void MainWindow::createMenus() {
     createWorksheetCommand();
     createEditorCommands();
     createWhiteboard();
+    createPictureEditorCommands();
 }
 
 void MainWindow::createFileMenu() {
@@ -321,6 +322,7 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
     state.FirstActivation = false;
     firstActivationRunning_ = false;
     documentChanged();
+    offerRecovery();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -468,12 +470,14 @@ void MainWindow::prepareView() {
 }
 
 void MainWindow::documentLoaded(bool rememberFolder) {
+    pictureDocumentReplaced();
     if (rememberFolder)
         page_->setStartInformationVisible(false);
     documentChanged();
 }
 
 void MainWindow::documentCleared() {
+    pictureDocumentReplaced();
     page_->setStartInformationVisible(false);
 }
 
@@ -485,6 +489,8 @@ void MainWindow::documentClosed() {
 void MainWindow::documentChanged() {
     ComposeView();
     UpdateTitle();
+    // Ctrl+S works as soon as there is something to save, not only once the menu was open.
+    updateEditorActions();
 }
 
 bool MainWindow::CloseCommand() {
@@ -591,6 +597,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     closeConfirmed_ = true;
+    // The changes were saved or given up when asked.
+    recovery_.discard();
     // A participant leaves its network exercise only once the program really ends, so a
     // refused close keeps its run going.
     network_->programClosing();

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/title_panel.h"
 #include "editor/document_saving.h"
+#include "editor/recovery_copy.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
 #include "exercise/ui/puzzle_options_dialog.h"
@@ -59,6 +60,7 @@ struct SheetDialogs {
 };
 class LinkDialog;
 class MailOptionsDialog;
+class PictureEditor;
 class ProgramLinkButton;
 class TDokumentInhaltForm;
 
@@ -133,6 +135,16 @@ public:
     void editContentCommand();
     bool saveCommand();
     bool saveAsCommand();
+    // The "Bearbeiten" mode on the open document; leaving it asks to save when askSave is set.
+    bool startPictureEditing();
+    bool leavePictureEditing(bool askSave);
+    bool pictureEditing() const;
+    // Made when the mode is first used.
+    PictureEditor* pictureEditor();
+    // Where unsaved work is copied (none: it is not); the next start offers the copy.
+    void setRecoveryFolder(const QString& folder) { recovery_ = RecoveryCopy(folder); }
+    RecoveryCopy& recoveryCopy() { return recovery_; }
+    void keepRecoveryCopy();
     // Tests answer the content dialog themselves (true: OK).
     void setContentDialog(std::function<bool(TDokumentInhaltForm&)> answer) {
         contentAnswer_ = std::move(answer);
@@ -214,6 +226,12 @@ private:
     void createExerciseMenu();
     void createWorksheetCommand();
     void createEditorCommands();
+    void createPictureEditorCommands();
+    void showEditingState();
+    // A document took the place of the open one: the mode ends, the recovery copy follows.
+    void pictureDocumentReplaced();
+    // At the first activation: a copy an earlier run left is offered, and copying begins.
+    void offerRecovery();
     void updateEditorActions();
     // Shows the dialog with its preview in the view; true when it ended with OK.
     bool runContentDialog(TDokumentInhaltForm& dialog);
@@ -338,6 +356,13 @@ private:
     // Saving, and the content dialog's answer in tests.
     std::unique_ptr<DocumentSaving> saving_;
     std::function<bool(TDokumentInhaltForm&)> contentAnswer_;
+    // The picture editor with its menu item, tool button and history shortcuts.
+    PictureEditor* pictureEditor_ = nullptr;
+    QAction* editAction_ = nullptr;
+    QToolButton* editButton_ = nullptr;
+    std::array<QAction*, 2> editHistory_{};
+    RecoveryCopy recovery_;
+    QTimer* recoveryTimer_ = nullptr;
 };
 
 } // namespace quindor

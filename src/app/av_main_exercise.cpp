@@ -271,7 +271,7 @@ void MainWindow::exerciseLeft() {
 }
 
 void MainWindow::IndividualExerciseCommand() {
-    if (!run_->IndividualExerciseCommand())
+    if (!leavePictureEditing(true) || !run_->IndividualExerciseCommand())
         UpdateModeControls();
 }
 

@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     }
 
     quindor::MainWindow window(app);
+    window.setRecoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                             QStringLiteral("/Wiederherstellung"));
     messages.setParent(&window);
     pickers.setParent(&window);
     QStringList arguments = QApplication::arguments();
