@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     grid.prepare(3, true, 2);
     quindor::RecordingMessages messages;
     quindor::MasterReceiver receiver(grid, messages);
-    receiver.reset({1, 0, 2, 3}, QString());
+    receiver.reset({1, 0, 2, 3});
     receiver.receive(message->computerName, message->text);
     const QStringList lines = quindor::SplitMessageLines(message->text);
     receiver.receive(message->computerName,

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     quindor::RecordingMessages messages;
     quindor::MasterReceiver receiver(grid, messages);
     // No best list: an entry that converts would be written nowhere.
-    receiver.reset({1, 2, 0, 3, 4, 5}, QString());
+    receiver.reset({1, 2, 0, 3, 4, 5});
     receiver.receive(message->computerName, message->text);
     return 0;
 }

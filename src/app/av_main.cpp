@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -232,8 +231,11 @@ void MainWindow::createOptionsMenu() {
         QAction* item = addAction(menu, QString::fromLatin1(name), option.first);
         item->setCheckable(true);
         bool Settings::*field = option.second;
-        connect(item, &QAction::toggled, this,
-                [this, field](bool checked) { app_.settings.*field = checked; });
+        // The status option shows or hides the panel of a run or puzzle at once.
+        connect(item, &QAction::toggled, this, [this, field](bool checked) {
+            app_.settings.*field = checked;
+            UpdateModeControls();
+        });
         options_.append({item, field});
     }
     menu->addSeparator();
@@ -316,13 +318,14 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
         }
     }
     state.CurrentFolder = state.StartFolder;
+    const bool restored = offerRecoveryCopy();
     page_->setStartInformation(StartInformationText());
-    page_->setStartInformationVisible(!app_.session.hasDocument());
+    page_->setStartInformationVisible(!app_.session.hasDocument() && !restored);
     app_.topics.ReadTopicList();
     state.FirstActivation = false;
     firstActivationRunning_ = false;
     documentChanged();
-    offerRecovery();
+    startKeepingRecovery();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -335,6 +338,7 @@ void MainWindow::readSettings() {
     // User values first, then the central defaults, which win.
     ReadUserSettings(app_.store, app_.settings, app_.state);
     ReadCentralDefaults(app_.state.CentralIniPath, app_.settings, app_.state);
+    settingsRead_ = true;
     app_.session.setPageFormatDefaults(PageFormatFromSettings(app_.settings));
     // A font name from another computer that this one lacks is drawn in Arial, as a document's.
     app_.session.document().FontName = app_.session.hooks().fontInstalled(app_.settings.Schriftart)
@@ -353,6 +357,9 @@ void MainWindow::showOptions() {
 }
 
 void MainWindow::writeSettings() {
+    // Settings never read must not overwrite the stored ones with the defaults.
+    if (!settingsRead_)
+        return;
     app_.settings.Schriftart = app_.session.document().FontName;
     WriteUserSettings(app_.store, app_.settings, app_.state);
 }
@@ -402,6 +409,8 @@ void MainWindow::UpdateModeControls() {
     const bool puzzleStatusShown = state.ViewMode == Mode::Puzzle && app_.settings.OptUebStatusInfo;
     if (puzzleStatus_ || puzzleStatusShown)
         puzzleStatus().setVisible(puzzleStatusShown);
+    statusDock_->setVisible(exerciseStatusShown || puzzleStatusShown);
+    showToolArea();
     if (learningButton_) {
         learningButton_->setChecked(learning);
         learningButton_->setText(active ? QStringLiteral("\u00dcbung abbrechen")
@@ -418,12 +427,7 @@ void MainWindow::UpdateTitle() {
     if (!header.FileName.isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(header.FileName).fileName();
     setWindowTitle(caption);
-    // Without a document the strip stays empty rather than announcing "(ohne Titel)"; a sheet
-    // has no file but its title.
-    if (header.FileName.isEmpty() && header.Titel.isEmpty())
-        title_->clearTitle();
-    else
-        title_->setTitle(TopicTitlePrefix(app_.state.TopicIndex), header.Titel);
+    title_->setTitle(TopicTitlePrefix(app_.state.TopicIndex), header.Titel);
 }
 
 void MainWindow::rebuildTopicEntries() {
@@ -523,16 +527,31 @@ void MainWindow::SetToolBarSide(bool left) {
     (left ? toolLeft_ : toolRight_)->setChecked(true);
     app_.settings.WerkzeugPos = left ? 1 : 0;
     auto* row = static_cast<QHBoxLayout*>(centralWidget()->layout());
+    auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
     row->removeWidget(toolArea_);
     row->removeWidget(collapseButton_);
+    row->removeWidget(statusDock_);
+    tools->removeWidget(statusDock_);
     row->insertWidget(left ? 0 : 1, collapseButton_);
     row->insertWidget(left ? 0 : 2, toolArea_);
+    // The status panels stay at the right edge, whichever side the tools take.
+    if (left)
+        row->addWidget(statusDock_, 0, Qt::AlignTop);
+    else
+        tools->insertWidget(tools->indexOf(joinButton_) + 1, statusDock_);
     setToolsCollapsed(toolsCollapsed_);
+}
+
+void MainWindow::showToolArea() {
+    // Folding belongs to the learning view; a run or puzzle keeps its buttons in view.
+    const bool learning = app_.state.ViewMode == Mode::Learning;
+    collapseButton_->setVisible(learning);
+    toolArea_->setVisible(!learning || !toolsCollapsed_);
 }
 
 void MainWindow::setToolsCollapsed(bool collapsed) {
     toolsCollapsed_ = collapsed;
-    toolArea_->setVisible(!collapsed);
+    showToolArea();
     // The arrow points where the tool area goes: out of the window to fold it, back in to
     // bring it.
     const bool left = app_.settings.WerkzeugPos != 0;
@@ -578,34 +597,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-bool MainWindow::confirmClose() {
-    ProgramState& state = app_.state;
-    if (!MayLeaveCurrentActivity(state, app_.messages))
-        return false;
-    if (!app_.session.AskSaveChanges() || !chronicleCleanUp())
-        return false;
-    return app_.messages.choose(
-               QStringLiteral("Beenden"), QStringLiteral("Programm beenden?"),
-               {QStringLiteral("Ja, beenden"), QStringLiteral("Nein, weiter arbeiten")}, 0) == 0;
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!closeConfirmed_ && !confirmClose()) {
-        event->ignore();
-        return;
-    }
-    closeConfirmed_ = true;
-    // The changes were saved or given up when asked.
-    recovery_.discard();
-    // A participant leaves its network exercise only once the program really ends, so a
-    // refused close keeps its run going.
-    network_->programClosing();
-    app_.state.Closing = true;
-    network_->shutdown();
-    writeSettings();
-    event->accept();
 }
 
 void MainWindow::PrintViewCommand() {

@@ -3,8 +3,8 @@
 #include "app/app_resources.h"
 #include "app/app_state.h"
 #include "app/title_panel.h"
+#include "document/recovery_copy.h"
 #include "editor/document_saving.h"
-#include "editor/recovery_copy.h"
 #include "exercise/ui/exercise_dialogs.h"
 #include "exercise/ui/exercise_status_panel.h"
 #include "exercise/ui/puzzle_options_dialog.h"
@@ -77,6 +77,13 @@ public:
     void FirstActivation(const QStringList& arguments);
     void UpdateModeControls();
     void UpdateTitle();
+    // The desktop session ends: with questions allowed the program closes as on "Beenden"
+    // (false when the user keeps it running), otherwise it ends without them.
+    bool sessionEnding(bool mayAsk);
+    // Ends the program without a question (the session ends, the system asks the program to
+    // stop): a participant leaves its network exercise, an initiator removes its exercise
+    // files, the settings are written, and unsaved changes are kept for the next start.
+    void endWithoutQuestions();
     bool CloseCommand();
     void OpenDocumentCommand();
     void HelpCommand();
@@ -141,9 +148,7 @@ public:
     bool pictureEditing() const;
     // Made when the mode is first used.
     PictureEditor* pictureEditor();
-    // Where unsaved work is copied (none: it is not); the next start offers the copy.
-    void setRecoveryFolder(const QString& folder) { recovery_ = RecoveryCopy(folder); }
-    RecoveryCopy& recoveryCopy() { return recovery_; }
+    // Brings the recovery copy up to date (every half minute from the first activation).
     void keepRecoveryCopy();
     // Tests answer the content dialog themselves (true: OK).
     void setContentDialog(std::function<bool(TDokumentInhaltForm&)> answer) {
@@ -230,8 +235,8 @@ private:
     void showEditingState();
     // A document took the place of the open one: the mode ends, the recovery copy follows.
     void pictureDocumentReplaced();
-    // At the first activation: a copy an earlier run left is offered, and copying begins.
-    void offerRecovery();
+    // From the first activation on, unsaved changes are copied every half minute.
+    void startKeepingRecovery();
     void updateEditorActions();
     // Shows the dialog with its preview in the view; true when it ended with OK.
     bool runContentDialog(TDokumentInhaltForm& dialog);
@@ -265,9 +270,15 @@ private:
     void rebuildTopicEntries();
     void documentChanged();
     void switchFrame(bool fullScreen);
+    // The tool area and its fold button as the mode and the folding want them.
+    void showToolArea();
     void relayout();
     // The close guards in order; false keeps the program running.
     bool confirmClose();
+    // What follows a confirmed close; runs once.
+    void finishClosing();
+    // The changes kept when the program last ended without asking; true when restored.
+    bool offerRecoveryCopy();
     void readSettings();
     void writeSettings();
     void showOptions();
@@ -303,6 +314,7 @@ private:
     // The six on/off options with the setting each stands for.
     QList<std::pair<QAction*, bool Settings::*>> options_;
     bool closeConfirmed_ = false;
+    bool settingsRead_ = false;
     QStringList arguments_;
     bool firstActivationRunning_ = false;
     QMenu* learningMenu_ = nullptr;
@@ -317,8 +329,9 @@ private:
     PasswordPrompt passwordPrompt_;
     // The run and where it happens.
     ExercisePanel* exercisePanel_ = nullptr;
-    // The status panels of a run and of the puzzle share one place in the tool area; each is
-    // made when first shown.
+    // The status panels of a run and of the puzzle share one place at the window's right
+    // edge; each is made when first shown.
+    QWidget* statusDock_ = nullptr;
     QVBoxLayout* statusSlot_ = nullptr;
     ExerciseStatusPanel* statusPanel_ = nullptr;
     class ProtocolWindow* protocolWindow_ = nullptr;
@@ -361,7 +374,7 @@ private:
     QAction* editAction_ = nullptr;
     QToolButton* editButton_ = nullptr;
     std::array<QAction*, 2> editHistory_{};
-    RecoveryCopy recovery_;
+    RecoveryKeeper recovery_{RecoveryCopy(QString())};
     QTimer* recoveryTimer_ = nullptr;
 };
 

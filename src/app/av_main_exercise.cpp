@@ -117,16 +117,23 @@ void MainWindow::setupExercise() {
             AbortExerciseCommand();
         UpdateModeControls();
     });
+    // During a run or puzzle the command itself says why it starts nothing.
     connect(exerciseButton_, &QToolButton::clicked, this, [this] {
-        if (app_.state.ViewMode == Mode::Learning)
-            IndividualExerciseCommand();
+        IndividualExerciseCommand();
         UpdateModeControls();
     });
     tools->insertWidget(0, learningButton_);
     tools->insertWidget(1, exerciseButton_);
-    statusSlot_ = new QVBoxLayout;
+    // The status panels of a run and of the puzzle dock at the right edge of the window: at
+    // the top of the tool area while it stands there, beside the work area otherwise.
+    statusDock_ = new QWidget;
+    statusDock_->setObjectName(QStringLiteral("StatusDock"));
+    // As wide as the tool area's column, on either place.
+    statusDock_->setFixedWidth(180);
+    statusSlot_ = new QVBoxLayout(statusDock_);
     statusSlot_->setContentsMargins(0, 0, 0, 0);
-    tools->insertLayout(2, statusSlot_);
+    statusDock_->hide();
+    tools->insertWidget(2, statusDock_);
 
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
@@ -185,7 +192,7 @@ ProtocolWindow* MainWindow::protocolWindow() {
 
 ExerciseStatusPanel& MainWindow::exerciseStatus() {
     if (!statusPanel_) {
-        statusPanel_ = new ExerciseStatusPanel(toolArea_);
+        statusPanel_ = new ExerciseStatusPanel(statusDock_);
         statusPanel_->hide();
         statusSlot_->insertWidget(0, statusPanel_);
     }

@@ -80,17 +80,14 @@ void MainWindow::setupNetwork() {
         UpdateModeControls();
     });
     auto* tools = static_cast<QVBoxLayout*>(toolArea_->layout());
-    tools->insertWidget(tools->indexOf(statusSlot_), joinButton_);
+    tools->insertWidget(tools->indexOf(statusDock_), joinButton_);
 
     NetworkWindows& windows = network_->windows();
     windows.networkOptions = [this](DocumentType type) {
         ExerciseOptionsDialog* dialog = optionsDialog(type);
         return dialog && dialog->showForNetwork(type);
     };
-    windows.showControlDisplay = [this] {
-        controlDisplay()->registrationOpened();
-        controlDisplay()->showDisplay();
-    };
+    windows.showControlDisplay = [this] { controlDisplay()->showDisplay(); };
     windows.closeControlDisplay = [this] { controlDisplay()->close(); };
     windows.setInformation = [this](const QString& text) {
         controlDisplay()->setInformation(text, true);
@@ -121,7 +118,7 @@ void MainWindow::setJoinDialog(std::function<std::optional<QString>()> dialog) {
                 const NetworkSession::Availability available = network_->checkAvailability();
                 return TNetzUebungTnStartForm::Check{available.available, available.title};
             },
-            [this] { return network_->commFolderExists(); }, this);
+            this);
         if (form.exec() != QDialog::Accepted)
             return std::nullopt;
         return form.name();

@@ -1,6 +1,6 @@
 // The "Bearbeiten" mode in the program window: the menu item and tool button, the editor's
 // panel in the tool area in place of the whiteboard's, what leaving the mode asks, and the
-// recovery copy of unsaved work with its offer at the next start.
+// recovery copy of unsaved work kept up to date while the program runs.
 #include "app/av_main.h"
 
 #include "editor/ui/picture_edit_panel.h"
@@ -159,37 +159,18 @@ void MainWindow::pictureDocumentReplaced() {
         recovery_.changed();
 }
 
-void MainWindow::offerRecovery() {
+void MainWindow::startKeepingRecovery() {
+    recovery_ = RecoveryKeeper(RecoveryCopy(app_.state.RecoveryFolder));
     if (!recoveryTimer_) {
         recoveryTimer_ = new QTimer(this);
         recoveryTimer_->setInterval(kRecoveryMilliseconds);
         connect(recoveryTimer_, &QTimer::timeout, this, &MainWindow::keepRecoveryCopy);
     }
-    ReadOptions options;
-    options.fontInstalled = app_.session.hooks().fontInstalled;
-    if (std::optional<RecoveryCopy::Found> found = recovery_.read(options)) {
-        const int answer =
-            app_.messages.choose(QStringLiteral("Wiederherstellung"),
-                                 RecoveryCopy::offerText(*found), RecoveryCopy::offerButtons(), 0);
-        if (answer == 0) {
-            const QString original = found->originalPath;
-            app_.session.installDocument(std::move(found->document), true);
-            app_.session.header().FileName = original;
-            // The copy is this run's now: saving or giving up the document removes it.
-            recovery_.adopt();
-            UpdateTitle();
-        } else if (answer == 1) {
-            recovery_.removeLeft();
-        }
-    }
     recoveryTimer_->start();
 }
 
 void MainWindow::keepRecoveryCopy() {
-    recovery_.keep(app_.session.document(), [this](Document& copy) {
-        if (const auto& serialize = app_.session.hooks().serializeWorksheet)
-            copy.Header.Arbeitsblatt = serialize();
-    });
+    recovery_.keep(app_.session);
 }
 
 } // namespace quindor

@@ -15,7 +15,7 @@ namespace quindor {
 
 PuzzleStatusPanel& MainWindow::puzzleStatus() {
     if (!puzzleStatus_) {
-        puzzleStatus_ = new PuzzleStatusPanel(toolArea_);
+        puzzleStatus_ = new PuzzleStatusPanel(statusDock_);
         puzzleStatus_->hide();
         statusSlot_->addWidget(puzzleStatus_);
     }

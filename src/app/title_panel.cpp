@@ -12,11 +12,10 @@ TitlePanel::TitlePanel(QWidget* parent)
     setObjectName(QStringLiteral("TitelPanel"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 4, 4, 4);
-    // The title's large face is taken on with the first title: the start has no title, and the
-    // buttons beside it give the strip its height either way.
-    titleFont_ = label_->font();
-    titleFont_.setPointSize(16);
-    titleFont_.setBold(true);
+    QFont titleFont = label_->font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    label_->setFont(titleFont);
     label_->setCursor(Qt::PointingHandCursor);
     label_->installEventFilter(this);
     label_->setTextFormat(Qt::PlainText);
@@ -44,12 +43,6 @@ TitlePanel::TitlePanel(QWidget* parent)
 void TitlePanel::setTitle(const QString& prefix, const QString& title) {
     prefix_ = prefix;
     title_ = title;
-    empty_ = false;
-    refresh();
-}
-
-void TitlePanel::clearTitle() {
-    empty_ = true;
     refresh();
 }
 
@@ -59,12 +52,6 @@ void TitlePanel::toggleTitle() {
 }
 
 void TitlePanel::refresh() {
-    if (empty_) {
-        label_->setText(QString());
-        label_->setToolTip(QString());
-        return;
-    }
-    label_->setFont(titleFont_);
     if (shown_) {
         label_->setText(prefix_ + (title_.isEmpty() ? QStringLiteral("(ohne Titel)") : title_));
         label_->setToolTip(QStringLiteral("Titel verbergen"));

@@ -15,8 +15,6 @@ public:
 
     // prefix is "(n) " or a single blank.
     void setTitle(const QString& prefix, const QString& title);
-    // No document: nothing to show or hide.
-    void clearTitle();
     bool titleShown() const { return shown_; }
     void toggleTitle();
     QLabel* label() const { return label_; }
@@ -34,13 +32,11 @@ private:
     void refresh();
 
     QLabel* label_;
-    QFont titleFont_;
     QToolButton* previous_;
     QToolButton* next_;
     QString prefix_ = QStringLiteral(" ");
     QString title_;
     bool shown_ = true;
-    bool empty_ = true;
 };
 
 } // namespace quindor

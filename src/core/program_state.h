@@ -44,6 +44,9 @@ struct ProgramState {
     QString CommFolder;
     QString SetupFolder;
     QString CentralIniPath;
+    // The user's own data folder, where unsaved changes wait when the program had to end
+    // without asking; empty keeps none.
+    QString RecoveryFolder;
     QString CommChannel = QStringLiteral("MASTER-1");
 
     QString StartFolder;

@@ -169,11 +169,15 @@ void DocumentSession::installDocument(Document document, bool asNew) {
     h.Modified = true;
 }
 
-bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {
-    BusyScope busy(busy_);
+QByteArray DocumentSession::documentBytes() {
     if (hooks_.serializeWorksheet)
         document_.Header.Arbeitsblatt = hooks_.serializeWorksheet();
-    const QByteArray bytes = WriteDocumentBytes(document_);
+    return WriteDocumentBytes(document_);
+}
+
+bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {
+    BusyScope busy(busy_);
+    const QByteArray bytes = documentBytes();
     QSaveFile file(path);
     // Only rename a complete file over the target; never write in place.
     file.setDirectWriteFallback(false);
@@ -219,11 +223,14 @@ bool DocumentSession::ReadDocumentPreview(const QString& path, HeaderDataTyp& he
     // Magic, key list, version and title lie within the first few kilobytes; read more only
     // when the key list or a text is long.
     QByteArray bytes = file.read(64 * 1024);
-    if (!ReadPreviewBytes(bytes, header)) {
-        bytes += file.readAll();
-        return ReadPreviewBytes(bytes, header);
-    }
-    return true;
+    if (ReadPreviewBytes(bytes, header))
+        return true;
+    // A file that does not begin as a document is none, however long it is.
+    const QByteArray magic = bytes.mid(4, 4);
+    if (magic != "QDR-" && magic != "VKL-")
+        return false;
+    bytes += file.readAll();
+    return ReadPreviewBytes(bytes, header);
 }
 
 } // namespace quindor

@@ -83,6 +83,9 @@ public:
     // Writes through a temporary file in the same folder that replaces the target only when it
     // is complete, so a failed write leaves the previous file as it was.
     bool WriteDocument(const QString& path, bool setFileName);
+    // The document as its file holds it, with the current worksheet settings; empty when it
+    // cannot be written.
+    QByteArray documentBytes();
     // The save question; true when the caller may go on. Yes writes the document (to its file,
     // or to a path asked through the askSaveFileName hook when it has none) and fails when that
     // write fails or no path is given.

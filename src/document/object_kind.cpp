@@ -66,6 +66,11 @@ bool IsPictureCardKind(ObjectKind kind) {
     }
 }
 
+bool IsBasketOrPairPictureKind(ObjectKind kind) {
+    return kind == ObjectKind::ClusterStaticPicture || kind == ObjectKind::ClusterPicture ||
+           kind == ObjectKind::PairStaticPicture || kind == ObjectKind::PairPicture;
+}
+
 bool IsNumberedKind(ObjectKind kind) {
     switch (kind) {
     case ObjectKind::QueryLabel:

@@ -72,6 +72,9 @@ bool IsClusterKind(ObjectKind kind);
 bool IsPairKind(ObjectKind kind);
 // Cards drawn from their picture (when they have one).
 bool IsPictureCardKind(ObjectKind kind);
+// The picture items of baskets and pairs: without a picture they stay blank, since their only
+// text is their identity, which would tell the learner the answer.
+bool IsBasketOrPairPictureKind(ObjectKind kind);
 // Query fields that carry a number and the covered look.
 bool IsNumberedKind(ObjectKind kind);
 // What a click in the learning view covers and uncovers.

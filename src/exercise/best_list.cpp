@@ -199,7 +199,14 @@ QString BestListTimeText(int32_t milliseconds) {
     return ClockText(milliseconds / 1000);
 }
 
+bool IsBestListDate(double beginn) {
+    return beginn >= -693593.0 && beginn < 2958466.0;
+}
+
 QString BestListDateText(double beginn) {
+    // A damaged or forged file may hold any number.
+    if (!IsBestListDate(beginn))
+        return QString();
     const double days = std::floor(beginn);
     const qint64 ms = std::llround((beginn - days) * 86'400'000.0);
     const QDateTime when(

@@ -43,6 +43,9 @@ void SortBestList(std::vector<BestListDataTyp>& entries);
 
 // Texts of the best-list window and its export.
 QString BestListTimeText(int32_t milliseconds);
+// Whether a start lies within the dates the list shows: 1 January 1 to 31 December 9999.
+bool IsBestListDate(double beginn);
+// Empty for a start outside those dates.
 QString BestListDateText(double beginn);
 QString BestListPerformanceText(double leistung);
 // Header row and one row per entry, cells separated by a tab, lines ended by CR LF.

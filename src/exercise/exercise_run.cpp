@@ -263,7 +263,7 @@ void ExerciseRun::finishRun() {
     }
     const Participation participation = state_.ExerciseKind;
     state_.ExerciseKind = Participation::Individual;
-    takeDown(false);
+    takeDown();
     if (observer_)
         observer_->runLeft(participation, false);
 }
@@ -302,20 +302,20 @@ void ExerciseRun::AbortConfirmed() {
     const bool wasRunning = state_.ExerciseEndState == RunEnd::Running;
     const Participation participation = state_.ExerciseKind;
     state_.ExerciseKind = Participation::Individual;
-    takeDown(wasRunning);
+    takeDown();
     if (observer_)
         observer_->runLeft(participation, wasRunning);
 }
 
-void ExerciseRun::takeDown(bool wasRunning) {
+void ExerciseRun::takeDown() {
     clockRunning_ = false;
     surface_.removeElementPanels();
     for (ObjDataTyp& o : document_.Objects) {
         if (IsRunState(o.State))
             o.State = ObjectState::Shown;
     }
-    if (wasRunning)
-        state_.CurrentQuestion = 1;
+    // Ended or aborted, the view starts again at the first question.
+    state_.CurrentQuestion = 1;
     if (kind_)
         kind_->takeDown();
     target_ = -1;

@@ -120,7 +120,7 @@ private:
     // After a checked action; the object it is reported for, -1 for none.
     void afterAction(int reported);
     void finishRun();
-    void takeDown(bool wasRunning);
+    void takeDown();
     void refreshClock();
     void refreshStatistics();
     void playSound(const QString& name, bool wait);

@@ -19,10 +19,8 @@ constexpr ObjectKind kControlOrder[] = {ObjectKind::NavFirst, ObjectKind::NavPre
 constexpr double kControlSpacing = 0.06;
 // From the marker of an answer to the answer itself.
 constexpr double kAnswerIndent = 0.06;
-// "Frage Nr. k von n" in bold at the standard card size: the learner reads at a glance which
-// question of how many this is, even on a small page.
-constexpr int kHeaderFsize = 0;
-constexpr int kHeaderStil = 1;
+// "Frage Nr. k von n" small and plain above the question.
+constexpr int kHeaderFsize = -5;
 
 // What the layout creates and therefore deletes before creating it anew.
 bool IsLayoutKind(ObjectKind typ) {
@@ -51,16 +49,14 @@ Picture LinearCopy(const Picture& source) {
 void AddQuestion(Document& document, const Source& source, int k, int n) {
     const FracRect& m = document.Header.EinrueckRand;
     const double centre = choice::CentreLine(m);
-    const int header =
-        AddObject(document, {.Typ = ObjectKind::StaticLabel,
-                             .Ebene = 1,
-                             .Cap = QStringLiteral("Frage Nr. %1 von %2").arg(k).arg(n),
-                             .FrageNummer = k,
-                             .Kx = m.Left,
-                             .Ky = m.Top + 0.01,
-                             .KAusr = 1,
-                             .Fsize = kHeaderFsize});
-    document.Object(header).Stil = kHeaderStil;
+    AddObject(document, {.Typ = ObjectKind::StaticLabel,
+                         .Ebene = 1,
+                         .Cap = QStringLiteral("Frage Nr. %1 von %2").arg(k).arg(n),
+                         .FrageNummer = k,
+                         .Kx = m.Left,
+                         .Ky = m.Top + 0.01,
+                         .KAusr = 1,
+                         .Fsize = kHeaderFsize});
     const ChoiceSource parsed = ParseChoiceSource(source.Cap);
     AddObject(document, {.Typ = ObjectKind::ChoiceText,
                          .Ebene = 1,

@@ -41,14 +41,14 @@ QString AccessWarningMessage(const QString& folder) {
            folder +
            QStringLiteral(") benötigen Sie Lese- und Schreibzugriffsrechte. \r\n\r\n"
                           "Setzen Sie die nötigen Zugriffsrechte oder wählen Sie unter dem "
-                          "Menüpunkt \"Optionen / Kommunikationsordner...\" ein anderes "
+                          "Menüpunkt \"Optionen / Netzwerk-Kommunikation...\" ein anderes "
                           "Verzeichnis aus. Wenden Sie sich ggf. an Ihren Netzwerkadministrator.");
 }
 
 void AccessTestCommand(const QString& folder, bool combined, Messages& messages) {
     if (combined) {
-        messages.information(QStringLiteral(
-            "Aufgrund Mailslot-Kommunikation kein Datei-Zugriffstest erforderlich."));
+        messages.information(QStringLiteral("Aufgrund der Kommunikation über Datagramme ist kein "
+                                            "Datei-Zugriffstest erforderlich."));
         return;
     }
     if (AccessTest(folder))
@@ -62,14 +62,53 @@ QString InvalidChannelMessage() {
                           "Zeichen, ohne die Zeichen \\ / : * ? \" < > |.");
 }
 
+namespace {
+
+QString InvalidFolder(const QString& reason) {
+    return QStringLiteral("Der angegebene Ordner ist ungültig.\r\n") + reason;
+}
+
+// Whether the folder is there to be used, made when missing: without asking when it is the
+// one beside the program, else when the user wants it. Says why a folder is refused.
+bool UsableFolder(const QString& folderText, const ProgramState& state, Messages& messages) {
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(folderText));
+    const QString shown = QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir()) {
+        messages.error(InvalidFolder(shown + QStringLiteral(" ist eine Datei, kein Ordner.")));
+        return false;
+    }
+    if (!info.exists()) {
+        const bool beside = path == QDir::cleanPath(state.ProgramFolder + QStringLiteral("kom"));
+        if (!beside &&
+            messages.question(QStringLiteral("Der Ordner ") + shown +
+                              QStringLiteral(" existiert nicht. Soll er angelegt werden?")) !=
+                Answer::Yes)
+            return false;
+        if (!QDir().mkpath(path)) {
+            messages.error(InvalidFolder(QStringLiteral("Der Ordner ") + shown +
+                                         QStringLiteral(" existiert nicht und kann nicht "
+                                                        "angelegt werden (ungültiger Pfad "
+                                                        "oder fehlende Schreibrechte).")));
+            return false;
+        }
+    }
+    if (!QDir(path).isReadable()) {
+        messages.error(InvalidFolder(QStringLiteral("Der Ordner ") + shown +
+                                     QStringLiteral(" kann nicht gelesen werden (fehlende "
+                                                    "Leserechte).")));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool AcceptCommSettings(QString& folderText, const QString& channel, bool combined,
                         ProgramState& state, Settings& settings, Messages& messages) {
     folderText = FolderWithSeparator(folderText);
-    const QDir folder(QDir::current().absoluteFilePath(folderText));
-    if (!folder.exists() || !folder.isReadable()) {
-        messages.error(QStringLiteral("Der angegebene Ordner ist ungültig."));
+    if (!UsableFolder(folderText, state, messages))
         return false;
-    }
     if (!IsSafeChannelName(channel)) {
         messages.error(InvalidChannelMessage());
         return false;

@@ -26,8 +26,10 @@ void AccessTestCommand(const QString& folder, bool combined, Messages& messages)
 // The channel names files and the datagram endpoint; the dialog takes no other.
 QString InvalidChannelMessage();
 
-// "OK": the folder text gets its separator (the field shows it); a folder that exists is taken
-// over with channel and way, after the access test. True when the dialog may close.
+// "OK": the folder text gets its separator (the field shows it); a missing folder is made (the
+// one beside the program without asking, another when the user wants it); a usable folder is
+// taken over with channel and way, after the access test. A folder refused says why. True when
+// the dialog may close.
 bool AcceptCommSettings(QString& folderText, const QString& channel, bool combined,
                         ProgramState& state, Settings& settings, Messages& messages);
 

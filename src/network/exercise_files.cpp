@@ -1,10 +1,8 @@
 #include "network/exercise_files.h"
 
 #include "core/binary_stream.h"
-#include "core/file_replace.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
@@ -15,6 +13,7 @@ namespace {
 
 const QString kBaseName = QStringLiteral("-zwknetzuebung");
 const QString kDraftEnd = QStringLiteral(".dat.part");
+const QString kMessageFilesField = QStringLiteral("MeldungenAlsDatei");
 
 const char* const kFieldNames[] = {"NetzUebungMaster",
                                    "RiFaRueckmeldungItemIndex",
@@ -98,30 +97,47 @@ bool ExerciseFiles::published() const {
            QFileInfo::exists(existing(zwk));
 }
 
-void ExerciseFiles::cleanUp() const {
+ExerciseFiles::CleanUp ExerciseFiles::cleanUp(FolderPort& port) const {
+    CleanUp result;
     if (!valid())
-        return;
-    for (const QString& path : {zwk, dat, okx})
-        QFile::remove(existing(path));
-    const QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (isMessageFile(name) || isMessageDraft(name))
-            QFile::remove(dir.filePath(name));
+        return result;
+    const QStringList exerciseNames = {QFileInfo(zwk).fileName(), QFileInfo(dat).fileName(),
+                                       QFileInfo(okx).fileName()};
+    for (const FolderEntry& entry : port.list(folder)) {
+        const bool message = isMessageFile(entry.name) || isMessageDraft(entry.name);
+        if (!message && !exerciseNames.contains(entry.name, Qt::CaseInsensitive))
+            continue;
+        if (port.remove(folder + entry.name))
+            continue;
+        result.failed.append(folder + entry.name);
+        if (message)
+            result.keptMessages.append(entry);
     }
+    return result;
 }
 
-bool ExerciseFiles::writeRegistrationFlag() const {
+bool ExerciseFiles::writeRegistrationFlag(FolderPort& port) const {
     if (!valid())
         return false;
     ByteWriter writer;
     writer.writeText(QStringLiteral("NetzUebDateiOKX"));
-    return ReplaceFileContent(okx, writer.bytes());
+    return port.replace(okx, writer.bytes());
 }
 
-void ExerciseFiles::deleteRegistrationFlag() const {
-    if (valid())
-        QFile::remove(existing(okx));
+bool ExerciseFiles::deleteRegistrationFlag(FolderPort& port) const {
+    return !valid() || port.remove(existing(okx));
+}
+
+QString ExerciseOwner(FolderPort& port, const QString& settingsPath) {
+    // Tag, header line, then the initiator's name; a settings file is a few hundred bytes.
+    const std::optional<QByteArray> bytes = port.read(settingsPath, 64 * 1024);
+    if (!bytes)
+        return QString();
+    ByteReader reader(*bytes);
+    reader.readTextBytes();
+    reader.readTextBytes();
+    const QString owner = reader.readText();
+    return reader.ok() ? owner : QString();
 }
 
 QString ExerciseSettingsHeaderLine() {
@@ -131,10 +147,12 @@ QString ExerciseSettingsHeaderLine() {
     return line;
 }
 
-QByteArray EncodeExerciseSettings(const QString& initiator, const UebDataTyp& run) {
+QByteArray EncodeExerciseSettings(const QString& initiator, const UebDataTyp& run,
+                                  bool messageFiles) {
     ByteWriter writer;
     writer.writeText(QStringLiteral("zwknetzuebung.dat"));
-    writer.writeText(ExerciseSettingsHeaderLine());
+    writer.writeText(ExerciseSettingsHeaderLine() +
+                     (messageFiles ? kMessageFilesField + QLatin1Char('|') : QString()));
     writer.writeText(initiator);
     for (const int32_t value :
          {run.RiFaRueckmeldungItemIndex, run.ZuordnungRichtigItemIndex,
@@ -147,6 +165,8 @@ QByteArray EncodeExerciseSettings(const QString& initiator, const UebDataTyp& ru
         writer.writeDouble(quota);
     writer.writeInt32(run.BewertSkala);
     writer.writeInt32(run.AnzZeichenVorgeben);
+    if (messageFiles)
+        writer.writeInt32(1);
     return writer.take();
 }
 
@@ -201,6 +221,8 @@ std::optional<ExerciseSettingsFile> ParseExerciseSettings(QByteArrayView bytes,
     }
     if (names("AnzZeichenVorgeben"))
         run.AnzZeichenVorgeben = reader.readInt32() != 0 ? 1 : 0;
+    if (header.contains(kMessageFilesField))
+        file.messageFiles = reader.readInt32() != 0;
     if (!reader.ok())
         return std::nullopt;
     return file;

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "exercise/run_state.h"
+#include "network/folder_port.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,11 +39,18 @@ struct ExerciseFiles {
     static QString existing(const QString& path);
     // All three of .okx, .dat and .zwk exist.
     bool published() const;
+
+    // What a clean-up left: the files it could not delete (exercise and message files), and
+    // the message files among them as the listing showed them.
+    struct CleanUp {
+        QStringList failed;
+        QList<FolderEntry> keptMessages;
+    };
     // Deletes .zwk, .dat, .okx and every message file (and draft); the best list stays.
-    void cleanUp() const;
-    // The registration flag: written (false when that failed) or deleted.
-    bool writeRegistrationFlag() const;
-    void deleteRegistrationFlag() const;
+    CleanUp cleanUp(FolderPort& port) const;
+    // The registration flag: written or deleted; false when that failed.
+    bool writeRegistrationFlag(FolderPort& port) const;
+    bool deleteRegistrationFlag(FolderPort& port) const;
 };
 
 // A channel name that names files inside the folder: not empty, no path separators, no "..",
@@ -52,7 +60,10 @@ bool IsSafeChannelName(const QString& channel);
 QString FolderWithSeparator(const QString& folder);
 
 // The settings file: the initiator's computer name and the run options of fields 4 to 15.
-QByteArray EncodeExerciseSettings(const QString& initiator, const UebDataTyp& run);
+// When the initiator receives no datagrams, a last field tells the participants to send their
+// messages as files; the header line names it, so earlier readers pass over it.
+QByteArray EncodeExerciseSettings(const QString& initiator, const UebDataTyp& run,
+                                  bool messageFiles = false);
 // The header line naming the stored fields.
 QString ExerciseSettingsHeaderLine();
 
@@ -60,6 +71,8 @@ struct ExerciseSettingsFile {
     QString initiator;
     // `own` with the file's fields in place of its own.
     UebDataTyp run;
+    // The participants send their messages as files.
+    bool messageFiles = false;
 };
 // Reads a settings file; fields the header line does not name keep the values of `own` (its
 // grade scale, scale choice and character-count option). None for a file cut short or
@@ -67,6 +80,10 @@ struct ExerciseSettingsFile {
 // fraction).
 std::optional<ExerciseSettingsFile> ParseExerciseSettings(QByteArrayView bytes,
                                                           const UebDataTyp& own);
+
+// The computer a settings file names as the initiator of its network exercise; empty when the
+// file is missing or names none.
+QString ExerciseOwner(FolderPort& port, const QString& settingsPath);
 
 // "Fehler beim Einlesen der Datei "<path>""
 QString FileReadErrorMessage(const QString& path);

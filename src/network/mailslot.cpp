@@ -89,6 +89,21 @@ private:
     std::atomic<bool> terminate_{false};
 };
 
+DatagramOutbox::DatagramOutbox(platform::HostResolver resolver, QString computerName,
+                               QString userName, QString mailBox)
+    : resolver_(std::move(resolver)), computerName_(std::move(computerName)),
+      userName_(std::move(userName)), mailBox_(std::move(mailBox)) {}
+
+bool DatagramOutbox::send(const QString& destination, const QStringList& lines) {
+    const std::optional<QHostAddress> address = resolver_.resolve(destination);
+    if (!address)
+        return false;
+    if (!sender_)
+        sender_ = std::make_unique<platform::DatagramSender>(resolver_.localAddress(computerName_));
+    return sender_->send(*address, platform::DatagramEndpoint::portFor(mailBox_),
+                         ComposeDatagram(userName_, computerName_, lines));
+}
+
 TALMailSlot2::TALMailSlot2(Messages& messages, platform::HostResolver& resolver,
                            const platform::HostIdentity& identity, QObject* parent)
     : QObject(parent), messages_(messages), resolver_(resolver),
@@ -106,6 +121,7 @@ void TALMailSlot2::setMailBox(const QString& name) {
     if (name == mailBox_)
         return;
     mailBox_ = name;
+    outbox_.reset();
     if (active_) {
         setActive(false);
         setActive(true);
@@ -137,14 +153,14 @@ void TALMailSlot2::setThreadPriority(QThread::Priority priority) {
         thread_->setPriority(priority);
 }
 
+std::shared_ptr<DatagramOutbox> TALMailSlot2::outbox() {
+    if (!outbox_)
+        outbox_ = std::make_shared<DatagramOutbox>(resolver_, computerName_, userName_, mailBox_);
+    return outbox_;
+}
+
 bool TALMailSlot2::send(const QString& destination, const QStringList& lines) {
-    const std::optional<QHostAddress> address = resolver_.resolve(destination);
-    if (!address)
-        return false;
-    if (!sender_)
-        sender_ = std::make_unique<platform::DatagramSender>(resolver_.localAddress(computerName_));
-    return sender_->send(*address, platform::DatagramEndpoint::portFor(mailBox_),
-                         ComposeDatagram(userName_, computerName_, lines));
+    return outbox()->send(destination, lines);
 }
 
 void TALMailSlot2::readOneMessage() {

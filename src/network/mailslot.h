@@ -16,6 +16,24 @@
 
 namespace quindor {
 
+// The sending side of a mailslot as one sender sees it: its names, the mailbox it sends to and
+// the addresses it looked up, which it keeps. One thread at a time may use it.
+class DatagramOutbox {
+public:
+    DatagramOutbox(platform::HostResolver resolver, QString computerName, QString userName,
+                   QString mailBox);
+    // Sends the lines to the mailbox on the destination computer. False when nothing could be
+    // sent (the computer is not known, no socket); whether a message arrives is never known.
+    bool send(const QString& destination, const QStringList& lines);
+
+private:
+    platform::HostResolver resolver_;
+    QString computerName_;
+    QString userName_;
+    QString mailBox_;
+    std::unique_ptr<platform::DatagramSender> sender_;
+};
+
 // A mailslot: a named datagram endpoint of this computer that other computers send short
 // messages to. The receiving side runs while Active: a reader thread looks for waiting
 // messages every CheckInterval milliseconds (at most every second) and hands each one over to
@@ -53,10 +71,14 @@ public:
 
     NewMessageHandler OnNewMessage;
 
-    // Sends the lines to the mailslot of this name on the destination computer. False when
-    // nothing could be sent (the computer is not known, no socket); whether a message arrives
-    // is never known.
+    // Sends the lines to the mailslot of this name on the destination computer, as outbox()
+    // does.
     bool send(const QString& destination, const QStringList& lines);
+    // The sending side for a thread of its own: this endpoint's names and mailbox, and the
+    // addresses looked up since the mailbox or forgetAddresses() last changed it.
+    std::shared_ptr<DatagramOutbox> outbox();
+    // The next message looks its destination up afresh.
+    void forgetAddresses() { outbox_.reset(); }
 
     // Reads the next waiting message and hands it to the receiver: the reader thread's
     // hand-over.
@@ -76,7 +98,7 @@ private:
     int checkInterval_ = 1000;
     QThread::Priority priority_ = QThread::NormalPriority;
     platform::DatagramEndpoint endpoint_;
-    std::unique_ptr<platform::DatagramSender> sender_;
+    std::shared_ptr<DatagramOutbox> outbox_;
     std::unique_ptr<TCheckThread> thread_;
 };
 

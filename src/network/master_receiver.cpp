@@ -12,15 +12,22 @@ namespace {
 // More failures than this show as this many: a mark stays a mark.
 constexpr int kMaxFailureMarks = 99;
 
+// What a run can send for its best-list entry: a performance between 0 and 1, at most a day's
+// duration, a start the list can show as a date and names of a sane length.
+bool IsRunResult(const BestListDataTyp& entry) {
+    constexpr qsizetype kLongestName = 255;
+    return entry.Leistung >= 0.0 && entry.Leistung <= 1.0 && entry.Dauer >= 0 &&
+           entry.Dauer <= 86'400'000 && IsBestListDate(entry.Beginn) &&
+           entry.Name.size() <= kLongestName && entry.Rechner.size() <= kLongestName;
+}
+
 } // namespace
 
-void MasterReceiver::reset(std::vector<int> queryNumbers, const QString& bestListPath,
-                           const QLocale& locale) {
+void MasterReceiver::reset(std::vector<int> queryNumbers) {
     keys_.clear();
     rows_.clear();
     queryNumbers_ = std::move(queryNumbers);
-    bestListPath_ = bestListPath;
-    locale_ = locale;
+    tooManyTold_ = false;
 }
 
 int MasterReceiver::rowOf(const QString& key) const {
@@ -31,6 +38,15 @@ bool MasterReceiver::receive(const QString& computerName, const QString& text) {
     const QStringList lines = SplitMessageLines(text);
     const QString command = lines.value(0);
     if (command == kTnInit) {
+        if (keys_.size() >= kMaxParticipants) {
+            if (!tooManyTold_)
+                messages_.warning(QStringLiteral("Die Kontrollanzeige nimmt höchstens %1 "
+                                                 "Teilnehmer auf. Weitere Anmeldungen werden "
+                                                 "nicht angezeigt.")
+                                      .arg(kMaxParticipants));
+            tooManyTold_ = true;
+            return true;
+        }
         keys_.append(lines.value(1));
         const int n = static_cast<int>(keys_.size());
         rows_.insert(lines.value(1), rows_.value(lines.value(1), n));
@@ -92,13 +108,16 @@ bool MasterReceiver::action(int row, const QStringList& lines) {
 }
 
 bool MasterReceiver::bestList(const QStringList& lines) {
-    const std::optional<double> beginn = StrictReal(lines.value(4), locale_);
+    const std::optional<double> beginn = StrictReal(lines.value(4));
     const std::optional<int32_t> dauer = StrictInteger(lines.value(5));
-    const std::optional<double> leistung = StrictReal(lines.value(6), locale_);
+    const std::optional<double> leistung = StrictReal(lines.value(6));
     if (!beginn || !dauer || !leistung)
         return false;
     const BestListDataTyp entry{lines.value(2), lines.value(3), *beginn, *dauer, *leistung};
-    AppendBestListEntry(bestListPath_, entry, true, messages_);
+    if (!IsRunResult(entry))
+        return false;
+    if (appendBestList_)
+        appendBestList_(entry);
     return true;
 }
 

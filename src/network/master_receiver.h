@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/messages.h"
+#include "exercise/best_list.h"
 #include "network/control_grid.h"
 
 #include <QHash>
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace quindor {
@@ -19,14 +20,20 @@ class MasterReceiver {
 public:
     MasterReceiver(ControlGrid& grid, Messages& messages) : grid_(grid), messages_(messages) {}
 
-    // A new network exercise: no participants yet, the query number of every object, the best
-    // list it fills, and the regional settings its participants write reals in.
-    void reset(std::vector<int> queryNumbers, const QString& bestListPath,
-               const QLocale& locale = QLocale());
+    // The most participants one network exercise shows; more announcements are forged.
+    static constexpr int kMaxParticipants = 1000;
+
+    // A new network exercise: no participants yet, the query number of every object.
+    void reset(std::vector<int> queryNumbers);
+    // Where the results go: the network exercise's best list. Without one they go nowhere.
+    void setBestList(std::function<void(const BestListDataTyp&)> append) {
+        appendBestList_ = std::move(append);
+    }
 
     // Handles one message (the computer name from its envelope). Unknown commands and keys
     // change nothing. False when the message was stopped by a number that does not convert (the
-    // object index, a state outside 0 to 3, a best-list value): what it wrote before stays.
+    // object index, a state outside 0 to 3, a best-list value, or one no run can send): what it
+    // wrote before stays.
     bool receive(const QString& computerName, const QString& text);
 
     const QStringList& keys() const { return keys_; }
@@ -42,8 +49,8 @@ private:
     // The row of each key's first announcement.
     QHash<QString, int> rows_;
     std::vector<int> queryNumbers_;
-    QString bestListPath_;
-    QLocale locale_;
+    std::function<void(const BestListDataTyp&)> appendBestList_;
+    bool tooManyTold_ = false;
 };
 
 } // namespace quindor

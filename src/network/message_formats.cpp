@@ -62,11 +62,9 @@ std::optional<int32_t> StrictInteger(const QString& text) {
     return static_cast<int32_t>(value);
 }
 
-std::optional<double> StrictReal(const QString& text, const QLocale& locale) {
-    const QString point = QRegularExpression::escape(locale.decimalPoint());
-    const QRegularExpression pattern(QStringLiteral("^\\s*([+-]?)([0-9]*)(?:%1([0-9]*))?"
-                                                    "(?:[eE]([+-]?[0-9]+))?\\s*$")
-                                         .arg(point));
+std::optional<double> StrictReal(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^\\s*([+-]?)([0-9]*)(?:[.,]([0-9]*))?"
+                                                           "(?:[eE]([+-]?[0-9]+))?\\s*$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch() || (match.captured(2).isEmpty() && match.captured(3).isEmpty()))
         return std::nullopt;

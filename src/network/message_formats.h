@@ -22,10 +22,11 @@ QString RealText(double value, const QLocale& locale);
 QString ClockTimeText(const QTime& time, const QLocale& locale);
 
 // Strict conversions, which refuse anything but the number: an integer (leading blanks
-// allowed, within 32 bits) and a real in the regional settings (surrounding blanks allowed,
-// no thousands separators, finite).
+// allowed, within 32 bits) and a finite real (surrounding blanks allowed). Reals travel in the
+// sender's regional settings, which never write a thousands separator there, so a point or a
+// comma is the decimal separator, whatever this computer uses.
 std::optional<int32_t> StrictInteger(const QString& text);
-std::optional<double> StrictReal(const QString& text, const QLocale& locale);
+std::optional<double> StrictReal(const QString& text);
 // The lenient reading of counts and states: blanks removed, read as a decimal number, rounded
 // to an integer; 0 for anything unreadable.
 int LenientInteger(const QString& text);

@@ -58,6 +58,13 @@ void NetworkSession::joinCommand() {
             "Netzwerk-Übung muss an einem anderen Rechner erfolgen."));
         return;
     }
+    // Without the folder there is nothing to wait for.
+    if (!commFolderExists()) {
+        messages_.warning(QStringLiteral(
+            "Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie zur Korrektur "
+            "den Menüpunkt \"Optionen / Netzwerk-Kommunikation...\""));
+        return;
+    }
     // The network document replaces the open one: its changes are offered for saving first.
     if (!session_.AskSaveChanges())
         return;
@@ -98,27 +105,53 @@ bool NetworkSession::readNetworkExercise(QString name) {
     participant_.StartTime = DayCountOf(start);
     startClock_ = ClockTimeText(start.time(), QLocale());
     joined_ = files;
-    joinedCombined_ = combined();
+    joinedDocument_ = session_.header().FileName;
+    // An initiator that receives no datagrams asks for message files.
+    joinedCombined_ = combined() && !settings->messageFiles;
+    ++runSerial_;
+    sendFailureTold_ = false;
 
     TNMailSlot.setActive(false);
     TNMailSlot.setMailBox(files.channel);
     // The initiator may have a new address since the last join.
-    resolver_.forget();
+    TNMailSlot.forgetAddresses();
+    outbox_ = TNMailSlot.outbox();
     if (joinedCombined_)
         TNMailSlot.setActive(true);
-    sendToInitiator(TnInitLines(participant_.ParticipantKey, name, startClock_));
     run_.setParticipantData(participant_);
-    return run_.StartExercise({.participation = Participation::Participant});
+    if (!run_.StartExercise({.participation = Participation::Participant})) {
+        TNMailSlot.setActive(false);
+        return false;
+    }
+    // Announced once the run is there, so a start that fails leaves no row behind.
+    sendToInitiator(TnInitLines(participant_.ParticipantKey, name, startClock_));
+    return true;
 }
 
 void NetworkSession::sendToInitiator(const QStringList& lines) {
-    if (joinedCombined_ && TNMailSlot.send(participant_.InitiatorName, lines))
+    // Looking up the initiator's address and writing into the folder may take long: the
+    // folder worker sends, in order, while the run goes on.
+    worker_.post([outbox = joinedCombined_ ? outbox_ : nullptr, port = port_, files = joined_,
+                  identity = identity_, destination = participant_.InitiatorName, lines,
+                  run = runSerial_, reply = worker_.reply(), this] {
+        if (outbox && outbox->send(destination, lines))
+            return;
+        // Without a datagram (the initiator's name is not known here) the message goes into
+        // the folder, which the initiator collects either way.
+        QString path;
+        if (!WriteMessageFile(*port, files, identity, lines, path))
+            reply([this, run, path] { sendFailed(run, path); });
+    });
+}
+
+void NetworkSession::sendFailed(int run, const QString& path) {
+    // Once per run: the learner goes on, and every further message would fail the same way.
+    if (run != runSerial_ || sendFailureTold_)
         return;
-    // Without a datagram (the initiator's name is not known here) the message goes into the
-    // folder, which the initiator collects either way.
-    QString path;
-    if (!WriteMessageFile(joined_, identity_, lines, path))
-        messages_.error(DocumentSession::WriteErrorMessage(QDir::toNativeSeparators(path)));
+    sendFailureTold_ = true;
+    messages_.error(DocumentSession::WriteErrorMessage(QDir::toNativeSeparators(path)) +
+                    QStringLiteral("\r\n\r\nDie Meldungen dieser Übung erreichen den Lehrer-PC "
+                                   "nicht. Die Übung kann trotzdem zu Ende bearbeitet werden."));
 }
 
 void NetworkSession::actionChecked(int target) {
@@ -173,6 +206,9 @@ void NetworkSession::runLeft(Participation participation, bool wasRunning) {
             sendEnd(RunEnd::Aborted);
         }
         session_.CloseDocument();
+        // The exercise file goes with the network exercise: it is nothing to come back to.
+        if (state_.PreviousDocument == joinedDocument_)
+            state_.PreviousDocument.clear();
     }
     // Back in the learning view this computer takes part in nothing.
     TNMailSlot.setActive(false);

@@ -22,10 +22,9 @@ public:
     void setMap(const QHash<QString, QHostAddress>& map);
     bool hasMap() const { return mapped_; }
 
-    // The address of a computer; none when the name is unknown. Answers are kept until
-    // forget(), so a run of messages to one computer asks the system once.
+    // The address of a computer; none when the name is unknown. Answers are kept, so a run of
+    // messages to one computer asks the system once; a copy keeps those known so far.
     std::optional<QHostAddress> resolve(const QString& name);
-    void forget() { cache_.clear(); }
 
     // Where this computer receives: its own mapped address, else every address it has.
     QHostAddress localAddress(const QString& localName) const;

@@ -107,48 +107,51 @@ QString FlattenCaption(const QString& caption) {
     return text.trimmed();
 }
 
-void DrawAnswerBank(SheetCanvas& c) {
-    const BankItems items = CollectBank(c);
-    const QFont font = c.font(kBankEm);
-    const int t22 = c.textHeight(font);
-    const int rowStep = RoundHalfEven(t22 * 1.25 * 2);
-    const bool draw = c.sheetContent();
+namespace {
+
+// The bank from `top` at an em height (22 units unless it is too long; t is its line height);
+// returns where the body may start below it. Draws only when asked, so that its height can be
+// measured first.
+int LayOutBank(SheetCanvas& c, const BankItems& items, int em, int top, bool draw) {
+    const QFont font = c.font(em);
+    const int t = c.textHeight(font);
+    const int rowStep = RoundHalfEven(t * 1.25 * 2);
+    int y = top;
     if (!items.pictures.empty()) {
         const int separator = c.textWidth(font, kSeparator);
         int x = 0;
         for (size_t i = 0; i < items.pictures.size(); ++i) {
             const QImage& image = items.pictures[i]->Image;
-            const int height = 2 * t22;
+            const int height = 2 * t;
             const int width = RoundHalfEven(double(height) * image.width() / image.height());
             if (x + width > c.width && x > 0) {
                 x = 0;
-                c.y += rowStep;
+                y += rowStep;
             }
             if (draw)
-                c.painter.drawImage(QRect(x, c.y, width, height), image);
+                c.painter.drawImage(QRect(x, y, width, height), image);
             x += width;
             const bool last = i + 1 == items.pictures.size();
             if (last && items.texts.isEmpty())
                 continue;
             if (draw)
-                c.text(x, c.y + (height - t22) / 2, kSeparator, font, Qt::AlignLeft);
+                c.text(x, y + (height - t) / 2, kSeparator, font, Qt::AlignLeft);
             x += separator;
         }
-        c.y += rowStep;
+        y += rowStep;
         if (items.texts.isEmpty())
-            c.y += t22;
+            y += t;
     }
     const auto writeLine = [&](const QString& line) {
         if (c.textWidth(font, line) <= c.width) {
             if (draw)
-                c.text(0, c.y, line, font, Qt::AlignLeft);
-            c.y += RoundHalfEven(t22 * 1.25);
+                c.text(0, y, line, font, Qt::AlignLeft);
+            y += RoundHalfEven(t * 1.25);
             return;
         }
         // A single answer wider than the page wraps.
-        const MarkupLayoutParams params =
-            c.layoutParams(kBankEm, RoundHalfEven(c.width * 0.97), draw);
-        c.y = LayoutParagraph(params, line, c.y - RoundHalfEven(t22 * 0.4), 0);
+        const MarkupLayoutParams params = c.layoutParams(em, RoundHalfEven(c.width * 0.97), draw);
+        y = LayoutParagraph(params, line, y - RoundHalfEven(t * 0.4), 0);
     };
     QString line;
     for (const QString& item : items.texts) {
@@ -162,7 +165,20 @@ void DrawAnswerBank(SheetCanvas& c) {
     }
     if (!line.isEmpty())
         writeLine(line);
-    c.y += t22;
+    return y + t;
+}
+
+} // namespace
+
+void DrawAnswerBank(SheetCanvas& c) {
+    const BankItems items = CollectBank(c);
+    // A bank too long for the page gets smaller text, so that the body keeps a quarter of the
+    // page below it and nothing runs over the footer.
+    const int limit = c.bottomLimit - c.height / 4;
+    int em = kBankEm;
+    while (em > 1 && LayOutBank(c, items, em, c.y, false) > limit)
+        --em;
+    c.y = LayOutBank(c, items, em, c.y, c.sheetContent());
 }
 
 } // namespace quindor

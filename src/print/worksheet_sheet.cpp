@@ -23,14 +23,24 @@ int DrawingMode(WorksheetVariant variant) {
     return (sheet ? 1 : 0) + (answers ? 2 : 0);
 }
 
+// The logo's width as a share of the upright page's width, within what can be set (0 to
+// 100 %): a value from a damaged file stays between nothing and the whole width.
+double LogoShare(double stored) {
+    return stored > 0.0 ? std::min(stored, 1.0) : 0.0;
+}
+
 void DrawLogo(SheetCanvas& c) {
     const HeaderDataTyp& h = c.document.Header;
     if (h.ABLogo.isEmpty())
         return;
     const QSize picture = h.ABLogo.Image.size();
-    const int width = RoundHalfEven(h.LogoGroesse * kSheetShortSide);
-    const int height =
-        RoundHalfEven(static_cast<double>(width) * picture.height() / picture.width());
+    int width = RoundHalfEven(LogoShare(h.LogoGroesse) * kSheetShortSide);
+    int height = RoundHalfEven(static_cast<double>(width) * picture.height() / picture.width());
+    // A tall, narrow logo shrinks to leave the page for the sheet.
+    if (height > c.bottomLimit / 2) {
+        height = c.bottomLimit / 2;
+        width = RoundHalfEven(static_cast<double>(height) * picture.width() / picture.height());
+    }
     const int x = h.LogoAusricht == 1   ? (c.width - width) / 2
                   : h.LogoAusricht == 2 ? c.width - width
                                         : 0;

@@ -58,13 +58,24 @@ TextBox GapTextBox(const SheetCanvas& c, const QRect& picture) {
     return box;
 }
 
-// The largest size, from the dialog's start size down, at which the text ends above `limit`;
-// the smallest is used when none fits. `bottomAt` lays the text out at an em height.
+// The largest size, from the dialog's start size down, at which the text ends above `limit`.
+// Below size 8 the steps are whole units of em height, down to 1: a text too long for
+// readable sizes still stays on the page, above the footer, rather than run off it.
+// `bottomAt` lays the text out at an em height.
 int FitText(const SheetCanvas& c, const std::function<int(int em)>& bottomAt, int limit) {
     double size = WorksheetStartSize(c.settings.MaxFontSize);
-    while (size > 8.0 && bottomAt(WorksheetFontEm(size)) > limit)
-        size = WorksheetFontStep(size - 0.000001);
-    return WorksheetFontEm(size);
+    int em = WorksheetFontEm(size);
+    while (bottomAt(em) > limit) {
+        if (size > 8.0) {
+            size = WorksheetFontStep(size - 0.000001);
+            em = WorksheetFontEm(size);
+        } else if (em > 1) {
+            --em;
+        } else {
+            break;
+        }
+    }
+    return em;
 }
 
 MarkupLayoutParams GapParams(const SheetCanvas& c, int em, int areaRight, bool draw,

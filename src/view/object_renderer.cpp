@@ -495,7 +495,8 @@ void DrawObject(Document& document, int index, QPainter& painter, const RenderCo
 
     const QFont font = EmFont(document.FontName, CardFontHeight(document, o, context), o.Stil);
     const QFontMetrics metrics(font);
-    const bool pictureCard = IsPictureCardKind(o.Typ) && !o.Picture.isNone();
+    const bool pictureCard =
+        IsPictureCardKind(o.Typ) && (!o.Picture.isNone() || IsBasketOrPairPictureKind(o.Typ));
     // A worksheet sizes every card by its content, whatever its state.
     const bool numbered = sheetMode == SheetDrawing::View &&
                           IsNumberedField(document, index, context.currentQuestion);

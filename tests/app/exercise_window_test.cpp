@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -240,6 +241,17 @@ TEST_F(ExerciseWindowTest, CommandsRefusedDuringARun) {
     EXPECT_EQ(
         messages.texts().back(),
         QStringLiteral("Die Übungseinstellungen können nicht während der Übung geändert werden."));
+    window.findChild<QToolButton*>(QStringLiteral("IndividualUebungBtn"))->click();
+    EXPECT_EQ(messages.texts().back(),
+              QStringLiteral("Die aktuelle Übung ist noch nicht beendet.\r\nWählen Sie \"Übung "
+                             "abbrechen\", um die aktuelle Übung vorzeitig abzubrechen."));
+    // The status panel keeps to the window's right edge and follows its option at once.
+    window.SetToolBarSide(true);
+    QCoreApplication::processEvents();
+    ExerciseStatusPanel* status = window.exerciseStatusPanel();
+    EXPECT_GE(status->mapTo(&window, QPoint(status->width(), 0)).x(), window.width() - 8);
+    window.action(QStringLiteral("StatusinfoItem"))->trigger();
+    EXPECT_FALSE(status->isVisible());
     messages.queueAnswer(Answer::Yes);
     window.AbortExerciseCommand();
     EXPECT_EQ(app.state.ViewMode, Mode::Learning);

@@ -177,7 +177,8 @@ TEST_F(MainWindowTest, AMessageBoxOfTheFirstActivationDoesNotStartItAgain) {
 TEST_F(MainWindowTest, TitleLabelTogglesBetweenTitleAndQuestionMark) {
     window.FirstActivation({});
     TitlePanel* title = window.titlePanel();
-    EXPECT_EQ(title->label()->text(), QString());
+    // The start page has no title either.
+    EXPECT_EQ(title->label()->text(), QStringLiteral(" (ohne Titel)"));
     ASSERT_TRUE(app.session.LoadDocument(writeDocument(QStringLiteral("x.qdr"), QString()), false));
     window.UpdateTitle();
     EXPECT_EQ(title->label()->text(), QStringLiteral(" (ohne Titel)"));
@@ -335,10 +336,50 @@ TEST_F(MainWindowTest, EveryCloseGuardKeepsTheProgramOpen) {
     EXPECT_EQ(quit.buttonCaptions, (QStringList{QStringLiteral("Ja, beenden"),
                                                 QStringLiteral("Nein, weiter arbeiten")}));
     EXPECT_FALSE(app.state.Closing);
+    // The end of the desktop session asks the same; a refusal cancels it.
+    messages.queueChoice(1);
+    EXPECT_FALSE(window.sessionEnding(true));
     // Confirmed.
     messages.queueChoice(0);
     EXPECT_TRUE(tryClose());
     EXPECT_TRUE(app.state.Closing);
+}
+
+// The session ends or the system asks the program to stop: nobody is asked, the settings are
+// written, and the unsaved changes wait for the next start.
+TEST_F(MainWindowTest, EndingWithoutQuestionsKeepsTheChangesForTheNextStart) {
+    const QString path = writeDocument(QStringLiteral("a.qdr"), QStringLiteral("Ameisen"));
+    app.state.RecoveryFolder = folder + QStringLiteral("daten");
+    window.FirstActivation({path});
+    window.action(QStringLiteral("NamenseingabeItem"))->trigger();
+    app.session.header().Titel = QStringLiteral("Ameisenstaat");
+    app.session.header().Modified = true;
+    window.endWithoutQuestions();
+    EXPECT_TRUE(messages.entries().isEmpty());
+    EXPECT_TRUE(app.state.Closing);
+    EXPECT_EQ(store.readBool(QStringLiteral("Opt-UebNameEingabe")), std::optional<bool>(false));
+
+    test::ProgramWindow<> next;
+    next.app.state.RecoveryFolder = app.state.RecoveryFolder;
+    next.messages.queueChoice(0);
+    next.window.FirstActivation({});
+    ASSERT_EQ(next.messages.entries().size(), 1);
+    const RecordingMessages::Entry& offer = next.messages.entries()[0];
+    EXPECT_EQ(offer.caption, QStringLiteral("Wiederherstellung"));
+    EXPECT_EQ(offer.text, QStringLiteral("Beim letzten Beenden des Programms waren \u00c4nderungen "
+                                         "im Dokument \"") +
+                              QDir::toNativeSeparators(path) +
+                              QStringLiteral("\" noch nicht gespeichert. Sie wurden "
+                                             "aufbewahrt.\r\n\r\n\u00c4nderungen "
+                                             "wiederherstellen oder verwerfen?"));
+    EXPECT_EQ(offer.buttonCaptions,
+              (QStringList{QStringLiteral("Wiederherstellen"), QStringLiteral("Verwerfen")}));
+    EXPECT_EQ(next.app.session.header().Titel, QStringLiteral("Ameisenstaat"));
+    EXPECT_EQ(next.app.session.header().FileName, path);
+    EXPECT_TRUE(next.app.session.header().Modified);
+    EXPECT_FALSE(next.window.pageArea()->startInformationVisible());
+    // Offered once.
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("daten/Wiederherstellung.qdr")));
 }
 
 TEST_F(MainWindowTest, CloseCommandReturnsToTheStartPage) {

@@ -88,12 +88,30 @@ TEST_F(NetworkWindowTest, ChannelDialogChecksFolderAndAccess) {
     EXPECT_EQ(dialog.channelField()->maxLength(), 8);
     EXPECT_TRUE(dialog.folderOption()->isChecked());
 
-    // A folder that is not there is refused and nothing is taken over.
-    dialog.folderField()->setText(dir.filePath(QStringLiteral("fehlt")));
+    // A folder that is not there is made on request; declined, nothing is taken over. A file
+    // is no folder, and the refusal says so.
+    const QString missing = dir.filePath(QStringLiteral("fehlt"));
+    dialog.folderField()->setText(missing);
     dialog.channelField()->setText(QStringLiteral("NEU"));
+    messages.queueAnswer(Answer::No);
     dialog.accept();
-    EXPECT_EQ(messages.texts(), QStringList({"Der angegebene Ordner ist ungültig."}));
+    test::WriteFileBytes(dir.filePath(QStringLiteral("datei")), "x");
+    dialog.folderField()->setText(dir.filePath(QStringLiteral("datei")));
+    dialog.accept();
+    EXPECT_EQ(messages.texts(),
+              QStringList(
+                  {"Der Ordner \"" + missing + "\" existiert nicht. Soll er angelegt werden?",
+                   "Der angegebene Ordner ist ungültig.\r\n\"" +
+                       dir.filePath(QStringLiteral("datei")) + "\" ist eine Datei, kein Ordner."}));
+    EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_EQ(app.state.CommChannel, QStringLiteral("KLASSE"));
+    // The folder beside the program is made without asking.
+    QDir(app.state.CommFolder).removeRecursively();
+    dialog.folderField()->setText(app.state.CommFolder);
+    messages.clear();
+    dialog.accept();
+    EXPECT_TRUE(messages.entries().isEmpty());
+    EXPECT_TRUE(QFileInfo(app.state.CommFolder).isDir());
 
     // A folder typed without separator gets one; the access test leaves other files alone.
     const QString shared = dir.filePath(QStringLiteral("tausch"));
@@ -114,15 +132,20 @@ TEST_F(NetworkWindowTest, ChannelDialogChecksFolderAndAccess) {
     dialog.accessTest();
     dialog.folderOption()->setChecked(true);
     dialog.accessTest();
-    EXPECT_EQ(messages.texts(),
-              QStringList({"Aufgrund Mailslot-Kommunikation kein Datei-Zugriffstest erforderlich.",
-                           "Test für Lese- und Schreibzugriff erfolgreich."}));
+    EXPECT_EQ(messages.texts(), QStringList({"Aufgrund der Kommunikation über Datagramme ist kein "
+                                             "Datei-Zugriffstest erforderlich.",
+                                             "Test für Lese- und Schreibzugriff erfolgreich."}));
     // A channel that could name files elsewhere is no channel.
     messages.clear();
     dialog.channelField()->setText(QStringLiteral("../x"));
     dialog.accept();
     EXPECT_EQ(app.state.CommChannel, QStringLiteral("NEU"));
     EXPECT_EQ(messages.entries().size(), 1);
+    // A longer channel preset centrally stays as it is.
+    app.state.CommChannel = QStringLiteral("KLASSE-10B");
+    TKommVerzForm central(app.state, app.settings, messages, pickers);
+    central.accept();
+    EXPECT_EQ(app.state.CommChannel, QStringLiteral("KLASSE-10B"));
 }
 
 TEST_F(NetworkWindowTest, AccessTestFailureWarnsWithTheFolder) {
@@ -140,7 +163,7 @@ TEST_F(NetworkWindowTest, AccessTestFailureWarnsWithTheFolder) {
                   file + QDir::separator() +
                   QStringLiteral(") benötigen Sie Lese- und Schreibzugriffsrechte. \r\n\r\n"
                                  "Setzen Sie die nötigen Zugriffsrechte oder wählen Sie unter "
-                                 "dem Menüpunkt \"Optionen / Kommunikationsordner...\" ein "
+                                 "dem Menüpunkt \"Optionen / Netzwerk-Kommunikation...\" ein "
                                  "anderes Verzeichnis aus. Wenden Sie sich ggf. an Ihren "
                                  "Netzwerkadministrator."));
 }
@@ -148,12 +171,9 @@ TEST_F(NetworkWindowTest, AccessTestFailureWarnsWithTheFolder) {
 TEST_F(NetworkWindowTest, JoinDialogWaitsForAPublishedExercise) {
     bool published = false;
     QString title;
-    TNetzUebungTnStartForm dialog(
-        messages,
-        [&] {
-            return TNetzUebungTnStartForm::Check{published, title};
-        },
-        [] { return false; });
+    TNetzUebungTnStartForm dialog(messages, [&] {
+        return TNetzUebungTnStartForm::Check{published, title};
+    });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("An Netzwerk-Übung teilnehmen"));
     EXPECT_EQ(dialog.nameField()->maxLength(), 20);
     dialog.show();
@@ -161,9 +181,6 @@ TEST_F(NetworkWindowTest, JoinDialogWaitsForAPublishedExercise) {
     EXPECT_FALSE(dialog.joinButton()->isEnabled());
     EXPECT_TRUE(dialog.checkTimer()->isActive());
     EXPECT_EQ(dialog.checkTimer()->interval(), 500);
-    EXPECT_EQ(messages.texts(),
-              QStringList({"Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie "
-                           "zur Korrektur den Menüpunkt \"Optionen/Kommunikationsordner...\""}));
     dialog.checkNow();
     EXPECT_EQ(dialog.statusField()->text(),
               QStringLiteral("Netzwerk-Übung nicht initiiert. Bitte warten..."));
@@ -242,6 +259,12 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
                              "Dokument (*.rtf)|*.rtf|Alle Dateien (*.*)|*.*|rtf"));
     EXPECT_TRUE(test::ReadFileBytes(pickers.answer).startsWith("{\\rtf1"));
 
+    // Registration closed, F9 brings the display forward showing it closed.
+    display->registration()->setChecked(false);
+    window.network().finishFolderWork();
+    window.action(QStringLiteral("Netzwerkuebunginitiieren1"))->trigger();
+    EXPECT_FALSE(display->registration()->isChecked());
+
     // Ending from the control display asks first, then the caption says so.
     messages.clear();
     messages.queueAnswer(Answer::Yes);
@@ -250,6 +273,11 @@ TEST_F(NetworkWindowTest, InitiationShowsTheControlDisplay) {
     EXPECT_EQ(display->windowTitle(),
               QStringLiteral("Netzwerk-Übung - Kontrollanzeige - Status: beendet"));
     EXPECT_FALSE(display->isVisible());
+    // Shown again after the end, the button only closes it.
+    display->showDisplay();
+    display->endButton()->click();
+    EXPECT_FALSE(display->isVisible());
+    EXPECT_EQ(messages.entries().size(), 1);
     // Registration without a network exercise: checking tells, the box stays checked.
     messages.clear();
     display->registration()->setChecked(false);
@@ -307,6 +335,16 @@ TEST_F(NetworkWindowTest, ALearnerJoinsInTheWindowAndLeavesWithTheProgram) {
     EXPECT_EQ(sent.size(), 2);
     // A participant leaves the exercise files in place.
     EXPECT_TRUE(files.published());
+}
+
+// Told to stop, the teacher's computer leaves no dead network exercise for the next lesson.
+TEST_F(NetworkWindowTest, AnInitiatorEndedWithoutQuestionsRemovesItsExerciseFiles) {
+    initiate();
+    const ExerciseFiles files =
+        ExerciseFiles::ofChannel(app.state.CommFolder, app.state.CommChannel);
+    ASSERT_TRUE(files.published());
+    window.endWithoutQuestions();
+    EXPECT_FALSE(files.published());
 }
 
 TEST_F(NetworkWindowTest, MenusAndButtonOfTheNetworkExercise) {

@@ -1,6 +1,6 @@
 // The "Bearbeiten" mode in the program window: a labelling document made from a picture and
 // labelled by mouse, the whiteboard resting meanwhile, the save question on leaving, and the
-// recovery copy offered at the next start.
+// recovery copy of the edits.
 #include "app/av_main.h"
 #include "editor/free_objects.h"
 #include "editor/ui/content_dialog.h"
@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         folder = dir.path() + QLatin1Char('/');
         app.state.ProgramFolder = folder;
-        window.setRecoveryFolder(folder + QStringLiteral("Wiederherstellung"));
+        app.state.RecoveryFolder = folder + QStringLiteral("daten");
         window.resize(1000, 700);
         ASSERT_TRUE(test::PatternImage(600, 400).save(folder + QStringLiteral("bild.png")));
     }
@@ -95,41 +95,25 @@ TEST_F(PictureEditorWindowTest, ANewPictureIsLabelledInTheModeAndLeavingAsksToSa
     EXPECT_EQ(d.ObjectCount(), 1);
 }
 
-TEST_F(PictureEditorWindowTest, TheNextStartRestoresOrDiscardsTheRecoveryCopy) {
-    Picture base;
-    base.Image = test::PatternImage(60, 40);
-    Document left = *MakeLabelling({QStringLiteral("Pflanze"), {}, {}}, base, {0, 10, 7}).Value;
-    left.Objects.push_back(NewFreeObject(ObjectKind::QueryLabel, {0.5, 0.5}, {0.6, 0.5},
-                                         QStringLiteral("Bl\u00fcte"), left.Header));
-    left.Header.FileName = folder + QStringLiteral("pflanze.qdr");
-    left.Header.Modified = true;
-    RecoveryCopy written(folder + QStringLiteral("Wiederherstellung"));
-    written.keep(left);
-    ASSERT_TRUE(written.exists());
-
-    messages.queueChoice(0);
+TEST_F(PictureEditorWindowTest, EditsAreCopiedForRecoveryUntilSaved) {
     window.FirstActivation({folder});
-    ASSERT_EQ(messages.entries().size(), 1);
-    EXPECT_EQ(messages.entries()[0].buttonCaptions, RecoveryCopy::offerButtons());
-    const HeaderDataTyp& h = app.session.header();
-    EXPECT_EQ(h.FileName, folder + QStringLiteral("pflanze.qdr"));
-    EXPECT_TRUE(h.Modified);
-    ASSERT_EQ(app.session.document().ObjectCount(), 1);
-    EXPECT_TRUE(written.exists());
-    // Saved where it came from, the copy goes.
-    pickers.saveAnswer = h.FileName;
+    window.setContentDialog([this](TDokumentInhaltForm& dialog) {
+        dialog.setLabelling();
+        dialog.setPicture(folder + QStringLiteral("bild.png"));
+        dialog.accept();
+        return true;
+    });
+    window.newDocumentCommand();
+    window.pictureEditor()->editing().add(NewFreeObject(ObjectKind::QueryLabel, {0.5, 0.5},
+                                                        {0.6, 0.5}, QStringLiteral("Stiel"),
+                                                        app.session.header()));
+    const RecoveryCopy copy(app.state.RecoveryFolder);
+    window.keepRecoveryCopy();
+    ASSERT_TRUE(copy.waiting());
+    EXPECT_TRUE(copy.originalFile().isEmpty());
+    pickers.saveAnswer = folder + QStringLiteral("bild.qdr");
     ASSERT_TRUE(window.saveCommand());
-    EXPECT_FALSE(written.exists());
-
-    written.changed();
-    written.keep(left);
-    ASSERT_TRUE(written.exists());
-    test::ProgramWindow<> next;
-    next.window.setRecoveryFolder(written.folder());
-    next.messages.queueChoice(1);
-    next.window.FirstActivation({folder});
-    EXPECT_FALSE(written.exists());
-    EXPECT_TRUE(next.app.session.header().FileName.isEmpty());
+    EXPECT_FALSE(copy.waiting());
 }
 
 } // namespace

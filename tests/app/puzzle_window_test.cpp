@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -337,11 +338,15 @@ TEST_F(PuzzleWindowTest, ClockTicksWithTheWindowsTimer) {
 }
 
 TEST_F(PuzzleWindowTest, StatusLineFollowsTheOption) {
-    app.settings.OptUebStatusInfo = false;
+    window.action(QStringLiteral("StatusinfoItem"))->trigger();
     window.SlidingPuzzleCommand();
     ASSERT_EQ(app.state.ViewMode, Mode::Puzzle);
     EXPECT_FALSE(window.puzzleStatusPanel()->isVisible());
     EXPECT_FALSE(window.exerciseStatusPanel()->isVisible());
+    // At once, and the tools that hold the abort cannot be folded away.
+    window.action(QStringLiteral("StatusinfoItem"))->trigger();
+    EXPECT_TRUE(window.puzzleStatusPanel()->isVisible());
+    EXPECT_FALSE(window.findChild<QToolButton*>(QStringLiteral("WerkzeugKlappKnopf"))->isVisible());
 }
 
 } // namespace

@@ -273,8 +273,17 @@ TEST_F(SampleRunWindowTest, StatusLabelsStayWholeWithMultipleChoiceCounts) {
 TEST_F(SampleRunWindowTest, CardsIntoHighlightedBaskets) {
     open(QStringLiteral("09_Sortieren.qdr"));
     snapshotPrefix = QStringLiteral("cluster");
+    // A picture card whose picture is missing stays blank rather than name its basket.
+    std::vector<ObjDataTyp>& objects = app.session.document().Objects;
+    const auto missing = std::find_if(objects.begin(), objects.end(), [](const ObjDataTyp& o) {
+        return o.Typ == ObjectKind::ClusterPicture;
+    });
+    ASSERT_NE(missing, objects.end());
+    missing->Picture.clear();
     window.IndividualExerciseCommand();
     ASSERT_EQ(app.state.ViewMode, Mode::Exercise);
+    for (const ElementPanel* e : panel()->findChildren<ElementPanel*>())
+        EXPECT_FALSE(e->caption().contains(QStringLiteral("Bildkennung")));
     const HeaderDataTyp& h = document().Header;
     const FracRect& m = h.EinrueckRand;
     const double basketWidth = (1 - m.Left - m.Right) / h.Spalten;

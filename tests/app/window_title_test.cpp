@@ -1,6 +1,8 @@
 // The caption the window manager and the task bar show, read from the real window of the
-// program started under a virtual X server.
+// program started under a virtual X server, and the program's end when the system tells it to
+// terminate.
 #include "document/document_writer.h"
+#include "settings/settings_store.h"
 #include "support/test_support.h"
 
 #include <QFile>
@@ -15,18 +17,19 @@
 namespace quindor {
 namespace {
 
-// Starts the program with the argument and returns the names of its top-level windows.
+// Starts the program with the argument, returns the names of its top-level windows and, once
+// the program listens for it (its handler shows in the process status), terminates it.
 QStringList WindowNamesOfTheProgram(const QString& argument, const QString& home) {
     const QString script =
         QStringLiteral("\"$0\" \"$1\" & pid=$!\n"
                        "for i in $(seq 100); do\n"
                        "  sleep 0.1\n"
                        "  names=$(xwininfo -root -tree | grep -o '\"Quindor[^\"]*\"')\n"
-                       "  [ -n \"$names\" ] && break\n"
+                       "  mask=$(awk '/^SigCgt/ {print $2}' /proc/$pid/status)\n"
+                       "  [ -n \"$names\" ] && [ $(( 0x${mask:-0} & 0x4000 )) -ne 0 ] && break\n"
                        "done\n"
-                       "sleep 0.3\n"
                        "xwininfo -root -tree | grep -o '\"Quindor[^\"]*\"'\n"
-                       "kill $pid\n");
+                       "kill $pid; wait $pid\n");
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -68,6 +71,9 @@ TEST(WindowTitle, TheWindowManagerShowsTheCaptionAsItIs) {
         << without.join(" | ").toStdString();
     for (const QString& name : withDocument + without)
         EXPECT_FALSE(name.contains(QChar(0x2014))) << name.toStdString();
+    // Terminated, the program ended in order and kept its settings.
+    const UserSettingsStore settings(dir.filePath(QStringLiteral("Quindor.ini")));
+    EXPECT_EQ(settings.readBool(QStringLiteral("Opt-Sound")), std::optional<bool>(true));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
-// The recovery copy of unsaved work, pictures read for documents, and a labelling document
-// made from a picture.
+// The recovery copy of unsaved work kept while the program runs, pictures read for documents, and a
+// labelling document made from a picture.
 #include "document/document_writer.h"
+#include "document/recovery_copy.h"
 #include "editor/free_objects.h"
-#include "editor/recovery_copy.h"
 
 #include "support/test_support.h"
 
@@ -14,61 +14,44 @@
 namespace quindor {
 namespace {
 
-Document Labelled(const QString& title) {
+// The copy is kept while the program runs: written after a change, left alone while nothing
+// changed, removed when the changes are saved; a copy an earlier run left waits for the offer.
+TEST(RecoveryKeeper, CopiesUnsavedChangesUntilTheyAreSaved) {
+    QTemporaryDir dir;
+    const RecoveryCopy copy(dir.filePath(QStringLiteral("daten")));
+    test::SessionFixture f;
     Picture base;
     base.Image = test::PatternImage(80, 60);
-    Document d = *MakeLabelling({title, {}, {}}, base, {0, 10, 7}).Value;
-    d.Objects.push_back(NewFreeObject(ObjectKind::QueryLabel, {0.4, 0.5}, {0.3, 0.5},
-                                      QStringLiteral("Wurzel"), d.Header));
-    return d;
-}
-
-TEST(RecoveryCopy, KeepsUnsavedChangesUntilSavedOrGivenUp) {
-    QTemporaryDir dir;
-    RecoveryCopy copy(dir.filePath(QStringLiteral("Wiederherstellung")));
-    Document d = Labelled(QStringLiteral("Pflanze"));
-    d.Header.FileName = QStringLiteral("/schule/bio/pflanze.qdr");
-    copy.keep(d);
-    EXPECT_FALSE(copy.exists());
-
-    d.Header.Modified = true;
-    copy.keep(d);
-    ASSERT_TRUE(copy.exists());
-    std::optional<RecoveryCopy::Found> found = copy.read({});
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->originalPath, QStringLiteral("/schule/bio/pflanze.qdr"));
-    EXPECT_EQ(found->document.Header.FileName, found->originalPath);
-    ASSERT_EQ(found->document.ObjectCount(), 1);
-    EXPECT_EQ(found->document.Object(0).Cap, QStringLiteral("Wurzel"));
-    EXPECT_TRUE(RecoveryCopy::offerText(*found).contains(QStringLiteral("\"Pflanze\"")));
-    EXPECT_EQ(RecoveryCopy::offerButtons(),
-              (QStringList{QStringLiteral("Wiederherstellen"), QStringLiteral("Verwerfen")}));
-
-    // Written again only after a change.
-    d.Objects[0].Cap = QStringLiteral("Wurzeln");
-    copy.keep(d);
-    EXPECT_EQ(copy.read({})->document.Object(0).Cap, QStringLiteral("Wurzel"));
-    copy.changed();
-    copy.keep(d);
-    EXPECT_EQ(copy.read({})->document.Object(0).Cap, QStringLiteral("Wurzeln"));
-
-    // Saved: the copy goes.
+    f.session.installDocument(*MakeLabelling({QStringLiteral("Pflanze"), {}, {}}, base, {}).Value,
+                              true);
+    Document& d = f.session.document();
+    d.Header.FileName = dir.filePath(QStringLiteral("pflanze.qdr"));
+    RecoveryKeeper keeper(copy);
     d.Header.Modified = false;
-    copy.keep(d);
-    EXPECT_FALSE(copy.exists());
+    keeper.keep(f.session);
+    EXPECT_FALSE(copy.waiting());
 
-    // A copy cut short is no document to restore; one left by another run stays until the
-    // teacher decides.
     d.Header.Modified = true;
-    copy.keep(d);
-    const QByteArray bytes = test::ReadFileBytes(copy.path());
-    test::WriteFileBytes(copy.path(), bytes.left(bytes.size() / 2));
-    EXPECT_FALSE(copy.read({}));
-    RecoveryCopy later(copy.folder());
-    later.discard();
-    EXPECT_TRUE(later.exists());
-    later.removeLeft();
-    EXPECT_FALSE(later.exists());
+    keeper.keep(f.session);
+    ASSERT_TRUE(copy.waiting());
+    EXPECT_EQ(copy.originalFile(), d.Header.FileName);
+    const QByteArray first = test::ReadFileBytes(copy.copyPath());
+    d.Header.Titel = QStringLiteral("Die Pflanze");
+    keeper.keep(f.session);
+    EXPECT_EQ(test::ReadFileBytes(copy.copyPath()), first);
+    keeper.changed();
+    keeper.keep(f.session);
+    EXPECT_NE(test::ReadFileBytes(copy.copyPath()), first);
+
+    d.Header.Modified = false;
+    keeper.keep(f.session);
+    EXPECT_FALSE(copy.waiting());
+
+    d.Header.Modified = true;
+    ASSERT_TRUE(copy.keep(f.session));
+    RecoveryKeeper started(copy);
+    started.discard();
+    EXPECT_TRUE(copy.waiting());
 }
 
 TEST(DocumentPictures, LargePicturesAreReducedAndTheTeacherIsTold) {

@@ -71,6 +71,9 @@ TEST_F(BestListTest, FieldsMissingFromTheListStayEmpty) {
     EXPECT_EQ(entries[0].Dauer, 75000);
     EXPECT_EQ(BestListTimeText(entries[0].Dauer), QStringLiteral("01:15"));
     EXPECT_EQ(BestListDateText(entries[0].Beginn), QStringLiteral("10.12.2025 06:00:00"));
+    // A start no date holds shows no date.
+    for (const double forged : {1e300, -1e300})
+        EXPECT_EQ(BestListDateText(forged), QString()) << forged;
 }
 
 TEST_F(BestListTest, DamagedOrForeignFilesGiveTheReadError) {

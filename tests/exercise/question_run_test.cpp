@@ -388,6 +388,8 @@ TEST_F(QuestionRunTest, MultipleChoiceRightPartlyRightAndWrong) {
     EXPECT_TRUE(
         surface.protocol.contains(QStringLiteral("Abfragemodus:\tjede Frage nur einmal stellen")));
     EXPECT_EQ(state.ViewMode, Mode::Learning);
+    // The learning view starts again at the first question.
+    EXPECT_EQ(state.CurrentQuestion, 1);
 }
 
 TEST_F(QuestionRunTest, MultipleChoiceAsksAWrongQuestionAgainAndKnowsNoTicks) {

@@ -259,6 +259,8 @@ TEST(ChoiceLayout, HeadersControlsAndQuestionNumbers) {
     const auto headers = f.of(ObjectKind::StaticLabel);
     ASSERT_EQ(headers.size(), 3u);
     EXPECT_EQ(headers[1]->Cap, QStringLiteral("Frage Nr. 2 von 3"));
+    EXPECT_EQ(headers[1]->Fsize, -5);
+    EXPECT_EQ(headers[1]->Stil, 0);
     EXPECT_NEAR(headers[1]->Kx, 0.1, kEps);
     EXPECT_NEAR(headers[1]->Ky, 0.11, kEps);
     // The margins move the centre line: (1 - 0.2) x 0.47 / 0.915 + 0.1.

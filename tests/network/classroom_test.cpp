@@ -3,6 +3,7 @@
 // communication folder; through datagrams and through the folder alone.
 #include "document/document_writer.h"
 #include "network/exercise_files.h"
+#include "platform/datagram_endpoint.h"
 
 #include "support/test_support.h"
 
@@ -155,10 +156,12 @@ protected:
             channel.append(QChar(u'A' + QRandomGenerator::global()->bounded(26)));
         const int net = QRandomGenerator::global()->bounded(1, 250);
         QStringList hosts;
-        for (const auto& [name, host] : {std::pair{"LEHRER", 10}, std::pair{"TN1", 11},
-                                         std::pair{"TN2", 12}, std::pair{"TN3", 13}})
+        for (const auto& [name, host] :
+             {std::pair{"LEHRER", 10}, std::pair{"TN1", 11}, std::pair{"TN2", 12},
+              std::pair{"TN3", 13}, std::pair{"LEHRER2", 14}})
             hosts.append(
                 QStringLiteral("%1=127.%2.0.%3").arg(QLatin1String(name)).arg(net).arg(host));
+        teacherAddress = QStringLiteral("127.%1.0.10").arg(net);
         env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QUINDOR_HOSTS"), hosts.join(QLatin1Char(';')));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -180,8 +183,8 @@ protected:
     std::unique_ptr<Peer> start(const QString& computer, const QStringList& extra = {},
                                 const QProcessEnvironment* own = nullptr) {
         QStringList arguments = {
-            computer == QStringLiteral("LEHRER") ? QStringLiteral("initiator")
-                                                 : QStringLiteral("participant"),
+            computer.startsWith(QStringLiteral("LEHRER")) ? QStringLiteral("initiator")
+                                                          : QStringLiteral("participant"),
             QStringLiteral("folder=") + folder, QStringLiteral("channel=") + channel,
             QStringLiteral("method=%1").arg(GetParam()), QStringLiteral("document=") + document};
         arguments += extra;
@@ -194,11 +197,19 @@ protected:
         return teacher;
     }
     ExerciseFiles files() const { return ExerciseFiles::ofChannel(folder, channel); }
+    // A computer that does not know the teacher's computer by name.
+    QProcessEnvironment blind() const {
+        QProcessEnvironment own = env;
+        own.insert(QStringLiteral("QUINDOR_HOSTS"),
+                   env.value(QStringLiteral("QUINDOR_HOSTS")).section(QLatin1Char(';'), 1));
+        return own;
+    }
 
     QTemporaryDir dir;
     QString folder;
     QString channel;
     QString document;
+    QString teacherAddress;
     QProcessEnvironment env;
 };
 
@@ -207,7 +218,8 @@ TEST_P(ClassroomTest, JoinAnswerFinishAbortAndRepeat) {
     ASSERT_TRUE(files().published());
     std::unique_ptr<Peer> anna = start(QStringLiteral("TN1"));
     std::unique_ptr<Peer> ben = start(QStringLiteral("TN2"));
-    std::unique_ptr<Peer> cem = start(QStringLiteral("TN3"));
+    // Cem's computer writes a decimal point, the teacher's a comma.
+    std::unique_ptr<Peer> cem = start(QStringLiteral("TN3"), {QStringLiteral("locale=en")});
     EXPECT_EQ(anna->ask(QStringLiteral("join Anna"), QStringLiteral("STATE")), kRunning);
     EXPECT_EQ(ben->ask(QStringLiteral("join Ben"), QStringLiteral("STATE")), kRunning);
     EXPECT_EQ(cem->ask(QStringLiteral("join Cem"), QStringLiteral("STATE")), kRunning);
@@ -359,11 +371,8 @@ class DatagramClassroomTest : public ClassroomTest {};
 
 TEST_P(DatagramClassroomTest, ALearnerWhoseDatagramsCannotBeSentWritesFiles) {
     std::unique_ptr<Peer> teacher = initiate();
-    // This computer does not know the teacher's computer by name.
-    QProcessEnvironment blind = env;
-    blind.insert(QStringLiteral("QUINDOR_HOSTS"),
-                 env.value(QStringLiteral("QUINDOR_HOSTS")).section(QLatin1Char(';'), 1));
-    std::unique_ptr<Peer> anna = start(QStringLiteral("TN1"), {}, &blind);
+    const QProcessEnvironment unknown = blind();
+    std::unique_ptr<Peer> anna = start(QStringLiteral("TN1"), {}, &unknown);
     ASSERT_EQ(anna->ask(QStringLiteral("join Anna"), QStringLiteral("STATE")), kRunning);
     EXPECT_TRUE(anna->ask(QStringLiteral("answer"), QStringLiteral("STATE")).startsWith(kLearning));
     const QStringList rows = teacher->gridWhen(States({QStringLiteral("fertig")}));
@@ -373,6 +382,100 @@ TEST_P(DatagramClassroomTest, ALearnerWhoseDatagramsCannotBeSentWritesFiles) {
     EXPECT_TRUE(anna->messages().isEmpty());
 }
 
+TEST_P(DatagramClassroomTest, ALearnerWhoCanNeitherSendNorWriteIsToldOnce) {
+    std::unique_ptr<Peer> teacher = initiate();
+    const QProcessEnvironment unknown = blind();
+    std::unique_ptr<Peer> anna =
+        start(QStringLiteral("TN1"), {QStringLiteral("share=refuse-writes")}, &unknown);
+    ASSERT_EQ(anna->ask(QStringLiteral("join Anna"), QStringLiteral("STATE")), kRunning);
+    EXPECT_TRUE(anna->ask(QStringLiteral("answer"), QStringLiteral("STATE")).startsWith(kLearning));
+    anna->ask(QStringLiteral("state"), QStringLiteral("STATE"));
+    const QStringList told = anna->messages();
+    ASSERT_EQ(told.size(), 1) << told.join('\n').toStdString();
+    EXPECT_TRUE(told.at(0).endsWith(
+        QStringLiteral(".dat\" kann nicht geschrieben werden. Mögliche Ursachen:|- Ungültiger "
+                       "Ordner oder Dateiname|- Fehlende Schreibzugriffsberechtigung im Netzwerk||"
+                       "Die Meldungen dieser Übung erreichen den Lehrer-PC nicht. Die Übung kann "
+                       "trotzdem zu Ende bearbeitet werden.")))
+        << told.at(0).toStdString();
+}
+
+TEST_P(DatagramClassroomTest, APortTakenOnTheTeachersComputerSendsTheClassThroughTheFolder) {
+    const uint16_t port = platform::DatagramEndpoint::portFor(channel);
+    platform::DatagramEndpoint otherProgram;
+    ASSERT_TRUE(otherProgram.open(QHostAddress(teacherAddress), port));
+    std::unique_ptr<Peer> teacher = initiate();
+    std::unique_ptr<Peer> anna = start(QStringLiteral("TN1"));
+    ASSERT_EQ(anna->ask(QStringLiteral("join Anna"), QStringLiteral("STATE")), kRunning);
+    anna->ask(QStringLiteral("answer"), QStringLiteral("STATE"));
+    const QStringList rows = teacher->gridWhen(States({QStringLiteral("fertig")}));
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(teacher->bestList(1), QStringList({"Anna|TN1"}));
+    EXPECT_EQ(otherProgram.query().count, 0u);
+    const QStringList told = teacher->messages();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.at(0).startsWith(QStringLiteral("Auf diesem Rechner können für den Kanal "
+                                                     "\"%1\" keine Datagramme empfangen werden: "
+                                                     "Der UDP-Port %2 ist bereits belegt")
+                                          .arg(channel)
+                                          .arg(port)));
+}
+
+TEST_P(ClassroomTest, ASecondTeacherOnTheChannelAsksAndTheFirstLetsGo) {
+    std::unique_ptr<Peer> teacher = initiate();
+    std::unique_ptr<Peer> other = start(QStringLiteral("LEHRER2"));
+    // Declined, the first exercise stays as it was.
+    EXPECT_EQ(other->ask(QStringLiteral("initiate"), QStringLiteral("INITIATED")),
+              QStringLiteral("INITIATED 0"));
+    EXPECT_TRUE(other->messages().value(0).startsWith(
+        QStringLiteral("Auf dem Kanal \"%1\" läuft bereits eine Netzwerk-Übung des Rechners "
+                       "\"LEHRER\".|Soll sie durch die neue Netzwerk-Übung ersetzt werden?")
+            .arg(channel)));
+    EXPECT_TRUE(files().published());
+    other->ask(QStringLiteral("choose 0"), QStringLiteral("DONE"));
+    EXPECT_EQ(other->ask(QStringLiteral("initiate"), QStringLiteral("INITIATED")),
+              QStringLiteral("INITIATED 1"));
+    EXPECT_EQ(teacher->wait(QStringLiteral("MSG ")),
+              QStringLiteral("MSG Der Rechner \"LEHRER2\" hat auf dem Kanal \"%1\" eine neue "
+                             "Netzwerk-Übung initiiert. Die Netzwerk-Übung dieses Rechners ist "
+                             "damit beendet; die Kontrollanzeige wird nicht mehr aktualisiert.")
+                  .arg(channel));
+    // The class joins the second; the first teacher's closing leaves its files alone.
+    std::unique_ptr<Peer> anna = start(QStringLiteral("TN1"));
+    ASSERT_EQ(anna->ask(QStringLiteral("join Anna"), QStringLiteral("STATE")), kRunning);
+    EXPECT_EQ(other->gridWhen(States({QStringLiteral("aktiv")})).size(), 2);
+    teacher->ask(QStringLiteral("quit"), QStringLiteral("BYE"));
+    EXPECT_TRUE(files().published());
+}
+
+// A share with the sticky bit: the teacher may read the learners' files but not delete them.
+class FolderClassroomTest : public ClassroomTest {};
+
+TEST_P(FolderClassroomTest, FilesTheTeacherCannotDeleteAreTakenOnce) {
+    std::unique_ptr<Peer> teacher = initiate({QStringLiteral("share=refuse-deletes")});
+    std::unique_ptr<Peer> anna = start(QStringLiteral("TN1"));
+    ASSERT_EQ(anna->ask(QStringLiteral("join Anna"), QStringLiteral("STATE")), kRunning);
+    EXPECT_TRUE(anna->ask(QStringLiteral("answer"), QStringLiteral("STATE")).startsWith(kLearning));
+    teacher->gridWhen(States({QStringLiteral("fertig")}));
+    // Many collections later: still one row, one result and one message.
+    teacher->gridWhen([](const QStringList&) { return false; }, 1500);
+    const QStringList rows = teacher->grid();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(teacher->bestListNow(), QStringList({"Anna|TN1"}));
+    const QStringList told = teacher->messages();
+    ASSERT_EQ(told.size(), 1) << told.join('\n').toStdString();
+    const QString path = told.at(0).section(QLatin1Char('"'), 1, 1);
+    EXPECT_TRUE(files().isMessageFile(QFileInfo(path).fileName())) << path.toStdString();
+    EXPECT_EQ(
+        told.at(0),
+        QStringLiteral("Die Datei \"") + path +
+            QStringLiteral("\" kann nicht gelöscht werden.|Die Zugriffsrechte des "
+                           "Kommunikationsordners müssen es diesem Rechner erlauben, Dateien "
+                           "zu löschen.|Die Meldung in dieser Datei wurde übernommen. Weitere "
+                           "Dateien, die nicht gelöscht werden können, werden ebenfalls nur "
+                           "einmal übernommen, ohne weitere Meldung."));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothWays, ClassroomTest, ::testing::Values(1, 0),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return info.param == 1 ? std::string("Datagrams")
@@ -380,6 +483,7 @@ INSTANTIATE_TEST_SUITE_P(BothWays, ClassroomTest, ::testing::Values(1, 0),
                          });
 
 INSTANTIATE_TEST_SUITE_P(Datagrams, DatagramClassroomTest, ::testing::Values(1));
+INSTANTIATE_TEST_SUITE_P(FolderOnly, FolderClassroomTest, ::testing::Values(0));
 
 } // namespace
 } // namespace quindor

@@ -6,8 +6,6 @@
 #include "exercise/best_list.h"
 #include "support/test_support.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace quindor {
@@ -48,8 +46,8 @@ protected:
     void SetUp() override {
         grid.prepare(3, false, 0);
         // Objects 0 to 3; object 2 carries no column.
-        receiver.reset({1, 2, 0, 3}, dir.filePath(QStringLiteral("K-zwknetzuebung.hsc")),
-                       QLocale(QLocale::German, QLocale::Germany));
+        receiver.reset({1, 2, 0, 3});
+        receiver.setBestList([this](const BestListDataTyp& entry) { bestList.push_back(entry); });
     }
     bool receive(const QString& computer, const QString& text) {
         return receiver.receive(computer, text);
@@ -60,10 +58,10 @@ protected:
                      "2", "00:42", "33.3", "22.2", "5"});
     }
 
-    QTemporaryDir dir;
     RecordingMessages messages;
     ControlGrid grid;
     MasterReceiver receiver{grid, messages};
+    std::vector<BestListDataTyp> bestList;
 };
 
 TEST_F(ReceiverTest, AnnouncedParticipantsGetRowsInOrder) {
@@ -79,6 +77,12 @@ TEST_F(ReceiverTest, AnnouncedParticipantsGetRowsInOrder) {
     EXPECT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cell(1, 3), QStringLiteral("PC-01"));
     EXPECT_EQ(receiver.keys(), QStringList({"KEYA", "KEYB", "KEYC"}));
+    // Forged announcements stop at a thousand participants, with one word about it.
+    for (int i = 0; i < 1200; ++i)
+        receive(QStringLiteral("PC"), Text({"TN-INIT", "KEY", "X", "10:15:00"}));
+    EXPECT_EQ(grid.rowCount(), MasterReceiver::kMaxParticipants + 1);
+    EXPECT_EQ(messages.texts(), QStringList({"Die Kontrollanzeige nimmt höchstens 1000 Teilnehmer "
+                                             "auf. Weitere Anmeldungen werden nicht angezeigt."}));
 }
 
 TEST_F(ReceiverTest, ActionsFillTheRowAndTheQueryCells) {
@@ -137,19 +141,22 @@ TEST_F(ReceiverTest, EndsAndResultsReachRowAndBestList) {
     EXPECT_EQ(grid.cell(5, 1), QStringLiteral("00:00"));
     EXPECT_EQ(grid.cell(3, 2), QStringLiteral("abgebr."));
 
-    // The key is not checked; the name is taken as it came.
+    // The key is not checked; the name is taken as it came; either decimal separator.
     EXPECT_TRUE(receive(QStringLiteral("PC-01"), Text({"TN-BESTLIST", "IRGENDWER", " Anna ",
                                                        "PC-01", "45678,5", "73000", "0,85"})));
-    EXPECT_FALSE(receive(QStringLiteral("PC-01"), Text({"TN-BESTLIST", "KEYA", "Anna", "PC-01",
-                                                        "45678.5", "73000", "0,85"})));
-    EXPECT_FALSE(receive(QStringLiteral("PC-01"),
-                         Text({"TN-BESTLIST", "KEYA", "Anna", "PC-01", "45678,5", "7,3", "0,85"})));
-    const BestListLoad load = LoadBestList(dir.filePath(QStringLiteral("K-zwknetzuebung.hsc")));
-    ASSERT_TRUE(load.ok());
-    const std::vector<BestListDataTyp>& entries = load.entries;
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0], (BestListDataTyp{QStringLiteral(" Anna "), QStringLiteral("PC-01"),
-                                           45678.5, 73000, 0.85}));
+    EXPECT_TRUE(receive(QStringLiteral("PC-02"),
+                        Text({"TN-BESTLIST", "KEYB", "Ben", "PC-02", "45678.5", "61000", "0.5"})));
+    // What does not convert, and what no run can send, makes no entry.
+    const char* refused[][3] = {
+        {"1", "7,3", "0,8"}, {"1", "7", "1e300"}, {"1", "-5", "0,8"}, {"1e300", "7", "0,8"}};
+    for (const auto& [beginn, dauer, leistung] : refused)
+        EXPECT_FALSE(receive(QStringLiteral("PC-01"), Text({"TN-BESTLIST", "KEYA", "Anna", "PC-01",
+                                                            beginn, dauer, leistung})))
+            << beginn << ' ' << dauer << ' ' << leistung;
+    EXPECT_EQ(bestList,
+              (std::vector<BestListDataTyp>{
+                  {QStringLiteral(" Anna "), QStringLiteral("PC-01"), 45678.5, 73000, 0.85},
+                  {QStringLiteral("Ben"), QStringLiteral("PC-02"), 45678.5, 61000, 0.5}}));
 }
 
 TEST(ParticipantMessages, LinesAsTheInitiatorReadsThem) {

@@ -160,7 +160,8 @@ TEST(ExerciseFiles, PublishedWithAllThreeAndCleanedUpWithoutTheBestList) {
     for (const QString& path : {files.zwk, files.dat, files.hsc, other, otherChannel})
         test::WriteFileBytes(path, "x");
     EXPECT_FALSE(files.published());
-    ASSERT_TRUE(files.writeRegistrationFlag());
+    FolderPort port;
+    ASSERT_TRUE(files.writeRegistrationFlag(port));
     EXPECT_EQ(test::ReadFileBytes(files.okx), QByteArray("\x0f\0\0\0NetzUebDateiOKX", 19));
     EXPECT_TRUE(files.published());
     // Another computer spelling the channel in small letters finds the same exercise.
@@ -170,7 +171,7 @@ TEST(ExerciseFiles, PublishedWithAllThreeAndCleanedUpWithoutTheBestList) {
                              "MASTER-1-zwknetzuebung-TN-CCCCCCCCCCCC.dat.part"})
         test::WriteFileBytes(dir.filePath(QString::fromLatin1(name)), "m");
 
-    files.cleanUp();
+    EXPECT_TRUE(files.cleanUp(port).failed.isEmpty());
     EXPECT_FALSE(files.published());
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
     left.sort();

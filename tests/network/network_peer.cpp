@@ -3,10 +3,11 @@
 // without windows, driven by commands on its standard input, answering on its standard output.
 //   network_peer initiator folder=F channel=C method=1 document=D.qdr [mode=N] [limit=S]
 //   network_peer participant folder=F channel=C method=1
+// and [locale=en] (a decimal point), [share=refuse-deletes] or [share=refuse-writes].
 // Its computer name, user name and the addresses of all computers come from the environment
 // (QUINDOR_COMPUTERNAME, QUINDOR_USERNAME, QUINDOR_HOSTS), its settings from its own
 // XDG_CONFIG_HOME. Every message box it would show is printed as "MSG <text>" and answered
-// with Yes.
+// with Yes; a choice takes its default button unless "choose N" queued another.
 #include "document/numbering.h"
 #include "exercise/best_list.h"
 #include "exercise/exercise_run.h"
@@ -35,19 +36,38 @@ void Print(const QString& line) {
     std::fflush(stdout);
 }
 
+QString Flat(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("|"));
+}
+
 class PrintingMessages : public Messages {
 public:
     Answer show(MessageKind, const QString& text, MessageButtons buttons) override {
-        QString flat = text;
-        flat.replace(QStringLiteral("\r\n"), QStringLiteral("|"));
-        Print(QStringLiteral("MSG ") + flat);
+        Print(QStringLiteral("MSG ") + Flat(text));
         return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
     }
     int choose(const QString&, const QString& text, const QStringList&,
                int defaultButton) override {
-        Print(QStringLiteral("MSG ") + text);
-        return defaultButton;
+        Print(QStringLiteral("MSG ") + Flat(text));
+        return std::exchange(nextChoice, std::nullopt).value_or(defaultButton);
     }
+    std::optional<int> nextChoice;
+};
+
+// A share that lets this computer read the participants' files but not delete them, or write
+// nothing at all.
+class RefusingShare : public FolderPort {
+public:
+    explicit RefusingShare(bool writes) : writes_(writes) {}
+    bool remove(const QString& path) override {
+        return (writes_ || !path.contains(QStringLiteral("-TN-"))) && FolderPort::remove(path);
+    }
+    bool create(const QString& path, const QByteArray& bytes) override {
+        return !writes_ && FolderPort::create(path, bytes);
+    }
+
+private:
+    bool writes_;
 };
 
 class SilentSound : public platform::SoundPlayer {
@@ -172,6 +192,10 @@ struct Peer {
             Print(QStringLiteral("GRIDEND"));
         } else if (verb == QLatin1String("registration")) {
             network.setRegistration(rest == QLatin1String("1"));
+            network.finishFolderWork();
+            Print(QStringLiteral("DONE"));
+        } else if (verb == QLatin1String("choose")) {
+            messages.nextChoice = rest.toInt();
             Print(QStringLiteral("DONE"));
         } else if (verb == QLatin1String("end")) {
             Print(QStringLiteral("ENDED %1").arg(network.endCommand() ? 1 : 0));
@@ -243,6 +267,11 @@ int main(int argc, char** argv) {
         peer.settings.UebOpt.ZLimitMin = QStringLiteral("0");
         peer.settings.UebOpt.ZLimitSek = options.value(QStringLiteral("limit"));
     }
+    if (options.value(QStringLiteral("locale")) == QLatin1String("en"))
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (options.contains(QStringLiteral("share")))
+        peer.network.setFolderPort(std::make_shared<RefusingShare>(
+            options.value(QStringLiteral("share")) == QLatin1String("refuse-writes")));
     peer.state.CommFolder = options.value(QStringLiteral("folder"));
     peer.state.CommChannel = options.value(QStringLiteral("channel"));
     peer.settings.NetzKomVerfahren = options.value(QStringLiteral("method"), "1").toInt();

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSemaphore>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,16 @@ struct Computer {
     bool confirmOptions = true;
     int optionDialogs = 0;
     int shown = 0;
+};
+
+// A share whose listing waits until it is let go.
+class HeldShare : public FolderPort {
+public:
+    QList<FolderEntry> list(const QString& folder) override {
+        held.tryAcquire(1, 10'000);
+        return FolderPort::list(folder);
+    }
+    QSemaphore held;
 };
 
 class NetworkSessionTest : public ::testing::Test {
@@ -166,8 +177,11 @@ TEST_F(NetworkSessionTest, RegistrationWithoutANetworkExercise) {
     EXPECT_EQ(teacher.messages.texts(), QStringList({"Es ist keine Netzwerk-Übung aktiv."}));
     teacher.network.initiateCommand();
     teacher.network.setRegistration(false);
+    teacher.network.finishFolderWork();
     EXPECT_FALSE(files().published());
+    EXPECT_FALSE(teacher.network.registrationOpen());
     teacher.network.setRegistration(true);
+    teacher.network.finishFolderWork();
     EXPECT_TRUE(files().published());
 }
 
@@ -183,7 +197,9 @@ TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
     EXPECT_EQ(learner.state.ExerciseKind, Participation::Participant);
     EXPECT_EQ(learner.run.data().InitiatorName, QStringLiteral("LEHRER"));
     EXPECT_EQ(learner.run.data().ParticipantKey.size(), 30);
+    learner.network.finishFolderWork();
     teacher.network.collectTick();
+    teacher.network.finishFolderWork();
     const ControlGrid& grid = teacher.network.grid();
     ASSERT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.cell(1, 1), QStringLiteral("TN1"));
@@ -207,6 +223,43 @@ TEST_F(NetworkSessionTest, ALearnerJoinsRunsAndIsSeen) {
               QStringList({"Auf diesem Rechner wurde eine Netzwerk-Übung initiiert, die zuerst "
                            "beendet werden muss. Daher kann im Moment keine eigene Übung "
                            "gestartet werden."}));
+    // Leaving, the exercise file is no document to come back to.
+    learner.run.AbortExercise();
+    EXPECT_TRUE(learner.state.PreviousDocument.isEmpty());
+}
+
+TEST_F(NetworkSessionTest, JoinsThatCannotBeginLeaveNoTrace) {
+    teacher.network.initiateCommand();
+    // A run that does not start announces nobody.
+    Document empty = teacher.session.document();
+    empty.Objects.clear();
+    test::WriteFileBytes(files().zwk, WriteDocumentBytes(empty));
+    EXPECT_FALSE(learner.network.readNetworkExercise(QStringLiteral("Anna")));
+    learner.network.finishFolderWork();
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*-TN-*")}), QStringList());
+    // Without the folder there is nothing to wait for.
+    learner.state.CommFolder = dir.filePath(QStringLiteral("fehlt/"));
+    learner.network.joinCommand();
+    EXPECT_EQ(
+        learner.messages.texts(),
+        QStringList({"Dieses Dokument enthält keine Abfrageobjekte.",
+                     "Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie "
+                     "zur Korrektur den Menüpunkt \"Optionen / Netzwerk-Kommunikation...\""}));
+}
+
+TEST_F(NetworkSessionTest, AShareThatHoldsStopsNoWindowAndLosesNothing) {
+    teacher.network.initiateCommand();
+    learner.network.windows().joinDialog = [] { return std::optional<QString>("Anna"); };
+    learner.network.joinCommand();
+    learner.network.finishFolderWork();
+    auto share = std::make_shared<HeldShare>();
+    teacher.network.setFolderPort(share);
+    // The collection waits on the share, not the window.
+    teacher.network.collectTick();
+    EXPECT_FALSE(teacher.network.finishFolderWork(50));
+    share->held.release(100);
+    EXPECT_TRUE(teacher.network.finishFolderWork());
+    EXPECT_EQ(teacher.network.grid().cell(2, 1), QStringLiteral("Anna"));
 }
 
 TEST_F(NetworkSessionTest, AnUnreadableSettingsFileFailsTheJoin) {
@@ -222,7 +275,8 @@ TEST_F(NetworkSessionTest, AnUnreadableSettingsFileFailsTheJoin) {
 TEST_F(NetworkSessionTest, TheCollectorReportsWhatItCannotTake) {
     teacher.network.initiateCommand();
     QString path;
-    ASSERT_TRUE(WriteMessageFile(files(), learner.identity,
+    FolderPort port;
+    ASSERT_TRUE(WriteMessageFile(port, files(), learner.identity,
                                  {QStringLiteral("TN-INIT"), QStringLiteral("K"),
                                   QStringLiteral("Anna"), QStringLiteral("10:00:00")},
                                  path));
@@ -232,6 +286,7 @@ TEST_F(NetworkSessionTest, TheCollectorReportsWhatItCannotTake) {
                                                 JoinMessageLines({"TN-BESTLIST", "K", "Anna", "TN1",
                                                                   "heute", "1000", "0.5"})));
     teacher.network.collectTick();
+    teacher.network.finishFolderWork();
     EXPECT_EQ(teacher.messages.texts(),
               QStringList({QStringLiteral("Fehler beim Einlesen der Datei \"") +
                            QDir::toNativeSeparators(bad) + QLatin1Char('"')}));

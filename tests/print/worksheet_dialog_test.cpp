@@ -90,7 +90,7 @@ TEST_F(WorksheetDialog, EveryOpeningHasItsOwnSeedAndEveryBuildOfItAgrees) {
     EXPECT_LE(second->seed(), 10000u);
 }
 
-TEST_F(WorksheetDialog, ClosingStoresTheSettingsAndTheTaskInTheDocument) {
+TEST_F(WorksheetDialog, ClosingKeepsTheSettingsWithoutChangingTheDocument) {
     {
         const auto dialog = open();
         EXPECT_EQ(dialog->control<QLineEdit>("TitelEdit")->text(), document.Header.Titel);
@@ -106,10 +106,26 @@ TEST_F(WorksheetDialog, ClosingStoresTheSettingsAndTheTaskInTheDocument) {
     dialog->control<QComboBox>("KaestchengroesseCombo")->setCurrentIndex(0);
     dialog->control<QPlainTextEdit>("AufgMemo")->setPlainText(QStringLiteral("Beschrifte!"));
     dialog->accept();
-    EXPECT_TRUE(document.Header.Modified);
-    EXPECT_EQ(document.Header.Arbeitsblatt, QStringLiteral("50 %|1|0|1|1|0.0|0.0|100.0|0|0|"));
+    // Kept for the program run and written when the document is saved: no change of its own.
+    EXPECT_FALSE(document.Header.Modified);
+    EXPECT_TRUE(document.Header.Arbeitsblatt.isEmpty());
+    EXPECT_EQ(SerializeWorksheetSettings(state.settings),
+              QStringLiteral("50 %|1|0|1|1|0.0|0.0|100.0|0|0|"));
     EXPECT_EQ(document.Header.ABAufgabe, QStringLiteral("Beschrifte!"));
     EXPECT_EQ(state.settings.KaestchengroesseCombo, 0);
+}
+
+TEST_F(WorksheetDialog, TheTabKeyReachesTheStepButtonsAsTheyStand) {
+    document.Header.DokTyp = DocumentType::GapText;
+    const auto dialog = open();
+    const QStringList steps = {"BildKleinerBtn", "BildGroesserBtn", "LinksBtn",   "RechtsBtn",
+                               "HoeherBtn",      "TieferBtn",       "KleinerBtn", "GroesserBtn"};
+    QStringList order;
+    for (QWidget* w = dialog->nextInFocusChain(); w != dialog.get(); w = w->nextInFocusChain()) {
+        if (steps.contains(w->objectName()))
+            order.append(w->objectName());
+    }
+    EXPECT_EQ(order, steps);
 }
 
 TEST_F(WorksheetDialog, ResetTakesTheDocumentsSettingsAgain) {

@@ -183,6 +183,16 @@ TEST(WorksheetHeader, TheLogoTakesItsShareOfThePortraitWidth) {
     const SheetRecorder::Text* name = FindText(*sheet, QStringLiteral("Name:"));
     ASSERT_TRUE(name);
     EXPECT_NEAR(name->baseline.y(), 100 + SheetTextHeight(d, 15) + SheetAscent(d, 18), 1.0);
+
+    // A size from a damaged file stays between nothing and the page's whole width.
+    s.OrientRadio = 0;
+    d.Header.LogoGroesse = 1e7;
+    EXPECT_EQ(BuildSheet(d, s, WorksheetVariant::Worksheet)->images.front(),
+              QRectF(0, 0, 1000, 500));
+    d.Header.LogoGroesse = -5;
+    const auto none = BuildSheet(d, s, WorksheetVariant::Worksheet);
+    EXPECT_NEAR(FindText(*none, QStringLiteral("Name:"))->baseline.y(),
+                SheetTextHeight(d, 15) + SheetAscent(d, 18), 1.0);
 }
 
 TEST(WorksheetLabelling, AnswersFallIntoTheBlanksOfTheWorksheet) {
@@ -322,6 +332,27 @@ TEST(WorksheetGapText, TheFontAdjustmentSetsTheStartingSizeAndLongTextsShrink) {
             lowest = std::max(lowest, t.baseline.y());
     }
     EXPECT_LT(lowest, 1625 - SheetTextHeight(longText, 15));
+}
+
+// An answer bank and a text too long for the page get smaller text: nothing runs over the
+// footer, and every gap keeps its answer.
+TEST(WorksheetGapText, ALongBankAndALongTextStayAboveTheFooter) {
+    QStringList lines;
+    for (int i = 0; i < 150; ++i)
+        lines.append(QStringLiteral("Im Satz %1 steht <<eine lange Antwort Nummer %1>>.").arg(i));
+    Document d = GapTextDocument(lines.join(QStringLiteral("\r\n")));
+    for (int i = 0; i < 150; ++i)
+        AddObject(d, {.Typ = ObjectKind::Gap,
+                      .Ebene = 1,
+                      .Cap = QStringLiteral("eine lange Antwort Nummer %1").arg(i)});
+    const auto sheet = BuildSheet(d, WorksheetSettings{}, WorksheetVariant::Solution);
+    const double footer = 1625 - SheetTextHeight(d, 15);
+    for (const SheetRecorder::Text& t : sheet->texts) {
+        if (t.text.contains(QStringLiteral("Antwort")) || t.text.contains(QStringLiteral("Satz"))) {
+            EXPECT_LT(t.baseline.y(), footer) << t.text.toStdString();
+        }
+    }
+    EXPECT_EQ(sheet->textsIn(kAnswerRed).size(), 150u);
 }
 
 TEST(WorksheetGapText, ATurnedPageRefitsTheBasePictureOnce) {

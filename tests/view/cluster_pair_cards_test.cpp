@@ -92,6 +92,21 @@ TEST_F(CardTest, PairLineOnlyWhereItBelongs) {
     }
 }
 
+// A picture item without its picture shows nothing of its identity, which names its basket
+// or its partner.
+TEST_F(CardTest, APictureItemWithoutItsPictureShowsNoText) {
+    for (const ObjectKind typ : {ObjectKind::ClusterPicture, ObjectKind::PairPicture}) {
+        page.fill(Qt::white);
+        add(typ, 0.5, 0.5, 1);
+        draw(document.ObjectCount() - 1);
+        const QImage unnamed = page.copy();
+        page.fill(Qt::white);
+        document.Objects.back().Cap = QStringLiteral("Korb#2 (Bildkennung)");
+        draw(document.ObjectCount() - 1);
+        EXPECT_TRUE(test::SameImage(page, unnamed)) << typ;
+    }
+}
+
 TEST_F(CardTest, ClusterCardsSitCentredOnTheirPoint) {
     ObjDataTyp& o = add(ObjectKind::ClusterStaticText, 0.5, 0.5, 5, QStringLiteral("Obst"));
     o.FixedWidth = 0.2;

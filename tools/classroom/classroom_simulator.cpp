@@ -132,7 +132,7 @@ private:
                 ComposeDatagram(identity_.userName(), identity_.computerName(), lines));
         if (!sent) {
             QString path;
-            sent = WriteMessageFile(class_.files, identity_, lines, path);
+            sent = WriteMessageFile(folder_, class_.files, identity_, lines, path);
         }
         ++class_.messages;
         if (!sent)
@@ -145,6 +145,7 @@ private:
     QRandomGenerator random_;
     platform::HostIdentity identity_;
     platform::DatagramSender sender_;
+    FolderPort folder_;
     QString key_;
     QString name_;
 };

@@ -21,7 +21,7 @@ namespace {
 constexpr int kCardWidth = 180;
 constexpr int kCardHeight = 46;
 bool IsPictureCard(const ObjDataTyp& o) {
-    return IsPictureQueryKind(o.Typ) && !o.Picture.isEmpty();
+    return IsPictureQueryKind(o.Typ) && (!o.Picture.isEmpty() || IsBasketOrPairPictureKind(o.Typ));
 }
 
 // The red frame around the target under a dragged card; the mouse goes through it.

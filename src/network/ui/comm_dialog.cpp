@@ -50,7 +50,8 @@ TKommVerzForm::TKommVerzForm(ProgramState& state, Settings& settings, Messages& 
     auto* channelGroup = new QGroupBox(QStringLiteral(" Kanal "), this);
     auto* channelRow = new QHBoxLayout(channelGroup);
     KanalEdit1->setObjectName(QStringLiteral("KanalEdit1"));
-    KanalEdit1->setMaxLength(8);
+    // A longer channel preset centrally is shown whole, so OK does not change it.
+    KanalEdit1->setMaxLength(std::max<int>(8, static_cast<int>(state.CommChannel.size())));
     KanalEdit1->setFixedWidth(120);
     channelRow->addWidget(KanalEdit1);
     channelRow->addWidget(Note(QStringLiteral("Mit verschiedenen Kanälen können mehrere "

@@ -9,10 +9,10 @@
 namespace quindor {
 
 TNetzUebungTnStartForm::TNetzUebungTnStartForm(Messages& messages, std::function<Check()> check,
-                                               std::function<bool()> folderExists, QWidget* parent)
-    : QDialog(parent), messages_(messages), check_(std::move(check)),
-      folderExists_(std::move(folderExists)), TNameEdit(new QLineEdit), status_(new QLabel),
-      join_(new QPushButton(QStringLiteral("Teilnehmen"))), NetzCheckTimer1(new QTimer(this)) {
+                                               QWidget* parent)
+    : QDialog(parent), messages_(messages), check_(std::move(check)), TNameEdit(new QLineEdit),
+      status_(new QLabel), join_(new QPushButton(QStringLiteral("Teilnehmen"))),
+      NetzCheckTimer1(new QTimer(this)) {
     setObjectName(QStringLiteral("TNetzUebungTnStartForm"));
     setWindowTitle(QStringLiteral("An Netzwerk-Übung teilnehmen"));
     auto* layout = new QVBoxLayout(this);
@@ -61,10 +61,6 @@ void TNetzUebungTnStartForm::showEvent(QShowEvent* event) {
     setStatus(QStringLiteral("Bitte warten..."), ToQColor(MakeWinColor(0, 0, 0)));
     NetzCheckTimer1->start();
     TNameEdit->setFocus();
-    if (!folderExists_())
-        messages_.warning(
-            QStringLiteral("Der angegebene Kommunikationsordner ist nicht verfügbar. Wählen Sie "
-                           "zur Korrektur den Menüpunkt \"Optionen/Kommunikationsordner...\""));
 }
 
 void TNetzUebungTnStartForm::checkNow() {

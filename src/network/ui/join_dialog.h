@@ -21,10 +21,9 @@ public:
         bool available = false;
         QString title;
     };
-    // check: whether a network exercise is published, with its title; folderExists: whether
-    // the communication folder is there.
+    // check: whether a network exercise is published, with its title.
     TNetzUebungTnStartForm(Messages& messages, std::function<Check()> check,
-                           std::function<bool()> folderExists, QWidget* parent = nullptr);
+                           QWidget* parent = nullptr);
 
     QLineEdit* nameField() const { return TNameEdit; }
     QLabel* statusField() const { return status_; }
@@ -45,7 +44,6 @@ private:
 
     Messages& messages_;
     std::function<Check()> check_;
-    std::function<bool()> folderExists_;
     QLineEdit* TNameEdit;
     QLabel* status_;
     QPushButton* join_;

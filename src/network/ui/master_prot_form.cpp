@@ -55,12 +55,7 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
     connect(pageGroup, &QButtonGroup::idClicked, this, &TMasterProtForm::showPage);
     top->addWidget(TeilnehmerBtn);
     top->addWidget(UebDokuBtn);
-    auto* hint = new QLabel(
-        QStringLiteral("An den Teilnehmer-PCs muss \"Übung / An Netzwerk-Übung teilnehmen\" "
-                       "aufgerufen werden, solange Sie weitere Teilnehmer zulassen."),
-        this);
-    hint->setWordWrap(true);
-    top->addWidget(hint, 1);
+    top->addStretch();
     TeilnahmeErlaubt =
         new QCheckBox(QStringLiteral("Anmeldung weiterer Teilnehmer zulassen"), this);
     TeilnahmeErlaubt->setObjectName(QStringLiteral("TeilnahmeErlaubt"));
@@ -69,6 +64,13 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
             [this](bool checked) { network_.setRegistration(checked); });
     top->addWidget(TeilnahmeErlaubt);
     layout->addLayout(top);
+    // A line of its own across the window, so that its wrapped lines get the height they need.
+    auto* hint = new QLabel(
+        QStringLiteral("An den Teilnehmer-PCs muss \"Übung / An Netzwerk-Übung teilnehmen\" "
+                       "aufgerufen werden, solange Sie weitere Teilnehmer zulassen."),
+        this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
 
     pages_ = new QStackedWidget(this);
     auto* participants = new QWidget(pages_);
@@ -118,6 +120,7 @@ TMasterProtForm::TMasterProtForm(NetworkSession& network, const ReportPorts& por
     connect(NetzUebBeendenBtn, &QPushButton::clicked, this, &TMasterProtForm::endCommand);
     layout->addLayout(bottom);
     showPage(0);
+    connect(&network_, &NetworkSession::stateChanged, this, &TMasterProtForm::refreshCaption);
     resize(980, 560);
 }
 
@@ -128,6 +131,11 @@ QString TMasterProtForm::caption(bool active) {
 
 void TMasterProtForm::refreshCaption() {
     setWindowTitle(caption(network_.initiating()));
+    // The box shows what the folder holds; after the end it keeps the teacher's last choice.
+    if (network_.initiating()) {
+        const QSignalBlocker blocker(TeilnahmeErlaubt);
+        TeilnahmeErlaubt->setChecked(network_.registrationOpen());
+    }
 }
 
 void TMasterProtForm::showPage(int page) {
@@ -142,11 +150,6 @@ void TMasterProtForm::showDisplay() {
     raise();
     activateWindow();
     grid_->setFocus();
-}
-
-void TMasterProtForm::registrationOpened() {
-    const QSignalBlocker blocker(TeilnahmeErlaubt);
-    TeilnahmeErlaubt->setChecked(true);
 }
 
 void TMasterProtForm::setInformation(const QString& text, bool replace) {
@@ -237,7 +240,8 @@ void TMasterProtForm::copyCommand() {
 }
 
 void TMasterProtForm::endCommand() {
-    if (!network_.endCommand())
+    // After the end there is nothing left to end: the button only closes.
+    if (network_.initiating() && !network_.endCommand())
         return;
     refreshCaption();
     close();

@@ -27,14 +27,12 @@ public:
                     std::function<void()> showBestList, QWidget* parent = nullptr);
 
     static QString caption(bool active);
-    // Shows the window on the participant page, its caption refreshed.
+    // Shows the window on the participant page, its caption and registration box refreshed.
     void showDisplay();
+    // The caption and the registration box as the network exercise stands.
     void refreshCaption();
     // The information page: replaced at the initiation, appended to by comments.
     void setInformation(const QString& text, bool replace);
-    // A new network exercise opens registration: the box says so.
-    void registrationOpened();
-
     bool participantPage() const { return pages_->currentIndex() == 0; }
     void showPage(int page);
     ControlGridView* grid() const { return grid_; }

@@ -32,10 +32,20 @@ QPushButton* Button(const QString& name, const QString& text, QWidget* parent) {
     return button;
 }
 
-// A number with two buttons that step it down and up.
+struct StepButton {
+    const char* name;
+    const char* text;
+};
+
+// A number with two buttons that step it down and up, made in that order, so that the tab key
+// reaches them as they stand.
 template <typename Box>
-QWidget* SteppedRow(Box* box, QPushButton* down, QPushButton* up, QWidget* parent) {
+QWidget* SteppedRow(Box* box, StepButton downButton, StepButton upButton, QWidget* parent) {
     auto* row = new QWidget(parent);
+    QPushButton* down =
+        Button(QString::fromLatin1(downButton.name), QString::fromUtf8(downButton.text), parent);
+    QPushButton* up =
+        Button(QString::fromLatin1(upButton.name), QString::fromUtf8(upButton.text), parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box, 1);
@@ -76,7 +86,6 @@ TArbeitsblattForm::TArbeitsblattForm(WorksheetState& state, Document& document,
     if (settings_.TitelCheck)
         settings_.TitelEdit = h.Titel;
     settings_.AufgMemo = h.ABAufgabe;
-    openedWith_ = SerializeWorksheetSettings(settings_);
 
     auto* layout = new QHBoxLayout(this);
     auto* scroll = new QScrollArea(this);
@@ -216,25 +225,19 @@ QGroupBox* TArbeitsblattForm::createPicturePanel() {
     form->addRow(baseImage_);
     // The picture may shrink without a bound and move down without one.
     size_ = RealBox(QStringLiteral("BasisbildGroesse"), -100000.0, 300.0, 1.0, picturePanel_);
-    form->addRow(QStringLiteral("Bildgr\u00f6\u00dfe (%):"),
-                 SteppedRow(size_,
-                            Button(QStringLiteral("BildKleinerBtn"), QStringLiteral("-"), this),
-                            Button(QStringLiteral("BildGroesserBtn"), QStringLiteral("+"), this),
-                            picturePanel_));
+    form->addRow(
+        QStringLiteral("Bildgr\u00f6\u00dfe (%):"),
+        SteppedRow(size_, {"BildKleinerBtn", "-"}, {"BildGroesserBtn", "+"}, picturePanel_));
     x_ = RealBox(QStringLiteral("BasisbildX"), -20.0, 20.0, 0.1, picturePanel_);
     x_->setSuffix(QStringLiteral(" cm"));
     form->addRow(QStringLiteral("X-Bildposition:"),
-                 SteppedRow(x_, Button(QStringLiteral("LinksBtn"), QStringLiteral("links"), this),
-                            Button(QStringLiteral("RechtsBtn"), QStringLiteral("rechts"), this),
-                            picturePanel_));
+                 SteppedRow(x_, {"LinksBtn", "links"}, {"RechtsBtn", "rechts"}, picturePanel_));
     y_ = RealBox(QStringLiteral("BasisbildY"), -20.0, 100000.0, 0.1, picturePanel_);
     y_->setSuffix(QStringLiteral(" cm"));
     // Higher on the page is a smaller position.
-    form->addRow(QStringLiteral("Y-Bildposition:"),
-                 SteppedRow(y_,
-                            Button(QStringLiteral("HoeherBtn"), QStringLiteral("h\u00f6her"), this),
-                            Button(QStringLiteral("TieferBtn"), QStringLiteral("tiefer"), this),
-                            picturePanel_));
+    form->addRow(
+        QStringLiteral("Y-Bildposition:"),
+        SteppedRow(y_, {"HoeherBtn", "h\u00f6her"}, {"TieferBtn", "tiefer"}, picturePanel_));
     fullWidth_ =
         CheckBox(QStringLiteral("VollbreiteCheck"),
                  QStringLiteral("Basisbild auf volle Seitenbreite fixieren"), picturePanel_);
@@ -246,11 +249,9 @@ QGroupBox* TArbeitsblattForm::createPicturePanel() {
     font_ = new QSpinBox(picturePanel_);
     font_->setObjectName(QStringLiteral("MaxFontSize"));
     font_->setRange(-10, 10);
-    form->addRow(
-        QStringLiteral("Schriftanpassung:"),
-        SteppedRow(font_, Button(QStringLiteral("KleinerBtn"), QStringLiteral("kleiner"), this),
-                   Button(QStringLiteral("GroesserBtn"), QStringLiteral("gr\u00f6\u00dfer"), this),
-                   picturePanel_));
+    form->addRow(QStringLiteral("Schriftanpassung:"),
+                 SteppedRow(font_, {"KleinerBtn", "kleiner"}, {"GroesserBtn", "gr\u00f6\u00dfer"},
+                            picturePanel_));
     return picturePanel_;
 }
 
@@ -418,12 +419,9 @@ void TArbeitsblattForm::printSheet() {
 
 void TArbeitsblattForm::done(int result) {
     readControls();
+    // The settings stay for the program run and reach the document's file only when the
+    // document is saved; closing the dialog changes nothing that would ask for saving.
     HeaderDataTyp& h = document_.Header;
-    const QString stored = SerializeWorksheetSettings(settings_);
-    if (stored != openedWith_ || settings_.AufgMemo != h.ABAufgabe) {
-        h.Arbeitsblatt = stored;
-        h.Modified = true;
-    }
     h.ABAufgabe = settings_.AufgMemo;
     // The sheet mixed only its own copy; the page keeps every element in its row.
     if (h.DokTyp == DocumentType::CrossMatching)

@@ -21,8 +21,9 @@
 namespace quindor {
 
 // "Arbeitsblatt": the worksheet of the open document with its settings and a live preview,
-// printed, exported as PDF or SVG, or copied. The settings belong to the program run; closing
-// stores them, and the task, in the document. Every opening draws its own seed for the order of
+// printed, exported as PDF or SVG, or copied. The settings belong to the program run and are
+// written with the document when it is saved; closing hands the task back to the document
+// without marking it changed. Every opening draws its own seed for the order of
 // cross-matching elements, which preview, print and export then share.
 class TArbeitsblattForm : public QDialog {
     Q_OBJECT
@@ -74,9 +75,6 @@ private:
     Ports ports_;
     uint32_t seed_;
     bool orientationChanged_ = false;
-    // The settings string when the dialog opened: closing marks the document changed only
-    // when it differs.
-    QString openedWith_;
     bool showing_ = false;
     SheetPicture sheet_;
 
