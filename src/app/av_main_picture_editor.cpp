@@ -104,6 +104,11 @@ bool MainWindow::startPictureEditing() {
         return true;
     if (!hasSavableDocument()) {
         showEditingState();
+        if (app_.state.ViewMode == Mode::Learning)
+            app_.messages.information(
+                QStringLiteral("Bitte zuerst ein Dokument \u00f6ffnen oder mit \"Datei / "
+                               "Neu...\" ein neues anlegen; dann lassen sich seine Karten, "
+                               "Bilder und Punkte bearbeiten."));
         return false;
     }
     selectTool(Tool::Pointer);

@@ -78,9 +78,7 @@ int PictureEditing::objectAt(QPoint display) const {
             if (IsCoveredQueryField(o) != (pass == 0) || !IsFreeKind(o.Typ) ||
                 !context.layerVisible(o.Ebene))
                 continue;
-            const FracRect& r = o.CardRect;
-            if (point.x() >= r.Left && point.x() < r.Right && point.y() >= r.Top &&
-                point.y() < r.Bottom)
+            if (o.CardRect.contains(point))
                 return *it;
         }
     }
@@ -106,14 +104,21 @@ bool PictureEditing::hasAnchorHandle(int index) const {
     return isEditable(index) && !IsPointKind(document_.Object(index).Typ);
 }
 
+bool PictureEditing::onAnchorHandle(QPoint display) const {
+    return hasAnchorHandle(selected_) &&
+           (anchorOnDisplay(selected_) - display).manhattanLength() <= kHandleReach;
+}
+
 EditGrip PictureEditing::press(QPoint display) {
     pressDisplay_ = display;
     pressPage_ = pageAt(display);
     dragging_ = false;
-    if (adding_)
+    if (adding_) {
+        // What is being made is not the object selected before.
+        select(-1);
         return grip_ = EditGrip::Placing;
-    if (hasAnchorHandle(selected_) &&
-        (anchorOnDisplay(selected_) - display).manhattanLength() <= kHandleReach) {
+    }
+    if (onAnchorHandle(display)) {
         pressed_ = document_.Object(selected_);
         return grip_ = EditGrip::Anchor;
     }

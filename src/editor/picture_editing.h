@@ -59,6 +59,8 @@ public:
     QPoint anchorOnDisplay(int index) const;
     // Whether the object shows a handle at its anchor (points stand where they point).
     bool hasAnchorHandle(int index) const;
+    // Whether a display point takes the anchor handle of the selected object.
+    bool onAnchorHandle(QPoint display) const;
 
     EditGrip press(QPoint display);
     // Moves what the press took hold of; a drag starts a few pixels away from the press.

@@ -244,9 +244,7 @@ int ViewComposer::HitTest(int x, int y) const {
             o.FrageNummer == state_.CurrentQuestion;
         if (!IsClickableKind(o.Typ) && !question)
             continue;
-        const FracRect& r = o.CardRect;
-        if (point.x() >= r.Left && point.x() < r.Right && point.y() >= r.Top &&
-            point.y() < r.Bottom)
+        if (o.CardRect.contains(point))
             return *it;
     }
     return -1;

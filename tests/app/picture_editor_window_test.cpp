@@ -49,6 +49,13 @@ protected:
 
 TEST_F(PictureEditorWindowTest, ANewPictureIsLabelledInTheModeAndLeavingAsksToSave) {
     window.FirstActivation({folder});
+    // The start page has nothing to edit.
+    window.action(QStringLiteral("BearbeitenItem"))->trigger();
+    EXPECT_FALSE(window.pictureEditing());
+    EXPECT_EQ(messages.texts().last(),
+              QStringLiteral("Bitte zuerst ein Dokument \u00f6ffnen oder mit \"Datei / Neu...\" "
+                             "ein neues anlegen; dann lassen sich seine Karten, Bilder und Punkte "
+                             "bearbeiten."));
     window.setContentDialog([this](TDokumentInhaltForm& dialog) {
         dialog.setLabelling();
         dialog.setInfo({QStringLiteral("Pflanze"), {}, {}});

@@ -211,10 +211,7 @@ void PictureEditor::hover(QPoint display) {
         area_->setCursor(Qt::CrossCursor);
         return;
     }
-    const int selected = editing_.selected();
-    const bool onAnchor = editing_.hasAnchorHandle(selected) &&
-                          (editing_.anchorOnDisplay(selected) - display).manhattanLength() <= 7;
-    area_->setCursor(onAnchor                          ? Qt::CrossCursor
+    area_->setCursor(editing_.onAnchorHandle(display)  ? Qt::CrossCursor
                      : editing_.objectAt(display) >= 0 ? Qt::SizeAllCursor
                                                        : Qt::ArrowCursor);
 }
