@@ -53,7 +53,9 @@ void MainWindow::updateEditorActions() {
 
 void MainWindow::newDocumentCommand() {
     // The dialog shows what it makes in the view: the editing of the open one ends first.
-    if (app_.state.ViewMode != Mode::Learning || !leavePictureEditing(false) ||
+    if (!leavePictureEditing(false))
+        return;
+    if (app_.state.ViewMode != Mode::Learning ||
         !MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.AskSaveChanges())
         return;
     TDokumentInhaltForm dialog(app_.messages, this);

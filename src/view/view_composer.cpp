@@ -250,6 +250,125 @@ int ViewComposer::HitTest(int x, int y) const {
     return -1;
 }
 
+void ViewComposer::RedrawObject(int index) {
+    if (page_.isNull() || index < 0 || index >= document_.ObjectCount())
+        return;
+    announce({ViewRebuildReason::ObjectRedraw});
+    const Busy busy(announced_);
+    const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
+    // Let go of the pictures that share the page, so that drawing on it copies nothing.
+    const bool wholePage = display_.constBits() == page_.constBits();
+    clean_ = QImage();
+    if (wholePage) {
+        display_ = QImage();
+        cleanDisplay_ = QImage();
+    }
+    QPainter painter(&page_);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (o.State != ObjectState::Covered && o.CardRect.Left >= 0.0) {
+        // Give the covered card area back its picture from before the objects were drawn.
+        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
+                                RoundHalfEven(o.CardRect.Top * page_.height())),
+                         QPoint(RoundHalfEven(o.CardRect.Right * page_.width()) - 1,
+                                RoundHalfEven(o.CardRect.Bottom * page_.height()) - 1));
+        painter.drawImage(area.topLeft(), static_, area);
+    }
+    RenderContext context = renderContext();
+    // Lines run beneath the other objects and stay as they are, except a pair's: it runs
+    // between the columns, where no card lies, and comes with the pair joined.
+    context.drawLines = IsPairKind(o.Typ);
+    QRegion ink;
+    context.ink = &ink;
+    DrawObject(document_, index, painter, context);
+    painter.end();
+    inked_ += ink;
+    clean_ = page_;
+    if (wholePage) {
+        display_ = page_;
+        cleanDisplay_ = clean_;
+        return;
+    }
+    // Only what the object painted changes in the display pictures.
+    const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
+    const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
+                            RoundHalfEven(drawn.CardRect.Top * page_.height())),
+                     QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
+                            RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
+    const QRect area = (card.adjusted(-1, -1, 1, 1) | ink.boundingRect()).intersected(page_.rect());
+    const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(display_.rect());
+    if (!visible.isEmpty()) {
+        cleanDisplay_ = QImage();
+        QPainter p(&display_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(visible.topLeft(), page_, visible.translated(geometry_.ViewOrigin));
+    }
+    cleanDisplay_ = display_;
+}
+
+bool ViewComposer::SetZoom(ZoomLevel level) {
+    if (level == geometry_.Zoom)
+        return false;
+    const bool recompose = state_.ViewMode == Mode::Learning && !pictureArea_.isEmpty();
+    if (recompose)
+        announce({ViewRebuildReason::Zoom, geometry_.Zoom, level});
+    const Busy busy(announced_);
+    geometry_.Zoom = level;
+    geometry_.ZoomFactor = ZoomFactorOf(level);
+    if (recompose)
+        ComposeView(pictureArea_);
+    return true;
+}
+
+bool ViewComposer::ZoomIn() {
+    if (geometry_.Zoom == ZoomLevel::Percent200)
+        return false;
+    return SetZoom(geometry_.Zoom == ZoomLevel::Percent100 ? ZoomLevel::Percent150
+                                                           : ZoomLevel::Percent200);
+}
+
+bool ViewComposer::ZoomOut() {
+    if (geometry_.Zoom == ZoomLevel::Percent100)
+        return false;
+    return SetZoom(geometry_.Zoom == ZoomLevel::Percent200 ? ZoomLevel::Percent150
+                                                           : ZoomLevel::Percent100);
+}
+
+void ViewComposer::DragView(QPoint from, QPoint to) {
+    if (page_.isNull())
+        return;
+    announce({ViewRebuildReason::Pan});
+    const Busy busy(announced_);
+    FracRect& view = geometry_.ViewRect;
+    const double vw = view.Right - view.Left;
+    const double vh = view.Bottom - view.Top;
+    const double left = std::clamp(
+        view.Left + static_cast<double>(from.x() - to.x()) / page_.width(), 0.0, 1.0 - vw);
+    const double top = std::clamp(
+        view.Top + static_cast<double>(from.y() - to.y()) / page_.height(), 0.0, 1.0 - vh);
+    view = {left, top, left + vw, top + vh};
+    ShowViewWindow();
+}
+
+void ViewComposer::commitDrawings() {
+    if (page_.isNull() || display_.isNull() || display_.constBits() == page_.constBits())
+        return;
+    const QRect target = QRect(geometry_.ViewOrigin, display_.size()).intersected(page_.rect());
+    if (target == page_.rect() && display_.size() == page_.size()) {
+        page_ = display_;
+        return;
+    }
+    QPainter painter(&page_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(target.topLeft(), display_, target.translated(-geometry_.ViewOrigin));
+}
+
+void ViewComposer::removeDrawings() {
+    if (clean_.isNull())
+        return;
+    page_ = clean_;
+    ShowViewWindow();
+}
+
 bool ViewComposer::releasePageSharing() {
     const bool wholePage = display_.constBits() == page_.constBits();
     clean_ = QImage();
@@ -276,43 +395,6 @@ QRect ViewComposer::showChangedArea(const QRect& area, bool wholePage) {
     }
     cleanDisplay_ = display_;
     return visible;
-}
-
-void ViewComposer::RedrawObject(int index) {
-    if (page_.isNull() || index < 0 || index >= document_.ObjectCount())
-        return;
-    announce({ViewRebuildReason::ObjectRedraw});
-    const Busy busy(announced_);
-    const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
-    // Let go of the pictures that share the page, so that drawing on it copies nothing.
-    const bool wholePage = releasePageSharing();
-    QPainter painter(&page_);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    if (o.State != ObjectState::Covered && o.CardRect.Left >= 0.0) {
-        // Give the covered card area back its picture from before the objects were drawn.
-        const QRect area(QPoint(RoundHalfEven(o.CardRect.Left * page_.width()),
-                                RoundHalfEven(o.CardRect.Top * page_.height())),
-                         QPoint(RoundHalfEven(o.CardRect.Right * page_.width()) - 1,
-                                RoundHalfEven(o.CardRect.Bottom * page_.height()) - 1));
-        painter.drawImage(area.topLeft(), static_, area);
-    }
-    RenderContext context = renderContext();
-    // Lines run beneath the other objects and stay as they are, except a pair's: it runs
-    // between the columns, where no card lies, and comes with the pair joined.
-    context.drawLines = IsPairKind(o.Typ);
-    QRegion ink;
-    context.ink = &ink;
-    DrawObject(document_, index, painter, context);
-    painter.end();
-    inked_ += ink;
-    // Only what the object painted changes in the display pictures.
-    const ObjDataTyp& drawn = document_.Objects[static_cast<size_t>(index)];
-    const QRect card(QPoint(RoundHalfEven(drawn.CardRect.Left * page_.width()),
-                            RoundHalfEven(drawn.CardRect.Top * page_.height())),
-                     QPoint(RoundHalfEven(drawn.CardRect.Right * page_.width()),
-                            RoundHalfEven(drawn.CardRect.Bottom * page_.height())));
-    showChangedArea((card.adjusted(-1, -1, 1, 1) | ink.boundingRect()).intersected(page_.rect()),
-                    wholePage);
 }
 
 QRect ViewComposer::objectArea(int index) const {
@@ -406,70 +488,6 @@ QRect ViewComposer::redrawArea(QRegion area, const std::vector<int>& placed) {
     }
     inked_ += area;
     return showChangedArea(area.boundingRect(), wholePage);
-}
-
-bool ViewComposer::SetZoom(ZoomLevel level) {
-    if (level == geometry_.Zoom)
-        return false;
-    const bool recompose = state_.ViewMode == Mode::Learning && !pictureArea_.isEmpty();
-    if (recompose)
-        announce({ViewRebuildReason::Zoom, geometry_.Zoom, level});
-    const Busy busy(announced_);
-    geometry_.Zoom = level;
-    geometry_.ZoomFactor = ZoomFactorOf(level);
-    if (recompose)
-        ComposeView(pictureArea_);
-    return true;
-}
-
-bool ViewComposer::ZoomIn() {
-    if (geometry_.Zoom == ZoomLevel::Percent200)
-        return false;
-    return SetZoom(geometry_.Zoom == ZoomLevel::Percent100 ? ZoomLevel::Percent150
-                                                           : ZoomLevel::Percent200);
-}
-
-bool ViewComposer::ZoomOut() {
-    if (geometry_.Zoom == ZoomLevel::Percent100)
-        return false;
-    return SetZoom(geometry_.Zoom == ZoomLevel::Percent200 ? ZoomLevel::Percent150
-                                                           : ZoomLevel::Percent100);
-}
-
-void ViewComposer::DragView(QPoint from, QPoint to) {
-    if (page_.isNull())
-        return;
-    announce({ViewRebuildReason::Pan});
-    const Busy busy(announced_);
-    FracRect& view = geometry_.ViewRect;
-    const double vw = view.Right - view.Left;
-    const double vh = view.Bottom - view.Top;
-    const double left = std::clamp(
-        view.Left + static_cast<double>(from.x() - to.x()) / page_.width(), 0.0, 1.0 - vw);
-    const double top = std::clamp(
-        view.Top + static_cast<double>(from.y() - to.y()) / page_.height(), 0.0, 1.0 - vh);
-    view = {left, top, left + vw, top + vh};
-    ShowViewWindow();
-}
-
-void ViewComposer::commitDrawings() {
-    if (page_.isNull() || display_.isNull() || display_.constBits() == page_.constBits())
-        return;
-    const QRect target = QRect(geometry_.ViewOrigin, display_.size()).intersected(page_.rect());
-    if (target == page_.rect() && display_.size() == page_.size()) {
-        page_ = display_;
-        return;
-    }
-    QPainter painter(&page_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(target.topLeft(), display_, target.translated(-geometry_.ViewOrigin));
-}
-
-void ViewComposer::removeDrawings() {
-    if (clean_.isNull())
-        return;
-    page_ = clean_;
-    ShowViewWindow();
 }
 
 } // namespace quindor
