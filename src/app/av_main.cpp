@@ -138,6 +138,7 @@ void MainWindow::createMenus() {
     createEditorCommands();
     createGiftCommands();
     createWhiteboard();
+    createPictureEditorCommands();
 }
 
 void MainWindow::createFileMenu() {
@@ -325,6 +326,7 @@ void MainWindow::FirstActivation(const QStringList& arguments) {
     state.FirstActivation = false;
     firstActivationRunning_ = false;
     documentChanged();
+    startKeepingRecovery();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -473,12 +475,14 @@ void MainWindow::prepareView() {
 }
 
 void MainWindow::documentLoaded(bool rememberFolder) {
+    pictureDocumentReplaced();
     if (rememberFolder)
         page_->setStartInformationVisible(false);
     documentChanged();
 }
 
 void MainWindow::documentCleared() {
+    pictureDocumentReplaced();
     page_->setStartInformationVisible(false);
 }
 
@@ -490,6 +494,8 @@ void MainWindow::documentClosed() {
 void MainWindow::documentChanged() {
     ComposeView();
     UpdateTitle();
+    // Ctrl+S works as soon as there is something to save, not only once the menu was open.
+    updateEditorActions();
 }
 
 bool MainWindow::CloseCommand() {

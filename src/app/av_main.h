@@ -3,6 +3,7 @@
 #include "app/app_resources.h"
 #include "app/app_state.h"
 #include "app/title_panel.h"
+#include "document/recovery_copy.h"
 #include "editor/document_saving.h"
 #include "editor/gift_transfer.h"
 #include "exercise/ui/exercise_dialogs.h"
@@ -60,6 +61,7 @@ struct SheetDialogs {
 };
 class LinkDialog;
 class MailOptionsDialog;
+class PictureEditor;
 class ProgramLinkButton;
 class TDokumentInhaltForm;
 class TGiftBerichtForm;
@@ -142,6 +144,14 @@ public:
     void editContentCommand();
     bool saveCommand();
     bool saveAsCommand();
+    // The "Bearbeiten" mode on the open document; leaving it asks to save when askSave is set.
+    bool startPictureEditing();
+    bool leavePictureEditing(bool askSave);
+    bool pictureEditing() const;
+    // Made when the mode is first used.
+    PictureEditor* pictureEditor();
+    // Brings the recovery copy up to date (every half minute from the first activation).
+    void keepRecoveryCopy();
     // Tests answer the content dialog themselves (true: OK).
     void setContentDialog(std::function<bool(TDokumentInhaltForm&)> answer) {
         contentAnswer_ = std::move(answer);
@@ -230,6 +240,12 @@ private:
     void createExerciseMenu();
     void createWorksheetCommand();
     void createEditorCommands();
+    void createPictureEditorCommands();
+    void showEditingState();
+    // A document took the place of the open one: the mode ends, the recovery copy follows.
+    void pictureDocumentReplaced();
+    // From the first activation on, unsaved changes are copied every half minute.
+    void startKeepingRecovery();
     void updateEditorActions();
     // Shows the dialog with its preview in the view; true when it ended with OK.
     bool runContentDialog(TDokumentInhaltForm& dialog);
@@ -373,6 +389,13 @@ private:
     std::function<bool(TDokumentInhaltForm&)> contentAnswer_;
     std::unique_ptr<GiftTransfer> gift_;
     std::function<void(TGiftBerichtForm&)> giftReportAnswer_;
+    // The picture editor with its menu item, tool button and history shortcuts.
+    PictureEditor* pictureEditor_ = nullptr;
+    QAction* editAction_ = nullptr;
+    QToolButton* editButton_ = nullptr;
+    std::array<QAction*, 2> editHistory_{};
+    RecoveryKeeper recovery_{RecoveryCopy(QString())};
+    QTimer* recoveryTimer_ = nullptr;
 };
 
 } // namespace quindor

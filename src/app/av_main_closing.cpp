@@ -22,9 +22,13 @@ bool MainWindow::confirmClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!closeConfirmed_ && !confirmClose()) {
-        event->ignore();
-        return;
+    if (!closeConfirmed_) {
+        if (!confirmClose()) {
+            event->ignore();
+            return;
+        }
+        // The changes were saved or given up when asked.
+        recovery_.discard();
     }
     closeConfirmed_ = true;
     finishClosing();

@@ -5,6 +5,7 @@
 #include "core/activity_guard.h"
 #include "editor/content_preview.h"
 #include "editor/document_saving.h"
+#include "editor/free_objects.h"
 #include "editor/ui/content_dialog.h"
 
 #include <QMenuBar>
@@ -51,21 +52,36 @@ void MainWindow::updateEditorActions() {
 }
 
 void MainWindow::newDocumentCommand() {
+    // The dialog shows what it makes in the view: the editing of the open one ends first.
+    if (!leavePictureEditing(false))
+        return;
     if (app_.state.ViewMode != Mode::Learning ||
         !MayLeaveCurrentActivity(app_.state, app_.messages) || !app_.session.mayReplaceDocument())
         return;
     TDokumentInhaltForm dialog(app_.messages, this);
     dialog.startNew(TextKind::GapText);
+    dialog.setPageFormat(app_.session.pageFormatDefaults());
+    dialog.choosePictureFile = [this] {
+        return app_.pickers.openFile(
+            QStringLiteral("Bild w\u00e4hlen"),
+            QStringLiteral("Bilder (*.png *.jpg *.jpeg *.bmp *.gif)|*.png;*.jpg;*.jpeg;*.bmp;*.gif|"
+                           "Alle Dateien (*.*)|*.*"),
+            QStringLiteral("png"), app_.state.CurrentFolder);
+    };
     if (runContentDialog(dialog)) {
         app_.session.installDocument(dialog.made().Value.value(), true);
         app_.topics.ReadTopicList();
+        updateEditorActions();
+        // A picture is labelled next.
+        if (dialog.labelling())
+            startPictureEditing();
     }
 }
 
 void MainWindow::editContentCommand() {
     const Document& open = app_.session.document();
     const std::optional<ContentText> content = ContentTextOf(open);
-    if (!hasSavableDocument() || !content)
+    if (!hasSavableDocument() || !content || !leavePictureEditing(false))
         return;
     if (!content->ok()) {
         app_.messages.information(content->Refusal);
@@ -73,8 +89,10 @@ void MainWindow::editContentCommand() {
     }
     TDokumentInhaltForm dialog(app_.messages, this);
     dialog.startEdit(open, *content);
-    if (runContentDialog(dialog))
+    if (runContentDialog(dialog)) {
         app_.session.installDocument(dialog.made().Value.value(), false);
+        updateEditorActions();
+    }
 }
 
 bool MainWindow::runContentDialog(TDokumentInhaltForm& dialog) {
@@ -84,8 +102,7 @@ bool MainWindow::runContentDialog(TDokumentInhaltForm& dialog) {
     const bool informationShown = page_->startInformationVisible();
     dialog.preview = [this, &preview, &dialog](const Parsed<Document>& made, int question) {
         // A faulty text shows its fault on an empty page of the type.
-        preview.show(made.ok() ? *made.Value : NewTextDocument(dialog.kind(), dialog.info()),
-                     question);
+        preview.show(made.ok() ? *made.Value : dialog.emptyDocument(), question);
         page_->setStartInformation(made.Error.message());
         page_->setStartInformationVisible(!made.ok());
         documentChanged();
@@ -105,11 +122,17 @@ bool MainWindow::runContentDialog(TDokumentInhaltForm& dialog) {
 }
 
 bool MainWindow::saveCommand() {
-    return hasSavableDocument() && saving_->save();
+    if (!hasSavableDocument() || !saving_->save())
+        return false;
+    recovery_.discard();
+    return true;
 }
 
 bool MainWindow::saveAsCommand() {
-    return hasSavableDocument() && saving_->saveAs();
+    if (!hasSavableDocument() || !saving_->saveAs())
+        return false;
+    recovery_.discard();
+    return true;
 }
 
 } // namespace quindor

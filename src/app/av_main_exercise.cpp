@@ -279,7 +279,8 @@ void MainWindow::exerciseLeft() {
 
 void MainWindow::IndividualExerciseCommand() {
     // The run rebuilds the view: its drawings are offered to the chronicle first.
-    if (!offerScreenToChronicle(false) || !run_->IndividualExerciseCommand())
+    if (!leavePictureEditing(true) || !offerScreenToChronicle(false) ||
+        !run_->IndividualExerciseCommand())
         UpdateModeControls();
 }
 

@@ -18,7 +18,10 @@ void MainWindow::createNetworkMenu() {
     teacherMenu_->setObjectName(QStringLiteral("LehrersteuerungMenu"));
     connect(addAction(teacherMenu_, QStringLiteral("Netzwerkuebunginitiieren1"),
                       QStringLiteral("&Netzwerk-Übung initiieren..."), QKeySequence(Qt::Key_F9)),
-            &QAction::triggered, this, [this] { network_->initiateCommand(); });
+            &QAction::triggered, this, [this] {
+                if (leavePictureEditing(true))
+                    network_->initiateCommand();
+            });
     connect(addAction(teacherMenu_, QStringLiteral("LehrerNetzwerkUebungbeenden1"),
                       QStringLiteral("Netzwerk-Übung &beenden")),
             &QAction::triggered, this, [this] {
@@ -38,7 +41,11 @@ void MainWindow::createNetworkMenu() {
     QAction* join = new QAction(QStringLiteral("An Netzwerk-Übung &teilnehmen..."), this);
     join->setObjectName(QStringLiteral("Netzwerkuebung1"));
     join->setShortcut(QKeySequence(Qt::Key_F8));
-    connect(join, &QAction::triggered, this, [this] { network_->joinCommand(); });
+    // Joining asks to save the document it replaces.
+    connect(join, &QAction::triggered, this, [this] {
+        if (leavePictureEditing(false))
+            network_->joinCommand();
+    });
     exercise->insertAction(action(QStringLiteral("UebungAbbrechenItem")), join);
     QAction* networkList = new QAction(QStringLiteral("Besten&liste Netzwerk-Übung..."), this);
     networkList->setObjectName(QStringLiteral("BestenlisteNetzwerk1"));
@@ -68,7 +75,7 @@ void MainWindow::setupNetwork() {
     joinButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     joinButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(joinButton_, &QToolButton::clicked, this, [this] {
-        if (app_.state.ViewMode == Mode::Learning)
+        if (app_.state.ViewMode == Mode::Learning && leavePictureEditing(false))
             network_->joinCommand();
         UpdateModeControls();
     });

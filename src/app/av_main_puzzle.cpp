@@ -46,6 +46,8 @@ void MainWindow::setupPuzzle() {
 }
 
 void MainWindow::SlidingPuzzleCommand() {
+    if (!leavePictureEditing(true))
+        return;
     ProgramState& state = app_.state;
     if (state.ViewMode == Mode::Exercise || state.ViewMode == Mode::Puzzle) {
         app_.messages.information(QStringLiteral(

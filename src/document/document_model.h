@@ -6,6 +6,7 @@
 #include "document/object_state.h"
 #include "document/picture.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <array>
@@ -21,6 +22,10 @@ struct FracRect {
     double Right = 0.0;
     double Bottom = 0.0;
     bool operator==(const FracRect&) const = default;
+    // Left and top edges inside, right and bottom outside.
+    bool contains(QPointF point) const {
+        return point.x() >= Left && point.x() < Right && point.y() >= Top && point.y() < Bottom;
+    }
 };
 
 constexpr int kGridRows = 16;

@@ -77,4 +77,25 @@ void RecoveryCopy::discard() const {
     QFile::remove(namePath());
 }
 
+void RecoveryKeeper::keep(DocumentSession& session) {
+    if (!session.header().Modified) {
+        discard();
+        return;
+    }
+    if (written_ && !pending_)
+        return;
+    // A failed write is tried again the next time.
+    if (copy_.keep(session)) {
+        written_ = true;
+        pending_ = false;
+    }
+}
+
+void RecoveryKeeper::discard() {
+    if (written_)
+        copy_.discard();
+    pending_ = false;
+    written_ = false;
+}
+
 } // namespace quindor

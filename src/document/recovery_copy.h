@@ -37,4 +37,26 @@ private:
     QString folder_;
 };
 
+// Keeps the copy up to date while the program runs, so that a crash, a killed program or a
+// power cut loses at most what changed since the last keep: an unsaved document is written
+// when it changed since its last copy (or has none yet), and its copy goes once the changes are
+// saved or given up. Only a copy this program wrote is removed; one an earlier run left waits
+// for the question at the start.
+class RecoveryKeeper {
+public:
+    explicit RecoveryKeeper(RecoveryCopy copy) : copy_(std::move(copy)) {}
+
+    // The open document changed.
+    void changed() { pending_ = true; }
+    // Called from time to time.
+    void keep(DocumentSession& session);
+    // The document was saved, or another took its place after the save question.
+    void discard();
+
+private:
+    RecoveryCopy copy_;
+    bool pending_ = false;
+    bool written_ = false;
+};
+
 } // namespace quindor

@@ -213,26 +213,33 @@ void ApplyContent(Document& document, const TextContent& content) {
     std::visit(Apply{document}, content);
 }
 
-Parsed<Document> MakeFromText(const Document* base, TextKind kind, const DocumentInfo& info,
-                              const QString& text) {
+std::optional<QString> CheckInfoFields(const DocumentInfo& info) {
     const std::pair<const char*, const QString*> fields[] = {
         {"Der Titel", &info.Titel}, {"Der Autor", &info.Autor}, {"Die Bemerkung", &info.Bemerkung}};
     for (const auto& [name, value] : fields) {
-        if (const std::optional<QString> fault =
-                CheckStorableField(QString::fromUtf8(name), *value))
-            return Parsed<Document>::failure(0, *fault);
+        if (std::optional<QString> fault = CheckStorableField(QString::fromUtf8(name), *value))
+            return fault;
     }
+    return std::nullopt;
+}
+
+void ApplyInfo(HeaderDataTyp& header, const DocumentInfo& info) {
+    header.Titel = info.Titel;
+    header.Autor = info.Autor;
+    header.Bemerkung = QString(info.Bemerkung)
+                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                           .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+Parsed<Document> MakeFromText(const Document* base, TextKind kind, const DocumentInfo& info,
+                              const QString& text) {
+    if (const std::optional<QString> fault = CheckInfoFields(info))
+        return Parsed<Document>::failure(0, *fault);
     const Parsed<TextContent> content = ParseText(kind, text);
     if (!content.ok())
         return Parsed<Document>::failure(content.Error);
     Document document = base ? *base : NewTextDocument(kind, info);
-    HeaderDataTyp& h = document.Header;
-    h.Titel = info.Titel;
-    h.Autor = info.Autor;
-    // The remark keeps its lines as documents store them.
-    h.Bemerkung = QString(info.Bemerkung)
-                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                      .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    ApplyInfo(document.Header, info);
     ApplyContent(document, *content.Value);
     return {document, {}};
 }

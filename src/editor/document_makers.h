@@ -38,6 +38,11 @@ void ApplyContent(Document& document, const TextContent& content);
 // front of a right answer, "-" of a wrong one) as a comma text.
 QString ChoiceCaption(const QString& question, const QStringList& answerLines);
 
+// The first of title, author and remark that a document cannot store, with its fault.
+std::optional<QString> CheckInfoFields(const DocumentInfo& info);
+// Title, author and remark into the header, the remark's lines as documents store them.
+void ApplyInfo(HeaderDataTyp& header, const DocumentInfo& info);
+
 // A document made from text: a new one (no base), or the base with its title, author, remark
 // and content replaced. Refused with the first fault of the text or of the fields.
 Parsed<Document> MakeFromText(const Document* base, TextKind kind, const DocumentInfo& info,

@@ -3,6 +3,7 @@
 #include "core/rounding.h"
 #include "document/numbering.h"
 #include "layouts/cluster_layout.h"
+#include "layouts/pair_layout.h"
 #include "view/page_builder.h"
 
 #include <QPainter>
@@ -251,9 +252,7 @@ int ViewComposer::HitTest(int x, int y) const {
             o.FrageNummer == state_.CurrentQuestion;
         if (!IsClickableKind(o.Typ) && !question)
             continue;
-        const FracRect& r = o.CardRect;
-        if (point.x() >= r.Left && point.x() < r.Right && point.y() >= r.Top &&
-            point.y() < r.Bottom)
+        if (o.CardRect.contains(point))
             return *it;
     }
     return -1;
@@ -400,6 +399,127 @@ void ViewComposer::removeDrawings() {
         return;
     page_ = clean_;
     ShowViewWindow();
+}
+
+bool ViewComposer::releasePageSharing() {
+    const bool wholePage = display_.constBits() == page_.constBits();
+    clean_ = QImage();
+    if (wholePage) {
+        display_ = QImage();
+        cleanDisplay_ = QImage();
+    }
+    return wholePage;
+}
+
+QRect ViewComposer::showChangedArea(const QRect& area, bool wholePage) {
+    clean_ = page_;
+    if (wholePage) {
+        display_ = page_;
+        cleanDisplay_ = clean_;
+        return area.intersected(page_.rect());
+    }
+    const QRect visible = area.translated(-geometry_.ViewOrigin).intersected(display_.rect());
+    if (!visible.isEmpty()) {
+        cleanDisplay_ = QImage();
+        QPainter p(&display_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(visible.topLeft(), page_, visible.translated(geometry_.ViewOrigin));
+    }
+    cleanDisplay_ = display_;
+    return visible;
+}
+
+QRect ViewComposer::objectArea(int index) const {
+    if (index < 0 || index >= document_.ObjectCount() || page_.isNull())
+        return QRect();
+    const ObjDataTyp& o = document_.Objects[static_cast<size_t>(index)];
+    if (o.CardRect.Left < 0.0)
+        return QRect();
+    const double w = page_.width();
+    const double h = page_.height();
+    QRect area(QPoint(RoundHalfEven(o.CardRect.Left * w), RoundHalfEven(o.CardRect.Top * h)),
+               QPoint(RoundHalfEven(o.CardRect.Right * w), RoundHalfEven(o.CardRect.Bottom * h)));
+    const int thick = std::max(0, o.LinieDicke);
+    if ((o.Sline == 1 || o.Sline == kPairLineForm) && thick > 0) {
+        const QPoint anchor(RoundHalfEven(o.Sx * w), RoundHalfEven(o.Sy * h));
+        const QPoint cardPoint(RoundHalfEven(o.Kx * w), RoundHalfEven(o.Ky * h));
+        // A pair's line reaches 50 pixels beyond both of its ends.
+        const int reach = o.Sline == kPairLineForm ? 50 : 0;
+        area |= QRect(anchor, cardPoint)
+                    .normalized()
+                    .adjusted(-thick - reach, -thick, thick + reach, thick);
+    }
+    // Outlines and smoothed edges reach a little beyond the shapes, as the drawing records.
+    const int bleed = 3 + RoundHalfEven(w / 870.0);
+    return area.adjusted(-bleed, -bleed, bleed, bleed);
+}
+
+QRect ViewComposer::redrawArea(QRegion area, const std::vector<int>& placed) {
+    if (page_.isNull() || background_.isNull())
+        return QRect();
+    if (LayoutDrawsOverObjects(document_.Header)) {
+        // The layout's text lies over the objects: only composing anew puts both back.
+        ComposeView(pictureArea_);
+        return QRect(QPoint(0, 0), display_.size());
+    }
+    announce({ViewRebuildReason::ObjectRedraw});
+    const Busy busy(announced_);
+    const RenderContext context = renderContext();
+    if (!placed.empty()) {
+        // Drawn where nothing shows, only to learn where the cards go now.
+        QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+        QPainter measure(&scratch);
+        for (const int index : placed) {
+            if (index >= 0 && index < document_.ObjectCount()) {
+                DrawObject(document_, index, measure, context);
+                area += objectArea(index);
+            }
+        }
+    }
+    area &= QRegion(page_.rect());
+    if (area.isEmpty())
+        return QRect();
+    std::vector<int> reaching;
+    for (int i = 0; i < document_.ObjectCount(); ++i) {
+        if (area.intersects(objectArea(i)))
+            reaching.push_back(i);
+    }
+    const auto restore = [this, &area](QImage& target) {
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& part : area)
+            painter.drawImage(part.topLeft(), background_, part);
+    };
+    // The snapshot that uncovering copies from keeps the fixed objects where they are now.
+    restore(static_);
+    {
+        QPainter painter(&static_);
+        painter.setClipRegion(area);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        for (const int i : reaching) {
+            if (IsFixedKind(document_.Objects[static_cast<size_t>(i)].Typ))
+                DrawObject(document_, i, painter, context);
+        }
+    }
+    const bool wholePage = releasePageSharing();
+    restore(page_);
+    {
+        QPainter painter(&page_);
+        painter.setClipRegion(area);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        // In drawing order, the covered fields last, as DrawAllObjects has them.
+        const std::vector<int> order = DrawingOrder(document_);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const int i : order) {
+                const ObjDataTyp& o = document_.Objects[static_cast<size_t>(i)];
+                if (IsCoveredQueryField(o) == (pass == 1) &&
+                    std::binary_search(reaching.begin(), reaching.end(), i))
+                    DrawObject(document_, i, painter, context);
+            }
+        }
+    }
+    inked_ += area;
+    return showChangedArea(area.boundingRect(), wholePage);
 }
 
 } // namespace quindor

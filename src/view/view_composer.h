@@ -72,6 +72,15 @@ public:
     // Draws one object again after its state changed; an uncovered field gets its card area
     // back from the static snapshot first. No full recomposition.
     void RedrawObject(int index);
+    // The part of the page image an object painted when it was last drawn: its card and the
+    // line to its anchor. Empty for an object not drawn.
+    QRect objectArea(int index) const;
+    // Redraws the page within an area after objects changed there (moved, restyled, added or
+    // removed): the background comes back and every object reaching into the area is drawn
+    // again in its order, as RecomposeObjects draws them. The objects `placed` are placed
+    // anew first, so that where they go now is redrawn as well. A page whose layout writes
+    // over the objects is composed anew. Returns the part of the display picture that changed.
+    QRect redrawArea(QRegion area, const std::vector<int>& placed);
     // Zoom; true when the level changed.
     bool SetZoom(ZoomLevel level);
     bool ZoomIn();
@@ -101,6 +110,11 @@ private:
     void runLayout();
     // Tells `rebuilding`, once per outermost rebuild.
     void announce(const ViewRebuild& rebuild);
+    // Lets go of the pictures that share the page image, so drawing on it copies nothing;
+    // true when the display showed the whole page.
+    bool releasePageSharing();
+    // Shows a changed part of the page image in the display pictures; returns it there.
+    QRect showChangedArea(const QRect& area, bool wholePage);
 
     Document& document_;
     ProgramState& state_;

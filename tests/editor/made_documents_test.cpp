@@ -5,28 +5,14 @@
 #include "editor/content_text.h"
 #include "editor/document_makers.h"
 #include "layouts/document_layouts.h"
-#include "print/worksheet_sheet.h"
 
+#include "sheet_image.h"
 #include "support/solving_run.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
 
 namespace quindor {
 namespace {
-
-QImage Sheet(const Document& document, WorksheetVariant variant) {
-    WorksheetSettings settings;
-    WorksheetSource source;
-    source.document = &document;
-    WorksheetRequest request{variant, 1, false};
-    const SheetPicture sheet = BuildWorksheet(source, settings, request);
-    QImage image(sheet.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    sheet.replay(painter);
-    return image;
-}
 
 QByteArray Bytes(Document document) {
     return WriteDocumentBytes(document);
@@ -81,8 +67,9 @@ TEST(MadeDocuments, EveryTypeRunsPrintsAndReadsBackAsWritten) {
         }
         // The solution sheet shows what the worksheet asks.
         ASSERT_TRUE(f.session.LoadDocument(path, false));
-        const QImage worksheet = Sheet(f.session.document(), WorksheetVariant::Worksheet);
-        EXPECT_NE(worksheet, Sheet(f.session.document(), WorksheetVariant::Solution))
+        const QImage worksheet =
+            test::SheetImage(f.session.document(), WorksheetVariant::Worksheet);
+        EXPECT_NE(worksheet, test::SheetImage(f.session.document(), WorksheetVariant::Solution))
             << name.toStdString();
         EXPECT_TRUE(f.messages.texts().isEmpty()) << f.messages.texts().join('\n').toStdString();
     }

@@ -1,9 +1,12 @@
 #include "editor/ui/content_dialog.h"
 
+#include "editor/free_objects.h"
 #include "editor/text_parsers.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -38,11 +41,13 @@ TDokumentInhaltForm::TDokumentInhaltForm(Messages& messages, QWidget* parent)
       formatLabel_(new QLabel),
       exampleView_(TextBox(QStringLiteral("BeispielMemo"), QStringLiteral("Beispiel"))),
       exampleButton_(new QPushButton(QStringLiteral("Beispiel &\u00fcbernehmen"))),
-      statusLabel_(new QLabel), pause_(new QTimer(this)),
+      statusLabel_(new QLabel), pictureBox_(new QWidget), picturePath_(new QLineEdit),
+      pictureView_(new QLabel), pause_(new QTimer(this)),
       made_(Parsed<Document>::failure(0, QString())) {
     typeBox_->setObjectName(QStringLiteral("DokTypCombo"));
     for (const TextKindRow& row : TextKinds())
         typeBox_->addItem(TextKindName(row.kind));
+    typeBox_->addItem(DocumentTypeName(DocumentType::Labelling, DocumentSubtype::Plain));
     titleEdit_->setObjectName(QStringLiteral("TitelEdit"));
     authorEdit_->setObjectName(QStringLiteral("AutorEdit"));
     remarkEdit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -64,28 +69,50 @@ TDokumentInhaltForm::TDokumentInhaltForm(Messages& messages, QWidget* parent)
     statusLabel_->setWordWrap(true);
     statusLabel_->setTextFormat(Qt::PlainText);
 
+    picturePath_->setObjectName(QStringLiteral("BildPfad"));
+    picturePath_->setReadOnly(true);
+    picturePath_->setAccessibleName(QStringLiteral("Bilddatei"));
+    auto* browse = new QPushButton(QStringLiteral("Bild &w\u00e4hlen..."));
+    browse->setObjectName(QStringLiteral("BildWaehlenBtn"));
+    browse->setToolTip(QStringLiteral("Das Bild w\u00e4hlen, das beschriftet wird (PNG, JPEG, "
+                                      "BMP oder GIF)"));
+    connect(browse, &QPushButton::clicked, this, &TDokumentInhaltForm::choosePicture);
+    pictureView_->setAlignment(Qt::AlignCenter);
+    pictureView_->setMinimumSize(320, 220);
+    auto* pictureGrid = new QGridLayout(pictureBox_);
+    pictureGrid->setContentsMargins(0, 0, 0, 0);
+    auto* pictureLabel = new QLabel(QStringLiteral("Bil&d:"));
+    pictureLabel->setBuddy(browse);
+    pictureGrid->addWidget(pictureLabel, 0, 0);
+    pictureGrid->addWidget(picturePath_, 0, 1);
+    pictureGrid->addWidget(browse, 0, 2);
+    pictureGrid->addWidget(pictureView_, 1, 0, 1, 3);
+    pictureGrid->setRowStretch(1, 1);
+    pictureBox_->hide();
+
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Dokument&typ:"), typeBox_);
     fields->addRow(QStringLiteral("&Titel:"), titleEdit_);
     fields->addRow(QStringLiteral("&Autor:"), authorEdit_);
     fields->addRow(QStringLiteral("&Bemerkung:"), remarkEdit_);
 
-    auto* contentLabel = new QLabel(QStringLiteral("&Inhalt:"));
-    contentLabel->setBuddy(contentEdit_);
+    contentLabel_ = new QLabel(QStringLiteral("&Inhalt:"));
+    contentLabel_->setBuddy(contentEdit_);
     auto* formatTitle = new QLabel(QStringLiteral("<b>Format</b>"));
-    auto* exampleTitle = new QLabel(QStringLiteral("B&eispiel:"));
-    exampleTitle->setBuddy(exampleView_);
+    exampleTitle_ = new QLabel(QStringLiteral("B&eispiel:"));
+    exampleTitle_->setBuddy(exampleView_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
 
     auto* grid = new QGridLayout(this);
     grid->addLayout(fields, 0, 0, 1, 2);
-    grid->addWidget(contentLabel, 1, 0);
+    grid->addWidget(contentLabel_, 1, 0);
     grid->addWidget(formatTitle, 1, 1);
     grid->addWidget(contentEdit_, 2, 0, 4, 1);
+    grid->addWidget(pictureBox_, 2, 0, 4, 1);
     grid->addWidget(formatLabel_, 2, 1);
-    grid->addWidget(exampleTitle, 3, 1);
+    grid->addWidget(exampleTitle_, 3, 1);
     grid->addWidget(exampleView_, 4, 1);
     grid->addWidget(exampleButton_, 5, 1, Qt::AlignLeft);
     grid->addWidget(statusLabel_, 6, 0, 1, 2);
@@ -135,7 +162,51 @@ void TDokumentInhaltForm::startEdit(const Document& document, const ContentText&
 }
 
 TextKind TDokumentInhaltForm::kind() const {
-    return TextKinds()[static_cast<size_t>(std::max(0, typeBox_->currentIndex()))].kind;
+    const int last = static_cast<int>(TextKinds().size()) - 1;
+    return TextKinds()[static_cast<size_t>(std::clamp(typeBox_->currentIndex(), 0, last))].kind;
+}
+
+bool TDokumentInhaltForm::labelling() const {
+    return typeBox_->currentIndex() == static_cast<int>(TextKinds().size());
+}
+
+void TDokumentInhaltForm::setLabelling() {
+    typeBox_->setCurrentIndex(static_cast<int>(TextKinds().size()));
+}
+
+Document TDokumentInhaltForm::emptyDocument() const {
+    if (!labelling())
+        return NewTextDocument(kind(), info());
+    Document page = NewTextDocument(kind(), info());
+    page.Header.DokTyp = DocumentType::Labelling;
+    page.Header.DokUnterTyp = DocumentSubtype::Plain;
+    page.Header.EinrueckRand = DefaultEinrueckRand(DocumentType::Labelling);
+    return page;
+}
+
+bool TDokumentInhaltForm::setPicture(const QString& path) {
+    const DocumentPicture read = ReadDocumentPicture(path, kBaseImageMaxSide);
+    if (!read.ok()) {
+        messages_.error(read.Error);
+        return false;
+    }
+    if (!read.Notice.isEmpty())
+        messages_.information(read.Notice);
+    picture_ = read.Pic;
+    picturePath_->setText(QDir::toNativeSeparators(path));
+    pictureView_->setPixmap(QPixmap::fromImage(picture_.Image.scaled(
+        pictureView_->minimumSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // A new picture names the document until the teacher gives it a title.
+    if (titleEdit_->text().isEmpty())
+        titleEdit_->setText(QFileInfo(path).completeBaseName());
+    refresh();
+    return true;
+}
+
+void TDokumentInhaltForm::choosePicture() {
+    const QString path = choosePictureFile ? choosePictureFile() : QString();
+    if (!path.isEmpty())
+        setPicture(path);
 }
 
 void TDokumentInhaltForm::setKind(TextKind kind) {
@@ -163,9 +234,17 @@ void TDokumentInhaltForm::setText(const QString& text) {
 
 void TDokumentInhaltForm::refresh() {
     pause_->stop();
-    made_ = MakeFromText(base_ ? &*base_ : nullptr, kind(), info(), text());
+    made_ = labelling() ? MakeLabelling(info(), picture_, pageFormat_)
+                        : MakeFromText(base_ ? &*base_ : nullptr, kind(), info(), text());
     QPalette palette = statusLabel_->palette();
-    if (made_.ok()) {
+    if (made_.ok() && labelling()) {
+        statusLabel_->setText(QStringLiteral("Das Dokument ist fertig: ein Bild von %1 x %2 "
+                                             "Pixeln. Nach OK werden die Beschriftungen im "
+                                             "Modus \"Bearbeiten\" gesetzt.")
+                                  .arg(picture_.Image.width())
+                                  .arg(picture_.Image.height()));
+        palette.setColor(QPalette::WindowText, QColor(0, 110, 40));
+    } else if (made_.ok()) {
         const Parsed<TextContent> content = ParseText(kind(), text());
         statusLabel_->setText(QStringLiteral("Das Dokument ist fertig: ") +
                               ContentSummary(*content.Value) + QLatin1Char('.'));
@@ -177,7 +256,7 @@ void TDokumentInhaltForm::refresh() {
     statusLabel_->setPalette(palette);
     if (preview) {
         const int line = contentEdit_->textCursor().block().blockNumber() + 1;
-        preview(made_, QuestionOfLine(kind(), text(), line));
+        preview(made_, labelling() ? 0 : QuestionOfLine(kind(), text(), line));
     }
 }
 
@@ -191,6 +270,21 @@ void TDokumentInhaltForm::accept() {
 }
 
 void TDokumentInhaltForm::showFormat() {
+    const bool picture = labelling();
+    contentEdit_->setVisible(!picture);
+    contentLabel_->setVisible(!picture);
+    pictureBox_->setVisible(picture);
+    for (QWidget* example :
+         {static_cast<QWidget*>(exampleView_), static_cast<QWidget*>(exampleButton_),
+          static_cast<QWidget*>(exampleTitle_)})
+        example->setVisible(!picture);
+    if (picture) {
+        formatLabel_->setText(QStringLiteral(
+            "Ein Bild, auf dem Beschriftungen und Bilder abgefragt werden. W\u00e4hlen Sie das "
+            "Bild; nach OK setzen Sie im Modus \"Bearbeiten\" die Beschriftungen: auf die "
+            "Stelle klicken, auf die eine Beschriftung zeigt, und den Text eingeben."));
+        return;
+    }
     const TextKindRow& row = TextKindRowOf(kind());
     formatLabel_->setText(QString::fromUtf8(row.format));
     exampleView_->setPlainText(QString::fromUtf8(row.example));

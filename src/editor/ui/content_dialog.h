@@ -33,6 +33,18 @@ public:
 
     TextKind kind() const;
     void setKind(TextKind kind);
+    // The labelling type, made from a picture rather than from text, is the last entry.
+    bool labelling() const;
+    void setLabelling();
+    // The picture of a labelling document, read from the file (reduced when very large; the
+    // teacher is told). False when the file is no picture.
+    bool setPicture(const QString& path);
+    // The page format a new labelling document takes around its picture.
+    void setPageFormat(const PageFormatDefaults& format) { pageFormat_ = format; }
+    // Asks for the picture file; empty when cancelled.
+    std::function<QString()> choosePictureFile;
+    // An empty page of the chosen type, shown while the dialog's content has a fault.
+    Document emptyDocument() const;
     DocumentInfo info() const;
     void setInfo(const DocumentInfo& info);
     QString text() const;
@@ -50,6 +62,7 @@ public:
 private:
     void showFormat();
     void takeExample();
+    void choosePicture();
 
     Messages& messages_;
     std::optional<Document> base_;
@@ -61,7 +74,14 @@ private:
     QLabel* formatLabel_;
     QPlainTextEdit* exampleView_;
     QPushButton* exampleButton_;
+    QLabel* exampleTitle_ = nullptr;
+    QLabel* contentLabel_ = nullptr;
     QLabel* statusLabel_;
+    QWidget* pictureBox_;
+    QLineEdit* picturePath_;
+    QLabel* pictureView_;
+    Picture picture_;
+    PageFormatDefaults pageFormat_;
     QTimer* pause_;
     Parsed<Document> made_;
 };
