@@ -83,6 +83,12 @@ void MainWindow::editContentCommand() {
     const std::optional<ContentText> content = ContentTextOf(open);
     if (!hasSavableDocument() || !content || !leavePictureEditing(false))
         return;
+    // The preview redraws the page: drawings not yet filed are offered first, as on any change
+    // of the shown document.
+    const auto& keepDrawings = app_.session.hooks().keepDrawings;
+    if (app_.state.ViewMode != Mode::Learning ||
+        !MayLeaveCurrentActivity(app_.state, app_.messages) || (keepDrawings && !keepDrawings()))
+        return;
     if (!content->ok()) {
         app_.messages.information(content->Refusal);
         return;

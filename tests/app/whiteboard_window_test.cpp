@@ -1,5 +1,7 @@
 #include "app/av_main.h"
 #include "document/document_writer.h"
+#include "editor/document_makers.h"
+#include "editor/ui/content_dialog.h"
 #include "program_window.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
@@ -379,6 +381,25 @@ TEST_F(WhiteboardWindowTest, UnfiledDrawingsAreOfferedBeforeAnythingDiscardsThem
     messages.queueAnswer(Answer::No);
     window.leaveSheetCommand();
     EXPECT_EQ(app.session.header().FileName, path);
+}
+
+// "Inhalt bearbeiten..." redraws the page with its preview, so it offers the drawings first.
+TEST_F(WhiteboardWindowTest, EditingTheContentOffersUnfiledDrawingsFirst) {
+    const QString path = folder + QStringLiteral("g.qdr");
+    Document gaps =
+        *MakeFromText(nullptr, TextKind::GapText, {}, QStringLiteral("Im <<Osten>>.")).Value;
+    test::WriteFileBytes(path, WriteDocumentBytes(gaps));
+    ASSERT_TRUE(app.session.LoadDocument(path, true));
+    window.selectTool(Tool::Freehand);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    bool dialogShown = false;
+    window.setContentDialog([&](TDokumentInhaltForm&) { return dialogShown = true, false; });
+    messages.queueAnswer(Answer::Cancel);
+    window.editContentCommand();
+    EXPECT_EQ(messages.texts(),
+              QStringList(QStringLiteral("Soll das Bild in die Chronik abgelegt werden?")));
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(display().pixelColor(200, 101), QColor(255, 0, 0));
 }
 
 TEST_F(WhiteboardWindowTest, ADocumentKeepsItsTitleWhenItsScreenIsFiled) {

@@ -91,7 +91,7 @@ TDokumentInhaltForm::TDokumentInhaltForm(Messages& messages, QWidget* parent)
     pictureBox_->hide();
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Dokument&typ:"), typeBox_);
+    fields->addRow(QStringLiteral("Dok&umenttyp:"), typeBox_);
     fields->addRow(QStringLiteral("&Titel:"), titleEdit_);
     fields->addRow(QStringLiteral("&Autor:"), authorEdit_);
     fields->addRow(QStringLiteral("&Bemerkung:"), remarkEdit_);

@@ -323,7 +323,7 @@ void PictureEditPanel::showFieldsOf(ObjectKind kind) {
     const bool point = IsPointKind(kind);
     textLabel_->setText(kind == ObjectKind::InfoPoint      ? QStringLiteral("&Erkl\u00e4rung:")
                         : kind == ObjectKind::DocumentLink ? QStringLiteral("&Dokument:")
-                        : kind == ObjectKind::ExternalLink ? QStringLiteral("&Adresse:")
+                        : kind == ObjectKind::ExternalLink ? QStringLiteral("A&dresse:")
                                                            : QStringLiteral("&Text:"));
     textLabel_->setVisible(!picture);
     text_->setVisible(!picture);
