@@ -11,8 +11,10 @@ bool ReplaceFileContent(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // Never fall back to writing in place.
     file.setDirectWriteFallback(false);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // The buffer is flushed before the commit: a write that fails on the way to the disk (a
+    // full disk, a quota) would otherwise still be committed, an empty file over a good one.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.commit();
     if (!written)
         file.cancelWriting();
     return written;
@@ -27,10 +29,16 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes) {
                          QString::number(QRandomGenerator::global()->generate64(), 36));
         copy.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
-    const bool written =
-        copy.isOpen() && copy.write(bytes) == bytes.size() && copy.flush() && copy.rename(path);
-    if (!written && copy.exists())
-        copy.remove();
+    if (!copy.isOpen())
+        return false;
+    const QString copyName = copy.fileName();
+    const bool written = copy.write(bytes) == bytes.size() && copy.flush() && copy.rename(path);
+    if (!written) {
+        // A copy whose data did not reach the disk cannot be closed without an error, and
+        // QFile::remove() keeps a file whose close failed: the name is removed on its own.
+        copy.close();
+        QFile::remove(copyName);
+    }
     return written;
 }
 

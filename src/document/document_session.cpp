@@ -1,12 +1,12 @@
 #include "document/document_session.h"
 
+#include "core/file_replace.h"
 #include "document/document_reader.h"
 #include "document/document_writer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quindor {
 
@@ -178,13 +178,7 @@ QByteArray DocumentSession::documentBytes() {
 bool DocumentSession::WriteDocument(const QString& path, bool setFileName) {
     BusyScope busy(busy_);
     const QByteArray bytes = documentBytes();
-    QSaveFile file(path);
-    // Only rename a complete file over the target; never write in place.
-    file.setDirectWriteFallback(false);
-    const bool written = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
-        file.cancelWriting();
+    if (bytes.isEmpty() || !ReplaceFileContent(path, bytes)) {
         messages_.error(WriteErrorMessage(path));
         return false;
     }

@@ -76,7 +76,8 @@ QByteArray Wave(const std::vector<qint16>& samples) {
 
 bool Write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+           file.commit();
 }
 
 } // namespace
