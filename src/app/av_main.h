@@ -394,6 +394,8 @@ private:
     QAction* editAction_ = nullptr;
     QToolButton* editButton_ = nullptr;
     std::array<QAction*, 2> editHistory_{};
+    // This program's own recovery copy, taken at the first activation, given up at the end.
+    RecoveryClaim recoveryClaim_;
     RecoveryKeeper recovery_{RecoveryCopy(QString())};
     QTimer* recoveryTimer_ = nullptr;
 };

@@ -44,6 +44,10 @@ void MainWindow::finishClosing() {
     app_.state.Closing = true;
     network_->shutdown();
     writeSettings();
+    // A copy kept for the next start waits for whichever program starts next.
+    if (recoveryTimer_)
+        recoveryTimer_->stop();
+    recoveryClaim_ = RecoveryClaim();
 }
 
 bool MainWindow::sessionEnding(bool mayAsk) {
@@ -57,14 +61,15 @@ void MainWindow::endWithoutQuestions() {
     if (!closeConfirmed_) {
         // Nobody can be asked to save: the changes wait for the next start instead.
         if (app_.session.header().Modified)
-            RecoveryCopy(app_.state.RecoveryFolder).keep(app_.session);
+            recoveryClaim_.copy().keep(app_.session);
         closeConfirmed_ = true;
     }
     close();
 }
 
 bool MainWindow::offerRecoveryCopy() {
-    return RecoveryCopy(app_.state.RecoveryFolder).offer(app_.session, app_.messages);
+    recoveryClaim_ = RecoveryClaim::take(app_.state.RecoveryFolder);
+    return recoveryClaim_.copy().offer(app_.session, app_.messages);
 }
 
 } // namespace quindor

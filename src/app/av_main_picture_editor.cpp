@@ -165,7 +165,7 @@ void MainWindow::pictureDocumentReplaced() {
 }
 
 void MainWindow::startKeepingRecovery() {
-    recovery_ = RecoveryKeeper(RecoveryCopy(app_.state.RecoveryFolder));
+    recovery_ = RecoveryKeeper(recoveryClaim_.copy());
     if (!recoveryTimer_) {
         recoveryTimer_ = new QTimer(this);
         recoveryTimer_->setInterval(kRecoveryMilliseconds);

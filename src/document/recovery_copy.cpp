@@ -5,19 +5,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace quindor {
 
-RecoveryCopy::RecoveryCopy(const QString& folder) : folder_(folder) {}
+namespace {
+// More programs than this at once under one account keep no copy.
+constexpr int kRecoveryPlaces = 16;
+} // namespace
+
+RecoveryCopy::RecoveryCopy(const QString& folder, const QString& name)
+    : folder_(folder), name_(name) {}
 
 QString RecoveryCopy::copyPath() const {
-    return folder_.isEmpty() ? QString()
-                             : QDir(folder_).filePath(QStringLiteral("Wiederherstellung.qdr"));
+    return folder_.isEmpty() ? QString() : QDir(folder_).filePath(name_ + QStringLiteral(".qdr"));
 }
 
 QString RecoveryCopy::namePath() const {
-    return folder_.isEmpty() ? QString()
-                             : QDir(folder_).filePath(QStringLiteral("Wiederherstellung.txt"));
+    return folder_.isEmpty() ? QString() : QDir(folder_).filePath(name_ + QStringLiteral(".txt"));
 }
 
 bool RecoveryCopy::waiting() const {
@@ -75,6 +80,37 @@ bool RecoveryCopy::offer(DocumentSession& session, Messages& messages) const {
 void RecoveryCopy::discard() const {
     QFile::remove(copyPath());
     QFile::remove(namePath());
+}
+
+RecoveryClaim::RecoveryClaim() = default;
+RecoveryClaim::RecoveryClaim(RecoveryClaim&&) noexcept = default;
+RecoveryClaim& RecoveryClaim::operator=(RecoveryClaim&&) noexcept = default;
+RecoveryClaim::~RecoveryClaim() = default;
+
+RecoveryClaim RecoveryClaim::take(const QString& folder) {
+    RecoveryClaim claim;
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return claim;
+    for (int place = 1; place <= kRecoveryPlaces; ++place) {
+        const QString name = place == 1 ? QStringLiteral("Wiederherstellung")
+                                        : QStringLiteral("Wiederherstellung-%1").arg(place);
+        RecoveryCopy copy(folder, name);
+        const bool waiting = copy.waiting();
+        // Past the first free place, only a waiting copy is worth more.
+        if (claim.lock_ && !waiting)
+            continue;
+        auto lock =
+            std::make_unique<QLockFile>(QDir(folder).filePath(name + QStringLiteral(".lock")));
+        // Held until the program ends; the lock of a program that is gone is taken over.
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock())
+            continue;
+        claim.copy_ = copy;
+        claim.lock_ = std::move(lock);
+        if (waiting)
+            break;
+    }
+    return claim;
 }
 
 void RecoveryKeeper::keep(DocumentSession& session) {

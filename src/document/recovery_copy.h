@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QLockFile;
+
 namespace quindor {
 
 // Changes to the open document that nobody could be asked about (the desktop session ended,
@@ -12,8 +16,10 @@ namespace quindor {
 // with the name of the file they belong to, and offered at the next start.
 class RecoveryCopy {
 public:
-    // folder: where the copy is kept; empty keeps nothing.
-    explicit RecoveryCopy(const QString& folder);
+    // folder: where the copy is kept; empty keeps nothing. name: the copy's file name without
+    // its extension.
+    explicit RecoveryCopy(const QString& folder,
+                          const QString& name = QStringLiteral("Wiederherstellung"));
 
     QString copyPath() const;
     // One look at the file system: whether a kept copy waits to be offered.
@@ -35,6 +41,28 @@ private:
     QString namePath() const;
 
     QString folder_;
+    QString name_;
+};
+
+// The copy of one running program. Programs of one account each hold their own, so that none
+// offers, overwrites or removes the copy of another that still runs; the copy of a program that
+// ended, or crashed, is free for the next start.
+class RecoveryClaim {
+public:
+    // Holds no copy and keeps nothing.
+    RecoveryClaim();
+    RecoveryClaim(RecoveryClaim&&) noexcept;
+    RecoveryClaim& operator=(RecoveryClaim&&) noexcept;
+    ~RecoveryClaim();
+
+    // The first free copy that waits to be offered, else the first free one.
+    static RecoveryClaim take(const QString& folder);
+
+    const RecoveryCopy& copy() const { return copy_; }
+
+private:
+    RecoveryCopy copy_{QString()};
+    std::unique_ptr<QLockFile> lock_;
 };
 
 // Keeps the copy up to date while the program runs, so that a crash, a killed program or a

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace quindor {
 namespace {
 
@@ -52,6 +55,33 @@ TEST(RecoveryKeeper, CopiesUnsavedChangesUntilTheyAreSaved) {
     RecoveryKeeper started(copy);
     started.discard();
     EXPECT_TRUE(copy.waiting());
+}
+
+// Two programs at once keep two copies. The next start is offered the copy of the one that
+// crashed (its lock names a process that is gone), never the copy of the one still running.
+TEST(RecoveryClaim, EachRunningProgramKeepsItsOwnCopy) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("daten"));
+    test::SessionFixture f;
+    f.session.installDocument(Document(), true);
+    f.session.header().Modified = true;
+    const RecoveryClaim running = RecoveryClaim::take(folder);
+    ASSERT_TRUE(running.copy().keep(f.session));
+    const pid_t crashed = fork();
+    if (crashed == 0) {
+        const RecoveryClaim claim = RecoveryClaim::take(folder);
+        _exit(claim.copy().waiting() ? 1 : 0);
+    }
+    int status = -1;
+    waitpid(crashed, &status, 0);
+    ASSERT_EQ(status, 0) << "a running program's copy is not taken";
+    const RecoveryCopy left(folder, QStringLiteral("Wiederherstellung-2"));
+    ASSERT_TRUE(left.keep(f.session));
+
+    const RecoveryClaim next = RecoveryClaim::take(folder);
+    EXPECT_EQ(next.copy().copyPath(), left.copyPath());
+    next.copy().discard();
+    EXPECT_TRUE(running.copy().waiting());
 }
 
 TEST(DocumentPictures, LargePicturesAreReducedAndTheTeacherIsTold) {
