@@ -3,6 +3,8 @@
 #include "app/av_main.h"
 #include "app/dialog_ports.h"
 #include "core/program_folders.h"
+#include "editor/gift_import.h"
+#include "editor/ui/gift_report_dialog.h"
 #include "exercise/ui/protocol_window.h"
 #include "make_samples/sample_documents.h"
 #include "network/mailslot.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTime>
 
 #include <cmath>
@@ -184,6 +187,10 @@ private:
                [this] { window_->PrintViewCommand(); });
         answer(QStringLiteral("Themenliste"), {lookAt(QStringLiteral("themenliste"))},
                [this] { window_->action(QStringLiteral("ThemenlisteItem"))->trigger(); });
+        if (window_->startPictureEditing()) {
+            look(QStringLiteral("bearbeiten"), *window_);
+            window_->leavePictureEditing(false);
+        }
     }
 
     // A run of the labelling sample by Anna: one card on a wrong place, then all on theirs.
@@ -319,6 +326,27 @@ private:
                [this] { window_->communicationCommand(); });
         answer(QStringLiteral("Neu"), {lookAt(QStringLiteral("neu"))},
                [this] { window_->newDocumentCommand(); });
+        answer(QStringLiteral("GIFT-Import"), {lookAt(QStringLiteral("gift-bericht"))}, [this] {
+            // A bank with every kind of question, some that no document type asks.
+            GiftImport import = ImportGiftFile(
+                "$CATEGORY: $course$/Biologie/Pflanzen\n\n"
+                "::Teile::Wo nimmt die Pflanze Wasser auf? {=Wurzel ~Blatt ~Bl\xc3\xbcte}\n\n"
+                "::Licht::Pflanzen brauchen Licht. {T}\n\n"
+                "::Stoff::Welches Gas geben Bl\xc3\xa4tter ab? {=Sauerstoff =O2}\n\n"
+                "::Paare::Ordne zu. {=Wurzel -> Wasser =Blatt -> Licht =Bl\xc3\xbcte -> "
+                "Samen = -> Stein}\n\n"
+                "Der {=St\xc3\xa4ngel} tr\xc3\xa4gt die Bl\xc3\xa4tter.\n\n"
+                "::Aufsatz::Beschreibe einen Baum. {}\n",
+                QStringLiteral("pflanzen.gift"));
+            const QTemporaryDir made;
+            const QString folder = made.filePath(QStringLiteral("Pflanzen"));
+            const QString error = WriteImport(import, folder);
+            TGiftBerichtForm report(
+                QStringLiteral("GIFT-Import"),
+                ImportReport(import, QStringLiteral("pflanzen.gift"), folder, error),
+                window_.get());
+            report.exec();
+        });
     }
 
     // The desktop's own dialogs as the program shows them: files, printer, colour, messages.
